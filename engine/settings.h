@@ -1,0 +1,19 @@
+#pragma once
+
+namespace quirlweg {
+
+enum class RunMode { Step = 0, Journey = 1, TwentyJourneys = 2 };
+
+// The walk's inputs, read from the controls at the moment of use and never cached.
+class WalkSettingsSource {
+ public:
+  virtual ~WalkSettingsSource() = default;
+  virtual int Dimension() const = 0;            // 1, 2 or 3
+  virtual double RightProbability() const = 0;  // 0..1 in steps of 0.01
+  virtual bool HomeAbsorbs() const = 0;
+  virtual int LatticeSize() const = 0;          // 2..50
+  virtual RunMode Mode() const = 0;
+  virtual char DecimalSeparator() const = 0;    // the user locale's, ',' in German
+};
+
+}  // namespace quirlweg

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace quirlweg {
+
+// Uniform single-precision numbers u with 0 <= u < 1, one fresh number per call.
+class UniformSource {
+ public:
+  virtual ~UniformSource() = default;
+  virtual float Next() = 0;
+};
+
+// xoshiro128++ (Blackman and Vigna): 32-bit output that passes TestU01's BigCrush and
+// PractRand; the top 24 bits make the float, so every u is a multiple of 2^-24 below 1.
+class Xoshiro128 {
+ public:
+  explicit Xoshiro128(std::uint64_t seed);
+  static Xoshiro128 SeededFromClock();
+
+  std::uint32_t NextBits() {
+    const std::uint32_t result = Rotl(s_[0] + s_[3], 7) + s_[0];
+    const std::uint32_t t = s_[1] << 9;
+    s_[2] ^= s_[0];
+    s_[3] ^= s_[1];
+    s_[1] ^= s_[2];
+    s_[0] ^= s_[3];
+    s_[2] ^= t;
+    s_[3] = Rotl(s_[3], 11);
+    return result;
+  }
+  float Next() { return static_cast<float>(NextBits() >> 8) * 0x1.0p-24F; }
+
+ private:
+  static std::uint32_t Rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
+  std::array<std::uint32_t, 4> s_{};
+};
+
+// The program's own source behind the injectable interface.
+class GeneratorSource final : public UniformSource {
+ public:
+  explicit GeneratorSource(Xoshiro128 generator) : generator_(generator) {}
+  float Next() override { return generator_.Next(); }
+
+ private:
+  Xoshiro128 generator_;
+};
+
+}  // namespace quirlweg

@@ -1,0 +1,388 @@
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+#include "display_sink.h"
+#include "protocol.h"
+#include "settings.h"
+#include "text_forms.h"
+#include "uniform_source.h"
+#include "walk_state.h"
+
+namespace quirlweg {
+
+// The walk engine: the step, the two journey ends, the run modes, the start point and the
+// state parts of the lattice, trace and counter procedures. It reads its settings live from
+// `Settings`, draws its numbers from `Source` and asks `Sink` for every display.
+//
+// A template so a benchmark can drive it with a sink that compiles away; the program uses
+// `Walk`, the instantiation on the virtual interfaces.
+template <class Sink, class Settings, class Source>
+class BasicWalk {
+ public:
+  BasicWalk(Sink& sink, const Settings& settings, Source& source)
+      : sink_(sink), settings_(settings), source_(source) {}
+
+  WalkState& state() { return s_; }
+  const WalkState& state() const { return s_; }
+
+  // One step in a random lattice direction, with its displays and the journey-end tests.
+  void DoStep();
+  void EndAtBoundary();
+  void EndAtHome();
+  // Steps until a journey ends; steps taken singly before count in its length.
+  void RunJourney();
+  void RunTwentyJourneys();
+
+  // The start button: one step, one journey or twenty journeys by the selected mode.
+  void cmdStarten_Click();
+  // Moves the walker one step (0 left, 1 right, 2 up, 3 down) within the boundary and makes
+  // its position the start point.
+  void cmdHome_Click(std::int16_t index);
+  // Home absorption switched: the walker restarts on a fresh lattice.
+  void chkHeim_Click();
+
+  void ClearTraces();
+  void ResetCounters();
+  void DrawLattice();
+
+  // The walk's part of start-up: start point at the origin, fresh edge counts, the walker
+  // picture 0.6 wide on the origin and the coordinates printed.
+  void StartUp();
+  // A new lattice size: start point kept inside the new boundary, traces and counters cleared.
+  void ChangeLatticeSize();
+  // A new dimension: the start point and the walker's x and y go back to the origin.
+  void MoveStartToOrigin();
+
+ private:
+  int DrawDirection();
+  void Move(int direction);
+  void NoteEdge();
+  int CountEdgeVisit();
+  void PlaceWalkerOn(int x, int y) {
+    sink_.PlaceWalker(x - s_.walkerSize / 2, y - s_.walkerSize / 2);
+  }
+  void ShowEndMarkerAtPosition();
+  void CountJourneyIn(CountBox box);
+  void CountBoundaryHit();
+  void RecordJourney();
+  void ReturnToStart();
+  void CloseJourney() {
+    s_.stepCount = 0;
+    s_.journeyOver = 1;
+  }
+  std::string Locale(double value) const {
+    return LocaleForm(value, settings_.DecimalSeparator());
+  }
+
+  WalkState s_;
+  Sink& sink_;
+  const Settings& settings_;
+  Source& source_;
+};
+
+using Walk = BasicWalk<DisplaySink, WalkSettingsSource, UniformSource>;
+extern template class BasicWalk<DisplaySink, WalkSettingsSource, UniformSource>;
+
+// Walker picture side for a lattice radius: 0.6 up to R = 15, then growing with R.
+inline double WalkerSizeFor(int radius) { return radius > 15 ? 0.6 * radius / 15 : 0.6; }
+
+// A share in per cent, cut to two decimals: floor(count * 10000 / (count + other)) / 100.
+// Counts typed by hand may be anything; a zero total or a result beyond the double range
+// gives 0 rather than NaN or infinity.
+double ShareOf(double count, double other);
+
+// Mean journey length cut to two decimals.
+inline double MeanLength(std::int64_t lengthSum, int journeys) {
+  double q = static_cast<double>(lengthSum) / journeys;
+  q = q * 100;
+  q = std::floor(q);
+  return q / 100;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::DoStep() {
+  sink_.HideEndMarker();
+  Move(DrawDirection());
+  NoteEdge();
+  sink_.ShowCoordinates(s_.posX, -s_.posY, s_.posZ);
+  sink_.SetWalkerVisible(s_.posZ == 0);
+  if (s_.prevZ == 0 && s_.posZ == 0) {
+    s_.traceWidth = static_cast<std::int16_t>(CountEdgeVisit());
+    sink_.DrawTraceSegment(s_.prevX, s_.prevY, s_.posX, s_.posY, s_.traceWidth);
+  }
+  if (s_.posZ == 0) sink_.PlotPoint(s_.posX, s_.posY);
+  s_.prevX = s_.posX;
+  s_.prevY = s_.posY;
+  s_.prevZ = s_.posZ;
+  if (s_.batchMode == 0) PlaceWalkerOn(s_.posX, s_.posY);
+  ++s_.stepCount;
+  sink_.ShowStepCount(s_.stepCount);
+  // Absorption is tested against the origin, not the start point, and before the boundary.
+  if (s_.posX == 0 && s_.posY == 0 && s_.posZ == 0 && settings_.HomeAbsorbs()) EndAtHome();
+  const int r = s_.gridRadius;
+  if (std::abs(s_.posX) == r || std::abs(s_.posY) == r || std::abs(s_.posZ) == r) {
+    EndAtBoundary();
+  }
+}
+
+template <class Sink, class Settings, class Source>
+int BasicWalk<Sink, Settings, Source>::DrawDirection() {
+  const int dimension = settings_.Dimension();
+  for (;;) {
+    // floor(6u) in double: u < 1 never rounds up to 6.
+    int direction = static_cast<int>(6.0 * static_cast<double>(source_.Next()));
+    if (dimension == 1) {
+      // The first draw is discarded; right (+x) with probability rightProbability.
+      s_.randU = source_.Next();
+      direction = s_.randU > settings_.RightProbability() ? 1 : 0;
+    } else if (dimension == 2 && direction > 3) {
+      continue;
+    }
+    s_.direction = direction;
+    return direction;
+  }
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::Move(int direction) {
+  switch (direction) {
+    case 0: ++s_.posX; break;
+    case 1: --s_.posX; break;
+    case 2: --s_.posY; break;
+    case 3: ++s_.posY; break;
+    case 4: --s_.posZ; break;
+    default: ++s_.posZ; break;
+  }
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::NoteEdge() {
+  s_.edgeY = static_cast<std::int16_t>(std::min(s_.prevY, s_.posY));
+  s_.edgeX = std::min(s_.prevX, s_.posX);
+}
+
+// Pen width of the segment just walked: the edge's visit count before this visit. The count
+// saturates at the 16-bit maximum, and an edge outside the counted range is drawn 1 wide and
+// not counted.
+template <class Sink, class Settings, class Source>
+int BasicWalk<Sink, Settings, Source>::CountEdgeVisit() {
+  const int i = s_.edgeX + s_.gridRadius;
+  const int j = s_.edgeY + s_.gridRadius;
+  if (i < 0 || i >= kEdgeIndexCount || j < 0 || j >= kEdgeIndexCount) return 1;
+  auto& visits = s_.posX == s_.prevX ? s_.vEdgeVisits : s_.hEdgeVisits;
+  std::int16_t& count = visits[i][j];
+  const int width = count;
+  if (count < std::numeric_limits<std::int16_t>::max()) ++count;
+  return width;
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::EndAtBoundary() {
+  ShowEndMarkerAtPosition();
+  CountJourneyIn(CountBox::Boundary);
+  CountBoundaryHit();
+  RecordJourney();
+  ReturnToStart();
+  // The picture stays where the last step put it until the next step moves it.
+  sink_.WalkerToFront();
+  CloseJourney();
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::EndAtHome() {
+  ShowEndMarkerAtPosition();
+  CountJourneyIn(CountBox::Home);
+  RecordJourney();
+  ReturnToStart();
+  if (s_.batchMode == 0) PlaceWalkerOn(s_.posX, s_.posY);
+  CloseJourney();
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::ShowEndMarkerAtPosition() {
+  const double size = s_.walkerSize;
+  sink_.ShowEndMarker(s_.posX - size / 4, s_.posY - size / 4, size / 2, size / 2);
+}
+
+// The counts live only as the texts of their boxes: read, add one, write back; then both
+// shares are computed from the texts as they now stand.
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::CountJourneyIn(CountBox box) {
+  sink_.SetCountBoxText(box, StrForm(ValueOf(sink_.CountBoxText(box)) + 1));
+  const double home = ValueOf(sink_.CountBoxText(CountBox::Home));
+  const double boundary = ValueOf(sink_.CountBoxText(CountBox::Boundary));
+  sink_.SetCountBoxText(CountBox::HomeShare, Locale(ShareOf(home, boundary)));
+  sink_.SetCountBoxText(CountBox::BoundaryShare, Locale(ShareOf(boundary, home)));
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::CountBoundaryHit() {
+  const int r = s_.gridRadius;
+  const auto bump = [](std::optional<std::int32_t>& hits) { hits = hits.value_or(0) + 1; };
+  if (s_.posX == -r) bump(s_.hitsLeft);
+  if (s_.posX == r) bump(s_.hitsRight);
+  if (s_.posY == -r) s_.hitsTop += 1;
+  if (s_.posY == r) bump(s_.hitsBottom);
+  const auto shown = [](const std::optional<std::int32_t>& hits) -> std::optional<double> {
+    if (!hits) return std::nullopt;
+    return *hits;
+  };
+  sink_.ShowHitCount(HitBox::Top, s_.hitsTop);
+  sink_.ShowHitCount(HitBox::Bottom, shown(s_.hitsBottom));
+  sink_.ShowHitCount(HitBox::Right, shown(s_.hitsRight));
+  sink_.ShowHitCount(HitBox::Left, shown(s_.hitsLeft));
+}
+
+// Length sum, journey count, mean, protocol line and, past 1001 journeys, the restart.
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::RecordJourney() {
+  s_.lengthSum += s_.stepCount;
+  ++s_.journeyCount;
+  sink_.SetCountBoxText(CountBox::Mean, Locale(MeanLength(s_.lengthSum, s_.journeyCount)));
+  sink_.SetProtocolText(AppendProtocolLine(sink_.ProtocolText(), s_.journeyCount, s_.stepCount,
+                                           s_.posX, s_.posY, s_.posZ));
+  if (s_.journeyCount > kJourneysBeforeRestart) {
+    sink_.Notice(kRestartNotice);
+    ResetCounters();
+  }
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::ReturnToStart() {
+  s_.posX = s_.prevX = s_.homeX;
+  s_.posY = s_.prevY = s_.homeY;
+  s_.posZ = s_.prevZ = 0;
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::RunJourney() {
+  s_.journeyOver = 0;
+  do {
+    DoStep();
+    sink_.StepTaken();
+  } while (s_.journeyOver != 1);
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::RunTwentyJourneys() {
+  for (s_.journeyIndex = 1; s_.journeyIndex <= 20; ++s_.journeyIndex) RunJourney();
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::cmdStarten_Click() {
+  switch (settings_.Mode()) {
+    case RunMode::Step:
+      s_.batchMode = 0;
+      DoStep();
+      break;
+    case RunMode::Journey:
+      s_.batchMode = 0;
+      RunJourney();
+      break;
+    case RunMode::TwentyJourneys:
+      s_.batchMode = 1;
+      RunTwentyJourneys();
+      break;
+  }
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::cmdHome_Click(std::int16_t index) {
+  const int r = settings_.LatticeSize();
+  switch (index) {
+    case 0: if (s_.posX > 1 - r) --s_.posX; break;
+    case 1: if (s_.posX < r - 1) ++s_.posX; break;
+    case 2: if (s_.posY > 1 - r) --s_.posY; break;
+    case 3: if (s_.posY < r - 1) ++s_.posY; break;
+    default: break;
+  }
+  s_.homeX = s_.prevX = s_.posX;
+  s_.homeY = s_.prevY = s_.posY;
+  s_.prevZ = s_.posZ;
+  PlaceWalkerOn(s_.posX, s_.posY);
+  sink_.ShowCoordinates(s_.posX, -s_.posY, s_.posZ);
+  sink_.SetWalkerVisible(s_.posZ == 0);
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::chkHeim_Click() {
+  ReturnToStart();
+  ClearTraces();
+  DrawLattice();  // again, now with or without the home circle
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::ClearTraces() {
+  ReturnToStart();
+  s_.gridRadius = settings_.LatticeSize();
+  sink_.ClearTraces(LatticeDrawing{s_.gridRadius, s_.walkerSize, s_.homeX, s_.homeY,
+                                   settings_.HomeAbsorbs()});
+  s_.hEdgeVisits = FreshEdgeVisits();
+  s_.vEdgeVisits = FreshEdgeVisits();
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::ResetCounters() {
+  s_.lengthSum = 0;
+  s_.journeyCount = 0;
+  s_.hitsLeft = s_.hitsRight = s_.hitsBottom = 0;
+  s_.hitsTop = 0;
+  sink_.ResetCounters();
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::DrawLattice() {
+  s_.gridRadius = settings_.LatticeSize();
+  sink_.DrawLattice(LatticeDrawing{s_.gridRadius, s_.walkerSize, s_.homeX, s_.homeY,
+                                   settings_.HomeAbsorbs()});
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::StartUp() {
+  s_.homeX = s_.homeY = 0;
+  ReturnToStart();
+  s_.hEdgeVisits = FreshEdgeVisits();
+  s_.vEdgeVisits = FreshEdgeVisits();
+  s_.walkerSize = 0.6;
+  sink_.SizeWalker(s_.walkerSize);
+  PlaceWalkerOn(0, 0);
+  sink_.ShowCoordinates(0, 0, 0);
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::ChangeLatticeSize() {
+  const int r = settings_.LatticeSize();
+  s_.gridRadius = r;
+  sink_.HideEndMarker();
+  // A smaller lattice must not leave the start point on or beyond its boundary: journeys
+  // from there could never end and the edge counts would leave their range.
+  s_.homeX = std::clamp(s_.homeX, 1 - r, r - 1);
+  s_.homeY = std::clamp(s_.homeY, 1 - r, r - 1);
+  s_.posX = s_.prevX = s_.homeX;
+  s_.posY = s_.prevY = s_.homeY;
+  s_.walkerSize = WalkerSizeFor(r);
+  sink_.SizeWalker(static_cast<float>(s_.walkerSize));
+  sink_.PlaceWalker(static_cast<float>(s_.homeX - s_.walkerSize / 2),
+                    static_cast<float>(s_.homeY - s_.walkerSize / 2));
+  ClearTraces();
+  ResetCounters();
+  s_.stepCount = 0;
+  DrawLattice();
+}
+
+template <class Sink, class Settings, class Source>
+void BasicWalk<Sink, Settings, Source>::MoveStartToOrigin() {
+  s_.homeX = s_.homeY = 0;
+  s_.posX = s_.posY = 0;
+  s_.prevX = s_.prevY = 0;
+  PlaceWalkerOn(0, 0);
+}
+
+}  // namespace quirlweg
