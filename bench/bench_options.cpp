@@ -1,0 +1,79 @@
+#include "bench_options.h"
+
+#include <charconv>
+
+namespace quirlweg::bench {
+
+namespace {
+
+template <class T>
+bool ParseNumber(const std::string& text, T& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+bool InRange(std::int64_t value, std::int64_t low, std::int64_t high) {
+  return value >= low && value <= high;
+}
+
+}  // namespace
+
+std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+  BenchOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& name = args[i];
+    if (name == "--limits") {
+      options.limits = true;
+      continue;
+    }
+    if (name == "--show") {
+      options.showWindow = true;
+      continue;
+    }
+    if (i + 1 >= args.size()) {
+      error = "missing value after " + name;
+      return std::nullopt;
+    }
+    const std::string& value = args[++i];
+    bool ok = true;
+    if (name == "--mode") {
+      if (value == "engine") options.mode = Mode::Engine;
+      else if (value == "display") options.mode = Mode::Display;
+      else if (value == "window") options.mode = Mode::Window;
+      else ok = false;
+    } else if (name == "--dimension") {
+      ok = ParseNumber(value, options.dimension) && InRange(options.dimension, 1, 3);
+    } else if (name == "--radius") {
+      ok = ParseNumber(value, options.radius) && InRange(options.radius, 2, 50);
+    } else if (name == "--right-probability") {
+      ok = ParseNumber(value, options.rightProbability) &&
+           InRange(options.rightProbability, 0, 100);
+    } else if (name == "--home") {
+      ok = value == "on" || value == "off";
+      options.home = value == "on";
+    } else if (name == "--start") {
+      const auto comma = value.find(',');
+      ok = comma != std::string::npos && ParseNumber(value.substr(0, comma), options.startX) &&
+           ParseNumber(value.substr(comma + 1), options.startY);
+    } else if (name == "--journeys") {
+      ok = ParseNumber(value, options.journeys) && options.journeys > 0;
+    } else if (name == "--seed") {
+      ok = ParseNumber(value, options.seed);
+    } else {
+      error = "unknown option " + name;
+      return std::nullopt;
+    }
+    if (!ok) {
+      error = "bad value for " + name + ": " + value;
+      return std::nullopt;
+    }
+  }
+  const int inside = options.radius - 1;
+  if (!InRange(options.startX, -inside, inside) || !InRange(options.startY, -inside, inside)) {
+    error = "the start point must lie inside the boundary";
+    return std::nullopt;
+  }
+  return options;
+}
+
+}  // namespace quirlweg::bench

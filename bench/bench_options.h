@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quirlweg::bench {
+
+enum class Mode { Engine, Display, Window };
+
+struct BenchOptions {
+  Mode mode = Mode::Engine;
+  int dimension = 2;
+  int radius = 50;
+  int rightProbability = 50;  // per cent, as the scroll bar
+  bool home = false;
+  int startX = 0;
+  int startY = 0;  // as stored: y grows downward
+  std::int64_t journeys = 2000;
+  std::uint64_t seed = 1;
+  bool limits = false;
+  bool showWindow = false;
+};
+
+// Parses the command line; on a bad argument returns nothing and fills `error`.
+std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+}  // namespace quirlweg::bench

@@ -1,0 +1,88 @@
+#include "engine_mode.h"
+
+#include <chrono>
+
+#include "engine/walk.h"
+
+namespace quirlweg::bench {
+
+namespace {
+
+// A sink whose requests compile away; only journey ends and steps are tallied.
+class NullSink {
+ public:
+  explicit NullSink(JourneyTally& tally) : tally_(tally) {}
+  void ShowCoordinates(int, int, int) {}
+  void ShowStepCount(std::int64_t) {}
+  void SetWalkerVisible(bool) {}
+  void PlaceWalker(double, double) {}
+  void SizeWalker(double) {}
+  void WalkerToFront() {}
+  void HideEndMarker() {}
+  void ShowEndMarker(double left, double top, double width, double height) {
+    tally_.EndMarkerShown(left, top, width, height);
+  }
+  void DrawTraceSegment(int, int, int, int, int) {}
+  void PlotPoint(int, int) {}
+  std::string CountBoxText(CountBox) const { return {}; }
+  void SetCountBoxText(CountBox box, std::string_view) { tally_.CountBoxWritten(box); }
+  void ShowHitCount(HitBox, std::optional<double>) {}
+  std::string ProtocolText() const { return {}; }
+  void SetProtocolText(std::string_view) {}
+  void Notice(std::string_view) {}
+  void ResetCounters() {}
+  void ClearTraces(const LatticeDrawing&) {}
+  void DrawLattice(const LatticeDrawing&) {}
+  void StepTaken() { ++tally_.steps; }
+
+ private:
+  JourneyTally& tally_;
+};
+
+struct FixedSettings {
+  int dimension = 2;
+  double rightProbability = 0.5;
+  bool homeAbsorbs = false;
+  int latticeSize = 50;
+  int Dimension() const { return dimension; }
+  double RightProbability() const { return rightProbability; }
+  bool HomeAbsorbs() const { return homeAbsorbs; }
+  int LatticeSize() const { return latticeSize; }
+  RunMode Mode() const { return RunMode::TwentyJourneys; }
+  char DecimalSeparator() const { return ','; }
+};
+
+}  // namespace
+
+JourneyTally RunEngineMode(const BenchOptions& options) {
+  JourneyTally tally;
+  tally.radius = options.radius;
+  NullSink sink(tally);
+  const FixedSettings settings{options.dimension, options.rightProbability / 100.0, options.home,
+                               options.radius};
+  Xoshiro128 generator(options.seed);
+  BasicWalk<NullSink, FixedSettings, Xoshiro128> walk(sink, settings, generator);
+  walk.StartUp();
+  walk.ChangeLatticeSize();
+  WalkState& state = walk.state();
+  state.homeX = state.posX = state.prevX = options.startX;
+  state.homeY = state.posY = state.prevY = options.startY;
+  state.batchMode = 1;
+  for (std::int64_t i = 0; i < options.journeys; ++i) walk.RunJourney();
+  return tally;
+}
+
+double MeasureGeneratorLimit() {
+  Xoshiro128 generator(12345);
+  constexpr int kNumbers = 50'000'000;
+  float sum = 0.0F;
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < kNumbers; ++i) sum += generator.Next();
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  // Keep the loop from being optimised away.
+  volatile float keep = sum;
+  (void)keep;
+  return kNumbers / elapsed.count();
+}
+
+}  // namespace quirlweg::bench
