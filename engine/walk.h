@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -63,6 +64,12 @@ class BasicWalk {
   void Move(int direction);
   void NoteEdge();
   int CountEdgeVisit();
+  // |x|, |y| or |z| equals the radius; bitwise ors keep the rarely true test branch-free.
+  bool OnBoundary() const {
+    const int r = s_.gridRadius;
+    return (s_.posX == r) | (s_.posX == -r) | (s_.posY == r) | (s_.posY == -r) |
+           (s_.posZ == r) | (s_.posZ == -r);
+  }
   void PlaceWalkerOn(int x, int y) {
     sink_.PlaceWalker(x - s_.walkerSize / 2, y - s_.walkerSize / 2);
   }
@@ -126,10 +133,7 @@ void BasicWalk<Sink, Settings, Source>::DoStep() {
   sink_.ShowStepCount(s_.stepCount);
   // Absorption is tested against the origin, not the start point, and before the boundary.
   if (s_.posX == 0 && s_.posY == 0 && s_.posZ == 0 && settings_.HomeAbsorbs()) EndAtHome();
-  const int r = s_.gridRadius;
-  if (std::abs(s_.posX) == r || std::abs(s_.posY) == r || std::abs(s_.posZ) == r) {
-    EndAtBoundary();
-  }
+  if (OnBoundary()) EndAtBoundary();
 }
 
 template <class Sink, class Settings, class Source>
@@ -150,16 +154,16 @@ int BasicWalk<Sink, Settings, Source>::DrawDirection() {
   }
 }
 
+// Moves by direction: 0 right, 1 left, 2 up, 3 down (y grows downward), 4 and 5 along z. A
+// table rather than a switch: the direction is random, so a jump would be mispredicted.
 template <class Sink, class Settings, class Source>
 void BasicWalk<Sink, Settings, Source>::Move(int direction) {
-  switch (direction) {
-    case 0: ++s_.posX; break;
-    case 1: --s_.posX; break;
-    case 2: --s_.posY; break;
-    case 3: ++s_.posY; break;
-    case 4: --s_.posZ; break;
-    default: ++s_.posZ; break;
-  }
+  static constexpr std::array<int, 6> kDx{1, -1, 0, 0, 0, 0};
+  static constexpr std::array<int, 6> kDy{0, 0, -1, 1, 0, 0};
+  static constexpr std::array<int, 6> kDz{0, 0, 0, 0, -1, 1};
+  s_.posX += kDx[direction];
+  s_.posY += kDy[direction];
+  s_.posZ += kDz[direction];
 }
 
 template <class Sink, class Settings, class Source>
