@@ -13,7 +13,7 @@ namespace {
 // Digits of |value|: whole values without a point, others in the shortest form that reads
 // back exactly, without the zero before the point when |value| < 1.
 void AppendDigits(std::string& out, double magnitude, bool leadingZero) {
-  std::array<char, 400> buffer{};  // the longest fixed form of a double has about 330 chars
+  std::array<char, 400> buffer;  // the longest fixed form of a double has about 330 chars
   char* const first = buffer.data();
   char* last = nullptr;
   if (magnitude < 9.0e18 && magnitude == std::floor(magnitude)) {

@@ -1,9 +1,29 @@
 #!/usr/bin/env bash
-# Builds Quirlweg with its tests and runs every test.
+# Builds Quirlweg with its tests and runs every test twice: in a normal build and in a build
+# with AddressSanitizer and UndefinedBehaviorSanitizer (any finding stops the test). Then it
+# starts the real program once under Xvfb and saves a screenshot.
+#   scripts/test.sh            both builds and the screenshot
+#   scripts/test.sh normal     the normal build only (quicker while developing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
-cmake --build build -j "$jobs"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+
+run_suite() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja -DBUILD_TESTING=ON "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+run_suite build -DCMAKE_BUILD_TYPE=Release -DQUIRLWEG_SANITIZE=OFF -DQUIRLWEG_ENGINE_ONLY=OFF
+
+if [ "${1:-all}" != "normal" ]; then
+  echo "== The same tests with AddressSanitizer and UndefinedBehaviorSanitizer =="
+  export ASAN_OPTIONS=halt_on_error=1:detect_leaks=0:abort_on_error=1
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  run_suite build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRLWEG_SANITIZE=ON -DQUIRLWEG_ENGINE_ONLY=OFF
+  unset ASAN_OPTIONS UBSAN_OPTIONS
+  scripts/screenshot.sh build || echo "No screenshot could be taken."
+fi

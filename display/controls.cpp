@@ -1,0 +1,58 @@
+#include "controls.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace quirlweg {
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+  // The picture is drawn over the whole control; what lies behind is never seen.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageControl::SetPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+void ImageControl::SetPicture(const QImage& picture) {
+  SetPicture(QPixmap::fromImage(picture));
+}
+
+void ImageControl::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  if (picture_.isNull()) {
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    return;
+  }
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(rect(), picture_);
+}
+
+// Without a background of its own the corners outside the circle show the area behind.
+ShapeControl::ShapeControl(QWidget* parent) : QWidget(parent) {}
+
+void ShapeControl::SetFillColor(QColor color) {
+  fill_ = color;
+  update();
+}
+
+void ShapeControl::SetBorderColor(QColor color) {
+  border_ = color;
+  update();
+}
+
+void ShapeControl::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(border_, 1));
+  painter.setBrush(fill_);
+  // A circle as large as the smaller side, centred, its 1-pixel border inside the control.
+  const int side = std::min(width(), height());
+  const QRectF box((width() - side) / 2.0 + 0.5, (height() - side) / 2.0 + 0.5, side - 1.0,
+                   side - 1.0);
+  painter.drawEllipse(box);
+}
+
+}  // namespace quirlweg

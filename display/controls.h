@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+namespace quirlweg {
+
+// A picture stretched to the control's size (the walker picture).
+class ImageControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ImageControl(QWidget* parent = nullptr);
+
+  void SetPicture(const QPixmap& picture);
+  void SetPicture(const QImage& picture);
+  const QPixmap& Picture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap picture_;
+};
+
+// A filled circle with a 1-pixel border (the journey-end marker).
+class ShapeControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ShapeControl(QWidget* parent = nullptr);
+
+  void SetFillColor(QColor color);
+  QColor FillColor() const { return fill_; }
+  void SetBorderColor(QColor color);
+  QColor BorderColor() const { return border_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor fill_{64, 0, 0};
+  QColor border_{0, 0, 0};
+};
+
+}  // namespace quirlweg

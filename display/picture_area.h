@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QRectF>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace quirlweg {
+
+// How Line draws between its two corners.
+enum class LineShape { Segment, Box };
+
+// A picture box: everything is drawn at once into the area's own image, which survives being
+// covered, hidden or resized (the part that still fits stays). Nothing is ever redrawn from
+// state; paintEvent only copies the dirty part of the image to the screen.
+//
+// Coordinates are user units: until Scale is called, twips from the top-left corner of the
+// drawing with y downward (1 pixel = 1440 / logicalDpi twips); after Scale(x1, y1, x2, y2) the
+// left, top, right and bottom edges of the drawing carry these values, whatever size the area
+// has. The drawing lies inside a 1-pixel flat border (SetFlatBorder(false) removes it); pixel
+// coordinates (ToPixel, Snapshot, ChildPixelRect) count from the drawing's top-left corner.
+//
+// Text printed with Print is kept as lines and rasterised only when the area is painted or its
+// pixels are read, so a display that is cleared and printed at every step costs no glyph
+// rendering for the prints nobody sees.
+class PictureArea : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Makes the text of a line when it is drawn (see PrintLater).
+  using TextMaker = std::function<std::string()>;
+
+  explicit PictureArea(QWidget* parent = nullptr);
+  ~PictureArea() override;
+
+  // Fills the drawing with the back colour; the text position goes to the top-left corner.
+  void Cls();
+  // The left, top, right and bottom edges become x1, y1, x2, y2. Existing pixels stay.
+  void Scale(double x1, double y1, double x2, double y2);
+
+  // A straight line of pen width DrawWidth with round ends, in ForeColor or `color`; with
+  // LineShape::Box the outline of the rectangle with these opposite corners (not filled).
+  void Line(double x1, double y1, double x2, double y2);
+  void Line(double x1, double y1, double x2, double y2, QColor color,
+            LineShape shape = LineShape::Segment);
+  // A round dot of diameter DrawWidth pixels centred on the point.
+  void PSet(double x, double y);
+  void PSet(double x, double y, QColor color);
+  // A round circle (never an ellipse) of pen width DrawWidth, not filled; the radius is
+  // measured in units of the horizontal axis.
+  void Circle(double x, double y, double radius, QColor color);
+  // Writes the text at the text position in ForeColor and the widget's font, then moves the
+  // text position to the left edge one line lower.
+  void Print(std::string_view utf8Text);
+  // Print with the text made only if the line is ever drawn: a display that changes at every
+  // step then costs no formatting either. `make` must give the same text whenever it is called.
+  void PrintLater(TextMaker make);
+
+  void SetDrawWidth(int width);  // widths below 1 draw 1 pixel wide
+  int DrawWidth() const { return drawWidth_; }
+  void SetForeColor(QColor color) { foreColor_ = color; }
+  QColor ForeColor() const { return foreColor_; }
+  void SetBackColor(QColor color);  // also wipes the drawing in the new colour
+  QColor BackColor() const { return backColor_; }
+  void SetFlatBorder(bool on);
+  bool FlatBorder() const { return flatBorder_; }
+
+  // Where a user point lies in pixels of the drawing (fractional; the pixel containing it is
+  // floor of each coordinate).
+  QPointF ToPixel(double x, double y) const;
+  // The drawing as anyone looking at it would see it, without the border and the children.
+  QImage Snapshot();
+
+  // Places and sizes a child widget in user units. The area keeps the child where these units
+  // say whenever Scale or its own size changes; the child is drawn above the drawing. A child
+  // on screen moves once per pass of the event loop, however often it is placed in between
+  // (the walker is placed at every step); ChildPixelRect tells its new place at once.
+  void PlaceChild(QWidget* child, double left, double top, double width, double height);
+  // The child's place in pixels of the drawing (empty for children never placed).
+  QRect ChildPixelRect(const QWidget* child) const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void childEvent(QChildEvent* event) override;
+
+ private:
+  struct PrintedLine {
+    std::string text;
+    TextMaker make;  // when set, makes `text` at drawing time
+    QPoint origin;   // top-left corner of the line, pixels of the drawing
+    QColor color;
+  };
+  struct PlacedChild {
+    QWidget* widget;
+    QRectF units;
+    QRect pixels;
+  };
+  struct Mapping {  // pixel = (user - origin) * factor
+    double originX = 0;
+    double originY = 0;
+    double factorX = 1;
+    double factorY = 1;
+  };
+
+  QPoint PixelOf(double x, double y) const {
+    return {PixelIndex((x - mapping_.originX) * mapping_.factorX),
+            PixelIndex((y - mapping_.originY) * mapping_.factorY)};
+  }
+  static int PixelIndex(double coordinate);
+  Mapping MappingFor(QSize drawing) const;
+  void UpdateMapping();
+  // Widgets not on screen get no resize events: every use first checks the size.
+  void FitToWidget() {
+    if (DrawingRect().size() != image_.size()) AdoptDrawingSize();
+  }
+  void RasterisePending() const;
+  void AddLine(std::string text, TextMaker make);
+  void MarkDirty(const QRect& pixels);
+  void PlaceChildWidget(PlacedChild& placed);
+  void RemapChildren();
+  void MoveChildrenNow();
+  QRect DrawingRect() const;
+  void AdoptDrawingSize();
+
+  void FillCapsule(QPoint from, QPoint to, int width, QRgb color);
+  const std::vector<std::pair<int, int>>* CachedDiscSpans(int width);
+  void DrawStraightLine(QPoint from, QPoint to, int width, QColor color);
+
+  mutable QImage image_;
+  QPoint drawingOffset_;  // the drawing's top-left corner in the widget
+  mutable bool clsPending_ = false;
+  mutable std::vector<PrintedLine> pendingLines_;
+  QFont pendingFont_;  // the font of all pending lines
+  int fontGeneration_ = 0;
+  int pendingFontGeneration_ = -1;
+  QPoint textPosition_;
+  int lineHeight_ = -1;  // of the widget's font; -1 until measured
+  QRect requested_;      // widget pixels already handed to update() and not yet painted
+
+  bool scaled_ = false;
+  QRectF userEdges_;  // left, top, right, bottom once Scale was called
+  Mapping mapping_;
+
+  int drawWidth_ = 1;
+  QColor foreColor_;
+  QColor backColor_;
+  bool flatBorder_ = true;
+
+  // Row spans of the round pen by width, for the narrow widths a walk mostly draws.
+  std::vector<std::vector<std::pair<int, int>>> discSpans_;
+
+  std::vector<PlacedChild> children_;
+  bool movePosted_ = false;
+};
+
+}  // namespace quirlweg

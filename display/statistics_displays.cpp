@@ -1,0 +1,158 @@
+#include "statistics_displays.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QTextCursor>
+
+#include "engine/protocol.h"
+#include "engine/text_forms.h"
+#include "picture_area.h"
+
+namespace quirlweg {
+
+namespace {
+
+constexpr std::string_view kStepsAfterReset = "Schritte: 0 ";
+constexpr std::string_view kCoordinatesAfterReset = "(0, 0, 0)";
+constexpr std::string_view kCountAfterReset = "0";
+constexpr std::string_view kCrLf = "\r\n";
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The box breaks lines at "\n"; CR LF and a lone CR both become one line break.
+QString ShownForm(std::string_view text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      shown += text[i];
+    } else {
+      shown += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+  }
+  return FromUtf8(shown);
+}
+
+// What the user typed, with the CR LF line ends the walk writes.
+std::string StoredForm(const QString& shown) {
+  const std::string utf8 = shown.toStdString();
+  std::string stored;
+  stored.reserve(utf8.size() + utf8.size() / 16);
+  for (const char c : utf8) {
+    if (c == '\n') {
+      stored += kCrLf;
+    } else {
+      stored += c;
+    }
+  }
+  return stored;
+}
+
+}  // namespace
+
+StatisticsDisplays::StatisticsDisplays(const StatisticsWidgets& widgets, QObject* parent)
+    : QObject(parent), w_(widgets) {
+  Q_ASSERT(w_.coordinates && w_.steps && w_.protocol);
+  protocol_ = StoredForm(w_.protocol->toPlainText());
+  shown_ = protocol_;
+  w_.protocol->installEventFilter(this);
+  connect(w_.protocol, &QPlainTextEdit::textChanged, this, &StatisticsDisplays::TakeUserEdit);
+}
+
+void StatisticsDisplays::PrintInto(PictureArea& area, std::string_view text) {
+  area.Cls();
+  area.Print(text);
+}
+
+// The coordinates and the step count change at every step: their texts are made only when
+// someone can see them.
+void StatisticsDisplays::ShowCoordinates(int x, int shownY, int z) {
+  w_.coordinates->Cls();
+  w_.coordinates->PrintLater([x, shownY, z] { return CoordinateText(x, shownY, z); });
+}
+
+void StatisticsDisplays::ShowCoordinateText(std::string_view text) {
+  PrintInto(*w_.coordinates, text);
+}
+
+void StatisticsDisplays::ShowStepCount(std::int64_t steps) {
+  w_.steps->Cls();
+  w_.steps->PrintLater([steps] { return StepCountText(steps); });
+}
+
+void StatisticsDisplays::ShowHitCount(HitBox box, std::optional<double> count) {
+  const auto index = static_cast<std::size_t>(box);
+  if (index >= w_.hits.size() || w_.hits[index] == nullptr) return;
+  PictureArea& area = *w_.hits[index];
+  area.Cls();
+  if (count) area.Print(PrintForm(*count));
+}
+
+std::string StatisticsDisplays::CountBoxText(CountBox box) const {
+  const auto index = static_cast<std::size_t>(box);
+  if (index >= w_.countBoxes.size() || w_.countBoxes[index] == nullptr) return {};
+  return w_.countBoxes[index]->text().toStdString();
+}
+
+void StatisticsDisplays::SetCountBoxText(CountBox box, std::string_view text) {
+  const auto index = static_cast<std::size_t>(box);
+  if (index >= w_.countBoxes.size() || w_.countBoxes[index] == nullptr) return;
+  QLineEdit& edit = *w_.countBoxes[index];
+  const QString newText = FromUtf8(text);
+  // Setting the same text again would still reset the box's cursor and undo history.
+  if (edit.text() != newText) edit.setText(newText);
+}
+
+void StatisticsDisplays::SetProtocolText(std::string_view text) {
+  protocol_.assign(text);
+  // A hidden box catches up when it is shown.
+  if (!w_.protocol->isHidden()) BringProtocolBoxUpToDate();
+}
+
+void StatisticsDisplays::BringProtocolBoxUpToDate() {
+  if (shown_ == protocol_) return;
+  const QScopedValueRollback<bool> guard(updatingBox_, true);
+  const bool extends = protocol_.size() > shown_.size() && protocol_.starts_with(shown_) &&
+                       // a CR LF split between old and new text must stay one line break
+                       !(shown_.ends_with('\r') && protocol_[shown_.size()] == '\n');
+  if (extends) {
+    QTextCursor cursor(w_.protocol->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(ShownForm(std::string_view(protocol_).substr(shown_.size())));
+  } else {
+    w_.protocol->setPlainText(ShownForm(protocol_));
+  }
+  shown_ = protocol_;
+}
+
+void StatisticsDisplays::TakeUserEdit() {
+  if (updatingBox_) return;
+  protocol_ = StoredForm(w_.protocol->toPlainText());
+  shown_ = protocol_;
+}
+
+bool StatisticsDisplays::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == w_.protocol && event->type() == QEvent::Show) BringProtocolBoxUpToDate();
+  return QObject::eventFilter(watched, event);
+}
+
+void StatisticsDisplays::ResetCounters() {
+  for (const CountBox box :
+       {CountBox::Home, CountBox::HomeShare, CountBox::Boundary, CountBox::BoundaryShare}) {
+    SetCountBoxText(box, kCountAfterReset);
+  }
+  PrintInto(*w_.steps, kStepsAfterReset);
+  SetCountBoxText(CountBox::Mean, kCountAfterReset);
+  ShowCoordinateText(kCoordinatesAfterReset);
+  SetProtocolText(kProtocolHeader);
+  for (const HitBox box : {HitBox::Top, HitBox::Bottom, HitBox::Right, HitBox::Left}) {
+    ShowHitCount(box, 0.0);
+  }
+}
+
+}  // namespace quirlweg
