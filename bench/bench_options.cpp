@@ -37,17 +37,22 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
     const std::string& value = args[++i];
     bool ok = true;
     if (name == "--mode") {
-      if (value == "engine") options.mode = Mode::Engine;
-      else if (value == "display") options.mode = Mode::Display;
-      else if (value == "window") options.mode = Mode::Window;
-      else ok = false;
+      if (value == "engine") {
+        options.mode = Mode::Engine;
+      } else if (value == "display") {
+        options.mode = Mode::Display;
+      } else if (value == "window") {
+        options.mode = Mode::Window;
+      } else {
+        ok = false;
+      }
     } else if (name == "--dimension") {
       ok = ParseNumber(value, options.dimension) && InRange(options.dimension, 1, 3);
     } else if (name == "--radius") {
       ok = ParseNumber(value, options.radius) && InRange(options.radius, 2, 50);
     } else if (name == "--right-probability") {
-      ok = ParseNumber(value, options.rightProbability) &&
-           InRange(options.rightProbability, 0, 100);
+      ok =
+          ParseNumber(value, options.rightProbability) && InRange(options.rightProbability, 0, 100);
     } else if (name == "--home") {
       ok = value == "on" || value == "off";
       options.home = value == "on";

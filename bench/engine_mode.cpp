@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "bench_settings.h"
 #include "engine/walk.h"
 
 namespace quirlweg::bench {
@@ -39,27 +40,13 @@ class NullSink {
   JourneyTally& tally_;
 };
 
-struct FixedSettings {
-  int dimension = 2;
-  double rightProbability = 0.5;
-  bool homeAbsorbs = false;
-  int latticeSize = 50;
-  int Dimension() const { return dimension; }
-  double RightProbability() const { return rightProbability; }
-  bool HomeAbsorbs() const { return homeAbsorbs; }
-  int LatticeSize() const { return latticeSize; }
-  RunMode Mode() const { return RunMode::TwentyJourneys; }
-  char DecimalSeparator() const { return ','; }
-};
-
 }  // namespace
 
 JourneyTally RunEngineMode(const BenchOptions& options) {
   JourneyTally tally;
   tally.radius = options.radius;
   NullSink sink(tally);
-  const FixedSettings settings{options.dimension, options.rightProbability / 100.0, options.home,
-                               options.radius};
+  const FixedSettings settings = SettingsFor(options);
   Xoshiro128 generator(options.seed);
   BasicWalk<NullSink, FixedSettings, Xoshiro128> walk(sink, settings, generator);
   walk.StartUp();

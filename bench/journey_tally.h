@@ -8,8 +8,9 @@
 
 namespace quirlweg::bench {
 
-// Totals of a run, gathered from the display requests a journey end makes: the end marker
-// tells where it ended, the count box it raises tells how.
+// Totals of a run. Gathered from the display requests a journey end makes (the end marker
+// tells where it ended, the count box it raises tells how) or added up from what a display
+// shows.
 struct JourneyTally {
   int radius = 0;
   std::int64_t home = 0;
@@ -30,16 +31,36 @@ struct JourneyTally {
     endY = std::lround(markerTop + height / 2);
   }
 
+  // Totals read from a display: journeys ended at home and at the boundary, the boundary hits
+  // per side (boundary ends on no side lie at |z| = R) and the steps of all those journeys.
+  void AddTotals(std::int64_t homeEnds, std::int64_t boundaryEnds, std::int64_t topHits,
+                 std::int64_t rightHits, std::int64_t bottomHits, std::int64_t leftHits,
+                 std::int64_t stepSum) {
+    home += homeEnds;
+    boundary += boundaryEnds;
+    top += topHits;
+    right += rightHits;
+    bottom += bottomHits;
+    left += leftHits;
+    z += boundaryEnds - (topHits + rightHits + bottomHits + leftHits);
+    steps += stepSum;
+  }
+
   void CountBoxWritten(CountBox box) {
     if (box == CountBox::Home) {
       ++home;
     } else if (box == CountBox::Boundary) {
       ++boundary;
-      if (endY == -radius) ++top;
-      else if (endX == radius) ++right;
-      else if (endY == radius) ++bottom;
-      else if (endX == -radius) ++left;
-      else ++z;
+      if (endY == -radius)
+        ++top;
+      else if (endX == radius)
+        ++right;
+      else if (endY == radius)
+        ++bottom;
+      else if (endX == -radius)
+        ++left;
+      else
+        ++z;
     }
   }
 };

@@ -1,39 +1,61 @@
 // walkbench: runs many journeys through the real code and prints what happened and how fast.
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "bench_options.h"
 #include "engine_mode.h"
+#include "timed_run.h"
+
+#if QUIRLWEG_BENCH_GUI
+#include <QApplication>
+
+#include "display_mode.h"
+#include "lattice_geometry.h"
+#include "line_limit.h"
+#include "window_mode.h"
+#endif
 
 namespace {
 
 using quirlweg::bench::BenchOptions;
 using quirlweg::bench::JourneyTally;
 using quirlweg::bench::Mode;
+using quirlweg::bench::TimedRun;
 
 const char* ModeName(Mode mode) {
   switch (mode) {
-    case Mode::Engine: return "engine";
-    case Mode::Display: return "display";
-    case Mode::Window: return "window";
+    case Mode::Engine:
+      return "engine";
+    case Mode::Display:
+      return "display";
+    case Mode::Window:
+      return "window";
   }
   return "?";
 }
 
-void PrintTally(const BenchOptions& options, const JourneyTally& tally, double seconds) {
+double PerSecond(double count, double seconds) {
+  return seconds > 0 ? count / seconds : 0.0;
+}
+
+void PrintTally(const BenchOptions& options, const JourneyTally& tally, double seconds,
+                std::optional<int> frames) {
   const double mean =
       tally.journeys() > 0 ? static_cast<double>(tally.steps) / tally.journeys() : 0.0;
   std::printf(
       "mode=%s journeys=%lld home=%lld boundary=%lld top=%lld right=%lld bottom=%lld left=%lld "
-      "z=%lld steps=%lld mean_length=%.4f seconds=%.4f steps_per_s=%.0f\n",
+      "z=%lld steps=%lld mean_length=%.4f seconds=%.4f steps_per_s=%.0f",
       ModeName(options.mode), static_cast<long long>(tally.journeys()),
       static_cast<long long>(tally.home), static_cast<long long>(tally.boundary),
       static_cast<long long>(tally.top), static_cast<long long>(tally.right),
       static_cast<long long>(tally.bottom), static_cast<long long>(tally.left),
       static_cast<long long>(tally.z), static_cast<long long>(tally.steps), mean, seconds,
-      seconds > 0 ? tally.steps / seconds : 0.0);
+      PerSecond(static_cast<double>(tally.steps), seconds));
+  if (frames) std::printf(" frames=%d frames_per_s=%.1f", *frames, PerSecond(*frames, seconds));
+  std::printf("\n");
 }
 
 }  // namespace
@@ -50,12 +72,42 @@ int main(int argc, char** argv) {
                  error.c_str());
     return 2;
   }
+
+#if QUIRLWEG_BENCH_GUI
+  // Without --show nothing needs a display.
+  if (!options->showWindow) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  if (options->limits) {
+    std::printf("limit_generator_per_s=%.0f\n", quirlweg::bench::MeasureGeneratorLimit());
+    std::printf(
+        "limit_line_per_s=%.0f\n",
+        quirlweg::bench::MeasureLineLimit(quirlweg::bench::LatticeViewSize(), options->radius));
+  }
+  std::fflush(stdout);
+  if (options->mode == Mode::Window) {
+    const TimedRun run = quirlweg::bench::RunWindowMode(*options);
+    PrintTally(*options, run.tally, run.seconds, run.frames);
+    return 0;
+  }
+  if (options->mode == Mode::Display) {
+    const TimedRun run =
+        quirlweg::bench::RunDisplayMode(*options, quirlweg::bench::LatticeViewSize());
+    PrintTally(*options, run.tally, run.seconds, run.frames);
+    return 0;
+  }
+#else
   if (options->limits) {
     std::printf("limit_generator_per_s=%.0f\n", quirlweg::bench::MeasureGeneratorLimit());
   }
-  const auto start = std::chrono::steady_clock::now();
-  const JourneyTally tally = quirlweg::bench::RunEngineMode(*options);
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  PrintTally(*options, tally, elapsed.count());
+  if (options->mode != Mode::Engine) {
+    std::fprintf(stderr, "walkbench: built without Qt; only --mode engine is available\n");
+    return 2;
+  }
+#endif
+
+  JourneyTally tally;
+  const double seconds =
+      quirlweg::bench::SecondsOf([&] { tally = quirlweg::bench::RunEngineMode(*options); });
+  PrintTally(*options, tally, seconds, std::nullopt);
   return 0;
 }

@@ -64,6 +64,7 @@ PictureArea::PictureArea(QWidget* parent)
   drawingOffset_ = drawing.topLeft();
   image_ = QImage(drawing.size(), QImage::Format_RGB32);
   image_.fill(backColor_);
+  solid_.Reset(image_.height());
   UpdateMapping();
 }
 
@@ -119,9 +120,11 @@ int PictureArea::PixelIndex(double coordinate) {
 void PictureArea::RasterisePending() const {
   if (clsPending_) {
     image_.fill(backColor_);
+    solid_.Forget();
     clsPending_ = false;
   }
   if (pendingLines_.empty()) return;
+  solid_.Forget();
   if (!image_.isNull()) {
     QPainter painter(&image_);
     painter.setFont(pendingFont_);
@@ -195,6 +198,7 @@ void PictureArea::AdoptDrawingSize() {
       painter.drawImage(0, 0, image_);
     }
     image_ = std::move(resized);
+    solid_.Reset(image_.height());
   }
   UpdateMapping();
   RemapChildren();
@@ -304,6 +308,7 @@ void PictureArea::Circle(double x, double y, double radius, QColor color) {
   const double pixels = std::fabs(radius * mapping_.factorX);
   if (image_.isNull() || !(pixels < kPixelLimit)) return;
   const QPoint centre = PixelOf(x, y);
+  solid_.Forget();
   {
     QPainter painter(&image_);  // aliased, like every other drawing here
     painter.setPen(QPen(color, drawWidth_));
@@ -323,6 +328,7 @@ void PictureArea::DrawStraightLine(QPoint from, QPoint to, int width, QColor col
     return;
   }
   if (image_.isNull()) return;
+  solid_.Forget();
   {
     QPainter painter(&image_);
     painter.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -356,6 +362,16 @@ void PictureArea::FillCapsule(QPoint from, QPoint to, int width, QRgb color) {
   const int y0 = std::max(top + lo, 0);
   const int y1 = std::min(bottom + lo + width - 1, image_.height() - 1);
   if (y0 > y1 || left + lo > lastX || right + lo + width - 1 < 0) return;
+  // Every row of the pen lies within the band between the ends: where all of it is known to
+  // hold the colour already, the drawing would change nothing.
+  const int bandLeft = std::max(left + lo, 0);
+  const int bandRight = std::min(right + lo + width - 1, lastX);
+  solid_.Track(color);
+  if (from == to && solid_.DotInsideLastStroke(from, width)) return;
+  if (solid_.Covers(y0, y1, bandLeft, bandRight)) {
+    solid_.NoteStroke(from, to, width);
+    return;
+  }
 
   uchar* const bits = image_.bits();
   const qsizetype stride = image_.bytesPerLine();
@@ -364,7 +380,16 @@ void PictureArea::FillCapsule(QPoint from, QPoint to, int width, QRgb color) {
     x1 = std::min(x1, lastX);
     if (x0 > x1) return;
     auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
-    std::fill(row + x0, row + x1 + 1, color);
+    // Only the pixels outside the row's known span can change.
+    const int knownLeft = solid_.Left(y);
+    const int knownRight = solid_.Right(y);
+    if (knownLeft > knownRight || x1 < knownLeft || x0 > knownRight) {
+      std::fill(row + x0, row + x1 + 1, color);
+    } else {
+      if (x0 < knownLeft) std::fill(row + x0, row + knownLeft, color);
+      if (x1 > knownRight) std::fill(row + knownRight + 1, row + x1 + 1, color);
+    }
+    solid_.Add(y, x0, x1);
   };
 
   if (width == 1) {
@@ -385,8 +410,9 @@ void PictureArea::FillCapsule(QPoint from, QPoint to, int width, QRgb color) {
       fillRow(y, left + l, right + r);
     }
   }
-  MarkDirty(QRect(QPoint(std::max(left + lo, 0), y0),
-                  QPoint(std::min(right + lo + width - 1, lastX), y1)));
+  solid_.Settle(y0, y1);
+  solid_.NoteStroke(from, to, width);
+  MarkDirty(QRect(QPoint(bandLeft, y0), QPoint(bandRight, y1)));
 }
 
 // ---- children ---------------------------------------------------------------------------------

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "solid_rows.h"
+
 namespace quirlweg {
 
 // How Line draws between its two corners.
@@ -139,6 +141,7 @@ class PictureArea : public QWidget {
   void DrawStraightLine(QPoint from, QPoint to, int width, QColor color);
 
   mutable QImage image_;
+  mutable SolidRows solid_;  // rows of image_ known to hold the last fill colour
   QPoint drawingOffset_;  // the drawing's top-left corner in the widget
   mutable bool clsPending_ = false;
   mutable std::vector<PrintedLine> pendingLines_;

@@ -10,6 +10,9 @@ class UniformSource {
  public:
   virtual ~UniformSource() = default;
   virtual float Next() = 0;
+  // floor(6u) for a fresh u: 0..5 with equal chance. In double, 6u never rounds up to 6. A
+  // source that makes its u from integers can give the same number without the float.
+  virtual int NextBelowSix() { return static_cast<int>(6.0 * static_cast<double>(Next())); }
 };
 
 // xoshiro128++ (Blackman and Vigna): 32-bit output that passes TestU01's BigCrush and
@@ -31,6 +34,9 @@ class Xoshiro128 {
     return result;
   }
   float Next() { return static_cast<float>(NextBits() >> 8) * 0x1.0p-24F; }
+  // floor(6 * Next()) of the same draw, straight from its 24 bits: the walk's direction
+  // costs no conversions, which lie on the path of its hardest-to-predict branch.
+  int NextBelowSix() { return static_cast<int>(((NextBits() >> 8) * 6U) >> 24); }
 
  private:
   static std::uint32_t Rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
@@ -42,6 +48,7 @@ class GeneratorSource final : public UniformSource {
  public:
   explicit GeneratorSource(Xoshiro128 generator) : generator_(generator) {}
   float Next() override { return generator_.Next(); }
+  int NextBelowSix() override { return generator_.NextBelowSix(); }
 
  private:
   Xoshiro128 generator_;

@@ -140,8 +140,7 @@ template <class Sink, class Settings, class Source>
 int BasicWalk<Sink, Settings, Source>::DrawDirection() {
   const int dimension = settings_.Dimension();
   for (;;) {
-    // floor(6u) in double: u < 1 never rounds up to 6.
-    int direction = static_cast<int>(6.0 * static_cast<double>(source_.Next()));
+    int direction = source_.NextBelowSix();  // floor(6u) for a fresh u
     if (dimension == 1) {
       // The first draw is discarded; right (+x) with probability rightProbability.
       s_.randU = source_.Next();

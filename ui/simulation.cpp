@@ -46,8 +46,10 @@ const QString kArrowDownPicture = QStringLiteral(":/arrow-down.svg");
 constexpr QSize kStartPictureSize{207, 227};
 constexpr QSize kWalkerPictureSize{200, 200};
 
-// The screen is brought up to date at most this often while a run goes on.
-constexpr auto kFrameInterval = std::chrono::microseconds(16'667);
+// The screen is brought up to date at most this often while a run goes on, counted from the
+// last frame of any run: runs started one after the other, each ending with a frame of its
+// own, then still give a steady 40 frames per second or a few more.
+constexpr auto kFrameInterval = std::chrono::milliseconds(25);
 // Steps between two reads of the clock; a read costs more than a step's bookkeeping.
 constexpr std::uint32_t kStepsPerClockRead = 256;
 
@@ -193,6 +195,7 @@ void Simulation::CreateControls() {
   statistics_ = std::make_unique<StatisticsDisplays>(widgets);
   statistics_->SetProtocolText(kProtocolHeader);
   lattice_ = std::make_unique<LatticeView>(*picAusgabe_, *Image4_, *shpWippo2_);
+  ForwardTo(*lattice_, *statistics_);
 }
 
 void Simulation::CreatePictureAreas() {
@@ -616,7 +619,6 @@ void Simulation::cmdStarten_Click() {
   // While the run goes on the button shows its picture without the word "Start".
   cmdStarten_->setIcon(QIcon(startPictureAlternate_));
   stepsSinceClockRead_ = 0;
-  lastFrame_ = Clock::now();
   walk_.cmdStarten_Click();
   cmdStarten_->setIcon(QIcon(startPicture_));
   DrawFrame();
@@ -673,85 +675,13 @@ char Simulation::DecimalSeparator() const {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Display requests of the walk
-
-void Simulation::ShowCoordinates(int x, int shownY, int z) {
-  statistics_->ShowCoordinates(x, shownY, z);
-}
-
-void Simulation::ShowStepCount(std::int64_t steps) {
-  statistics_->ShowStepCount(steps);
-}
-
-void Simulation::SetWalkerVisible(bool visible) {
-  lattice_->SetWalkerVisible(visible);
-}
-
-void Simulation::PlaceWalker(double left, double top) {
-  lattice_->PlaceWalker(left, top);
-}
-
-void Simulation::SizeWalker(double size) {
-  lattice_->SizeWalker(size);
-}
-
-void Simulation::WalkerToFront() {
-  lattice_->WalkerToFront();
-}
-
-void Simulation::HideEndMarker() {
-  lattice_->HideEndMarker();
-}
-
-void Simulation::ShowEndMarker(double left, double top, double width, double height) {
-  lattice_->ShowEndMarker(left, top, width, height);
-}
-
-void Simulation::DrawTraceSegment(int fromX, int fromY, int toX, int toY, int width) {
-  lattice_->DrawTraceSegment(fromX, fromY, toX, toY, width);
-}
-
-void Simulation::PlotPoint(int x, int y) {
-  lattice_->PlotPoint(x, y);
-}
-
-std::string Simulation::CountBoxText(CountBox box) const {
-  return statistics_->CountBoxText(box);
-}
-
-void Simulation::SetCountBoxText(CountBox box, std::string_view text) {
-  statistics_->SetCountBoxText(box, text);
-}
-
-void Simulation::ShowHitCount(HitBox box, std::optional<double> count) {
-  statistics_->ShowHitCount(box, count);
-}
-
-std::string Simulation::ProtocolText() const {
-  return statistics_->ProtocolText();
-}
-
-void Simulation::SetProtocolText(std::string_view text) {
-  statistics_->SetProtocolText(text);
-}
+// Display requests of the walk that belong to the window
 
 void Simulation::Notice(std::string_view text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quirlweg"), FromUtf8(text), QMessageBox::Ok,
                   this);
   box.exec();
   lastFrame_ = Clock::now();
-}
-
-void Simulation::ResetCounters() {
-  statistics_->ResetCounters();
-}
-
-void Simulation::ClearTraces(const LatticeDrawing& lattice) {
-  lattice_->ClearTraces(lattice);
-}
-
-void Simulation::DrawLattice(const LatticeDrawing& lattice) {
-  lattice_->DrawLattice(lattice);
 }
 
 void Simulation::StepTaken() {

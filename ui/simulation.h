@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/display_sink.h"
+#include "display/display_forwarder.h"
 #include "engine/settings.h"
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
@@ -40,10 +40,11 @@ class ShapeControl;
 class StatisticsDisplays;
 
 // The program's one window. It holds every control, owns the walk and serves it as its
-// settings source (the controls, read at the moment of use) and its display sink.
+// settings source (the controls, read at the moment of use) and its display sink (the lattice
+// view and the statistics displays; the window adds the notice and the frames of a run).
 //
 // Every control carries its classic name as object name ("Text1(0)" for array members).
-class Simulation : public QWidget, public WalkSettingsSource, public DisplaySink {
+class Simulation : public QWidget, public WalkSettingsSource, public DisplayForwarder {
   Q_OBJECT
 
  public:
@@ -66,26 +67,8 @@ class Simulation : public QWidget, public WalkSettingsSource, public DisplaySink
   RunMode Mode() const override;
   char DecimalSeparator() const override;
 
-  // DisplaySink
-  void ShowCoordinates(int x, int shownY, int z) override;
-  void ShowStepCount(std::int64_t steps) override;
-  void SetWalkerVisible(bool visible) override;
-  void PlaceWalker(double left, double top) override;
-  void SizeWalker(double size) override;
-  void WalkerToFront() override;
-  void HideEndMarker() override;
-  void ShowEndMarker(double left, double top, double width, double height) override;
-  void DrawTraceSegment(int fromX, int fromY, int toX, int toY, int width) override;
-  void PlotPoint(int x, int y) override;
-  std::string CountBoxText(CountBox box) const override;
-  void SetCountBoxText(CountBox box, std::string_view text) override;
-  void ShowHitCount(HitBox box, std::optional<double> count) override;
-  std::string ProtocolText() const override;
-  void SetProtocolText(std::string_view text) override;
+  // DisplaySink: the rest goes to the lattice view and the statistics displays.
   void Notice(std::string_view text) override;
-  void ResetCounters() override;
-  void ClearTraces(const LatticeDrawing& lattice) override;
-  void DrawLattice(const LatticeDrawing& lattice) override;
   void StepTaken() override;
 
  public:

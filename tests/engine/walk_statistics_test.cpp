@@ -5,115 +5,21 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "common/absorbing_walk.h"
 #include "engine/walk.h"
 #include "engine_fakes.h"
 
 namespace quirlweg {
 namespace {
 
-using Point = std::array<int, 3>;
-
-struct Lattice {
-  int dimension;
-  int radius;
-  double rightProbability;
-  bool homeAbsorbs;
-  Point start;
-};
-
-struct Outcome {
-  double homeShare;
-  double meanLength;
-};
-
-std::vector<std::pair<Point, double>> Moves(const Lattice& l) {
-  if (l.dimension == 1)
-    return {{{1, 0, 0}, l.rightProbability}, {{-1, 0, 0}, 1 - l.rightProbability}};
-  std::vector<std::pair<Point, double>> moves;
-  for (int axis = 0; axis < l.dimension; ++axis) {
-    for (const int sign : {1, -1}) {
-      Point delta{};
-      delta[axis] = sign;
-      moves.push_back({delta, 1.0 / (2 * l.dimension)});
-    }
-  }
-  return moves;
-}
-
-Point Add(Point a, const Point& b) {
-  for (int i = 0; i < 3; ++i) a[i] += b[i];
-  return a;
-}
-
-bool OnBoundary(const Lattice& l, const Point& p) {
-  return std::abs(p[0]) == l.radius || std::abs(p[1]) == l.radius || std::abs(p[2]) == l.radius;
-}
-
-bool AbsorbedAtHome(const Lattice& l, const Point& p) {
-  return l.homeAbsorbs && p == Point{};
-}
-
-// Solves (I - Q) [h m] = [r 1] over the interior states that do not end a journey, where h is
-// the chance to end at home and m the expected number of steps; then takes one step from the
-// start, which is how a journey from the origin leaves its absorbing home point.
-Outcome Exact(const Lattice& l) {
-  const int r = l.radius - 1;
-  std::map<Point, int> index;
-  for (int x = -r; x <= r; ++x) {
-    for (int y = l.dimension >= 2 ? -r : 0; y <= (l.dimension >= 2 ? r : 0); ++y) {
-      for (int z = l.dimension == 3 ? -r : 0; z <= (l.dimension == 3 ? r : 0); ++z) {
-        const Point p{x, y, z};
-        if (!AbsorbedAtHome(l, p)) index.emplace(p, static_cast<int>(index.size()));
-      }
-    }
-  }
-  const auto n = index.size();
-  std::vector<std::vector<double>> a(n, std::vector<double>(n + 2, 0.0));
-  const auto moves = Moves(l);
-  for (const auto& [p, i] : index) {
-    a[i][i] += 1;
-    a[i][n + 1] = 1;
-    for (const auto& [delta, q] : moves) {
-      const Point next = Add(p, delta);
-      if (AbsorbedAtHome(l, next)) {
-        a[i][n] += q;
-      } else if (!OnBoundary(l, next)) {
-        a[i][index.at(next)] -= q;
-      }
-    }
-  }
-  for (std::size_t col = 0; col < n; ++col) {  // Gauss-Jordan with partial pivoting
-    std::size_t pivot = col;
-    for (std::size_t row = col + 1; row < n; ++row) {
-      if (std::fabs(a[row][col]) > std::fabs(a[pivot][col])) pivot = row;
-    }
-    std::swap(a[col], a[pivot]);
-    for (std::size_t row = 0; row < n; ++row) {
-      if (row == col || a[row][col] == 0) continue;
-      const double f = a[row][col] / a[col][col];
-      for (std::size_t k = col; k < n + 2; ++k) a[row][k] -= f * a[col][k];
-    }
-  }
-  const auto solved = [&](const Point& p, std::size_t column) {
-    const int i = index.at(p);
-    return a[i][column] / a[i][i];
-  };
-  if (!AbsorbedAtHome(l, l.start)) return {solved(l.start, n), solved(l.start, n + 1)};
-  Outcome o{0, 1};
-  for (const auto& [delta, q] : moves) {
-    const Point next = Add(l.start, delta);
-    if (OnBoundary(l, next)) continue;
-    o.homeShare += q * solved(next, n);
-    o.meanLength += q * solved(next, n + 1);
-  }
-  return o;
-}
+using testing::ExactOutcome;
+using testing::kEndsHome;
+using testing::Lattice;
+using testing::Outcome;
 
 // Notes each journey's end and length; keeps no growing protocol text.
 class TallySink final : public DisplaySink {
@@ -189,11 +95,12 @@ TEST(WalkStatistics, AgreesWithTheExactAbsorbingChain) {
       sum += static_cast<double>(length);
       sumSquares += static_cast<double>(length) * static_cast<double>(length);
     }
-    const Outcome exact = Exact(l);
+    const Outcome exact = ExactOutcome(l);
+    const double exactHome = exact.shares[kEndsHome];
     const double share = home / kJourneys, mean = sum / kJourneys;
-    const double shareError = std::sqrt(exact.homeShare * (1 - exact.homeShare) / kJourneys);
+    const double shareError = std::sqrt(exactHome * (1 - exactHome) / kJourneys);
     const double meanError = std::sqrt((sumSquares / kJourneys - mean * mean) / kJourneys);
-    EXPECT_NEAR(share, exact.homeShare, 5 * shareError) << "exact " << exact.homeShare;
+    EXPECT_NEAR(share, exactHome, 5 * shareError) << "exact " << exactHome;
     EXPECT_NEAR(mean, exact.meanLength, 5 * meanError) << "exact " << exact.meanLength;
   }
 }

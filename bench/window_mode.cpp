@@ -1,0 +1,106 @@
+#include "window_mode.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
+
+#include "engine/text_forms.h"
+#include "engine/uniform_source.h"
+#include "ui/simulation.h"
+
+namespace quirlweg::bench {
+
+namespace {
+
+template <class Control = QAbstractButton>
+Control& Find(Simulation& window, const QString& name) {
+  auto* control = window.findChild<Control*>(name);
+  if (control == nullptr) {
+    qFatal("walkbench: the window has no control %s", qPrintable(name));
+  }
+  return *control;
+}
+
+QString Member(const char* base, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
+}
+
+// A click that reaches the handlers through the button's own signals, and lets the window
+// catch up as it would between two clicks of a user.
+void Click(QAbstractButton& button) {
+  button.click();
+  QCoreApplication::processEvents();
+}
+
+void ChooseSettings(Simulation& window, const BenchOptions& options) {
+  Click(Find(window, Member("Option1", options.dimension - 1)));
+  Find<QScrollBar>(window, QStringLiteral("hscRaster")).setValue(options.radius);
+  Find<QScrollBar>(window, QStringLiteral("hscWaRi")).setValue(options.rightProbability);
+  auto& home = Find<QCheckBox>(window, QStringLiteral("chkHeim"));
+  if (home.isChecked() != options.home) Click(home);
+  for (int i = 0; i < std::abs(options.startX); ++i) {
+    Click(Find(window, Member("cmdHome", options.startX < 0 ? 0 : 1)));
+  }
+  for (int i = 0; i < std::abs(options.startY); ++i) {
+    Click(Find(window, Member("cmdHome", options.startY < 0 ? 2 : 3)));
+  }
+  QCoreApplication::processEvents();
+}
+
+// What the window shows of the journeys since its counters were last reset: the two count
+// boxes, and the boundary hits and the length sum it keeps for them.
+void AddShownTotals(Simulation& window, JourneyTally& tally) {
+  const auto count = [&](int index) {
+    const QString text = Find<QLineEdit>(window, Member("Text1", index)).text();
+    return static_cast<std::int64_t>(ValueOf(text.toStdString()));
+  };
+  const WalkState& state = window.walk().state();
+  tally.AddTotals(count(0), count(2), static_cast<std::int64_t>(state.hitsTop),
+                  state.hitsRight.value_or(0), state.hitsBottom.value_or(0),
+                  state.hitsLeft.value_or(0), state.lengthSum);
+}
+
+}  // namespace
+
+TimedRun RunWindowMode(const BenchOptions& options) {
+  TimedRun run;
+  run.tally.radius = options.radius;
+  Simulation window(std::make_unique<GeneratorSource>(Xoshiro128(options.seed)));
+  window.show();
+  QCoreApplication::processEvents();
+  ChooseSettings(window, options);
+
+  // The restart notice holds the run in its own event loop, where this timer finds it; the
+  // totals it restarts are taken before it is closed.
+  QTimer closer;
+  closer.setInterval(0);
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    auto* notice = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (notice == nullptr) return;
+    AddShownTotals(window, run.tally);
+    notice->accept();
+  });
+  closer.start();
+
+  auto& start = Find(window, QStringLiteral("cmdStarten"));
+  const int framesBefore = window.FramesDrawn();
+  run.seconds = SecondsOf([&] {
+    Click(Find(window, Member("optModus", 2)));
+    for (std::int64_t i = 0; i < options.journeys / 20; ++i) Click(start);
+    Click(Find(window, Member("optModus", 1)));
+    for (std::int64_t i = 0; i < options.journeys % 20; ++i) Click(start);
+  });
+  run.frames = window.FramesDrawn() - framesBefore;
+
+  AddShownTotals(window, run.tally);
+  return run;
+}
+
+}  // namespace quirlweg::bench

@@ -1,0 +1,66 @@
+#pragma once
+
+// Helpers for driving the real window as a person would and for checking what it holds.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/simulation.h"
+
+namespace quirlweg::robustness {
+
+// A control of the window by its classic name ("Text1(2)"); null when there is none.
+template <class Control = QWidget>
+Control* Find(const QWidget& window, const char* name) {
+  return window.findChild<Control*>(QString::fromLatin1(name));
+}
+
+// A real left click where a person would click: the middle of a push button, the indicator
+// of an option button or check box (their wide boxes may overlap a neighbour).
+void ClickControl(QWidget* control);
+
+// Types the text key by key into the control, letters beyond ASCII included.
+void TypeInto(QWidget* control, const QString& text);
+
+// Accepts every message box that opens while it lives, from within the box's own event loop,
+// and remembers what each one said.
+class NoticeCloser {
+ public:
+  // `whileOpen` runs with each box still open, before it is closed.
+  explicit NoticeCloser(std::function<void()> whileOpen = {});
+  int Closed() const { return static_cast<int>(texts_.size()); }
+  const QStringList& Texts() const { return texts_; }
+  const QStringList& Captions() const { return captions_; }
+
+ private:
+  QTimer timer_;
+  std::function<void()> whileOpen_;
+  QStringList texts_;
+  QStringList captions_;
+};
+
+// Boxes whose text the person has typed over since the window last wrote them, which lifts
+// the checks that compare them with the walk.
+struct TypedOver {
+  bool counts = false;    // Text1(0) or Text1(2)
+  bool shares = false;    // Text1(1) or Text1(3)
+  bool mean = false;      // Text2
+  bool protocol = false;  // Text6
+};
+
+// Everything that is wrong with the window right now, in words; empty when all is well:
+// the walker and the start point strictly inside the boundary, no number text that is not
+// finite, a protocol of at most 1002 entries whose count, lengths and end points agree with
+// the walk, and count, share and mean boxes that agree with it (boxes typed over excepted).
+std::vector<std::string> Problems(Simulation& window, const TypedOver& typed);
+
+// Whether the edge just walked lies within the visit-count tables (right after a step).
+bool EdgeWithinTables(const WalkState& state);
+
+}  // namespace quirlweg::robustness
