@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/absorbing_walk.h"
+#include "common/quiet_sink.h"
 #include "engine/walk.h"
 #include "engine_fakes.h"
 
@@ -22,20 +23,10 @@ using testing::Lattice;
 using testing::Outcome;
 
 // Notes each journey's end and length; keeps no growing protocol text.
-class TallySink final : public DisplaySink {
+class TallySink final : public testing::QuietSink {
  public:
   std::vector<std::pair<bool, std::int64_t>> journeys;  // ended at home, length
 
-  void ShowCoordinates(int, int, int) override {}
-  void ShowStepCount(std::int64_t) override {}
-  void SetWalkerVisible(bool) override {}
-  void PlaceWalker(double, double) override {}
-  void SizeWalker(double) override {}
-  void WalkerToFront() override {}
-  void HideEndMarker() override {}
-  void ShowEndMarker(double, double, double, double) override {}
-  void DrawTraceSegment(int, int, int, int, int) override {}
-  void PlotPoint(int, int) override {}
   std::string CountBoxText(CountBox box) const override {
     return boxes_[static_cast<std::size_t>(box)];
   }
@@ -43,18 +34,13 @@ class TallySink final : public DisplaySink {
     boxes_[static_cast<std::size_t>(box)] = text;
     if (box == CountBox::Home || box == CountBox::Boundary) endedAtHome_ = box == CountBox::Home;
   }
-  void ShowHitCount(HitBox, std::optional<double>) override {}
   std::string ProtocolText() const override { return {}; }
   // The line's second field is the journey's length.
   void SetProtocolText(std::string_view text) override {
     const std::string line{text.substr(text.rfind('\n') + 1)};
     journeys.emplace_back(endedAtHome_, std::stoll(line.substr(line.find(',') + 1)));
   }
-  void Notice(std::string_view) override {}
   void ResetCounters() override { boxes_.fill("0"); }
-  void ClearTraces(const LatticeDrawing&) override {}
-  void DrawLattice(const LatticeDrawing&) override {}
-  void StepTaken() override {}
 
  private:
   std::array<std::string, 5> boxes_{"0", "0", "0", "0", "0"};

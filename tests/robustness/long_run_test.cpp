@@ -15,6 +15,7 @@
 #include "engine/settings.h"
 #include "engine/text_forms.h"
 #include "engine/uniform_source.h"
+#include "common/quiet_sink.h"
 #include "engine/walk.h"
 #include "protocol_reader.h"
 
@@ -42,7 +43,7 @@ struct Settings final : WalkSettingsSource {
 
 // Keeps what the window's displays keep (the count, hit and protocol texts) and counts the
 // rest. At every restart notice it checks the list about to be cleared against the walk.
-class LedgerSink final : public DisplaySink {
+class LedgerSink final : public testing::QuietSink {
  public:
   // The walk whose tallies the lists are checked against; in one and two dimensions every
   // boundary end counts on exactly one side, in three the two z faces count on none.
@@ -63,16 +64,6 @@ class LedgerSink final : public DisplaySink {
   std::size_t longestBox = 0;
   std::string firstProblem;
 
-  void ShowCoordinates(int, int, int) override {}
-  void ShowStepCount(std::int64_t) override {}
-  void SetWalkerVisible(bool) override {}
-  void PlaceWalker(double, double) override {}
-  void SizeWalker(double) override {}
-  void WalkerToFront() override {}
-  void HideEndMarker() override {}
-  void ShowEndMarker(double, double, double, double) override {}
-  void DrawTraceSegment(int, int, int, int, int) override {}
-  void PlotPoint(int, int) override {}
   std::string CountBoxText(CountBox box) const override {
     return boxes[static_cast<std::size_t>(box)];
   }
@@ -102,8 +93,6 @@ class LedgerSink final : public DisplaySink {
     hits = {" 0 ", " 0 ", " 0 ", " 0 "};
     protocol = kProtocolHeader;
   }
-  void ClearTraces(const LatticeDrawing&) override {}
-  void DrawLattice(const LatticeDrawing&) override {}
   void StepTaken() override { ++stepsTaken; }
 
   double Box(CountBox box) const { return ValueOf(boxes[static_cast<std::size_t>(box)]); }
