@@ -9,7 +9,7 @@ namespace quirlweg::bench {
 
 namespace {
 
-// A sink whose requests compile away; only journey ends and steps are tallied.
+// Displays whose requests compile away; only journey ends and steps are tallied.
 class NullSink {
  public:
   explicit NullSink(JourneyTally& tally) : tally_(tally) {}
@@ -48,13 +48,14 @@ JourneyTally RunEngineMode(const BenchOptions& options) {
   NullSink sink(tally);
   const FixedSettings settings = SettingsFor(options);
   Xoshiro128 generator(options.seed);
-  BasicWalk<NullSink, FixedSettings, Xoshiro128> walk(sink, settings, generator);
+  BasicWalk<NullSink, NullSink, NullSink, FixedSettings, Xoshiro128> walk(sink, sink, sink,
+                                                                          settings, generator);
   walk.StartUp();
   walk.ChangeLatticeSize();
   WalkState& state = walk.state();
   state.homeX = state.posX = state.prevX = options.startX;
   state.homeY = state.posY = state.prevY = options.startY;
-  state.batchMode = 1;
+  state.batchMode = true;
   for (std::int64_t i = 0; i < options.journeys; ++i) walk.RunJourney();
   return tally;
 }

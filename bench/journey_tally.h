@@ -3,8 +3,11 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "engine/display_sink.h"
+#include "engine/display_roles.h"
+#include "engine/text_forms.h"
+#include "engine/walk_state.h"
 
 namespace quirlweg::bench {
 
@@ -44,6 +47,16 @@ struct JourneyTally {
     left += leftHits;
     z += boundaryEnds - (topHits + rightHits + bottomHits + leftHits);
     steps += stepSum;
+  }
+
+  // The totals a window shows: its two count boxes, and the boundary hits and the length sum
+  // the walk keeps for the journeys they count.
+  void AddShownTotals(std::string_view homeBox, std::string_view boundaryBox,
+                      const WalkState& state) {
+    AddTotals(static_cast<std::int64_t>(ValueOf(homeBox)),
+              static_cast<std::int64_t>(ValueOf(boundaryBox)),
+              static_cast<std::int64_t>(state.hitsTop), state.hitsRight.value_or(0),
+              state.hitsBottom.value_or(0), state.hitsLeft.value_or(0), state.lengthSum);
   }
 
   void CountBoxWritten(CountBox box) {

@@ -2,20 +2,12 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QtMath>
 
+#include "display/twips.h"
 #include "ui/layout.h"
+#include "ui/placement.h"
 
 namespace quirlweg::bench {
-
-namespace {
-
-// One edge of a control in pixels, rounded as the window rounds it.
-int EdgePixels(double twips, double dotsPerInch) {
-  return qRound(twips * dotsPerInch / kTwipsPerInch);
-}
-
-}  // namespace
 
 QSize LatticeViewSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -26,8 +18,7 @@ QSize LatticeViewSize() {
       ArrangeControls(PixelsToTwips(pixels.width(), dpiX), PixelsToTwips(pixels.height(), dpiY));
   const ControlPlacement* view = arrangement.Find("picAusgabe");
   if (view == nullptr) return {500, 500};
-  return {EdgePixels(view->left + view->width, dpiX) - EdgePixels(view->left, dpiX),
-          EdgePixels(view->top + view->height, dpiY) - EdgePixels(view->top, dpiY)};
+  return PixelRect(view->left, view->top, view->width, view->height, dpiX, dpiY).size();
 }
 
 }  // namespace quirlweg::bench

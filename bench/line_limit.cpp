@@ -9,14 +9,15 @@
 #include <utility>
 #include <vector>
 
+#include "display/lattice_view.h"
+
 namespace quirlweg::bench {
 
 namespace {
 
-// The lattice view's scale: the boundary square with a margin of 0.1 R across and 0.06 R
-// above and below.
-constexpr double kSpanX = 2.2;
-constexpr double kSpanY = 2.12;
+// The lattice view's scale, in lattice radii from one side to the other.
+constexpr double kSpanX = 2 * LatticeView::kMarginX;
+constexpr double kSpanY = 2 * LatticeView::kMarginY;
 
 // Unit segments along a winding path over the whole lattice, alternately across and down,
 // so that the lines land everywhere in the image as a long walk's traces do.

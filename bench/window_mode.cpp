@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include "engine/text_forms.h"
 #include "engine/uniform_source.h"
 #include "ui/simulation.h"
 
@@ -54,17 +53,12 @@ void ChooseSettings(Simulation& window, const BenchOptions& options) {
   QCoreApplication::processEvents();
 }
 
-// What the window shows of the journeys since its counters were last reset: the two count
-// boxes, and the boundary hits and the length sum it keeps for them.
+// What the window shows of the journeys since its counters were last reset.
 void AddShownTotals(Simulation& window, JourneyTally& tally) {
-  const auto count = [&](int index) {
-    const QString text = Find<QLineEdit>(window, Member("Text1", index)).text();
-    return static_cast<std::int64_t>(ValueOf(text.toStdString()));
+  const auto text = [&](int index) {
+    return Find<QLineEdit>(window, Member("Text1", index)).text().toStdString();
   };
-  const WalkState& state = window.walk().state();
-  tally.AddTotals(count(0), count(2), static_cast<std::int64_t>(state.hitsTop),
-                  state.hitsRight.value_or(0), state.hitsBottom.value_or(0),
-                  state.hitsLeft.value_or(0), state.lengthSum);
+  tally.AddShownTotals(text(0), text(2), window.walk().state());
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ void LatticeView::DrawLattice(const LatticeDrawing& lattice) {
   const int r = lattice.radius;
   const double rd = r;
   // A little room around the boundary square, a little less above and below.
-  area_.Scale(-1.1 * rd, -1.06 * rd, 1.1 * rd, 1.06 * rd);
+  area_.Scale(-kMarginX * rd, -kMarginY * rd, kMarginX * rd, kMarginY * rd);
   area_.Cls();
 
   walkerSize_ = lattice.walkerSize;
@@ -57,8 +57,8 @@ void LatticeView::DrawLattice(const LatticeDrawing& lattice) {
   }
 }
 
+// Drawing the lattice wipes the area first, traces included.
 void LatticeView::ClearTraces(const LatticeDrawing& lattice) {
-  area_.Cls();
   DrawLattice(lattice);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/display_sink.h"
+#include "engine/display_roles.h"
 
 namespace quirlweg {
 
@@ -10,25 +10,30 @@ class ShapeControl;
 
 // The lattice view: the lattice, the traces, the walker picture and the end marker, all in
 // lattice units (y downward). The walker and the marker must be children of the area.
-class LatticeView {
+class LatticeView final : public LatticeDisplay {
  public:
+  // The view's user scale reaches this far beyond the boundary square, as a share of R,
+  // across and up and down.
+  static constexpr double kMarginX = 1.1;
+  static constexpr double kMarginY = 1.06;
+
   LatticeView(PictureArea& area, ImageControl& walker, ShapeControl& marker);
 
   // Scales the area to the lattice, wipes it, centres the walker on the start point and draws
   // the boundary square, the lattice points and, when asked, the home circle.
-  void DrawLattice(const LatticeDrawing& lattice);
-  void ClearTraces(const LatticeDrawing& lattice);
+  void DrawLattice(const LatticeDrawing& lattice) override;
+  void ClearTraces(const LatticeDrawing& lattice) override;
   // One trace segment in the area's foreground colour; `width` stays the area's pen width.
-  void DrawTraceSegment(int fromX, int fromY, int toX, int toY, int width);
+  void DrawTraceSegment(int fromX, int fromY, int toX, int toY, int width) override;
   // A dot in the area's current pen width and foreground colour.
-  void PlotPoint(int x, int y);
+  void PlotPoint(int x, int y) override;
 
-  void SetWalkerVisible(bool visible);
-  void PlaceWalker(double left, double top);
-  void SizeWalker(double size);
-  void WalkerToFront();
-  void HideEndMarker();
-  void ShowEndMarker(double left, double top, double width, double height);
+  void SetWalkerVisible(bool visible) override;
+  void PlaceWalker(double left, double top) override;
+  void SizeWalker(double size) override;
+  void WalkerToFront() override;
+  void HideEndMarker() override;
+  void ShowEndMarker(double left, double top, double width, double height) override;
 
   // Pen width of the lattice points for a lattice radius: 4 below 5, 3 below 15, 2 below 25,
   // else 1.

@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt_text.h"
+#include "twips.h"
+
 namespace quirlweg {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
 // Pixel coordinates are kept far inside int so that any user value, even NaN or infinite,
 // maps to a harmless pixel well outside every drawing, and a pen width added to it cannot
 // overflow.
@@ -46,10 +48,6 @@ std::pair<int, int> DiscRowSpan(int width, int row) {
   const int left = std::max(lo, static_cast<int>(std::ceil(centre - half)));
   const int right = std::min(lo + width - 1, static_cast<int>(std::floor(centre + half)));
   return {left, right};
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -132,7 +130,7 @@ void PictureArea::RasterisePending() const {
     for (const PrintedLine& line : pendingLines_) {
       painter.setPen(line.color);
       painter.drawText(QPoint(line.origin.x(), line.origin.y() + ascent),
-                       FromUtf8(line.make ? line.make() : line.text));
+                       ToQString(line.make ? line.make() : line.text));
     }
   }
   pendingLines_.clear();

@@ -142,7 +142,7 @@ class PictureArea : public QWidget {
 
   mutable QImage image_;
   mutable SolidRows solid_;  // rows of image_ known to hold the last fill colour
-  QPoint drawingOffset_;  // the drawing's top-left corner in the widget
+  QPoint drawingOffset_;     // the drawing's top-left corner in the widget
   mutable bool clsPending_ = false;
   mutable std::vector<PrintedLine> pendingLines_;
   QFont pendingFont_;  // the font of all pending lines

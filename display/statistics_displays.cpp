@@ -9,6 +9,7 @@
 #include "engine/protocol.h"
 #include "engine/text_forms.h"
 #include "picture_area.h"
+#include "qt_text.h"
 
 namespace quirlweg {
 
@@ -18,10 +19,6 @@ constexpr std::string_view kStepsAfterReset = "Schritte: 0 ";
 constexpr std::string_view kCoordinatesAfterReset = "(0, 0, 0)";
 constexpr std::string_view kCountAfterReset = "0";
 constexpr std::string_view kCrLf = "\r\n";
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The box breaks lines at "\n"; CR LF and a lone CR both become one line break.
 QString ShownForm(std::string_view text) {
@@ -35,7 +32,7 @@ QString ShownForm(std::string_view text) {
       if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
     }
   }
-  return FromUtf8(shown);
+  return ToQString(shown);
 }
 
 // What the user typed, with the CR LF line ends the walk writes.
@@ -103,7 +100,7 @@ void StatisticsDisplays::SetCountBoxText(CountBox box, std::string_view text) {
   const auto index = static_cast<std::size_t>(box);
   if (index >= w_.countBoxes.size() || w_.countBoxes[index] == nullptr) return;
   QLineEdit& edit = *w_.countBoxes[index];
-  const QString newText = FromUtf8(text);
+  const QString newText = ToQString(text);
   // Setting the same text again would still reset the box's cursor and undo history.
   if (edit.text() != newText) edit.setText(newText);
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/display_sink.h"
+#include "engine/display_roles.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,11 +18,11 @@ class PictureArea;
 
 // The widgets the statistics live in; indices are the CountBox and HitBox values.
 struct StatisticsWidgets {
-  PictureArea* coordinates = nullptr;      // Picture1
-  PictureArea* steps = nullptr;            // picSchritte
-  std::array<PictureArea*, 4> hits{};      // picRandtreffer(0..3): top, right, bottom, left
-  std::array<QLineEdit*, 5> countBoxes{};  // Text1(0..3), Text2
-  QPlainTextEdit* protocol = nullptr;      // Text6
+  PictureArea* coordinates = nullptr;      // the walker's position
+  PictureArea* steps = nullptr;            // the step count
+  std::array<PictureArea*, 4> hits{};      // top, right, bottom, left
+  std::array<QLineEdit*, 5> countBoxes{};  // by CountBox: four counts, the mean
+  QPlainTextEdit* protocol = nullptr;      // the protocol list
 };
 
 // The coordinate, step, count, hit and protocol displays.
@@ -31,30 +31,30 @@ struct StatisticsWidgets {
 // box shows it with ordinary line breaks and is brought up to date cheaply: an extended text
 // only appends its new part, and while the box is hidden it is updated once it is shown. What
 // the user types into the box becomes the copy, with CR LF line ends.
-class StatisticsDisplays : public QObject {
+class StatisticsDisplays final : public QObject, public StatisticsDisplay {
   Q_OBJECT
 
  public:
   explicit StatisticsDisplays(const StatisticsWidgets& widgets, QObject* parent = nullptr);
 
-  // Clears Picture1 and prints "(" x "," y "," z ")" with the numbers in PrintForm.
-  void ShowCoordinates(int x, int shownY, int z);
-  // Clears Picture1 and prints the text as it is.
+  // Clears the coordinate area and prints "(" x "," y "," z ")" with the numbers in PrintForm.
+  void ShowCoordinates(int x, int shownY, int z) override;
+  // Clears the coordinate area and prints the text as it is.
   void ShowCoordinateText(std::string_view text);
-  // Clears picSchritte and prints "Schritte: " and the count in PrintForm.
-  void ShowStepCount(std::int64_t steps);
+  // Clears the step area and prints "Schritte: " and the count in PrintForm.
+  void ShowStepCount(std::int64_t steps) override;
   // Clears the hit box and prints the counter in PrintForm; an unset counter prints nothing.
-  void ShowHitCount(HitBox box, std::optional<double> count);
+  void ShowHitCount(HitBox box, std::optional<double> count) override;
 
-  std::string CountBoxText(CountBox box) const;
-  void SetCountBoxText(CountBox box, std::string_view text);
+  std::string CountBoxText(CountBox box) const override;
+  void SetCountBoxText(CountBox box, std::string_view text) override;
 
-  std::string ProtocolText() const { return protocol_; }
-  void SetProtocolText(std::string_view text);
+  std::string ProtocolText() const override { return protocol_; }
+  void SetProtocolText(std::string_view text) override;
 
   // "0" in the four count boxes, "Schritte: 0 ", "0" mean, "(0, 0, 0)", the empty protocol and
   // " 0 " in the hit boxes top, bottom, right, left.
-  void ResetCounters();
+  void ResetCounters() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

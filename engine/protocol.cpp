@@ -13,8 +13,8 @@ std::string LastChars(const std::string& text, std::size_t width) {
 
 std::string ProtocolLine(int n, std::int64_t length, int x, int y, int z) {
   return LastChars("   " + StrForm(n), 4) + ", " +
-         LastChars("    " + StrForm(static_cast<double>(length)), 6) + "   (" + StrForm(x) +
-         "," + StrForm(-y) + "," + StrForm(z) + ")";
+         LastChars("    " + StrForm(static_cast<double>(length)), 6) + "   (" + StrForm(x) + "," +
+         StrForm(-y) + "," + StrForm(z) + ")";
 }
 
 std::string AppendProtocolLine(std::string_view text, int n, std::int64_t length, int x, int y,

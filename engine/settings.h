@@ -1,5 +1,7 @@
 #pragma once
 
+#include <concepts>
+
 namespace quirlweg {
 
 enum class RunMode { Step = 0, Journey = 1, TwentyJourneys = 2 };
@@ -11,9 +13,22 @@ class WalkSettingsSource {
   virtual int Dimension() const = 0;            // 1, 2 or 3
   virtual double RightProbability() const = 0;  // 0..1 in steps of 0.01
   virtual bool HomeAbsorbs() const = 0;
-  virtual int LatticeSize() const = 0;          // 2..50
+  virtual int LatticeSize() const = 0;  // 2..50
   virtual RunMode Mode() const = 0;
-  virtual char DecimalSeparator() const = 0;    // the user locale's, ',' in German
+  virtual char DecimalSeparator() const = 0;  // the user locale's, ',' in German
 };
+
+// The same inputs as a concept, for settings a benchmark keeps in plain fields.
+template <class T>
+concept WalkSettingsRole = requires(const T& s) {
+  { s.Dimension() } -> std::convertible_to<int>;
+  { s.RightProbability() } -> std::convertible_to<double>;
+  { s.HomeAbsorbs() } -> std::convertible_to<bool>;
+  { s.LatticeSize() } -> std::convertible_to<int>;
+  { s.Mode() } -> std::same_as<RunMode>;
+  { s.DecimalSeparator() } -> std::convertible_to<char>;
+};
+
+static_assert(WalkSettingsRole<WalkSettingsSource>);
 
 }  // namespace quirlweg

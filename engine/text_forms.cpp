@@ -28,11 +28,12 @@ void AppendDigits(std::string& out, double magnitude, bool leadingZero) {
 
 double Finite(double value) {
   if (std::isnan(value)) return 0.0;
-  return std::clamp(value, -std::numeric_limits<double>::max(),
-                    std::numeric_limits<double>::max());
+  return std::clamp(value, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -43,7 +44,9 @@ std::string StrForm(double value) {
   return out;
 }
 
-std::string PrintForm(double value) { return StrForm(value) + ' '; }
+std::string PrintForm(double value) {
+  return StrForm(value) + ' ';
+}
 
 std::string PrintForm(std::optional<double> value) {
   return value ? PrintForm(*value) : std::string();
@@ -85,7 +88,8 @@ double ValueOf(std::string_view text) {
   if (number.find_first_of("0123456789") == std::string::npos) return 0.0;
   if (number.front() == '.') number.insert(number.begin(), '0');
   double magnitude = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), magnitude);
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), magnitude);
   (void)end;
   // Hundreds of digits overflow a double: such a text reads as the largest finite value
   // (or as 0 when all those digits stand after the point).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstdint>
 
 namespace quirlweg {
@@ -13,6 +14,13 @@ class UniformSource {
   // floor(6u) for a fresh u: 0..5 with equal chance. In double, 6u never rounds up to 6. A
   // source that makes its u from integers can give the same number without the float.
   virtual int NextBelowSix() { return static_cast<int>(6.0 * static_cast<double>(Next())); }
+};
+
+// What the walk draws from: a source of its own or a benchmark's generator used directly.
+template <class T>
+concept UniformSourceRole = requires(T& s) {
+  { s.Next() } -> std::convertible_to<float>;
+  { s.NextBelowSix() } -> std::convertible_to<int>;
 };
 
 // xoshiro128++ (Blackman and Vigna): 32-bit output that passes TestU01's BigCrush and
@@ -53,5 +61,7 @@ class GeneratorSource final : public UniformSource {
  private:
   Xoshiro128 generator_;
 };
+
+static_assert(UniformSourceRole<UniformSource>);
 
 }  // namespace quirlweg

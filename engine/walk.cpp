@@ -2,7 +2,8 @@
 
 namespace quirlweg {
 
-template class BasicWalk<DisplaySink, WalkSettingsSource, UniformSource>;
+template class BasicWalk<LatticeDisplay, StatisticsDisplay, RunObserver, WalkSettingsSource,
+                         UniformSource>;
 
 double ShareOf(double count, double other) {
   const long double total = static_cast<long double>(count) + other;

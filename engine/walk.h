@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "display_sink.h"
+#include "display_roles.h"
 #include "protocol.h"
 #include "settings.h"
 #include "text_forms.h"
@@ -16,21 +16,34 @@
 
 namespace quirlweg {
 
+// Where the start-point buttons move the start point; up is y - 1 (y grows downward).
+enum class Direction { Left = 0, Right = 1, Up = 2, Down = 3 };
+
 // The walk engine: the step, the two journey ends, the run modes, the start point and the
 // state parts of the lattice, trace and counter procedures. It reads its settings live from
-// `Settings`, draws its numbers from `Source` and asks `Sink` for every display.
+// `Settings`, draws its numbers from `Source` and asks its three display roles for every
+// display.
 //
-// A template so a benchmark can drive it with a sink that compiles away; the program uses
-// `Walk`, the instantiation on the virtual interfaces.
-template <class Sink, class Settings, class Source>
+// A template so that a benchmark can drive it with displays that compile away; the concepts
+// hold such stand-ins to the program's interfaces. The program uses `Walk`, the instantiation
+// on the virtual interfaces.
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
 class BasicWalk {
  public:
-  BasicWalk(Sink& sink, const Settings& settings, Source& source)
-      : sink_(sink), settings_(settings), source_(source) {}
+  BasicWalk(Lattice& lattice, Statistics& statistics, Observer& observer, const Settings& settings,
+            Source& source)
+      : lattice_(lattice),
+        statistics_(statistics),
+        observer_(observer),
+        settings_(settings),
+        source_(source) {}
 
   WalkState& state() { return s_; }
   const WalkState& state() const { return s_; }
 
+  // One step, one journey or twenty journeys, by the selected run mode.
+  void Start();
   // One step in a random lattice direction, with its displays and the journey-end tests.
   void DoStep();
   void EndAtBoundary();
@@ -39,13 +52,11 @@ class BasicWalk {
   void RunJourney();
   void RunTwentyJourneys();
 
-  // The start button: one step, one journey or twenty journeys by the selected mode.
-  void cmdStarten_Click();
-  // Moves the walker one step (0 left, 1 right, 2 up, 3 down) within the boundary and makes
-  // its position the start point.
-  void cmdHome_Click(std::int16_t index);
-  // Home absorption switched: the walker restarts on a fresh lattice.
-  void chkHeim_Click();
+  // Moves the walker one step within the boundary and makes its position the start point.
+  void MoveStartPoint(Direction direction);
+  // Home absorption switched on or off: the walker restarts on a fresh lattice, drawn with or
+  // without the home circle.
+  void SwitchHomeAbsorption() { ClearTraces(); }
 
   void ClearTraces();
   void ResetCounters();
@@ -67,11 +78,15 @@ class BasicWalk {
   // |x|, |y| or |z| equals the radius; bitwise ors keep the rarely true test branch-free.
   bool OnBoundary() const {
     const int r = s_.gridRadius;
-    return (s_.posX == r) | (s_.posX == -r) | (s_.posY == r) | (s_.posY == -r) |
-           (s_.posZ == r) | (s_.posZ == -r);
+    return (s_.posX == r) | (s_.posX == -r) | (s_.posY == r) | (s_.posY == -r) | (s_.posZ == r) |
+           (s_.posZ == -r);
   }
   void PlaceWalkerOn(int x, int y) {
-    sink_.PlaceWalker(x - s_.walkerSize / 2, y - s_.walkerSize / 2);
+    lattice_.PlaceWalker(x - s_.walkerSize / 2, y - s_.walkerSize / 2);
+  }
+  LatticeDrawing Drawing() const {
+    return LatticeDrawing{s_.gridRadius, s_.walkerSize, s_.homeX, s_.homeY,
+                          settings_.HomeAbsorbs()};
   }
   void ShowEndMarkerAtPosition();
   void CountJourneyIn(CountBox box);
@@ -80,23 +95,27 @@ class BasicWalk {
   void ReturnToStart();
   void CloseJourney() {
     s_.stepCount = 0;
-    s_.journeyOver = 1;
+    s_.journeyOver = true;
   }
-  std::string Locale(double value) const {
-    return LocaleForm(value, settings_.DecimalSeparator());
-  }
+  std::string Locale(double value) const { return LocaleForm(value, settings_.DecimalSeparator()); }
 
   WalkState s_;
-  Sink& sink_;
+  Lattice& lattice_;
+  Statistics& statistics_;
+  Observer& observer_;
   const Settings& settings_;
   Source& source_;
 };
 
-using Walk = BasicWalk<DisplaySink, WalkSettingsSource, UniformSource>;
-extern template class BasicWalk<DisplaySink, WalkSettingsSource, UniformSource>;
+using Walk =
+    BasicWalk<LatticeDisplay, StatisticsDisplay, RunObserver, WalkSettingsSource, UniformSource>;
+extern template class BasicWalk<LatticeDisplay, StatisticsDisplay, RunObserver, WalkSettingsSource,
+                                UniformSource>;
 
 // Walker picture side for a lattice radius: 0.6 up to R = 15, then growing with R.
-inline double WalkerSizeFor(int radius) { return radius > 15 ? 0.6 * radius / 15 : 0.6; }
+inline double WalkerSizeFor(int radius) {
+  return radius > 15 ? 0.6 * radius / 15 : 0.6;
+}
 
 // A share in per cent, cut to two decimals: floor(count * 10000 / (count + other)) / 100.
 // Counts typed by hand may be anything; a zero total or a result beyond the double range
@@ -113,31 +132,33 @@ inline double MeanLength(std::int64_t lengthSum, int journeys) {
 
 // ---------------------------------------------------------------------------------------------
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::DoStep() {
-  sink_.HideEndMarker();
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::DoStep() {
+  lattice_.HideEndMarker();
   Move(DrawDirection());
   NoteEdge();
-  sink_.ShowCoordinates(s_.posX, -s_.posY, s_.posZ);
-  sink_.SetWalkerVisible(s_.posZ == 0);
+  statistics_.ShowCoordinates(s_.posX, -s_.posY, s_.posZ);
+  lattice_.SetWalkerVisible(s_.posZ == 0);
   if (s_.prevZ == 0 && s_.posZ == 0) {
     s_.traceWidth = static_cast<std::int16_t>(CountEdgeVisit());
-    sink_.DrawTraceSegment(s_.prevX, s_.prevY, s_.posX, s_.posY, s_.traceWidth);
+    lattice_.DrawTraceSegment(s_.prevX, s_.prevY, s_.posX, s_.posY, s_.traceWidth);
   }
-  if (s_.posZ == 0) sink_.PlotPoint(s_.posX, s_.posY);
+  if (s_.posZ == 0) lattice_.PlotPoint(s_.posX, s_.posY);
   s_.prevX = s_.posX;
   s_.prevY = s_.posY;
   s_.prevZ = s_.posZ;
-  if (s_.batchMode == 0) PlaceWalkerOn(s_.posX, s_.posY);
+  if (!s_.batchMode) PlaceWalkerOn(s_.posX, s_.posY);
   ++s_.stepCount;
-  sink_.ShowStepCount(s_.stepCount);
+  statistics_.ShowStepCount(s_.stepCount);
   // Absorption is tested against the origin, not the start point, and before the boundary.
   if (s_.posX == 0 && s_.posY == 0 && s_.posZ == 0 && settings_.HomeAbsorbs()) EndAtHome();
   if (OnBoundary()) EndAtBoundary();
 }
 
-template <class Sink, class Settings, class Source>
-int BasicWalk<Sink, Settings, Source>::DrawDirection() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+int BasicWalk<Lattice, Statistics, Observer, Settings, Source>::DrawDirection() {
   const int dimension = settings_.Dimension();
   for (;;) {
     int direction = source_.NextBelowSix();  // floor(6u) for a fresh u
@@ -148,15 +169,15 @@ int BasicWalk<Sink, Settings, Source>::DrawDirection() {
     } else if (dimension == 2 && direction > 3) {
       continue;
     }
-    s_.direction = direction;
     return direction;
   }
 }
 
 // Moves by direction: 0 right, 1 left, 2 up, 3 down (y grows downward), 4 and 5 along z. A
 // table rather than a switch: the direction is random, so a jump would be mispredicted.
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::Move(int direction) {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::Move(int direction) {
   static constexpr std::array<int, 6> kDx{1, -1, 0, 0, 0, 0};
   static constexpr std::array<int, 6> kDy{0, 0, -1, 1, 0, 0};
   static constexpr std::array<int, 6> kDz{0, 0, 0, 0, -1, 1};
@@ -165,8 +186,9 @@ void BasicWalk<Sink, Settings, Source>::Move(int direction) {
   s_.posZ += kDz[direction];
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::NoteEdge() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::NoteEdge() {
   s_.edgeY = static_cast<std::int16_t>(std::min(s_.prevY, s_.posY));
   s_.edgeX = std::min(s_.prevX, s_.posX);
 }
@@ -174,8 +196,9 @@ void BasicWalk<Sink, Settings, Source>::NoteEdge() {
 // Pen width of the segment just walked: the edge's visit count before this visit. The count
 // saturates at the 16-bit maximum, and an edge outside the counted range is drawn 1 wide and
 // not counted.
-template <class Sink, class Settings, class Source>
-int BasicWalk<Sink, Settings, Source>::CountEdgeVisit() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+int BasicWalk<Lattice, Statistics, Observer, Settings, Source>::CountEdgeVisit() {
   const int i = s_.edgeX + s_.gridRadius;
   const int j = s_.edgeY + s_.gridRadius;
   if (i < 0 || i >= kEdgeIndexCount || j < 0 || j >= kEdgeIndexCount) return 1;
@@ -186,47 +209,52 @@ int BasicWalk<Sink, Settings, Source>::CountEdgeVisit() {
   return width;
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::EndAtBoundary() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::EndAtBoundary() {
   ShowEndMarkerAtPosition();
   CountJourneyIn(CountBox::Boundary);
   CountBoundaryHit();
   RecordJourney();
   ReturnToStart();
   // The picture stays where the last step put it until the next step moves it.
-  sink_.WalkerToFront();
+  lattice_.WalkerToFront();
   CloseJourney();
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::EndAtHome() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::EndAtHome() {
   ShowEndMarkerAtPosition();
   CountJourneyIn(CountBox::Home);
   RecordJourney();
   ReturnToStart();
-  if (s_.batchMode == 0) PlaceWalkerOn(s_.posX, s_.posY);
+  if (!s_.batchMode) PlaceWalkerOn(s_.posX, s_.posY);
   CloseJourney();
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::ShowEndMarkerAtPosition() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ShowEndMarkerAtPosition() {
   const double size = s_.walkerSize;
-  sink_.ShowEndMarker(s_.posX - size / 4, s_.posY - size / 4, size / 2, size / 2);
+  lattice_.ShowEndMarker(s_.posX - size / 4, s_.posY - size / 4, size / 2, size / 2);
 }
 
 // The counts live only as the texts of their boxes: read, add one, write back; then both
 // shares are computed from the texts as they now stand.
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::CountJourneyIn(CountBox box) {
-  sink_.SetCountBoxText(box, StrForm(ValueOf(sink_.CountBoxText(box)) + 1));
-  const double home = ValueOf(sink_.CountBoxText(CountBox::Home));
-  const double boundary = ValueOf(sink_.CountBoxText(CountBox::Boundary));
-  sink_.SetCountBoxText(CountBox::HomeShare, Locale(ShareOf(home, boundary)));
-  sink_.SetCountBoxText(CountBox::BoundaryShare, Locale(ShareOf(boundary, home)));
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::CountJourneyIn(CountBox box) {
+  statistics_.SetCountBoxText(box, StrForm(ValueOf(statistics_.CountBoxText(box)) + 1));
+  const double home = ValueOf(statistics_.CountBoxText(CountBox::Home));
+  const double boundary = ValueOf(statistics_.CountBoxText(CountBox::Boundary));
+  statistics_.SetCountBoxText(CountBox::HomeShare, Locale(ShareOf(home, boundary)));
+  statistics_.SetCountBoxText(CountBox::BoundaryShare, Locale(ShareOf(boundary, home)));
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::CountBoundaryHit() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::CountBoundaryHit() {
   const int r = s_.gridRadius;
   const auto bump = [](std::optional<std::int32_t>& hits) { hits = hits.value_or(0) + 1; };
   if (s_.posX == -r) bump(s_.hitsLeft);
@@ -237,151 +265,160 @@ void BasicWalk<Sink, Settings, Source>::CountBoundaryHit() {
     if (!hits) return std::nullopt;
     return *hits;
   };
-  sink_.ShowHitCount(HitBox::Top, s_.hitsTop);
-  sink_.ShowHitCount(HitBox::Bottom, shown(s_.hitsBottom));
-  sink_.ShowHitCount(HitBox::Right, shown(s_.hitsRight));
-  sink_.ShowHitCount(HitBox::Left, shown(s_.hitsLeft));
+  statistics_.ShowHitCount(HitBox::Top, s_.hitsTop);
+  statistics_.ShowHitCount(HitBox::Bottom, shown(s_.hitsBottom));
+  statistics_.ShowHitCount(HitBox::Right, shown(s_.hitsRight));
+  statistics_.ShowHitCount(HitBox::Left, shown(s_.hitsLeft));
 }
 
 // Length sum, journey count, mean, protocol line and, past 1001 journeys, the restart.
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::RecordJourney() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::RecordJourney() {
   s_.lengthSum += s_.stepCount;
   ++s_.journeyCount;
-  sink_.SetCountBoxText(CountBox::Mean, Locale(MeanLength(s_.lengthSum, s_.journeyCount)));
-  sink_.SetProtocolText(AppendProtocolLine(sink_.ProtocolText(), s_.journeyCount, s_.stepCount,
-                                           s_.posX, s_.posY, s_.posZ));
+  statistics_.SetCountBoxText(CountBox::Mean, Locale(MeanLength(s_.lengthSum, s_.journeyCount)));
+  statistics_.SetProtocolText(AppendProtocolLine(statistics_.ProtocolText(), s_.journeyCount,
+                                                 s_.stepCount, s_.posX, s_.posY, s_.posZ));
   if (s_.journeyCount > kJourneysBeforeRestart) {
-    sink_.Notice(kRestartNotice);
+    observer_.Notice(kRestartNotice);
     ResetCounters();
   }
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::ReturnToStart() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ReturnToStart() {
   s_.posX = s_.prevX = s_.homeX;
   s_.posY = s_.prevY = s_.homeY;
   s_.posZ = s_.prevZ = 0;
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::RunJourney() {
-  s_.journeyOver = 0;
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::RunJourney() {
+  s_.journeyOver = false;
   do {
     DoStep();
-    sink_.StepTaken();
-  } while (s_.journeyOver != 1);
+    observer_.StepTaken();
+  } while (!s_.journeyOver);
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::RunTwentyJourneys() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::RunTwentyJourneys() {
   for (s_.journeyIndex = 1; s_.journeyIndex <= 20; ++s_.journeyIndex) RunJourney();
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::cmdStarten_Click() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::Start() {
   switch (settings_.Mode()) {
     case RunMode::Step:
-      s_.batchMode = 0;
+      s_.batchMode = false;
       DoStep();
       break;
     case RunMode::Journey:
-      s_.batchMode = 0;
+      s_.batchMode = false;
       RunJourney();
       break;
     case RunMode::TwentyJourneys:
-      s_.batchMode = 1;
+      s_.batchMode = true;
       RunTwentyJourneys();
       break;
   }
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::cmdHome_Click(std::int16_t index) {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::MoveStartPoint(
+    Direction direction) {
   const int r = settings_.LatticeSize();
-  switch (index) {
-    case 0: if (s_.posX > 1 - r) --s_.posX; break;
-    case 1: if (s_.posX < r - 1) ++s_.posX; break;
-    case 2: if (s_.posY > 1 - r) --s_.posY; break;
-    case 3: if (s_.posY < r - 1) ++s_.posY; break;
-    default: break;
+  switch (direction) {
+    case Direction::Left:
+      if (s_.posX > 1 - r) --s_.posX;
+      break;
+    case Direction::Right:
+      if (s_.posX < r - 1) ++s_.posX;
+      break;
+    case Direction::Up:
+      if (s_.posY > 1 - r) --s_.posY;
+      break;
+    case Direction::Down:
+      if (s_.posY < r - 1) ++s_.posY;
+      break;
   }
   s_.homeX = s_.prevX = s_.posX;
   s_.homeY = s_.prevY = s_.posY;
   s_.prevZ = s_.posZ;
   PlaceWalkerOn(s_.posX, s_.posY);
-  sink_.ShowCoordinates(s_.posX, -s_.posY, s_.posZ);
-  sink_.SetWalkerVisible(s_.posZ == 0);
+  statistics_.ShowCoordinates(s_.posX, -s_.posY, s_.posZ);
+  lattice_.SetWalkerVisible(s_.posZ == 0);
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::chkHeim_Click() {
-  ReturnToStart();
-  ClearTraces();
-  DrawLattice();  // again, now with or without the home circle
-}
-
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::ClearTraces() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ClearTraces() {
   ReturnToStart();
   s_.gridRadius = settings_.LatticeSize();
-  sink_.ClearTraces(LatticeDrawing{s_.gridRadius, s_.walkerSize, s_.homeX, s_.homeY,
-                                   settings_.HomeAbsorbs()});
+  lattice_.ClearTraces(Drawing());
   s_.hEdgeVisits = FreshEdgeVisits();
   s_.vEdgeVisits = FreshEdgeVisits();
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::ResetCounters() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ResetCounters() {
   s_.lengthSum = 0;
   s_.journeyCount = 0;
   s_.hitsLeft = s_.hitsRight = s_.hitsBottom = 0;
   s_.hitsTop = 0;
-  sink_.ResetCounters();
+  statistics_.ResetCounters();
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::DrawLattice() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::DrawLattice() {
   s_.gridRadius = settings_.LatticeSize();
-  sink_.DrawLattice(LatticeDrawing{s_.gridRadius, s_.walkerSize, s_.homeX, s_.homeY,
-                                   settings_.HomeAbsorbs()});
+  lattice_.DrawLattice(Drawing());
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::StartUp() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::StartUp() {
   s_.homeX = s_.homeY = 0;
   ReturnToStart();
   s_.hEdgeVisits = FreshEdgeVisits();
   s_.vEdgeVisits = FreshEdgeVisits();
   s_.walkerSize = 0.6;
-  sink_.SizeWalker(s_.walkerSize);
+  lattice_.SizeWalker(s_.walkerSize);
   PlaceWalkerOn(0, 0);
-  sink_.ShowCoordinates(0, 0, 0);
+  statistics_.ShowCoordinates(0, 0, 0);
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::ChangeLatticeSize() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ChangeLatticeSize() {
   const int r = settings_.LatticeSize();
-  s_.gridRadius = r;
-  sink_.HideEndMarker();
+  lattice_.HideEndMarker();
   // A smaller lattice must not leave the start point on or beyond its boundary: journeys
   // from there could never end and the edge counts would leave their range.
   s_.homeX = std::clamp(s_.homeX, 1 - r, r - 1);
   s_.homeY = std::clamp(s_.homeY, 1 - r, r - 1);
-  s_.posX = s_.prevX = s_.homeX;
-  s_.posY = s_.prevY = s_.homeY;
   s_.walkerSize = WalkerSizeFor(r);
-  sink_.SizeWalker(static_cast<float>(s_.walkerSize));
-  sink_.PlaceWalker(static_cast<float>(s_.homeX - s_.walkerSize / 2),
-                    static_cast<float>(s_.homeY - s_.walkerSize / 2));
+  lattice_.SizeWalker(static_cast<float>(s_.walkerSize));
+  lattice_.PlaceWalker(static_cast<float>(s_.homeX - s_.walkerSize / 2),
+                       static_cast<float>(s_.homeY - s_.walkerSize / 2));
+  // Clearing the traces puts the walker back on the start point, takes the new radius and
+  // draws the new lattice.
   ClearTraces();
   ResetCounters();
   s_.stepCount = 0;
-  DrawLattice();
 }
 
-template <class Sink, class Settings, class Source>
-void BasicWalk<Sink, Settings, Source>::MoveStartToOrigin() {
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::MoveStartToOrigin() {
   s_.homeX = s_.homeY = 0;
   s_.posX = s_.posY = 0;
   s_.prevX = s_.prevY = 0;

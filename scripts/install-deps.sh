@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-base-dev-tools
-  libgtest-dev libgmock-dev
+  qt6-base-dev libqt6svg6 qt6-base-dev-tools
+  libgtest-dev libgmock-dev clang-format
   fonts-dejavu-core fonts-liberation
   xvfb xauth x11-apps imagemagick
 )

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-namespace quirlweg {
+#include "display/twips.h"
 
-inline constexpr double kTwipsPerInch = 1440.0;
+namespace quirlweg {
 
 // The design screen the layout was drawn for; the actual screen stretches it per axis.
 inline constexpr int kRefScreenWidth = 12288;
@@ -53,10 +53,5 @@ inline constexpr std::size_t kPlacedBeforeLattice = 2;
 // only, never on the window. Each value is the design multiplier times the axis factor, kept
 // in single precision as the controls receive it; nothing is rounded here.
 Arrangement ArrangeControls(double screenWidthTwips, double screenHeightTwips);
-
-// Screen pixels to twips along one axis for the given logical dots per inch.
-inline double PixelsToTwips(double pixels, double dotsPerInch) {
-  return pixels * kTwipsPerInch / dotsPerInch;
-}
 
 }  // namespace quirlweg

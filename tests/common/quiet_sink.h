@@ -4,12 +4,12 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/display_sink.h"
+#include "engine/display_roles.h"
 
 namespace quirlweg::testing {
 
 // A sink that draws nothing: suites that only follow the texts override what they keep.
-class QuietSink : public DisplaySink {
+class QuietSink : public LatticeDisplay, public StatisticsDisplay, public RunObserver {
  public:
   void ShowCoordinates(int, int, int) override {}
   void ShowStepCount(std::int64_t) override {}

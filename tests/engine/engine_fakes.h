@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/display_sink.h"
+#include "common/fake_settings.h"
+#include "engine/display_roles.h"
 #include "engine/protocol.h"
-#include "engine/settings.h"
 #include "engine/text_forms.h"
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
@@ -53,24 +53,8 @@ inline void AddSteps(ScriptedSource& source, std::initializer_list<int> directio
   for (const int direction : directions) source.Add({DirectionU(direction)});
 }
 
-struct FakeSettings final : WalkSettingsSource {
-  int dimension = 2;
-  double rightProbability = 0.5;
-  bool homeAbsorbs = true;
-  int latticeSize = 5;
-  RunMode mode = RunMode::Journey;
-  char separator = ',';
-
-  int Dimension() const override { return dimension; }
-  double RightProbability() const override { return rightProbability; }
-  bool HomeAbsorbs() const override { return homeAbsorbs; }
-  int LatticeSize() const override { return latticeSize; }
-  RunMode Mode() const override { return mode; }
-  char DecimalSeparator() const override { return separator; }
-};
-
 // Keeps what the window would show, starting from the controls' initial texts.
-class RecordingSink final : public DisplaySink {
+class RecordingSink final : public LatticeDisplay, public StatisticsDisplay, public RunObserver {
  public:
   std::array<std::string, 5> boxes{"0", "0", "0", "0", "0"};  // by CountBox
   std::array<std::string, 4> hits{};                          // by HitBox, blank at first
@@ -186,7 +170,7 @@ struct Rig {
   FakeSettings settings;
   RecordingSink sink;
   ScriptedSource source;
-  Walk walk{sink, settings, source};
+  Walk walk{sink, sink, sink, settings, source};
 
   WalkState& s() { return walk.state(); }
   void PutWalker(int x, int y, int z = 0) {

@@ -48,7 +48,7 @@ TEST(JourneyEnd, PostconditionsForEveryKindOfEnd) {
 
     const WalkState& s = rig.s();
     const bool atHome = c.endX == 0 && c.endY == 0 && c.endZ == 0;
-    EXPECT_EQ(s.journeyOver, 1);
+    EXPECT_TRUE(s.journeyOver);
     EXPECT_EQ(s.stepCount, 0);
     EXPECT_EQ(s.journeyCount, 1);
     EXPECT_EQ(s.lengthSum, static_cast<std::int64_t>(c.steps.size()));
@@ -193,7 +193,7 @@ TEST(JourneyEnd, ListStartsOverAfterThe1001stJourney) {
       // The journey end itself still completes: walker back on the start point.
       EXPECT_EQ(rig.s().posX, 1);
       EXPECT_EQ(rig.s().stepCount, 0);
-      EXPECT_EQ(rig.s().journeyOver, 1);
+      EXPECT_TRUE(rig.s().journeyOver);
       if (!restarted) continue;
       rig.s().posX = 5;
       rig.walk.EndAtBoundary();  // numbering begins again at 1

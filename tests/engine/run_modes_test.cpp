@@ -16,15 +16,15 @@ TEST(RunModes, JourneyCompletesWhatSingleStepsBegan) {
   Rig rig;
   rig.settings.latticeSize = rig.s().gridRadius = 2;
   AddSteps(rig.source, {kRight, kRight, kUp, kRight, kLeft, kUp});
-  rig.walk.cmdStarten_Click();  // one whole journey: right, right
+  rig.walk.Start();  // one whole journey: right, right
   rig.settings.mode = RunMode::Step;
-  for (int i = 0; i < 3; ++i) rig.walk.cmdStarten_Click();  // from the start point again
+  for (int i = 0; i < 3; ++i) rig.walk.Start();  // from the start point again
   EXPECT_EQ(rig.s().stepCount, 3);
   EXPECT_EQ(rig.s().posX, 0);
   EXPECT_EQ(rig.s().posY, -1);
   rig.walk.ResetCounters();  // does not shorten the running journey
   rig.settings.mode = RunMode::Journey;
-  rig.walk.cmdStarten_Click();
+  rig.walk.Start();
   EXPECT_EQ(rig.sink.protocol, std::string(kProtocolHeader) + "\r\n   1,      4   ( 0, 2, 0)");
   EXPECT_EQ(rig.source.Left(), 0U);
 }
@@ -35,10 +35,10 @@ TEST(RunModes, TwentyJourneysLeaveTheWalkerPictureAlone) {
   rig.settings.mode = RunMode::TwentyJourneys;
   for (int i = 0; i < 10; ++i) AddSteps(rig.source, {kRight, kLeft, kUp, kUp});  // home, top
   rig.sink.walkerLeft = rig.sink.walkerTop = 42;
-  rig.walk.cmdStarten_Click();
+  rig.walk.Start();
   EXPECT_EQ(rig.s().journeyCount, 20);
   EXPECT_EQ(rig.s().journeyIndex, 21);
-  EXPECT_EQ(rig.s().batchMode, 1);
+  EXPECT_TRUE(rig.s().batchMode);
   EXPECT_EQ(rig.sink.Box(CountBox::Home), " 10");
   EXPECT_EQ(rig.sink.Box(CountBox::Boundary), " 10");
   EXPECT_EQ(rig.sink.stepsTaken, 40);
@@ -49,8 +49,8 @@ TEST(RunModes, TwentyJourneysLeaveTheWalkerPictureAlone) {
   // One journey afterwards moves the picture with the walker again.
   rig.settings.mode = RunMode::Journey;
   AddSteps(rig.source, {kDown, kUp});
-  rig.walk.cmdStarten_Click();
-  EXPECT_EQ(rig.s().batchMode, 0);
+  rig.walk.Start();
+  EXPECT_FALSE(rig.s().batchMode);
   EXPECT_EQ(rig.sink.CountOf("walker placed"), 3U);  // two steps and the home end
   EXPECT_DOUBLE_EQ(rig.sink.walkerLeft, -0.3);
 }
@@ -73,7 +73,7 @@ TEST(StartPoint, ButtonsMoveWithinTheBoundary) {
     rig.settings.latticeSize = rig.s().gridRadius = c.r;
     rig.PutWalker(c.x, c.y, c.z);
     rig.s().stepCount = 3;
-    for (int i = 0; i < c.clicks; ++i) rig.walk.cmdHome_Click(c.button);
+    for (int i = 0; i < c.clicks; ++i) rig.walk.MoveStartPoint(static_cast<Direction>(c.button));
     const WalkState& s = rig.s();
     EXPECT_EQ(s.posX, c.endX);
     EXPECT_EQ(s.posY, c.endY);
@@ -95,7 +95,7 @@ TEST(StartPoint, SwitchingAbsorptionRestartsOnAFreshLattice) {
   rig.s().hEdgeVisits[3][4] = 9;
   rig.sink.Box(CountBox::Home) = " 4";
   rig.settings.homeAbsorbs = false;
-  rig.walk.chkHeim_Click();
+  rig.walk.SwitchHomeAbsorption();
   const WalkState& s = rig.s();
   EXPECT_EQ((std::array{s.posX, s.posY, s.posZ}), (std::array{1, 0, 0}));
   EXPECT_EQ((std::array{s.prevX, s.prevY, s.prevZ}), (std::array{1, 0, 0}));
@@ -105,6 +105,19 @@ TEST(StartPoint, SwitchingAbsorptionRestartsOnAFreshLattice) {
   EXPECT_LT(rig.sink.IndexOf("clear traces"), rig.sink.IndexOf("draw lattice"));
   EXPECT_FALSE(rig.sink.lattice.homeCircle);
   EXPECT_EQ(rig.sink.lattice.homeX, 1);
+}
+
+// A new dimension mid-journey: the next segment starts at the origin, not where the walker
+// stood before.
+TEST(StartPoint, DimensionChangeStartsTheNextSegmentAtTheOrigin) {
+  Rig rig;
+  rig.settings.homeAbsorbs = false;
+  rig.s().homeX = rig.s().homeY = 2;
+  rig.PutWalker(3, 1);
+  rig.walk.MoveStartToOrigin();
+  AddSteps(rig.source, {kRight});
+  rig.walk.DoStep();
+  EXPECT_EQ(rig.sink.CountOf("segment 0,0-1,0 w1"), 1U);
 }
 
 // A smaller lattice pulls the start point inside its boundary, so every journey can still end
@@ -147,7 +160,9 @@ TEST(LatticeSize, ChangeKeepsTheStartPointInsideAndClearsEverything) {
     EXPECT_LT(rig.sink.IndexOf("marker hidden"), rig.sink.IndexOf("walker sized"));
     EXPECT_LT(rig.sink.IndexOf("walker sized"), rig.sink.IndexOf("clear traces"));
     EXPECT_LT(rig.sink.IndexOf("clear traces"), rig.sink.IndexOf("reset counters"));
-    EXPECT_EQ(rig.sink.log.back(), "draw lattice");
+    // The new lattice is drawn once, by clearing the traces.
+    EXPECT_EQ(rig.sink.CountOf("clear traces"), 1U);
+    EXPECT_EQ(rig.sink.CountOf("draw lattice"), 0U);
 
     // One step outward from a start point pulled in ends the journey on the boundary.
     rig.settings.homeAbsorbs = false;

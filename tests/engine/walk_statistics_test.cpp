@@ -66,7 +66,7 @@ TEST(WalkStatistics, AgreesWithTheExactAbsorbingChain) {
     settings.homeAbsorbs = l.homeAbsorbs;
     TallySink sink;
     GeneratorSource source(Xoshiro128(20240611U + static_cast<unsigned>(l.dimension)));
-    Walk walk(sink, settings, source);
+    Walk walk(sink, sink, sink, settings, source);
     walk.state().gridRadius = l.radius;
     walk.state().homeX = l.start[0];
     walk.state().homeY = l.start[1];

@@ -170,7 +170,7 @@ TEST_P(BadInputTest, LaterJourneysWriteFiniteSensibleNumbers) {
     for (std::size_t at = 0; (at = typedText.find('\n', at)) != std::string::npos; at += 2) {
       typedText.replace(at, 1, "\r\n");
     }
-    const std::string protocol = window_->ProtocolText();
+    const std::string protocol = window_->statistics().ProtocolText();
     ASSERT_TRUE(protocol.starts_with(typedText));
     const std::string entries = std::string(kProtocolHeader) + protocol.substr(typedText.size());
     const ListSummary list = Summarise(entries, 2);

@@ -7,15 +7,16 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <string_view>
 
-#include "engine/display_sink.h"
+#include "common/fake_settings.h"
+#include "common/quiet_sink.h"
+#include "engine/display_roles.h"
 #include "engine/protocol.h"
-#include "engine/settings.h"
 #include "engine/text_forms.h"
 #include "engine/uniform_source.h"
-#include "common/quiet_sink.h"
 #include "engine/walk.h"
 #include "protocol_reader.h"
 
@@ -27,19 +28,6 @@ constexpr int kEntriesPerList = kJourneysBeforeRestart + 1;
 // "1002,      3   (-2, 1, 0)": every entry on a radius-2 lattice has 25 characters, and
 // CR LF before it.
 constexpr std::size_t kLongestList = kProtocolHeader.size() + kEntriesPerList * (2 + 25);
-
-struct Settings final : WalkSettingsSource {
-  int dimension = 2;
-  double rightProbability = 0.5;
-  bool homeAbsorbs = true;
-
-  int Dimension() const override { return dimension; }
-  double RightProbability() const override { return rightProbability; }
-  bool HomeAbsorbs() const override { return homeAbsorbs; }
-  int LatticeSize() const override { return kRadius; }
-  RunMode Mode() const override { return RunMode::TwentyJourneys; }
-  char DecimalSeparator() const override { return ','; }
-};
 
 // Keeps what the window's displays keep (the count, hit and protocol texts) and counts the
 // rest. At every restart notice it checks the list about to be cleared against the walk.
@@ -142,6 +130,11 @@ struct LongRun {
   std::int64_t journeys;  // a multiple of 20
 };
 
+// Printed by name, so that the test's name does not carry the parameter's raw bytes.
+void PrintTo(const LongRun& run, std::ostream* out) {
+  *out << run.name;
+}
+
 class LongRunTest : public ::testing::TestWithParam<LongRun> {};
 
 TEST_P(LongRunTest, StaysBoundedAndLosesNoJourney) {
@@ -149,20 +142,22 @@ TEST_P(LongRunTest, StaysBoundedAndLosesNoJourney) {
   const std::int64_t journeys = run.journeys;
   ASSERT_EQ(journeys % 20, 0);
 
-  Settings settings;
+  testing::FakeSettings settings;
+  settings.latticeSize = kRadius;
+  settings.mode = RunMode::TwentyJourneys;
   settings.dimension = run.dimension;
   settings.rightProbability = run.rightProbability;
   settings.homeAbsorbs = run.homeAbsorbs;
   GeneratorSource source(Xoshiro128(20240611));
   LedgerSink ledger;
-  Walk walk(ledger, settings, source);
+  Walk walk(ledger, ledger, ledger, settings, source);
   ledger.Watch(walk.state(), run.dimension != 3);
   walk.StartUp();
   walk.DrawLattice();
   ASSERT_EQ(walk.state().gridRadius, kRadius);
 
   for (std::int64_t click = 0; click < journeys / 20; ++click) {
-    walk.cmdStarten_Click();
+    walk.Start();
     if (!ledger.firstProblem.empty()) break;
   }
   ASSERT_EQ(ledger.firstProblem, "");

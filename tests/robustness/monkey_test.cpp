@@ -144,18 +144,19 @@ class Monkey {
 
   void ClickStart() {
     const WalkState& s = State();
-    const RunMode mode = window_->Mode();
+    const RunMode mode = window_->settings().Mode();
     if (mode != RunMode::Step && s.gridRadius > kLargeRadius && Chance(75)) {
       Log("lattice dragged smaller before a run");
       DragTo(Control<QScrollBar>("hscRaster"), Between(2, 8));
     }
     static constexpr std::array<const char*, 3> kModes{"a step", "a journey", "20 journeys"};
     Log("start: " + std::string(kModes[static_cast<std::size_t>(mode)]) + " in " +
-        std::to_string(window_->Dimension()) + "D, radius " + std::to_string(s.gridRadius) +
-        ", home absorbs " + (window_->HomeAbsorbs() ? "on" : "off") + ", from " +
-        std::to_string(s.posX) + "," + std::to_string(s.posY) + "," + std::to_string(s.posZ));
+        std::to_string(window_->settings().Dimension()) + "D, radius " +
+        std::to_string(s.gridRadius) + ", home absorbs " +
+        (window_->settings().HomeAbsorbs() ? "on" : "off") + ", from " + std::to_string(s.posX) +
+        "," + std::to_string(s.posY) + "," + std::to_string(s.posZ));
 
-    coverage_.runs.insert({mode, window_->Dimension()});
+    coverage_.runs.insert({mode, window_->settings().Dimension()});
     const int before = s.journeyCount;
     const int noticesBefore = closer_.Closed();
     const std::int64_t stepsBefore = s.lengthSum + s.stepCount;

@@ -88,9 +88,9 @@ class Checker {
 
   void CheckPlaces() {
     const int r = s_.gridRadius;
-    if (r != window_.LatticeSize()) {
+    if (r != window_.settings().LatticeSize()) {
       Problem("radius " + std::to_string(r) + " but lattice size " +
-              std::to_string(window_.LatticeSize()));
+              std::to_string(window_.settings().LatticeSize()));
     }
     const auto inside = [r](int v) { return std::abs(v) < r; };
     if (!inside(s_.posX) || !inside(s_.posY) || !inside(s_.posZ)) {
@@ -126,9 +126,9 @@ class Checker {
         Problem(box->objectName().toStdString() + " shows \"" + box->text().toStdString() + '"');
       }
     }
-    const std::string protocol = window_.ProtocolText();
+    const std::string protocol = window_.statistics().ProtocolText();
     if (LooksNonFinite(QString::fromStdString(protocol))) Problem("the protocol shows nan or inf");
-    const char separator = window_.DecimalSeparator();
+    const char separator = window_.settings().DecimalSeparator();
     const double home = ValueOf(Box("Text1(0)"));
     const double boundary = ValueOf(Box("Text1(2)"));
 

@@ -101,7 +101,7 @@ TEST_F(SimulationTest, StartsWithTheInitialTexts) {
       {"Text1(2)", "0"}, {"Text1(3)", "0"}, {"Text2", "0"}};
   // clang-format on
   for (const auto& [name, text] : texts) EXPECT_EQ(Text(name), text) << name;
-  EXPECT_EQ(window_->ProtocolText(), kProtocolHeader);
+  EXPECT_EQ(window_->statistics().ProtocolText(), kProtocolHeader);
   EXPECT_EQ(window_->windowTitle(), "Quirlweg");
   ExpectShows("Picture1", "( 0 , 0 , 0 )");
 }
@@ -117,9 +117,9 @@ TEST_F(SimulationTest, StartsWithSettingsHiddenAndSelected) {
   for (const auto& [name, on] : checked) {
     EXPECT_EQ(Find<QAbstractButton>(name)->isChecked(), on) << name;
   }
-  EXPECT_EQ(window_->Dimension(), 2);
-  EXPECT_EQ(window_->Mode(), RunMode::Journey);
-  EXPECT_EQ(window_->DecimalSeparator(), ',');
+  EXPECT_EQ(window_->settings().Dimension(), 2);
+  EXPECT_EQ(window_->settings().Mode(), RunMode::Journey);
+  EXPECT_EQ(window_->settings().DecimalSeparator(), ',');
   for (const char* empty : {"cmdHome(2)", "cmdHome(3)", "cmdStarten"}) {
     EXPECT_TRUE(Find<QPushButton>(empty)->text().isEmpty()) << empty;
   }
@@ -164,7 +164,7 @@ TEST_F(SimulationTest, ProbabilityTextsFollowTheScrollBar) {
     bar->setValue(c.value);
     EXPECT_EQ(Text("Text5(0)"), c.left) << c.value;
     EXPECT_EQ(Text("Text5(1)"), c.right) << c.value;
-    EXPECT_DOUBLE_EQ(window_->RightProbability(), c.value / 100.0);
+    EXPECT_DOUBLE_EQ(window_->settings().RightProbability(), c.value / 100.0);
   }
   bar->triggerAction(QAbstractSlider::SliderPageStepSub);
   EXPECT_EQ(Text("Text5(0)"), "p(links)= .37");
@@ -182,7 +182,7 @@ TEST_F(SimulationTest, DimensionClickShowsProbabilityControlsAndMovesStartHome) 
     Click("cmdHome(2)");
     ASSERT_EQ(State().homeX, 1);
     ClickRadio(c.option);
-    EXPECT_EQ(window_->Dimension(), c.dimension) << c.option;
+    EXPECT_EQ(window_->settings().Dimension(), c.dimension) << c.option;
     EXPECT_EQ(State().homeX, 0) << c.option;
     EXPECT_EQ(State().homeY, 0) << c.option;
     for (const char* name : {"Text5(0)", "Text5(1)", "hscWaRi"}) {
@@ -194,7 +194,7 @@ TEST_F(SimulationTest, DimensionClickShowsProbabilityControlsAndMovesStartHome) 
 TEST_F(SimulationTest, DimensionSelectedInCodeRunsNoHandler) {
   Click("cmdHome(1)");
   Find<QRadioButton>("Option1(0)")->setChecked(true);
-  EXPECT_EQ(window_->Dimension(), 1);
+  EXPECT_EQ(window_->settings().Dimension(), 1);
   EXPECT_TRUE(Find("Text5(0)")->isHidden());
   EXPECT_EQ(State().homeX, 1);
 }
@@ -279,14 +279,14 @@ TEST_F(SimulationTest, SharesAndMeanUseTheLocaleSeparator) {
 
 TEST_F(SimulationTest, ProtocolCheckBoxShowsAndHidesTheList) {
   Click("cmdStarten");
-  const std::string protocol = window_->ProtocolText();
+  const std::string protocol = window_->statistics().ProtocolText();
   ASSERT_NE(protocol, kProtocolHeader);
   Click("Check1");
   EXPECT_TRUE(Find("Text6")->isVisible());
   EXPECT_TRUE(Find<QPlainTextEdit>("Text6")->toPlainText().contains("( 5, 0, 0)"));
   Click("Check1");
   EXPECT_FALSE(Find("Text6")->isVisible());
-  EXPECT_EQ(window_->ProtocolText(), protocol);
+  EXPECT_EQ(window_->statistics().ProtocolText(), protocol);
 }
 
 TEST_F(SimulationTest, ClearButtonsResetTracesOrCounters) {
@@ -309,12 +309,22 @@ TEST_F(SimulationTest, HomeAbsorptionSwitchRestartsOnAFreshLattice) {
   Start("optModus(0)");
   ASSERT_EQ(State().posX, 2);
   Click("chkHeim");
-  EXPECT_FALSE(window_->HomeAbsorbs());
+  EXPECT_FALSE(window_->settings().HomeAbsorbs());
   EXPECT_EQ(State().posX, 0);
   EXPECT_EQ(State().stepCount, 2);
   EXPECT_EQ(State().hEdgeVisits[5][5], 1);
   Click("chkHeim");
   EXPECT_EQ(Find<PictureArea>("picAusgabe")->Snapshot(), fresh);
+}
+
+TEST_F(SimulationTest, ClearingTracesDrawsNoHomeCircleWhenHomeDoesNotAbsorb) {
+  const QImage withHome = Find<PictureArea>("picAusgabe")->Snapshot();
+  Click("chkHeim");
+  const QImage withoutHome = Find<PictureArea>("picAusgabe")->Snapshot();
+  ASSERT_NE(withoutHome, withHome);
+  Start("optModus(0)");
+  Click("Command1");
+  EXPECT_EQ(Find<PictureArea>("picAusgabe")->Snapshot(), withoutHome);
 }
 
 TEST_F(SimulationTest, ResizeRedrawsTheLatticeButKeepsPlacesAndCounters) {
@@ -324,7 +334,7 @@ TEST_F(SimulationTest, ResizeRedrawsTheLatticeButKeepsPlacesAndCounters) {
   ASSERT_NE(Find<PictureArea>("picAusgabe")->Snapshot(), fresh);
   window_->resize(window_->size() / 2);
   QApplication::sendPostedEvents();
-  window_->Form_Resize();
+  window_->ArrangeControls();
   EXPECT_EQ(Find("picAusgabe")->geometry(), placed);
   EXPECT_EQ(Find<PictureArea>("picAusgabe")->Snapshot(), fresh);
   EXPECT_EQ(State().journeyCount, 1);
@@ -374,7 +384,7 @@ TEST_F(SimulationTest, NoticeAtJourney1002HoldsTheRunUntilClosed) {
   EXPECT_EQ(caption, "Quirlweg");
   EXPECT_EQ(text, "Achtung: Ab n=1000 wird die Liste neu begonnen");
   EXPECT_EQ(State().journeyCount, 0);
-  EXPECT_EQ(window_->ProtocolText(), kProtocolHeader);
+  EXPECT_EQ(window_->statistics().ProtocolText(), kProtocolHeader);
   EXPECT_EQ(Text("Text1(2)"), "0");
 }
 
