@@ -105,22 +105,32 @@ class MassStepper {
   }
 
   // Moves all mass from the other colour onto `colour`.
-  void Step(int colour, const double* __restrict from, double* __restrict to) const {
+  void Step(int colour, const std::vector<double>& from, std::vector<double>& to) const {
     const std::size_t up = lattice_.rowStride(1);
     const std::size_t deep = kDimension >= 3 ? lattice_.rowStride(2) : 0;
-    const double right = toRight_, left = toLeft_, side = sideways_;
     for (const HalfRow& row : rows_[colour]) {
-      const double* x = from + row.shift;  // x[h] is the neighbour at +x, x[h - 1] at -x
-      for (std::size_t h = row.first; h <= row.last; ++h) {
-        double sum = right * x[h - 1] + left * x[h];
-        if constexpr (kDimension >= 2) sum += side * (from[h - up] + from[h + up]);
-        if constexpr (kDimension >= 3) sum += side * (from[h - deep] + from[h + deep]);
-        to[h] = sum;
-      }
+      // The neighbour at +x of the cell `first` sits at first + shift, the one at -x just before.
+      const double* atRight = from.data() + row.first + row.shift;
+      const double* middle = from.data() + row.first;
+      StepRow(atRight - 1, atRight, middle, up, deep, to.data() + row.first,
+              row.last - row.first + 1);
     }
   }
 
  private:
+  // Plain pointers that do not overlap, so the compiler can use vector instructions.
+  void StepRow(const double* __restrict atLeft, const double* __restrict atRight,
+               const double* __restrict middle, std::size_t up, std::size_t deep,
+               double* __restrict to, std::size_t count) const {
+    const double right = toRight_, left = toLeft_, side = sideways_;
+    for (std::size_t h = 0; h < count; ++h) {
+      double sum = right * atLeft[h] + left * atRight[h];
+      if constexpr (kDimension >= 2) sum += side * (middle[h - up] + middle[h + up]);
+      if constexpr (kDimension >= 3) sum += side * (middle[h - deep] + middle[h + deep]);
+      to[h] = sum;
+    }
+  }
+
   const CheckerLattice& lattice_;
   std::array<std::vector<HalfRow>, 2> rows_;
   double toRight_ = 0, toLeft_ = 0, sideways_ = 0;
@@ -184,7 +194,7 @@ std::optional<LengthDistribution> StepMass(const Setting& s, const std::stop_tok
     for (const auto& [cell, chance] : exits[static_cast<std::size_t>(now)]) {
       ended += before[cell] * chance;
     }
-    stepper.Step(1 - now, before.data(), after.data());
+    stepper.Step(1 - now, before, after);
     if (home && origin.colour == 1 - now) {
       ended += after[origin.index];
       after[origin.index] = 0;
