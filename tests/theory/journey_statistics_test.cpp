@@ -85,7 +85,7 @@ TEST(JourneyStatistics, OneDimensionalWalkIsTheGamblersRuin) {
 // From the origin a journey without home is a run of returns to it; with home it stops at the
 // first, so E[L with home] = P(boundary with home) E[L without home].
 TEST(JourneyStatistics, HomeCutsTheJourneyAtTheFirstReturn) {
-  for (const Setting with : {Setting{2, 50, 0.5, 0, 0, true}, Setting{3, 12, 0.5, 0, 0, true},
+  for (const Setting with : {Setting{2, 25, 0.5, 0, 0, true}, Setting{3, 10, 0.5, 0, 0, true},
                              Setting{1, 20, 0.4, 0, 0, true}}) {
     Setting without = with;
     without.homeAbsorbs = false;
