@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 #include <numbers>
+#include <utility>
 
 namespace quirlweg::theory::detail {
 
@@ -20,8 +21,8 @@ class AxisModes {
 
   int count() const { return count_; }
 
-  // phi_k(x) = sin(pi k (x + R) / 2R) / sqrt(R), with the angle reduced in integers so the
-  // zeros (even k at the origin) come out exactly zero.
+  // Mode k at x: sin(pi w (x + R) / 2R) / sqrt(R) with wave number w = k + 1, the angle reduced
+  // in integers so the zeros (even w at the origin) come out exactly zero.
   double Mode(int k, int x) const {
     if (!used_) return 1;
     const int period = 4 * radius_;
@@ -36,7 +37,7 @@ class AxisModes {
     return t;
   }
 
-  // The sum of a mode over the whole row: cot(pi k / 4R) / sqrt(R) for odd k, else 0.
+  // The sum of a mode over the whole row: cot(pi w / 4R) / sqrt(R) for odd w, else 0.
   Table Sums() const {
     Table t(count_, 1.0);
     if (!used_) return t;
@@ -49,7 +50,7 @@ class AxisModes {
     return t;
   }
 
-  // 1 - cos(pi k / 2R), written as 2 sin^2 so the slowest modes keep their digits.
+  // 1 - cos(pi w / 2R), written as 2 sin^2 so the slowest modes keep their digits.
   Table Decays() const {
     Table t(count_, 0.0);
     if (!used_) return t;

@@ -60,10 +60,8 @@ std::optional<ValuesAhead> ValuesFromStart(const Setting& s, const std::stop_tok
 
 }  // namespace
 
-std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& setting,
-                                                          std::stop_token stop) {
-  RequireWalkable(setting);
-  const Setting& s = setting;
+std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s, std::stop_token stop) {
+  RequireWalkable(s);
   const auto values = ValuesFromStart(s, stop);
   if (!values || stop.stop_requested()) return std::nullopt;
   const auto distribution = ComputeLengthDistribution(s, stop);
