@@ -30,6 +30,10 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
       options.showWindow = true;
       continue;
     }
+    if (name == "--theory") {
+      options.theory = true;
+      continue;
+    }
     if (i + 1 >= args.size()) {
       error = "missing value after " + name;
       return std::nullopt;

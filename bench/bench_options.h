@@ -21,6 +21,7 @@ struct BenchOptions {
   std::uint64_t seed = 1;
   bool limits = false;
   bool showWindow = false;
+  bool theory = false;  // print the exact statistics after the run
 };
 
 // Parses the command line; on a bad argument returns nothing and fills `error`.

@@ -7,6 +7,7 @@
 
 #include "bench_options.h"
 #include "engine_mode.h"
+#include "theory_line.h"
 #include "timed_run.h"
 
 #if QUIRLWEG_BENCH_GUI
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "walkbench: %s\nusage: walkbench [--mode engine|display|window] [--dimension "
                  "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
-                 "[--journeys N] [--seed S] [--limits] [--show]\n",
+                 "[--journeys N] [--seed S] [--limits] [--show] [--theory]\n",
                  error.c_str());
     return 2;
   }
@@ -87,12 +88,14 @@ int main(int argc, char** argv) {
   if (options->mode == Mode::Window) {
     const TimedRun run = quirlweg::bench::RunWindowMode(*options);
     PrintTally(*options, run.tally, run.seconds, run.frames);
+    if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
     return 0;
   }
   if (options->mode == Mode::Display) {
     const TimedRun run =
         quirlweg::bench::RunDisplayMode(*options, quirlweg::bench::LatticeViewSize());
     PrintTally(*options, run.tally, run.seconds, run.frames);
+    if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
     return 0;
   }
 #else
@@ -109,5 +112,6 @@ int main(int argc, char** argv) {
   const double seconds =
       quirlweg::bench::SecondsOf([&] { tally = quirlweg::bench::RunEngineMode(*options); });
   PrintTally(*options, tally, seconds, std::nullopt);
+  if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
   return 0;
 }

@@ -48,7 +48,7 @@ TEST(BenchOptions, EveryOptionLandsInItsField) {
   const auto o =
       ParseOptions({"--mode", "window", "--dimension", "3", "--radius", "7", "--right-probability",
                     "30", "--home", "on", "--start", "-6,2", "--journeys", "25", "--seed",
-                    "18446744073709551615", "--limits", "--show"},
+                    "18446744073709551615", "--limits", "--show", "--theory"},
                    error);
   ASSERT_TRUE(o) << error;
   EXPECT_EQ(o->mode, Mode::Window);
@@ -60,7 +60,7 @@ TEST(BenchOptions, EveryOptionLandsInItsField) {
   EXPECT_EQ(o->startY, 2);
   EXPECT_EQ(o->journeys, 25);
   EXPECT_EQ(o->seed, 18446744073709551615ULL);
-  EXPECT_TRUE(o->limits && o->showWindow);
+  EXPECT_TRUE(o->limits && o->showWindow && o->theory);
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+#pragma once
+
+// Exact statistics of one journey of the lattice walk: how it ends and how long it is. Qt-free
+// and safe to call from a worker thread; a stop request makes it give up early.
+
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+namespace quirlweg::theory {
+
+struct Setting {
+  int dimension = 2;              // 1, 2 or 3
+  int radius = 50;                // 2 to 50; the boundary is |coordinate| == radius
+  double rightProbability = 0.5;  // 1-D only: chance of a step to +x
+  int startX = 0;                 // |startX|, |startY| <= radius - 1
+  int startY = 0;                 // as stored: y grows downward, top is y = -radius
+  bool homeAbsorbs = false;       // the origin ends a journey, whatever the start point
+  // How much of the mass the length distribution must cover before it stops.
+  double distributionCoverage = 0.999;
+};
+
+struct JourneyStatistics {
+  double home = 0;    // P(the journey ends on the origin)
+  double top = 0;     // y = -R
+  double right = 0;   // x = +R
+  double bottom = 0;  // y = +R
+  double left = 0;    // x = -R
+  double zFace = 0;   // |z| = R, 3-D only
+  double meanLength = 0;
+  double sdLength = 0;
+  // lengthDistribution[n] = P(L = n), [0] = 0, up to the first n where the covered mass reaches
+  // the setting's coverage. Empty when the lattice is too big for it to be worth the time.
+  std::vector<double> lengthDistribution;
+  bool distributionComputed = false;
+  std::string whyNoDistribution;  // German, for the window, when not computed
+};
+
+// Nothing when `stop` was requested before the computation finished. Throws
+// std::invalid_argument for a setting the walk cannot have.
+std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& setting,
+                                                          std::stop_token stop = {});
+
+}  // namespace quirlweg::theory

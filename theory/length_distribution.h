@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+#include "journey_statistics.h"
+
+namespace quirlweg::theory::detail {
+
+struct LengthDistribution {
+  std::vector<double> probabilities;  // [n] = P(L = n), [0] = 0
+  bool computed = false;
+  std::string whyNot;
+};
+
+// P(L = n) by moving the walker's probability mass step by step until the setting's coverage is
+// reached. The mass decays no slower than the box's slowest mode, cos(pi / 2R) per step, which
+// bounds the work in advance: a lattice where it would take too long is refused, not started.
+std::optional<LengthDistribution> ComputeLengthDistribution(const Setting& s, std::stop_token stop);
+
+}  // namespace quirlweg::theory::detail

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <stop_token>
+#include <vector>
+
+#include "walk_chain.h"
+
+namespace quirlweg::theory::detail {
+
+// The 1-D walk along its row: a tridiagonal system, solved directly.
+std::optional<std::vector<ValuesAhead>> LineValuesAt(const Setting& s,
+                                                     const std::vector<Point>& points,
+                                                     std::stop_token stop);
+
+}  // namespace quirlweg::theory::detail
