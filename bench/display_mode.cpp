@@ -48,6 +48,8 @@ class TallyingObserver final : public RunObserver {
 
   void Notice(std::string_view) override { TakeShownTotals(); }
   void StepTaken() override {}
+  void JourneyEnded(const JourneyRecord&) override {}
+  void CountersReset() override {}
   void TakeShownTotals() {
     tally_.AddShownTotals(statistics_.CountBoxText(CountBox::Home),
                           statistics_.CountBoxText(CountBox::Boundary), *state_);

@@ -35,6 +35,8 @@ class NullSink {
   void ClearTraces(const LatticeDrawing&) {}
   void DrawLattice(const LatticeDrawing&) {}
   void StepTaken() { ++tally_.steps; }
+  void JourneyEnded(const JourneyRecord&) {}
+  void CountersReset() {}
 
  private:
   JourneyTally& tally_;

@@ -73,10 +73,34 @@ class StatisticsDisplay {
   virtual void ResetCounters() = 0;
 };
 
-// Whoever runs the walk: told of every step of a running journey and of the restart notice.
+// Where a journey ended: at home, on one of the four sides (top is y = -R), or on a z face.
+enum class JourneyEnd { Home, Top, Right, Bottom, Left, ZFace };
+
+// One finished journey with the settings it ran under; y as stored (downward).
+struct JourneyRecord {
+  int number = 0;  // its number in the protocol
+  std::int64_t length = 0;
+  int x = 0;
+  int y = 0;
+  int z = 0;
+  JourneyEnd end = JourneyEnd::Home;
+  int dimension = 2;
+  int radius = 5;
+  double rightProbability = 0.5;
+  int startX = 0;
+  int startY = 0;
+  bool homeAbsorbs = true;
+};
+
+// Whoever runs the walk: told of every step of a running journey, of every finished journey,
+// of the restart notice and of every counter reset.
 class RunObserver {
  public:
   virtual ~RunObserver() = default;
+  // After the journey is counted and before a restart it may cause.
+  virtual void JourneyEnded(const JourneyRecord& journey) = 0;
+  // The counters went back to zero: by the user, a new lattice size or the restart.
+  virtual void CountersReset() = 0;
   // A modal box with OK only, captioned "Quirlweg"; returns once it is closed.
   virtual void Notice(std::string_view text) = 0;
   // Called after every step of a running journey so the window can bring the screen up to
@@ -115,7 +139,9 @@ concept StatisticsDisplayRole = requires(T& d, const T& c, CountBox box, HitBox 
 };
 
 template <class T>
-concept RunObserverRole = requires(T& o, std::string_view text) {
+concept RunObserverRole = requires(T& o, std::string_view text, const JourneyRecord& journey) {
+  o.JourneyEnded(journey);
+  o.CountersReset();
   o.Notice(text);
   o.StepTaken();
 };

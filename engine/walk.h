@@ -91,7 +91,8 @@ class BasicWalk {
   void ShowEndMarkerAtPosition();
   void CountJourneyIn(CountBox box);
   void CountBoundaryHit();
-  void RecordJourney();
+  void RecordJourney(JourneyEnd end);
+  JourneyEnd BoundaryEnd() const;
   void ReturnToStart();
   void CloseJourney() {
     s_.stepCount = 0;
@@ -215,7 +216,7 @@ void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::EndAtBoundary()
   ShowEndMarkerAtPosition();
   CountJourneyIn(CountBox::Boundary);
   CountBoundaryHit();
-  RecordJourney();
+  RecordJourney(BoundaryEnd());
   ReturnToStart();
   // The picture stays where the last step put it until the next step moves it.
   lattice_.WalkerToFront();
@@ -227,7 +228,7 @@ template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObser
 void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::EndAtHome() {
   ShowEndMarkerAtPosition();
   CountJourneyIn(CountBox::Home);
-  RecordJourney();
+  RecordJourney(JourneyEnd::Home);
   ReturnToStart();
   if (!s_.batchMode) PlaceWalkerOn(s_.posX, s_.posY);
   CloseJourney();
@@ -274,16 +275,31 @@ void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::CountBoundaryHi
 // Length sum, journey count, mean, protocol line and, past 1001 journeys, the restart.
 template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
           WalkSettingsRole Settings, UniformSourceRole Source>
-void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::RecordJourney() {
+void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::RecordJourney(JourneyEnd end) {
   s_.lengthSum += s_.stepCount;
   ++s_.journeyCount;
   statistics_.SetCountBoxText(CountBox::Mean, Locale(MeanLength(s_.lengthSum, s_.journeyCount)));
   statistics_.SetProtocolText(AppendProtocolLine(statistics_.ProtocolText(), s_.journeyCount,
                                                  s_.stepCount, s_.posX, s_.posY, s_.posZ));
+  observer_.JourneyEnded(JourneyRecord{
+      s_.journeyCount, s_.stepCount, s_.posX, s_.posY, s_.posZ, end, settings_.Dimension(),
+      s_.gridRadius, settings_.RightProbability(), s_.homeX, s_.homeY, settings_.HomeAbsorbs()});
   if (s_.journeyCount > kJourneysBeforeRestart) {
     observer_.Notice(kRestartNotice);
     ResetCounters();
   }
+}
+
+// The side of the boundary the walker stands on; on none of the four it is a z face.
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+JourneyEnd BasicWalk<Lattice, Statistics, Observer, Settings, Source>::BoundaryEnd() const {
+  const int r = s_.gridRadius;
+  if (s_.posY == -r) return JourneyEnd::Top;
+  if (s_.posX == r) return JourneyEnd::Right;
+  if (s_.posY == r) return JourneyEnd::Bottom;
+  if (s_.posX == -r) return JourneyEnd::Left;
+  return JourneyEnd::ZFace;
 }
 
 template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
@@ -374,6 +390,7 @@ void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ResetCounters()
   s_.hitsLeft = s_.hitsRight = s_.hitsBottom = 0;
   s_.hitsTop = 0;
   statistics_.ResetCounters();
+  observer_.CountersReset();
 }
 
 template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,

@@ -11,6 +11,7 @@
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
 #include "ui/control_settings.h"
+#include "ui/journey_series.h"
 #include "ui/layout.h"
 #include "ui/window_controls.h"
 
@@ -38,7 +39,12 @@ class Simulation : public QWidget, public RunObserver {
   // Places every control for the size of the screen the window is on and redraws the lattice.
   void ArrangeControls();
 
+  // The journeys behind the counters the window shows.
+  const JourneySeries& series() const { return series_; }
+
   // RunObserver
+  void JourneyEnded(const JourneyRecord& journey) override { series_.Add(journey); }
+  void CountersReset() override { series_.Clear(); }
   void Notice(std::string_view text) override;
   void StepTaken() override;
 
@@ -68,6 +74,7 @@ class Simulation : public QWidget, public RunObserver {
   WalkDisplays displays_;
   ControlSettings settings_;
   Walk walk_;
+  JourneySeries series_;
 
   Arrangement arrangement_;
   QPixmap startPicture_;

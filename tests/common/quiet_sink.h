@@ -26,6 +26,8 @@ class QuietSink : public LatticeDisplay, public StatisticsDisplay, public RunObs
   void ClearTraces(const LatticeDrawing&) override {}
   void DrawLattice(const LatticeDrawing&) override {}
   void StepTaken() override {}
+  void JourneyEnded(const JourneyRecord&) override {}
+  void CountersReset() override {}
 };
 
 }  // namespace quirlweg::testing

@@ -69,6 +69,8 @@ class RecordingSink final : public LatticeDisplay, public StatisticsDisplay, pub
   std::vector<std::string> notices;
   LatticeDrawing lattice;
   int stepsTaken = 0;
+  std::vector<JourneyRecord> journeys;
+  int counterResets = 0;
   std::vector<std::string> log;  // one entry per request, in order
 
   std::string& Box(CountBox box) { return boxes[static_cast<std::size_t>(box)]; }
@@ -163,6 +165,8 @@ class RecordingSink final : public LatticeDisplay, public StatisticsDisplay, pub
     log.push_back("draw lattice");
   }
   void StepTaken() override { ++stepsTaken; }
+  void JourneyEnded(const JourneyRecord& journey) override { journeys.push_back(journey); }
+  void CountersReset() override { ++counterResets; }
 };
 
 // A walk wired to the fakes. `PutWalker` stands the walker somewhere between two steps.
