@@ -32,11 +32,13 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quirlweg)
 set(CPACK_PACKAGE_VENDOR "Das Quirlweg-Team")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "random walks on a square or cubic lattice for the classroom")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quirlweg shows random walks on a lattice in one, two or three dimensions. A walker starts \
-at its home point and steps in random lattice directions until it reaches the boundary or comes \
-back home to the origin. The window shows the lattice, the traces, the walker and the \
-statistics of many journeys. The texts are German; English is chosen with --lang en.")
+# Debian wants the lines of the long description shorter than 80 characters.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Quirlweg shows random walks on a lattice in one, two or three dimensions.\n"
+  "A walker starts at its home point and steps in random lattice directions\n"
+  "until it reaches the boundary or comes back home to the origin. The window\n"
+  "shows the lattice, the traces, the walker and the statistics of many\n"
+  "journeys. The texts are German; English is chosen with --lang en.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Directories CPack creates follow the umask otherwise; Debian wants 0755.
@@ -49,8 +51,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its window-system plugins at run time, so dpkg-shlibdeps cannot see them; without
-# them the window cannot open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt loads plugins at run time, so dpkg-shlibdeps cannot see them: without the window-system
+# plugins the window cannot open, without the SVG ones the pictures stay empty.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 
 include(CPack)
