@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Quirlweg needs, from Debian's packages.
 # Safe to run again: it installs only what is missing.
+#   scripts/install-deps.sh              building, running and testing the program
+#   scripts/install-deps.sh packaging    also making and checking the Debian package
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,9 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth x11-apps imagemagick
 )
+# Kept apart because lintian brings many Perl packages that scripts/run.sh does not need.
+packaging=(dpkg-dev lintian desktop-file-utils appstream)
+if [ "${1:-}" = packaging ]; then packages+=("${packaging[@]}"); fi
 
 missing=()
 for p in "${packages[@]}"; do

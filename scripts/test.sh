@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds Quirlweg with its tests and runs every test twice: in a normal build and in a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer (any finding stops the test). Then it
-# starts the real program once under Xvfb and saves a screenshot.
-#   scripts/test.sh            both builds and the screenshot
-#   scripts/test.sh normal     the normal build only (quicker while developing)
+# with AddressSanitizer and UndefinedBehaviorSanitizer (any finding stops the test). After the
+# normal build's tests it makes the Debian package from that build and checks it
+# (scripts/check-package.sh, a few seconds). Then it starts the real program once under Xvfb
+# and saves a screenshot.
+#   scripts/test.sh            both builds, the package checks and the screenshot
+#   scripts/test.sh normal     the normal build and the package checks (quicker while developing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh packaging
 scripts/check-format.sh
 jobs=$(nproc)
 
@@ -19,6 +21,7 @@ run_suite() {
 }
 
 run_suite build -DCMAKE_BUILD_TYPE=Release -DQUIRLWEG_SANITIZE=OFF -DQUIRLWEG_ENGINE_ONLY=OFF
+scripts/check-package.sh build
 
 if [ "${1:-all}" != "normal" ]; then
   echo "== The same tests with AddressSanitizer and UndefinedBehaviorSanitizer =="

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+class QCoreApplication;
+
+namespace quirlweg {
+
+enum class Language { German, English };
+
+// The language of the texts: the --lang value when one was given (std::nullopt for a value
+// other than "de" or "en"), else English on an English system and German on any other,
+// including the C locale, since the classes using the program speak German.
+std::optional<Language> ChooseLanguage(const std::optional<QString>& langFlag,
+                                       QLocale::Language systemLanguage);
+
+// Loads the English texts into `app` when English was chosen. German is the source language
+// and needs no translation; a missing translation file leaves the German texts in place.
+void InstallTranslation(QCoreApplication& app, Language language);
+
+}  // namespace quirlweg
