@@ -102,7 +102,7 @@ void StatisticsDisplays::SetCountBoxText(CountBox box, std::string_view text) {
   QLineEdit& edit = *w_.countBoxes[index];
   const QString newText = ToQString(text);
   // Setting the same text again would still reset the box's cursor and undo history.
-  if (edit.text() != newText) edit.setText(newText);
+  if (edit.text() != newText) SetTextFromStart(edit, newText);
 }
 
 void StatisticsDisplays::SetProtocolText(std::string_view text) {

@@ -52,6 +52,13 @@ class BasicWalk {
   void RunJourney();
   void RunTwentyJourneys();
 
+  // The journeys of Start() in the "Reise" and "20 Reisen" modes taken one step at a time, for
+  // a window that paces them. Begin is false in the single-step mode, which needs no pacing;
+  // Continue takes one step and is false once the run's last journey has ended. A run left
+  // before its end leaves the journey in progress as single steps do.
+  bool BeginStepwiseRun();
+  bool ContinueStepwiseRun();
+
   // Moves the walker one step within the boundary and makes its position the start point.
   void MoveStartPoint(Direction direction);
   // Home absorption switched on or off: the walker restarts on a fresh lattice, drawn with or
@@ -324,6 +331,29 @@ template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObser
           WalkSettingsRole Settings, UniformSourceRole Source>
 void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::RunTwentyJourneys() {
   for (s_.journeyIndex = 1; s_.journeyIndex <= 20; ++s_.journeyIndex) RunJourney();
+}
+
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+bool BasicWalk<Lattice, Statistics, Observer, Settings, Source>::BeginStepwiseRun() {
+  const RunMode mode = settings_.Mode();
+  if (mode == RunMode::Step) return false;
+  s_.batchMode = mode == RunMode::TwentyJourneys;
+  s_.journeyIndex = 1;
+  s_.journeyOver = false;
+  return true;
+}
+
+template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,
+          WalkSettingsRole Settings, UniformSourceRole Source>
+bool BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ContinueStepwiseRun() {
+  DoStep();
+  observer_.StepTaken();
+  if (!s_.journeyOver) return true;
+  const int journeys = s_.batchMode ? 20 : 1;
+  if (++s_.journeyIndex > journeys) return false;
+  s_.journeyOver = false;
+  return true;
 }
 
 template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObserverRole Observer,

@@ -5,13 +5,18 @@
 #include <QEvent>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSlider>
 #include <algorithm>
+#include <vector>
 
 #include "display/controls.h"
 #include "display/picture_area.h"
@@ -68,6 +73,8 @@ Simulation::Simulation(std::unique_ptr<UniformSource> source, QWidget* parent)
   setWindowTitle(QStringLiteral("Quirlweg"));
   setFont(DefaultFont());
   setMinimumSize(320, 240);
+  pacedRun_ =
+      new PacedRun([this] { return walk_.ContinueStepwiseRun(); }, [this] { DrawFrame(); }, this);
   LoadArtwork();
   ConnectHandlers();
   SetTabOrder(controls_, *this);
@@ -110,6 +117,8 @@ void Simulation::ConnectHandlers() {
     connect(c.startPointButtons[i], &QPushButton::clicked, this,
             [this, i] { walk_.MoveStartPoint(static_cast<Direction>(i)); });
   }
+  connect(c.tempoSlider, &QSlider::valueChanged, this, &Simulation::OnTempoChanged);
+  connect(pacedRun_, &PacedRun::Finished, this, [this] { ShowPacedRunGoing(false); });
   connect(c.clearTracesButton, &QPushButton::clicked, this, [this] { walk_.ClearTraces(); });
   connect(c.resetCountersButton, &QPushButton::clicked, this, [this] { walk_.ResetCounters(); });
 }
@@ -139,6 +148,21 @@ void Simulation::resizeEvent(QResizeEvent* event) {
 void Simulation::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::WindowStateChange) ArrangeControls();
+}
+
+// Esc stops a paced run, wherever the focus is: the controls leave the key to the window.
+void Simulation::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && pacedRun_->IsRunning()) {
+    pacedRun_->Stop();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void Simulation::closeEvent(QCloseEvent* event) {
+  pacedRun_->Stop();
+  QWidget::closeEvent(event);
 }
 
 // The screen's size decides every place; the window's own size plays no part. The lattice is
@@ -202,17 +226,17 @@ QSize Simulation::NormalSize() const {
 // Handlers
 
 void Simulation::OnLatticeSizeChanged(int radius) {
-  controls_.latticeRangeBox->setText(
-      QString::fromStdString(StrForm(-radius) + " ..." + StrForm(radius)));
+  SetTextFromStart(*controls_.latticeRangeBox,
+                   QString::fromStdString(StrForm(-radius) + " ..." + StrForm(radius)));
   walk_.ChangeLatticeSize();
 }
 
 void Simulation::OnRightProbabilityChanged(int percent) {
   const auto leftPercent = static_cast<std::int16_t>(100 - percent);
-  controls_.probabilityBoxes[0]->setText(
-      QString::fromStdString("p(links)=" + StrForm(leftPercent / 100.0)));
-  controls_.probabilityBoxes[1]->setText(
-      QString::fromStdString("p(rechts)=" + StrForm(percent / 100.0)));
+  SetTextFromStart(*controls_.probabilityBoxes[0],
+                   QString::fromStdString("p(links)=" + StrForm(leftPercent / 100.0)));
+  SetTextFromStart(*controls_.probabilityBoxes[1],
+                   QString::fromStdString("p(rechts)=" + StrForm(percent / 100.0)));
 }
 
 void Simulation::OnDimensionChosen(int index) {
@@ -229,12 +253,45 @@ void Simulation::OnShowProtocolClicked() {
 }
 
 void Simulation::OnStartClicked() {
+  if (pacedRun_->IsRunning()) {
+    pacedRun_->Stop();
+    return;
+  }
+  if (Tempo() != kFastestTempo && walk_.BeginStepwiseRun()) {
+    ShowPacedRunGoing(true);
+    pacedRun_->Start(Tempo());
+    return;
+  }
   // While the run goes on the button shows its picture without the word "Start".
   controls_.startButton->setIcon(QIcon(startPictureAlternate_));
   stepsSinceClockRead_ = 0;
   walk_.Start();
   controls_.startButton->setIcon(QIcon(startPicture_));
   DrawFrame();
+}
+
+int Simulation::Tempo() const {
+  return kTempoSteps[static_cast<std::size_t>(controls_.tempoSlider->value())];
+}
+
+void Simulation::OnTempoChanged(int position) {
+  const int tempo = kTempoSteps[static_cast<std::size_t>(position)];
+  controls_.tempoText->setText(TempoText(tempo));
+  // Moved to "max" mid-run, the run goes on paced at the scale's fastest tempo.
+  pacedRun_->SetTempo(tempo == kFastestTempo ? kTempoSteps[kTempoSteps.size() - 2] : tempo);
+}
+
+void Simulation::ShowPacedRunGoing(bool going) {
+  const WindowControls& c = controls_;
+  std::vector<QWidget*> walkChangers{c.latticeSizeBar, c.probabilityBar, c.homeAbsorbsBox,
+                                     c.clearTracesButton, c.resetCountersButton};
+  walkChangers.insert(walkChangers.end(), c.dimensionOptions.begin(), c.dimensionOptions.end());
+  walkChangers.insert(walkChangers.end(), c.startPointButtons.begin(), c.startPointButtons.end());
+  walkChangers.insert(walkChangers.end(), c.modeOptions.begin(), c.modeOptions.end());
+  for (QWidget* control : walkChangers) control->setEnabled(!going);
+  c.startButton->setIcon(QIcon(going ? startPictureAlternate_ : startPicture_));
+  c.startButton->setToolTip(going ? QStringLiteral("H\u00e4lt die laufende Reise an (Esc)")
+                                  : QStringLiteral("Startet Schritt, Reise oder 20 Reisen"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -248,6 +305,8 @@ void Simulation::Notice(std::string_view text) {
 }
 
 void Simulation::StepTaken() {
+  ++stepsTaken_;
+  if (pacedRun_->IsRunning()) return;  // it paints a frame for every step or tick itself
   if (++stepsSinceClockRead_ < kStepsPerClockRead) return;
   stepsSinceClockRead_ = 0;
   if (Clock::now() - lastFrame_ >= kFrameInterval) DrawFrame();

@@ -13,6 +13,7 @@
 #include "ui/control_settings.h"
 #include "ui/journey_series.h"
 #include "ui/layout.h"
+#include "ui/paced_run.h"
 #include "ui/window_controls.h"
 
 namespace quirlweg {
@@ -34,6 +35,10 @@ class Simulation : public QWidget, public RunObserver {
   const StatisticsDisplays& statistics() const { return displays_.statistics(); }
   // Screen updates made while a run was going on, including the one at its end.
   int FramesDrawn() const { return framesDrawn_; }
+  // Steps taken by runs of one or twenty journeys since the window opened.
+  std::int64_t StepsTaken() const { return stepsTaken_; }
+  // A run paced by the tempo control is going on.
+  bool IsPacedRunGoing() const { return pacedRun_->IsRunning(); }
   // The placement last applied, for the screen the window is on.
   const Arrangement& CurrentArrangement() const { return arrangement_; }
   // Places every control for the size of the screen the window is on and redraws the lattice.
@@ -51,6 +56,8 @@ class Simulation : public QWidget, public RunObserver {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void LoadArtwork();
@@ -66,6 +73,11 @@ class Simulation : public QWidget, public RunObserver {
   void OnDimensionChosen(int index);
   void OnShowProtocolClicked();
   void OnStartClicked();
+  void OnTempoChanged(int position);
+  int Tempo() const;
+  // While a paced run goes, the start button stops it and whatever would change the walk
+  // under it is disabled.
+  void ShowPacedRunGoing(bool going);
 
   // The walk's generator sits before the walk, which keeps a reference to it.
   GeneratorSource generator_;
@@ -75,6 +87,7 @@ class Simulation : public QWidget, public RunObserver {
   ControlSettings settings_;
   Walk walk_;
   JourneySeries series_;
+  PacedRun* pacedRun_ = nullptr;
 
   Arrangement arrangement_;
   QPixmap startPicture_;
@@ -85,6 +98,7 @@ class Simulation : public QWidget, public RunObserver {
   std::uint32_t stepsSinceClockRead_ = 0;
   Clock::time_point lastFrame_{};
   int framesDrawn_ = 0;
+  std::int64_t stepsTaken_ = 0;
 };
 
 }  // namespace quirlweg

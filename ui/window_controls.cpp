@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <vector>
 
 #include "display/controls.h"
 #include "display/picture_area.h"
+#include "ui/paced_run.h"
 
 namespace quirlweg {
 namespace {
@@ -59,6 +61,20 @@ QColor SystemColor(QPalette::ColorRole role, QPalette::ColorGroup group = QPalet
   return QApplication::palette().color(group, role);
 }
 
+// Row labels carry their text at the top, level with the boxes beside them.
+constexpr Qt::Alignment kRowLabelAlignment = Qt::AlignLeft | Qt::AlignTop;
+
+// A frame whose caption sits on its top line, drawn across it, as classic frames are drawn;
+// without a caption the line runs along the frame's top.
+void StyleAsClassicFrame(QGroupBox& frame) {
+  const QString top = frame.title().isEmpty() ? QStringLiteral("0") : QStringLiteral("0.6em");
+  frame.setStyleSheet(
+      QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1; }"
+                     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                     " left: 0.6em; top: 0; padding: 0 0.2em; }")
+          .arg(top));
+}
+
 // Creates the controls into `controls`, each named and registered for the layout.
 class ControlBuilder {
  public:
@@ -72,6 +88,7 @@ class ControlBuilder {
   void CreateSettingsFrame();
   void CreateSimulationFrame();
   void CreateStatisticsFrame();
+  void CreateTempoControl();
   template <class Control>
   Control* Named(Control* control, const QString& name) {
     control->setObjectName(name);
@@ -114,6 +131,8 @@ void ControlBuilder::CreateAll() {
   CreateSettingsFrame();
   CreateSimulationFrame();
   CreateStatisticsFrame();
+  // Every box shows its text from the first character, as classic text boxes do.
+  for (auto* box : window_.findChildren<QLineEdit*>()) box->setCursorPosition(0);
 }
 
 void ControlBuilder::CreatePictureAreas() {
@@ -177,11 +196,13 @@ void ControlBuilder::CreateStartPointCross() {
 
 void ControlBuilder::CreateSettingsFrame() {
   c_.settingsFrame = Named(new QGroupBox(&window_), QStringLiteral("Frame1"));
+  StyleAsClassicFrame(*c_.settingsFrame);
   c_.settingsFrame->setFont(DesignFont(Face::Sans, 9.75));
 
   c_.latticeSizeLabel =
       Named(new QLabel(QStringLiteral("Raster"), c_.settingsFrame), QStringLiteral("Label3"));
   c_.latticeSizeLabel->setFont(DesignFont(Face::Sans, 13.5));
+  c_.latticeSizeLabel->setAlignment(kRowLabelAlignment);
 
   c_.latticeSizeBar =
       Named(new QScrollBar(Qt::Horizontal, c_.settingsFrame), QStringLiteral("hscRaster"));
@@ -204,6 +225,7 @@ void ControlBuilder::CreateSettingsFrame() {
   c_.dimensionLabel =
       Named(new QLabel(QStringLiteral("Dimension"), c_.settingsFrame), QStringLiteral("Label2"));
   c_.dimensionLabel->setFont(DesignFont(Face::Sans, 13.5));
+  c_.dimensionLabel->setAlignment(kRowLabelAlignment);
 
   c_.dimensionGroup = new QButtonGroup(&window_);
   for (int i = 0; i < 3; ++i) {
@@ -258,6 +280,7 @@ void ControlBuilder::CreateSimulationFrame() {
   c_.runFrame =
       Named(new QGroupBox(QStringLiteral("Simulation"), &window_), QStringLiteral("frmSimulation"));
   c_.runFrame->setFont(DesignFont(Face::Sans, 9.75));
+  StyleAsClassicFrame(*c_.runFrame);
 
   c_.startButton = Named(new QPushButton(c_.runFrame), QStringLiteral("cmdStarten"));
   c_.startButton->setFont(DesignFont(Face::Sans, 9.75, true));
@@ -274,16 +297,43 @@ void ControlBuilder::CreateSimulationFrame() {
   }
   c_.modeOptions[1]->setChecked(true);
 
+  CreateTempoControl();
+
   c_.endButton =
       Named(new QPushButton(QStringLiteral("Ende"), c_.runFrame), QStringLiteral("cmdEnde"));
   c_.endButton->setFont(DesignFont(Face::Sans, 9.75, true));
   c_.endButton->setToolTip(QStringLiteral("Beendet das Programm"));
 }
 
+// Below the run modes: how many steps a second "Reise" and "20 Reisen" take.
+void ControlBuilder::CreateTempoControl() {
+  c_.tempoLabel =
+      Named(new QLabel(QStringLiteral("Tempo"), c_.runFrame), QStringLiteral("lblTempo"));
+  c_.tempoLabel->setFont(DesignFont(Face::Sans, 9.75));
+  c_.tempoLabel->setAlignment(kRowLabelAlignment);
+
+  c_.tempoSlider = Named(new QSlider(Qt::Horizontal, c_.runFrame), QStringLiteral("sldTempo"));
+  c_.tempoSlider->setRange(0, static_cast<int>(kTempoSteps.size()) - 1);
+  c_.tempoSlider->setSingleStep(1);
+  c_.tempoSlider->setPageStep(1);
+  c_.tempoSlider->setValue(c_.tempoSlider->maximum());
+  c_.tempoSlider->setTickPosition(QSlider::TicksBelow);
+  c_.tempoSlider->setFocusPolicy(Qt::StrongFocus);
+  c_.tempoSlider->setToolTip(QStringLiteral(
+      "Schritte je Sekunde bei Reise und 20 Reisen; ganz rechts so schnell wie m\u00f6glich"));
+  c_.tempoSlider->setAccessibleName(QStringLiteral("Tempo"));
+
+  c_.tempoText =
+      Named(new QLabel(TempoText(kFastestTempo), c_.runFrame), QStringLiteral("txtTempo"));
+  c_.tempoText->setFont(DesignFont(Face::Sans, 9.75));
+  c_.tempoText->setAlignment(kRowLabelAlignment);
+}
+
 void ControlBuilder::CreateStatisticsFrame() {
   c_.statisticsFrame =
       Named(new QGroupBox(QStringLiteral("Statistik"), &window_), QStringLiteral("frmStatistik"));
   c_.statisticsFrame->setFont(DesignFont(Face::Sans, 9.75));
+  StyleAsClassicFrame(*c_.statisticsFrame);
 
   static constexpr std::array<const char*, 5> kLabels{"zu Hause", "am Rand", "%", "%",
                                                       "mittlere Wegl\u00e4nge"};
@@ -292,6 +342,7 @@ void ControlBuilder::CreateStatisticsFrame() {
                         ArrayName("lblZuhause", i));
     const bool percent = i == 2 || i == 3;
     label->setFont(DesignFont(percent ? Face::Sans : Face::Serif, 12));
+    label->setAlignment(kRowLabelAlignment);
     c_.statisticsLabels[i] = label;
   }
 
@@ -341,6 +392,12 @@ QFont DefaultFont() {
   return DesignFont(Face::Sans, 8.25);
 }
 
+QString TempoText(int stepsPerSecond) {
+  if (stepsPerSecond == kFastestTempo) return QStringLiteral("max");
+  if (stepsPerSecond == 1) return QStringLiteral("1 Schritt/s");
+  return QStringLiteral("%1 Schritte/s").arg(stepsPerSecond);
+}
+
 WindowControls BuildControls(QWidget& window) {
   WindowControls controls;
   ControlBuilder(controls, window).CreateAll();
@@ -371,7 +428,7 @@ void SetTabOrder(const WindowControls& c, QWidget& window) {
       c.latticeSizeLabel, c.homeAbsorbsBox, c.dimensionOptions[2], c.planeNote, c.positionCaption, c.coordinatesArea, c.endButton, c.probabilityBar,
       c.probabilityBoxes[0], c.probabilityBoxes[1], c.startPointButtons[3], c.startPointButtons[2], c.startPointButtons[1], c.startPointButtons[0], c.stepsArea,
       c.protocolBox, c.hitAreas[1], c.hitAreas[2], c.hitAreas[3], c.hitAreas[0],
-      c.showProtocolBox};
+      c.showProtocolBox, c.tempoSlider};
   // clang-format on
   // Labels, frames and the picture areas hold their place but take no focus.
   QWidget* previous = nullptr;

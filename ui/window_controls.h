@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QSlider;
 class QWidget;
 
 namespace quirlweg {
@@ -60,6 +61,9 @@ struct WindowControls {
   std::array<QRadioButton*, 3> modeOptions{};  // Schritt, Reise, 20 Reisen
   QPushButton* endButton = nullptr;
   QButtonGroup* modeGroup = nullptr;
+  QLabel* tempoLabel = nullptr;
+  QSlider* tempoSlider = nullptr;  // positions index kTempoSteps
+  QLabel* tempoText = nullptr;
 
   // Statistics.
   QGroupBox* statisticsFrame = nullptr;
@@ -81,6 +85,9 @@ DisplayWidgets DisplayWidgetsOf(const WindowControls& controls);
 
 // The order in which Tab walks through the controls.
 void SetTabOrder(const WindowControls& controls, QWidget& window);
+
+// "10 Schritte/s", or "max" for the fastest tempo.
+QString TempoText(int stepsPerSecond);
 
 // The window's default face: a plain sans serif at 8.25 points.
 QFont DefaultFont();

@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iostream>
@@ -111,7 +113,7 @@ class Monkey {
 
   void PlayOne() {
     // clang-format off
-    static constexpr std::array<Choice, 15> kChoices{{
+    static constexpr std::array<Choice, 16> kChoices{{
         {&Monkey::ClickStart, 22, 45},       {&Monkey::ClickStartPoint, 8, 8},
         {&Monkey::ClickDimension, 6, 5},     {&Monkey::ClickMode, 8, 12},
         {&Monkey::ClickHomeAbsorbs, 3, 3},   {&Monkey::ClickProtocol, 4, 4},
@@ -119,7 +121,7 @@ class Monkey {
         {&Monkey::MoveLatticeBar, 8, 0},     {&Monkey::MoveProbabilityBar, 5, 4},
         {&Monkey::Resize, 3, 2},             {&Monkey::MinimiseAndRestore, 2, 1},
         {&Monkey::TypeGarbage, 8, 4},        {&Monkey::PressKey, 6, 3},
-        {&Monkey::ClickEnd, 1, 0}}};
+        {&Monkey::ClickEnd, 1, 0},           {&Monkey::MoveTempo, 3, 2}}};
     // clang-format on
     int total = 0;
     for (const Choice& c : kChoices) total += longHaul_ ? c.longHaul : c.wild;
@@ -161,14 +163,22 @@ class Monkey {
     const int noticesBefore = closer_.Closed();
     const std::int64_t stepsBefore = s.lengthSum + s.stepCount;
     ClickControl(Control("cmdStarten"));
+    const PacedEnd paced = window_->IsPacedRunGoing() ? FollowPacedRun() : PacedEnd::NotPaced;
+    if (paced == PacedEnd::WindowClosed) return;
     const int notices = closer_.Closed() - noticesBefore;
     const int after = s.journeyCount;
 
-    // Every journey run counts once, and each 1002nd starts the statistics over.
+    // Every journey run counts once, and each 1002nd starts the statistics over. A paced run
+    // stopped early ends fewer.
     int ended = 20;
     if (mode == RunMode::Journey) ended = 1;
-    if (mode == RunMode::Step) ended = (after != before || notices > 0) ? 1 : 0;
     constexpr int kListLength = kJourneysBeforeRestart + 1;
+    if (mode == RunMode::Step) ended = (after != before || notices > 0) ? 1 : 0;
+    if (paced == PacedEnd::Stopped) {
+      const int counted = after - before + notices * kListLength;
+      if (counted > ended) Problem("a stopped run counted " + std::to_string(counted));
+      ended = std::max(counted, 0);
+    }
     if (after != (before + ended) % kListLength || notices != (before + ended) / kListLength) {
       Problem("after " + std::to_string(before) + " journeys and " + std::to_string(notices) +
               " notices the count is " + std::to_string(after));
@@ -187,6 +197,75 @@ class Monkey {
     if (notices == 0) steps_ += s.lengthSum + s.stepCount - stepsBefore;
     if (ended > 0) typed_.mean = typed_.shares = false;  // both written at every journey end
     if (notices > 0) typed_ = {};
+  }
+
+  enum class PacedEnd { NotPaced, Finished, Stopped, WindowClosed };
+
+  // A paced run goes on while the event loop runs: meanwhile a person may change the tempo,
+  // resize the window or show the protocol, and then stop the run with the start button or
+  // Esc, end the program, or wait for the run's end.
+  PacedEnd FollowPacedRun() {
+    for (int slice = Between(1, 8); slice > 0 && window_->IsPacedRunGoing(); --slice) {
+      QTest::qWait(Between(1, 30));
+      if (!window_->IsPacedRunGoing()) break;
+      switch (Below(6)) {
+        case 0:
+          MoveTempo();
+          break;
+        case 1:
+          Resize();
+          break;
+        case 2:
+          ClickProtocol();
+          break;
+        default:
+          break;
+      }
+    }
+    if (window_->IsPacedRunGoing()) {
+      if (!WalkControlsEnabled(false)) Problem("a control that changes the walk is live mid-run");
+      switch (Below(4)) {
+        case 0:
+          Log("mid-run: stop with the start button");
+          ClickControl(Control("cmdStarten"));
+          break;
+        case 1:
+          Log("mid-run: stop with Esc");
+          QTest::keyClick(window_->focusWidget() ? window_->focusWidget() : window_.get(),
+                          Qt::Key_Escape);
+          break;
+        case 2:
+          ClickEnd();
+          return PacedEnd::WindowClosed;
+        default:
+          Log("mid-run: wait for the end");
+          if (!QTest::qWaitFor([this] { return !window_->IsPacedRunGoing(); }, 400)) {
+            ClickControl(Control("cmdStarten"));
+          }
+          break;
+      }
+      if (window_->IsPacedRunGoing()) Problem("the paced run went on after it was stopped");
+      if (!WalkControlsEnabled(true)) Problem("controls stayed disabled after the paced run");
+      return PacedEnd::Stopped;
+    }
+    return PacedEnd::Finished;
+  }
+
+  bool WalkControlsEnabled(bool enabled) const {
+    for (const char* name : {"hscRaster", "chkHeim", "Command1", "Command2", "cmdHome(0)",
+                             "Option1(1)", "optModus(0)"}) {
+      if (Control(name)->isEnabled() != enabled) return false;
+    }
+    return true;
+  }
+
+  // Mostly fast tempos, so that paced runs end within the test's time.
+  void MoveTempo() {
+    auto* slider = Control<QSlider>("sldTempo");
+    const int position = Chance(80) ? Between(slider->maximum() - 3, slider->maximum())
+                                    : Between(0, slider->maximum());
+    Log("tempo slider to " + std::to_string(position));
+    slider->setValue(position);
   }
 
   void ClickStartPoint() {
@@ -284,10 +363,10 @@ class Monkey {
   // One key, as a person presses it, on whatever has the focus: it may move the focus, type
   // into a box, move a scroll bar or press a button (the end button too).
   void PressKey() {
-    static constexpr std::array<Qt::Key, 12> kKeys{
-        Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Space,    Qt::Key_Left,
-        Qt::Key_Right, Qt::Key_Up,      Qt::Key_Down,     Qt::Key_Home,
-        Qt::Key_End,   Qt::Key_PageUp,  Qt::Key_PageDown, Qt::Key_Return};
+    static constexpr std::array<Qt::Key, 13> kKeys{
+        Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Left, Qt::Key_Right,
+        Qt::Key_Up,       Qt::Key_Down,    Qt::Key_Home,  Qt::Key_End,  Qt::Key_PageUp,
+        Qt::Key_PageDown, Qt::Key_Return,  Qt::Key_Escape};
     QWidget* target = window_->focusWidget();
     if (target == nullptr) target = window_.get();
     const Qt::Key key = kKeys[static_cast<std::size_t>(Below(static_cast<int>(kKeys.size())))];
@@ -296,6 +375,12 @@ class Monkey {
     const std::array<std::string, 4> before = TypeableTexts();
     const int latticeBefore = Control<QScrollBar>("hscRaster")->value();
     QTest::keyClick(target, key);
+    // A key on the start button may start a paced run.
+    if (window_->isVisible() && window_->IsPacedRunGoing()) {
+      Log("the key started a paced run");
+      if (FollowPacedRun() == PacedEnd::WindowClosed) return;
+      typed_.mean = typed_.shares = false;
+    }
     // A key that typed into a box counts as typing over it; a new lattice size clears that.
     const std::array<std::string, 4> after = TypeableTexts();
     if (after[0] != before[0]) typed_.counts = true;

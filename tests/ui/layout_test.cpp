@@ -97,9 +97,10 @@ TEST(ArrangeControls, PlacesEveryControlOnceWithTheLatticeViewFirst) {
     EXPECT_GT(placed.width, 0) << placed.name;
     EXPECT_GT(placed.height, 0) << placed.name;
   }
-  // 21 single controls and the arrays 4 + 4 + 3 + 3 + 4 + 2 + 5; the walker picture and the
+  // 21 single controls, the arrays 4 + 4 + 3 + 3 + 4 + 2 + 5 and the tempo control's three; the
+  // walker picture and the
   // end marker are placed in lattice units by the walk, never here.
-  EXPECT_EQ(a.controls.size(), 21U + 25U);
+  EXPECT_EQ(a.controls.size(), 21U + 25U + 3U);
   EXPECT_EQ(a.Find("Image4"), nullptr);
   EXPECT_EQ(a.Find("shpWippo2"), nullptr);
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -12,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <vector>
@@ -252,6 +254,63 @@ TEST_F(SimulationTest, RunModesFromTheStartButton) {
   EXPECT_EQ(Text("Text1(3)"), "100");
   // The first journey had one single step before "Reise" finished it: 5 steps in all.
   EXPECT_EQ(Text("Text2"), "5");
+}
+
+// Tempo positions: 50 steps a second, 20, and the fastest.
+constexpr int kTempo50 = 5;
+constexpr int kTempo20 = 4;
+constexpr int kTempoMax = 10;
+
+TEST_F(SimulationTest, PacedRunPaintsAFrameForEveryStep) {
+  Find<QSlider>("sldTempo")->setValue(kTempo50);
+  EXPECT_EQ(Find<QLabel>("txtTempo")->text(), "50 Schritte/s");
+  const int framesBefore = window_->FramesDrawn();
+  Start("optModus(1)");                // five steps right to the boundary
+  EXPECT_EQ(State().journeyCount, 0);  // the run goes on in the event loop
+  QTRY_VERIFY(!window_->IsPacedRunGoing());
+  EXPECT_EQ(State().journeyCount, 1);
+  EXPECT_EQ(window_->FramesDrawn() - framesBefore, 5);
+}
+
+TEST_F(SimulationTest, StoppedPacedRunLeavesTheJourneyToFinishLater) {
+  Click("chkHeim");  // home off: the journey below passes the origin
+  // Six steps back and forth, then right to the boundary: eleven steps in all.
+  source_->Play({kRight, kLeft, kRight, kLeft, kRight, kLeft});
+  Find<QSlider>("sldTempo")->setValue(kTempo20);
+  Start("optModus(1)");
+  QTRY_VERIFY(State().stepCount >= 2);
+  EXPECT_FALSE(Find("Command1")->isEnabled());
+  EXPECT_FALSE(Find("hscRaster")->isEnabled());
+  EXPECT_FALSE(Find("optModus(2)")->isEnabled());
+  EXPECT_TRUE(Find("Check1")->isEnabled());
+  EXPECT_TRUE(Find("sldTempo")->isEnabled());
+  Click("cmdStarten");  // stop
+  ASSERT_FALSE(window_->IsPacedRunGoing());
+  const std::int64_t taken = State().stepCount;
+  QTest::qWait(150);
+  EXPECT_EQ(State().stepCount, taken);
+  EXPECT_EQ(State().journeyCount, 0);
+  EXPECT_TRUE(Find("Command1")->isEnabled());
+  EXPECT_TRUE(Find("optModus(2)")->isEnabled());
+
+  Find<QSlider>("sldTempo")->setValue(kTempoMax);
+  Click("cmdStarten");
+  EXPECT_EQ(State().journeyCount, 1);
+  EXPECT_TRUE(window_->statistics().ProtocolText().ends_with(ProtocolLine(1, 11, 5, 0, 0)));
+}
+
+TEST_F(SimulationTest, LongMeanShowsItsFirstDigit) {
+  // More than a thousand steps back and forth on the largest lattice, then to the boundary.
+  std::vector<float> script;
+  for (int i = 0; i < 600; ++i) script.insert(script.end(), {kRight, kLeft});
+  source_->Play(script);
+  Click("chkHeim");
+  auto* size = Find<QScrollBar>("hscRaster");
+  size->setValue(size->maximum());
+  Start("optModus(1)");
+  auto* mean = Find<QLineEdit>("Text2");
+  ASSERT_EQ(mean->text(), "1250");
+  EXPECT_EQ(mean->cursorPosition(), 0);
 }
 
 TEST_F(SimulationTest, FrameAtTheEndOfARunShowsTheWalkerWhereItStands) {
