@@ -1,6 +1,9 @@
 #include "bench_options.h"
 
+#include <algorithm>
 #include <charconv>
+
+#include "ui/tempo_scale.h"
 
 namespace quirlweg::bench {
 
@@ -66,6 +69,11 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
            ParseNumber(value.substr(comma + 1), options.startY);
     } else if (name == "--journeys") {
       ok = ParseNumber(value, options.journeys) && options.journeys > 0;
+    } else if (name == "--tempo") {
+      ok = ParseNumber(value, options.tempo) && options.tempo != kFastestTempo &&
+           std::find(kTempoSteps.begin(), kTempoSteps.end(), options.tempo) != kTempoSteps.end();
+    } else if (name == "--seconds") {
+      ok = ParseNumber(value, options.seconds) && options.seconds > 0 && options.seconds < 3600;
     } else if (name == "--seed") {
       ok = ParseNumber(value, options.seed);
     } else {
@@ -76,6 +84,10 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
       error = "bad value for " + name + ": " + value;
       return std::nullopt;
     }
+  }
+  if (options.tempo > 0 && options.mode != Mode::Window) {
+    error = "--tempo paces runs of the window: use it with --mode window";
+    return std::nullopt;
   }
   const int inside = options.radius - 1;
   if (!InRange(options.startX, -inside, inside) || !InRange(options.startY, -inside, inside)) {

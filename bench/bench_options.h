@@ -21,6 +21,8 @@ struct BenchOptions {
   std::uint64_t seed = 1;
   bool limits = false;
   bool showWindow = false;
+  int tempo = 0;        // window mode: steps per second on the tempo scale; 0 runs unpaced
+  double seconds = 5;   // how long a paced run goes on
   bool theory = false;  // print the exact statistics after the run
 };
 

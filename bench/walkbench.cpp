@@ -56,6 +56,7 @@ void PrintTally(const BenchOptions& options, const JourneyTally& tally, double s
       static_cast<long long>(tally.z), static_cast<long long>(tally.steps), mean, seconds,
       PerSecond(static_cast<double>(tally.steps), seconds));
   if (frames) std::printf(" frames=%d frames_per_s=%.1f", *frames, PerSecond(*frames, seconds));
+  if (options.tempo > 0) std::printf(" tempo=%d", options.tempo);
   std::printf("\n");
 }
 
@@ -66,11 +67,12 @@ int main(int argc, char** argv) {
   std::string error;
   const auto options = quirlweg::bench::ParseOptions(args, error);
   if (!options) {
-    std::fprintf(stderr,
-                 "walkbench: %s\nusage: walkbench [--mode engine|display|window] [--dimension "
-                 "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
-                 "[--journeys N] [--seed S] [--limits] [--show] [--theory]\n",
-                 error.c_str());
+    std::fprintf(
+        stderr,
+        "walkbench: %s\nusage: walkbench [--mode engine|display|window] [--dimension "
+        "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
+        "[--journeys N] [--seed S] [--limits] [--show] [--theory] [--tempo N [--seconds S]]\n",
+        error.c_str());
     return 2;
   }
 

@@ -4,15 +4,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 
 #include "engine/uniform_source.h"
 #include "ui/simulation.h"
+#include "ui/tempo_scale.h"
 
 namespace quirlweg::bench {
 
@@ -61,6 +66,37 @@ void AddShownTotals(Simulation& window, JourneyTally& tally) {
   tally.AddShownTotals(text(0), text(2), window.walk().state());
 }
 
+// "20 Reisen" paced at the chosen tempo for the chosen time, a new run started whenever one
+// ends, as a class would let it go on; then stopped. Steps are those the window took, the
+// journey in progress at the end included. The first step comes at once and one more falls due
+// every 1/N seconds, so the run is stopped half a step before its time is up: the steps due
+// within the time, and no more, are taken.
+void RunPaced(Simulation& window, const BenchOptions& options, TimedRun& run) {
+  const auto position = std::find(kTempoSteps.begin(), kTempoSteps.end(), options.tempo);
+  Find<QSlider>(window, QStringLiteral("sldTempo"))
+      .setValue(static_cast<int>(position - kTempoSteps.begin()));
+  Click(Find(window, Member("optModus", 2)));
+  auto& start = Find(window, QStringLiteral("cmdStarten"));
+  const std::int64_t stepsBefore = window.StepsTaken();
+  QEventLoop loop;
+  QTimer keepGoing;
+  QObject::connect(&keepGoing, &QTimer::timeout, [&] {
+    if (!window.IsPacedRunGoing()) start.click();
+  });
+  const double halfStep = 0.5 / options.tempo;
+  run.seconds = halfStep + SecondsOf([&] {
+                  start.click();
+                  keepGoing.start(1);
+                  QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::duration<double>(options.seconds - halfStep)),
+                                     Qt::PreciseTimer, &loop, &QEventLoop::quit);
+                  loop.exec();
+                  keepGoing.stop();
+                  if (window.IsPacedRunGoing()) start.click();
+                });
+  run.tally.steps = window.StepsTaken() - stepsBefore;
+}
+
 }  // namespace
 
 TimedRun RunWindowMode(const BenchOptions& options) {
@@ -85,6 +121,14 @@ TimedRun RunWindowMode(const BenchOptions& options) {
 
   auto& start = Find(window, QStringLiteral("cmdStarten"));
   const int framesBefore = window.FramesDrawn();
+  if (options.tempo > 0) {
+    RunPaced(window, options, run);
+    run.frames = window.FramesDrawn() - framesBefore;
+    const std::int64_t steps = run.tally.steps;
+    AddShownTotals(window, run.tally);
+    run.tally.steps = steps;
+    return run;
+  }
   run.seconds = SecondsOf([&] {
     Click(Find(window, Member("optModus", 2)));
     for (std::int64_t i = 0; i < options.journeys / 20; ++i) Click(start);

@@ -2,16 +2,13 @@
 
 #include <QObject>
 #include <QTimer>
-#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 
-namespace quirlweg {
+#include "ui/tempo_scale.h"
 
-// The tempo scale, slowest first; the last position, 0, runs as fast as the machine can.
-inline constexpr std::array<int, 11> kTempoSteps{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 0};
-inline constexpr int kFastestTempo = 0;
+namespace quirlweg {
 
 // A run taken step by step at a set tempo while the event loop keeps running. Up to the
 // screen's refresh every step gets a frame of its own; above it, each frame first takes the
