@@ -15,7 +15,6 @@ namespace quirlweg {
 
 namespace {
 
-constexpr std::string_view kStepsAfterReset = "Schritte: 0 ";
 constexpr std::string_view kCoordinatesAfterReset = "(0, 0, 0)";
 constexpr std::string_view kCountAfterReset = "0";
 constexpr std::string_view kCrLf = "\r\n";
@@ -53,7 +52,10 @@ std::string StoredForm(const QString& shown) {
 }  // namespace
 
 StatisticsDisplays::StatisticsDisplays(const StatisticsWidgets& widgets, QObject* parent)
-    : QObject(parent), w_(widgets) {
+    : QObject(parent),
+      w_(widgets),
+      stepsPrefix_(tr("Schritte: ").toStdString()),
+      protocolHeader_(tr("   Nr.  Länge   Endpunkt").toStdString() + std::string(kCrLf)) {
   Q_ASSERT(w_.coordinates && w_.steps && w_.protocol);
   protocol_ = StoredForm(w_.protocol->toPlainText());
   shown_ = protocol_;
@@ -79,7 +81,7 @@ void StatisticsDisplays::ShowCoordinateText(std::string_view text) {
 
 void StatisticsDisplays::ShowStepCount(std::int64_t steps) {
   w_.steps->Cls();
-  w_.steps->PrintLater([steps] { return StepCountText(steps); });
+  w_.steps->PrintLater([this, steps] { return stepsPrefix_ + PrintForm(steps); });
 }
 
 void StatisticsDisplays::ShowHitCount(HitBox box, std::optional<double> count) {
@@ -143,10 +145,10 @@ void StatisticsDisplays::ResetCounters() {
        {CountBox::Home, CountBox::HomeShare, CountBox::Boundary, CountBox::BoundaryShare}) {
     SetCountBoxText(box, kCountAfterReset);
   }
-  PrintInto(*w_.steps, kStepsAfterReset);
+  PrintInto(*w_.steps, stepsPrefix_ + "0 ");  // without the sign place the steps show
   SetCountBoxText(CountBox::Mean, kCountAfterReset);
   ShowCoordinateText(kCoordinatesAfterReset);
-  SetProtocolText(kProtocolHeader);
+  SetProtocolText(protocolHeader_);
   for (const HitBox box : {HitBox::Top, HitBox::Bottom, HitBox::Right, HitBox::Left}) {
     ShowHitCount(box, 0.0);
   }

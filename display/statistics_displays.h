@@ -50,6 +50,8 @@ class StatisticsDisplays final : public QObject, public StatisticsDisplay {
   void SetCountBoxText(CountBox box, std::string_view text) override;
 
   std::string ProtocolText() const override { return protocol_; }
+  // The empty protocol: its header line, in the user's language, with CR LF.
+  const std::string& ProtocolHeader() const { return protocolHeader_; }
   void SetProtocolText(std::string_view text) override;
 
   // "0" in the four count boxes, "Schritte: 0 ", "0" mean, "(0, 0, 0)", the empty protocol and
@@ -65,6 +67,8 @@ class StatisticsDisplays final : public QObject, public StatisticsDisplay {
   static void PrintInto(PictureArea& area, std::string_view text);
 
   StatisticsWidgets w_;
+  const std::string stepsPrefix_;  // "Schritte: "
+  const std::string protocolHeader_;
   std::string protocol_;  // the text as the walk wrote it or the user edited it
   std::string shown_;     // the text the box shows, in the same CR LF form
   bool updatingBox_ = false;

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6svg6 qt6-base-dev-tools
+  qt6-base-dev libqt6svg6 qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev libgmock-dev clang-format
   fonts-dejavu-core fonts-liberation
   xvfb xauth x11-apps imagemagick

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
+#include <memory>
 
 namespace quirlweg {
 
@@ -15,15 +16,14 @@ std::optional<Language> ChooseLanguage(const std::optional<QString>& langFlag,
   return systemLanguage == QLocale::English ? Language::English : Language::German;
 }
 
-void InstallTranslation(QCoreApplication& app, Language language) {
-  if (language != Language::English) return;
+QTranslator* InstallTranslation(QCoreApplication& app, Language language) {
+  if (language != Language::English) return nullptr;
   // The application owns the translator, so it lives as long as the texts that use it.
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QStringLiteral(":/i18n/quirlweg_en.qm"))) {
-    QCoreApplication::installTranslator(translator);
-  } else {
-    delete translator;
-  }
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral(":/i18n/quirlweg_en.qm"))) return nullptr;
+  translator->setParent(&app);
+  QCoreApplication::installTranslator(translator.get());
+  return translator.release();
 }
 
 }  // namespace quirlweg

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace quirlweg {
 
@@ -16,8 +17,9 @@ enum class Language { German, English };
 std::optional<Language> ChooseLanguage(const std::optional<QString>& langFlag,
                                        QLocale::Language systemLanguage);
 
-// Loads the English texts into `app` when English was chosen. German is the source language
-// and needs no translation; a missing translation file leaves the German texts in place.
-void InstallTranslation(QCoreApplication& app, Language language);
+// Loads the English texts into `app` when English was chosen and returns the translator, which
+// `app` owns. German is the source language and needs none: then, or when the translation
+// cannot be loaded, the German texts stay and the answer is null.
+QTranslator* InstallTranslation(QCoreApplication& app, Language language);
 
 }  // namespace quirlweg

@@ -22,6 +22,7 @@
 #include "display/picture_area.h"
 #include "display/qt_text.h"
 #include "display/twips.h"
+#include "engine/protocol.h"
 #include "engine/text_forms.h"
 #include "ui/placement.h"
 
@@ -234,9 +235,9 @@ void Simulation::OnLatticeSizeChanged(int radius) {
 void Simulation::OnRightProbabilityChanged(int percent) {
   const auto leftPercent = static_cast<std::int16_t>(100 - percent);
   SetTextFromStart(*controls_.probabilityBoxes[0],
-                   QString::fromStdString("p(links)=" + StrForm(leftPercent / 100.0)));
+                   ProbabilityPrefix(0) + QString::fromStdString(StrForm(leftPercent / 100.0)));
   SetTextFromStart(*controls_.probabilityBoxes[1],
-                   QString::fromStdString("p(rechts)=" + StrForm(percent / 100.0)));
+                   ProbabilityPrefix(1) + QString::fromStdString(StrForm(percent / 100.0)));
 }
 
 void Simulation::OnDimensionChosen(int index) {
@@ -290,16 +291,19 @@ void Simulation::ShowPacedRunGoing(bool going) {
   walkChangers.insert(walkChangers.end(), c.modeOptions.begin(), c.modeOptions.end());
   for (QWidget* control : walkChangers) control->setEnabled(!going);
   c.startButton->setIcon(QIcon(going ? startPictureAlternate_ : startPicture_));
-  c.startButton->setToolTip(going ? QStringLiteral("H\u00e4lt die laufende Reise an (Esc)")
-                                  : QStringLiteral("Startet Schritt, Reise oder 20 Reisen"));
+  c.startButton->setToolTip(going ? tr("Hält die laufende Reise an (Esc)")
+                                  : tr("Startet Schritt, Reise oder 20 Reisen"));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Run observer
 
 void Simulation::Notice(std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quirlweg"), ToQString(text), QMessageBox::Ok,
-                  this);
+  // The one notice the walk gives, in the user's language.
+  const QString shown = text == kRestartNotice
+                            ? tr("Achtung: Ab n=1000 wird die Liste neu begonnen")
+                            : ToQString(text);
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quirlweg"), shown, QMessageBox::Ok, this);
   box.exec();
   lastFrame_ = Clock::now();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <utility>
 #include <vector>
 
 #include "display/controls.h"
@@ -77,6 +79,8 @@ void StyleAsClassicFrame(QGroupBox& frame) {
 
 // Creates the controls into `controls`, each named and registered for the layout.
 class ControlBuilder {
+  Q_DECLARE_TR_FUNCTIONS(Simulation)
+
  public:
   ControlBuilder(WindowControls& controls, QWidget& window) : c_(controls), window_(window) {}
 
@@ -89,6 +93,7 @@ class ControlBuilder {
   void CreateSimulationFrame();
   void CreateStatisticsFrame();
   void CreateTempoControl();
+  void NameForAssistiveTechnology();
   template <class Control>
   Control* Named(Control* control, const QString& name) {
     control->setObjectName(name);
@@ -104,18 +109,16 @@ void ControlBuilder::CreateAll() {
   // Created back to front: the lattice view first, so that the boxes over its edges, the
   // start-point cross and the protocol list lie above it.
   CreatePictureAreas();
-  c_.positionCaption =
-      Named(new QLineEdit(QStringLiteral("P(t) = "), &window_), QStringLiteral("Text4"));
+  c_.positionCaption = Named(new QLineEdit(tr("P(t) = "), &window_), QStringLiteral("Text4"));
   c_.positionCaption->setFont(DesignFont(Face::Sans, 9.75));
   c_.positionCaption->setFrame(false);  // a fixed label that reads as one line with the coordinates
   SetBaseColor(c_.positionCaption, SystemColor(QPalette::Button));
 
-  c_.planeNote =
-      Named(new QLineEdit(QStringLiteral(" Ebene z = 0"), &window_), QStringLiteral("Text3"));
+  c_.planeNote = Named(new QLineEdit(tr(" Ebene z = 0"), &window_), QStringLiteral("Text3"));
   c_.planeNote->setFont(DefaultFont());
   c_.planeNote->setStyleSheet(
       QStringLiteral("QLineEdit { border: 1px solid black; background: rgb(255, 255, 128); }"));
-  c_.planeNote->setToolTip(QStringLiteral("Die Ansicht zeigt die Ebene z = 0"));
+  c_.planeNote->setToolTip(tr("Die Ansicht zeigt die Ebene z = 0"));
 
   c_.protocolBox = Named(new QPlainTextEdit(&window_), QStringLiteral("Text6"));
   c_.protocolBox->setFont(DesignFont(Face::Mono, 12));
@@ -124,8 +127,7 @@ void ControlBuilder::CreateAll() {
   c_.protocolBox->setLineWidth(1);
   c_.protocolBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   SetBaseColor(c_.protocolBox, SystemColor(QPalette::Midlight));
-  c_.protocolBox->setToolTip(
-      QStringLiteral("Protokoll: Nummer, L\u00e4nge und Endpunkt jeder Reise"));
+  c_.protocolBox->setToolTip(tr("Protokoll: Nummer, Länge und Endpunkt jeder Reise"));
 
   CreateStartPointCross();
   CreateSettingsFrame();
@@ -133,6 +135,38 @@ void ControlBuilder::CreateAll() {
   CreateStatisticsFrame();
   // Every box shows its text from the first character, as classic text boxes do.
   for (auto* box : window_.findChildren<QLineEdit*>()) box->setCursorPosition(0);
+  NameForAssistiveTechnology();
+}
+
+// Screen readers name each control by its role and describe it by its tooltip; buttons, check
+// boxes, options and frames with a caption are named by their text already.
+void ControlBuilder::NameForAssistiveTechnology() {
+  const std::pair<QWidget*, const char*> names[] = {
+      {c_.latticeView, QT_TR_NOOP("Gitter")},
+      {c_.coordinatesArea, QT_TR_NOOP("Ort des Wanderers")},
+      {c_.stepsArea, QT_TR_NOOP("Schritte")},
+      {c_.hitAreas[0], QT_TR_NOOP("Treffer oben")},
+      {c_.hitAreas[1], QT_TR_NOOP("Treffer rechts")},
+      {c_.hitAreas[2], QT_TR_NOOP("Treffer unten")},
+      {c_.hitAreas[3], QT_TR_NOOP("Treffer links")},
+      {c_.positionCaption, QT_TR_NOOP("Ort")},
+      {c_.planeNote, QT_TR_NOOP("Ebene")},
+      {c_.protocolBox, QT_TR_NOOP("Protokoll")},
+      {c_.settingsFrame, QT_TR_NOOP("Einstellungen")},
+      {c_.latticeSizeBar, QT_TR_NOOP("Gittergröße")},
+      {c_.latticeRangeBox, QT_TR_NOOP("Gitterbereich")},
+      {c_.probabilityBar, QT_TR_NOOP("Wahrscheinlichkeit rechts")},
+      {c_.probabilityBoxes[0], QT_TR_NOOP("Wahrscheinlichkeit links")},
+      {c_.probabilityBoxes[1], QT_TR_NOOP("Wahrscheinlichkeit rechts")},
+      {c_.meanLengthBox, QT_TR_NOOP("mittlere Weglänge")},
+      {c_.tempoText, QT_TR_NOOP("Tempo")},
+  };
+  for (const auto& [control, name] : names) control->setAccessibleName(tr(name));
+  for (QWidget* control : c_.byName) {
+    if (control->accessibleDescription().isEmpty()) {
+      control->setAccessibleDescription(control->toolTip());
+    }
+  }
 }
 
 void ControlBuilder::CreatePictureAreas() {
@@ -144,7 +178,7 @@ void ControlBuilder::CreatePictureAreas() {
   c_.latticeView->SetForeColor(windowText);
   c_.latticeView->SetDrawWidth(4);
   c_.latticeView->Cls();
-  c_.latticeView->setToolTip(QStringLiteral("Das Gitter mit den Spuren des Wanderers"));
+  c_.latticeView->setToolTip(tr("Das Gitter mit den Spuren des Wanderers"));
 
   // Children of the lattice view, above its drawing; the walker above the end marker.
   c_.endMarker = Named(new ShapeControl(c_.latticeView), QStringLiteral("shpWippo2"));
@@ -158,24 +192,27 @@ void ControlBuilder::CreatePictureAreas() {
   c_.coordinatesArea->SetBackColor(buttonFace);
   c_.coordinatesArea->SetForeColor(windowText);
   c_.coordinatesArea->Cls();
-  c_.coordinatesArea->setToolTip(QStringLiteral("Ort des Wanderers (x, y, z)"));
+  c_.coordinatesArea->setToolTip(tr("Ort des Wanderers (x, y, z)"));
 
   c_.stepsArea = Named(new PictureArea(&window_), QStringLiteral("picSchritte"));
   c_.stepsArea->setFont(DefaultFont());
   c_.stepsArea->SetBackColor(buttonFace);
   c_.stepsArea->SetForeColor(windowText);
   c_.stepsArea->Cls();
-  c_.stepsArea->setToolTip(QStringLiteral("Schritte der laufenden Reise"));
+  c_.stepsArea->setToolTip(tr("Schritte der laufenden Reise"));
 
-  static constexpr std::array<const char*, 4> kEdges{"oberen", "rechten", "unteren", "linken"};
+  static constexpr std::array<const char*, 4> kEdgeTips{
+      QT_TR_NOOP("Reisen, die am oberen Rand endeten"),
+      QT_TR_NOOP("Reisen, die am rechten Rand endeten"),
+      QT_TR_NOOP("Reisen, die am unteren Rand endeten"),
+      QT_TR_NOOP("Reisen, die am linken Rand endeten")};
   for (int i = 0; i < 4; ++i) {
     auto* hits = Named(new PictureArea(&window_), ArrayName("picRandtreffer", i));
     hits->setFont(DesignFont(Face::Sans, 8.25, true));
     hits->SetBackColor(QColor(255, 255, 128));
     hits->SetForeColor(windowText);
     hits->Cls();
-    hits->setToolTip(
-        QStringLiteral("Reisen, die am %1 Rand endeten").arg(QLatin1String(kEdges[i])));
+    hits->setToolTip(tr(kEdgeTips[i]));
     c_.hitAreas[i] = hits;
   }
 }
@@ -183,13 +220,14 @@ void ControlBuilder::CreatePictureAreas() {
 void ControlBuilder::CreateStartPointCross() {
   static constexpr std::array<const char*, 4> kCaptions{"<", ">", "", ""};
   static constexpr std::array<const char*, 4> kTips{
-      "Startpunkt nach links", "Startpunkt nach rechts", "Startpunkt nach oben",
-      "Startpunkt nach unten"};
+      QT_TR_NOOP("Startpunkt nach links"), QT_TR_NOOP("Startpunkt nach rechts"),
+      QT_TR_NOOP("Startpunkt nach oben"), QT_TR_NOOP("Startpunkt nach unten")};
   for (int i = 0; i < 4; ++i) {
     auto* button =
         Named(new QPushButton(QLatin1String(kCaptions[i]), &window_), ArrayName("cmdHome", i));
     button->setFont(DefaultFont());
-    button->setToolTip(QString::fromUtf8(kTips[i]));
+    button->setToolTip(tr(kTips[i]));
+    button->setAccessibleName(tr(kTips[i]));
     c_.startPointButtons[i] = button;
   }
 }
@@ -199,8 +237,7 @@ void ControlBuilder::CreateSettingsFrame() {
   StyleAsClassicFrame(*c_.settingsFrame);
   c_.settingsFrame->setFont(DesignFont(Face::Sans, 9.75));
 
-  c_.latticeSizeLabel =
-      Named(new QLabel(QStringLiteral("Raster"), c_.settingsFrame), QStringLiteral("Label3"));
+  c_.latticeSizeLabel = Named(new QLabel(tr("Raster"), c_.settingsFrame), QStringLiteral("Label3"));
   c_.latticeSizeLabel->setFont(DesignFont(Face::Sans, 13.5));
   c_.latticeSizeLabel->setAlignment(kRowLabelAlignment);
 
@@ -211,7 +248,7 @@ void ControlBuilder::CreateSettingsFrame() {
   c_.latticeSizeBar->setPageStep(5);
   c_.latticeSizeBar->setValue(5);
   c_.latticeSizeBar->setFocusPolicy(Qt::StrongFocus);
-  c_.latticeSizeBar->setToolTip(QStringLiteral("Gittergr\u00f6\u00dfe R (2 bis 50)"));
+  c_.latticeSizeBar->setToolTip(tr("Gittergröße R (2 bis 50)"));
 
   c_.latticeRangeBox = Named(new QLineEdit(QStringLiteral("-5 ...5"), c_.settingsFrame),
                              QStringLiteral("txtRaster"));
@@ -223,7 +260,7 @@ void ControlBuilder::CreateSettingsFrame() {
   c_.upperLine = Named(new QFrame(c_.settingsFrame), QStringLiteral("Line1"));
 
   c_.dimensionLabel =
-      Named(new QLabel(QStringLiteral("Dimension"), c_.settingsFrame), QStringLiteral("Label2"));
+      Named(new QLabel(tr("Dimension"), c_.settingsFrame), QStringLiteral("Label2"));
   c_.dimensionLabel->setFont(DesignFont(Face::Sans, 13.5));
   c_.dimensionLabel->setAlignment(kRowLabelAlignment);
 
@@ -232,18 +269,20 @@ void ControlBuilder::CreateSettingsFrame() {
     auto* option =
         Named(new QRadioButton(QString::number(i + 1), c_.settingsFrame), ArrayName("Option1", i));
     option->setFont(DesignFont(Face::Sans, 18));
-    option->setToolTip(QStringLiteral("Irrfahrt in %1 Dimension%2")
-                           .arg(i + 1)
-                           .arg(i == 0 ? QString() : QStringLiteral("en")));
+    static constexpr std::array<const char*, 3> kDimensionTips{
+        QT_TR_NOOP("Irrfahrt in 1 Dimension"), QT_TR_NOOP("Irrfahrt in 2 Dimensionen"),
+        QT_TR_NOOP("Irrfahrt in 3 Dimensionen")};
+    option->setToolTip(tr(kDimensionTips[i]));
+    option->setAccessibleName(tr(kDimensionTips[i]));
     c_.dimensionGroup->addButton(option, i);
     c_.dimensionOptions[i] = option;
   }
   c_.dimensionOptions[1]->setChecked(true);
 
-  static constexpr std::array<const char*, 2> kProbabilityTexts{"p(links)=0,5", "p(rechts)=0,5"};
   for (int i = 0; i < 2; ++i) {
-    auto* text = Named(new QLineEdit(QLatin1String(kProbabilityTexts[i]), c_.settingsFrame),
-                       ArrayName("Text5", i));
+    auto* text =
+        Named(new QLineEdit(ProbabilityPrefix(i) + QStringLiteral("0,5"), c_.settingsFrame),
+              ArrayName("Text5", i));
     text->setFont(DefaultFont());
     text->setAlignment(Qt::AlignCenter);
     c_.probabilityBoxes[i] = text;
@@ -256,8 +295,7 @@ void ControlBuilder::CreateSettingsFrame() {
   c_.probabilityBar->setPageStep(10);
   c_.probabilityBar->setValue(50);
   c_.probabilityBar->setFocusPolicy(Qt::StrongFocus);
-  c_.probabilityBar->setToolTip(
-      QStringLiteral("Wahrscheinlichkeit f\u00fcr einen Schritt nach rechts"));
+  c_.probabilityBar->setToolTip(tr("Wahrscheinlichkeit für einen Schritt nach rechts"));
 
   c_.lowerLine = Named(new QFrame(c_.settingsFrame), QStringLiteral("Line2"));
   for (QFrame* line : {c_.upperLine, c_.lowerLine}) {
@@ -268,29 +306,29 @@ void ControlBuilder::CreateSettingsFrame() {
     line->setAutoFillBackground(true);
   }
 
-  c_.homeAbsorbsBox = Named(new QCheckBox(QStringLiteral("Heimkreis absorbiert"), c_.settingsFrame),
-                            QStringLiteral("chkHeim"));
+  c_.homeAbsorbsBox =
+      Named(new QCheckBox(tr("Heimkreis absorbiert"), c_.settingsFrame), QStringLiteral("chkHeim"));
   c_.homeAbsorbsBox->setFont(DesignFont(Face::Serif, 14.25));
   c_.homeAbsorbsBox->setChecked(true);
   c_.homeAbsorbsBox->setToolTip(
-      QStringLiteral("Eine Reise endet auch, wenn der Wanderer den Ursprung erreicht"));
+      tr("Eine Reise endet auch, wenn der Wanderer den Ursprung erreicht"));
 }
 
 void ControlBuilder::CreateSimulationFrame() {
-  c_.runFrame =
-      Named(new QGroupBox(QStringLiteral("Simulation"), &window_), QStringLiteral("frmSimulation"));
+  c_.runFrame = Named(new QGroupBox(tr("Simulation"), &window_), QStringLiteral("frmSimulation"));
   c_.runFrame->setFont(DesignFont(Face::Sans, 9.75));
   StyleAsClassicFrame(*c_.runFrame);
 
   c_.startButton = Named(new QPushButton(c_.runFrame), QStringLiteral("cmdStarten"));
   c_.startButton->setFont(DesignFont(Face::Sans, 9.75, true));
-  c_.startButton->setToolTip(QStringLiteral("Startet Schritt, Reise oder 20 Reisen"));
+  c_.startButton->setToolTip(tr("Startet Schritt, Reise oder 20 Reisen"));
+  c_.startButton->setAccessibleName(tr("Start"));
 
   c_.modeGroup = new QButtonGroup(&window_);
-  static constexpr std::array<const char*, 3> kModes{"Schritt", "Reise", "20 Reisen"};
+  static constexpr std::array<const char*, 3> kModes{QT_TR_NOOP("Schritt"), QT_TR_NOOP("Reise"),
+                                                     QT_TR_NOOP("20 Reisen")};
   for (int i = 0; i < 3; ++i) {
-    auto* option =
-        Named(new QRadioButton(QLatin1String(kModes[i]), c_.runFrame), ArrayName("optModus", i));
+    auto* option = Named(new QRadioButton(tr(kModes[i]), c_.runFrame), ArrayName("optModus", i));
     option->setFont(DesignFont(Face::Sans, 9.75));
     c_.modeGroup->addButton(option, i);
     c_.modeOptions[i] = option;
@@ -299,16 +337,14 @@ void ControlBuilder::CreateSimulationFrame() {
 
   CreateTempoControl();
 
-  c_.endButton =
-      Named(new QPushButton(QStringLiteral("Ende"), c_.runFrame), QStringLiteral("cmdEnde"));
+  c_.endButton = Named(new QPushButton(tr("Ende"), c_.runFrame), QStringLiteral("cmdEnde"));
   c_.endButton->setFont(DesignFont(Face::Sans, 9.75, true));
-  c_.endButton->setToolTip(QStringLiteral("Beendet das Programm"));
+  c_.endButton->setToolTip(tr("Beendet das Programm"));
 }
 
 // Below the run modes: how many steps a second "Reise" and "20 Reisen" take.
 void ControlBuilder::CreateTempoControl() {
-  c_.tempoLabel =
-      Named(new QLabel(QStringLiteral("Tempo"), c_.runFrame), QStringLiteral("lblTempo"));
+  c_.tempoLabel = Named(new QLabel(tr("Tempo"), c_.runFrame), QStringLiteral("lblTempo"));
   c_.tempoLabel->setFont(DesignFont(Face::Sans, 9.75));
   c_.tempoLabel->setAlignment(kRowLabelAlignment);
 
@@ -319,9 +355,9 @@ void ControlBuilder::CreateTempoControl() {
   c_.tempoSlider->setValue(c_.tempoSlider->maximum());
   c_.tempoSlider->setTickPosition(QSlider::TicksBelow);
   c_.tempoSlider->setFocusPolicy(Qt::StrongFocus);
-  c_.tempoSlider->setToolTip(QStringLiteral(
-      "Schritte je Sekunde bei Reise und 20 Reisen; ganz rechts so schnell wie m\u00f6glich"));
-  c_.tempoSlider->setAccessibleName(QStringLiteral("Tempo"));
+  c_.tempoSlider->setToolTip(
+      tr("Schritte je Sekunde bei Reise und 20 Reisen; ganz rechts so schnell wie möglich"));
+  c_.tempoSlider->setAccessibleName(tr("Tempo"));
 
   c_.tempoText =
       Named(new QLabel(TempoText(kFastestTempo), c_.runFrame), QStringLiteral("txtTempo"));
@@ -331,15 +367,14 @@ void ControlBuilder::CreateTempoControl() {
 
 void ControlBuilder::CreateStatisticsFrame() {
   c_.statisticsFrame =
-      Named(new QGroupBox(QStringLiteral("Statistik"), &window_), QStringLiteral("frmStatistik"));
+      Named(new QGroupBox(tr("Statistik"), &window_), QStringLiteral("frmStatistik"));
   c_.statisticsFrame->setFont(DesignFont(Face::Sans, 9.75));
   StyleAsClassicFrame(*c_.statisticsFrame);
 
-  static constexpr std::array<const char*, 5> kLabels{"zu Hause", "am Rand", "%", "%",
-                                                      "mittlere Wegl\u00e4nge"};
+  static constexpr std::array<const char*, 5> kLabels{QT_TR_NOOP("zu Hause"), QT_TR_NOOP("am Rand"),
+                                                      "%", "%", QT_TR_NOOP("mittlere Weglänge")};
   for (int i = 0; i < 5; ++i) {
-    auto* label = Named(new QLabel(QString::fromUtf8(kLabels[i]), c_.statisticsFrame),
-                        ArrayName("lblZuhause", i));
+    auto* label = Named(new QLabel(tr(kLabels[i]), c_.statisticsFrame), ArrayName("lblZuhause", i));
     const bool percent = i == 2 || i == 3;
     label->setFont(DesignFont(percent ? Face::Sans : Face::Serif, 12));
     label->setAlignment(kRowLabelAlignment);
@@ -347,15 +382,18 @@ void ControlBuilder::CreateStatisticsFrame() {
   }
 
   static constexpr std::array<const char*, 4> kCountTips{
-      "Reisen, die zu Hause endeten", "Anteil der Reisen, die zu Hause endeten, in Prozent",
-      "Reisen, die am Rand endeten", "Anteil der Reisen, die am Rand endeten, in Prozent"};
+      QT_TR_NOOP("Reisen, die zu Hause endeten"),
+      QT_TR_NOOP("Anteil der Reisen, die zu Hause endeten, in Prozent"),
+      QT_TR_NOOP("Reisen, die am Rand endeten"),
+      QT_TR_NOOP("Anteil der Reisen, die am Rand endeten, in Prozent")};
   for (int i = 0; i < 4; ++i) {
     auto* box =
         Named(new QLineEdit(QStringLiteral("0"), c_.statisticsFrame), ArrayName("Text1", i));
     box->setFont(DesignFont(Face::Sans, 13.5));
     box->setAlignment(Qt::AlignCenter);
     SetBaseColor(box, i < 2 ? QColor(255, 255, 255) : QColor(255, 255, 0));
-    box->setToolTip(QString::fromUtf8(kCountTips[i]));
+    box->setToolTip(tr(kCountTips[i]));
+    box->setAccessibleName(tr(kCountTips[i]));
     c_.countBoxes[i] = box;
   }
 
@@ -364,25 +402,20 @@ void ControlBuilder::CreateStatisticsFrame() {
   c_.meanLengthBox->setFont(DesignFont(Face::Sans, 13.5));
   c_.meanLengthBox->setAlignment(Qt::AlignCenter);
   SetBaseColor(c_.meanLengthBox, QColor(0, 255, 255));
-  c_.meanLengthBox->setToolTip(QStringLiteral("Mittlere Zahl der Schritte je Reise"));
+  c_.meanLengthBox->setToolTip(tr("Mittlere Zahl der Schritte je Reise"));
 
   c_.clearTracesButton =
-      Named(new QPushButton(QStringLiteral("Spuren l\u00f6schen"), c_.statisticsFrame),
-            QStringLiteral("Command1"));
+      Named(new QPushButton(tr("Spuren löschen"), c_.statisticsFrame), QStringLiteral("Command1"));
   c_.clearTracesButton->setFont(DesignFont(Face::Serif, 9.75));
-  c_.clearTracesButton->setToolTip(
-      QStringLiteral("L\u00f6scht die Spuren und zeichnet das Gitter neu"));
+  c_.clearTracesButton->setToolTip(tr("Löscht die Spuren und zeichnet das Gitter neu"));
 
   c_.resetCountersButton =
-      Named(new QPushButton(QStringLiteral("Z\u00e4hler l\u00f6schen"), c_.statisticsFrame),
-            QStringLiteral("Command2"));
+      Named(new QPushButton(tr("Zähler löschen"), c_.statisticsFrame), QStringLiteral("Command2"));
   c_.resetCountersButton->setFont(DesignFont(Face::Serif, 9.75));
-  c_.resetCountersButton->setToolTip(
-      QStringLiteral("Setzt alle Z\u00e4hler und das Protokoll zur\u00fcck"));
+  c_.resetCountersButton->setToolTip(tr("Setzt alle Zähler und das Protokoll zurück"));
 
-  c_.showProtocolBox =
-      Named(new QCheckBox(QStringLiteral("Protokoll einblenden"), c_.statisticsFrame),
-            QStringLiteral("Check1"));
+  c_.showProtocolBox = Named(new QCheckBox(tr("Protokoll einblenden"), c_.statisticsFrame),
+                             QStringLiteral("Check1"));
   c_.showProtocolBox->setFont(DesignFont(Face::Serif, 9.75));
 }
 
@@ -393,9 +426,14 @@ QFont DefaultFont() {
 }
 
 QString TempoText(int stepsPerSecond) {
-  if (stepsPerSecond == kFastestTempo) return QStringLiteral("max");
-  if (stepsPerSecond == 1) return QStringLiteral("1 Schritt/s");
-  return QStringLiteral("%1 Schritte/s").arg(stepsPerSecond);
+  if (stepsPerSecond == kFastestTempo) return QCoreApplication::translate("Simulation", "max");
+  if (stepsPerSecond == 1) return QCoreApplication::translate("Simulation", "1 Schritt/s");
+  return QCoreApplication::translate("Simulation", "%1 Schritte/s").arg(stepsPerSecond);
+}
+
+QString ProbabilityPrefix(int side) {
+  return side == 0 ? QCoreApplication::translate("Simulation", "p(links)=")
+                   : QCoreApplication::translate("Simulation", "p(rechts)=");
 }
 
 WindowControls BuildControls(QWidget& window) {

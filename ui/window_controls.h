@@ -89,6 +89,9 @@ void SetTabOrder(const WindowControls& controls, QWidget& window);
 // "10 Schritte/s", or "max" for the fastest tempo.
 QString TempoText(int stepsPerSecond);
 
+// "p(links)=" for side 0, "p(rechts)=" for side 1: the start of the probability boxes' texts.
+QString ProbabilityPrefix(int side);
+
 // The window's default face: a plain sans serif at 8.25 points.
 QFont DefaultFont();
 

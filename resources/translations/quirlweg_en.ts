@@ -1,0 +1,305 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Simulation</name>
+    <message>
+        <source>P(t) = </source>
+        <translation>P(t) = </translation>
+    </message>
+    <message>
+        <source> Ebene z = 0</source>
+        <translation> Plane z = 0</translation>
+    </message>
+    <message>
+        <source>Die Ansicht zeigt die Ebene z = 0</source>
+        <translation>The view shows the plane z = 0</translation>
+    </message>
+    <message>
+        <source>Protokoll: Nummer, Länge und Endpunkt jeder Reise</source>
+        <translation>Protocol: number, length and end point of every trip</translation>
+    </message>
+    <message>
+        <source>Das Gitter mit den Spuren des Wanderers</source>
+        <translation>The lattice with the walker's traces</translation>
+    </message>
+    <message>
+        <source>Ort des Wanderers (x, y, z)</source>
+        <translation>The walker's position (x, y, z)</translation>
+    </message>
+    <message>
+        <source>Schritte der laufenden Reise</source>
+        <translation>Steps of the current trip</translation>
+    </message>
+    <message>
+        <source>Reisen, die am oberen Rand endeten</source>
+        <translation>Trips that ended at the top edge</translation>
+    </message>
+    <message>
+        <source>Reisen, die am rechten Rand endeten</source>
+        <translation>Trips that ended at the right edge</translation>
+    </message>
+    <message>
+        <source>Reisen, die am unteren Rand endeten</source>
+        <translation>Trips that ended at the bottom edge</translation>
+    </message>
+    <message>
+        <source>Reisen, die am linken Rand endeten</source>
+        <translation>Trips that ended at the left edge</translation>
+    </message>
+    <message>
+        <source>Startpunkt nach links</source>
+        <translation>Start point to the left</translation>
+    </message>
+    <message>
+        <source>Startpunkt nach rechts</source>
+        <translation>Start point to the right</translation>
+    </message>
+    <message>
+        <source>Startpunkt nach oben</source>
+        <translation>Start point up</translation>
+    </message>
+    <message>
+        <source>Startpunkt nach unten</source>
+        <translation>Start point down</translation>
+    </message>
+    <message>
+        <source>Gittergröße R (2 bis 50)</source>
+        <translation>Lattice size R (2 to 50)</translation>
+    </message>
+    <message>
+        <source>Irrfahrt in 1 Dimension</source>
+        <translation>Random walk in 1 dimension</translation>
+    </message>
+    <message>
+        <source>Irrfahrt in 2 Dimensionen</source>
+        <translation>Random walk in 2 dimensions</translation>
+    </message>
+    <message>
+        <source>Irrfahrt in 3 Dimensionen</source>
+        <translation>Random walk in 3 dimensions</translation>
+    </message>
+    <message>
+        <source>Wahrscheinlichkeit für einen Schritt nach rechts</source>
+        <translation>Probability of a step to the right</translation>
+    </message>
+    <message>
+        <source>Heimkreis absorbiert</source>
+        <translation>Home circle absorbs</translation>
+    </message>
+    <message>
+        <source>Eine Reise endet auch, wenn der Wanderer den Ursprung erreicht</source>
+        <translation>A trip also ends when the walker reaches the origin</translation>
+    </message>
+    <message>
+        <source>Startet Schritt, Reise oder 20 Reisen</source>
+        <translation>Starts a step, a trip or 20 trips</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Schritt</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Reise</source>
+        <translation>Trip</translation>
+    </message>
+    <message>
+        <source>20 Reisen</source>
+        <translation>20 trips</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Beendet das Programm</source>
+        <translation>Quits the program</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Schritte je Sekunde bei Reise und 20 Reisen; ganz rechts so schnell wie möglich</source>
+        <translation>Steps per second for Trip and 20 trips; rightmost as fast as possible</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>1 Schritt/s</source>
+        <translation>1 step/s</translation>
+    </message>
+    <message>
+        <source>%1 Schritte/s</source>
+        <translation>%1 steps/s</translation>
+    </message>
+    <message>
+        <source>p(links)=</source>
+        <translation>p(left)=</translation>
+    </message>
+    <message>
+        <source>p(rechts)=</source>
+        <translation>p(right)=</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>zu Hause</source>
+        <translation>at home</translation>
+    </message>
+    <message>
+        <source>am Rand</source>
+        <translation>at edge</translation>
+    </message>
+    <message>
+        <source>mittlere Weglänge</source>
+        <translation>mean path length</translation>
+    </message>
+    <message>
+        <source>Reisen, die zu Hause endeten</source>
+        <translation>Trips that ended at home</translation>
+    </message>
+    <message>
+        <source>Anteil der Reisen, die zu Hause endeten, in Prozent</source>
+        <translation>Share of trips that ended at home, in per cent</translation>
+    </message>
+    <message>
+        <source>Reisen, die am Rand endeten</source>
+        <translation>Trips that ended at the edge</translation>
+    </message>
+    <message>
+        <source>Anteil der Reisen, die am Rand endeten, in Prozent</source>
+        <translation>Share of trips that ended at the edge, in per cent</translation>
+    </message>
+    <message>
+        <source>Mittlere Zahl der Schritte je Reise</source>
+        <translation>Mean number of steps per trip</translation>
+    </message>
+    <message>
+        <source>Spuren löschen</source>
+        <translation>Clear traces</translation>
+    </message>
+    <message>
+        <source>Löscht die Spuren und zeichnet das Gitter neu</source>
+        <translation>Clears the traces and draws the lattice afresh</translation>
+    </message>
+    <message>
+        <source>Zähler löschen</source>
+        <translation>Reset counters</translation>
+    </message>
+    <message>
+        <source>Setzt alle Zähler und das Protokoll zurück</source>
+        <translation>Resets all counters and the protocol</translation>
+    </message>
+    <message>
+        <source>Protokoll einblenden</source>
+        <translation>Show protocol</translation>
+    </message>
+    <message>
+        <source>Raster</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Dimension</translation>
+    </message>
+    <message>
+        <source>Gitter</source>
+        <translation>Lattice</translation>
+    </message>
+    <message>
+        <source>Ort des Wanderers</source>
+        <translation>Walker's position</translation>
+    </message>
+    <message>
+        <source>Schritte</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Treffer oben</source>
+        <translation>Hits at the top</translation>
+    </message>
+    <message>
+        <source>Treffer rechts</source>
+        <translation>Hits at the right</translation>
+    </message>
+    <message>
+        <source>Treffer unten</source>
+        <translation>Hits at the bottom</translation>
+    </message>
+    <message>
+        <source>Treffer links</source>
+        <translation>Hits at the left</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Ebene</source>
+        <translation>Plane</translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Gittergröße</source>
+        <translation>Lattice size</translation>
+    </message>
+    <message>
+        <source>Gitterbereich</source>
+        <translation>Lattice range</translation>
+    </message>
+    <message>
+        <source>Wahrscheinlichkeit rechts</source>
+        <translation>Probability right</translation>
+    </message>
+    <message>
+        <source>Wahrscheinlichkeit links</source>
+        <translation>Probability left</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::Simulation</name>
+    <message>
+        <source>Hält die laufende Reise an (Esc)</source>
+        <translation>Stops the running trip (Esc)</translation>
+    </message>
+    <message>
+        <source>Startet Schritt, Reise oder 20 Reisen</source>
+        <translation>Starts a step, a trip or 20 trips</translation>
+    </message>
+    <message>
+        <source>Achtung: Ab n=1000 wird die Liste neu begonnen</source>
+        <translation>Note: from n=1000 on the list starts over</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::StatisticsDisplays</name>
+    <message>
+        <source>Schritte: </source>
+        <translation>Steps: </translation>
+    </message>
+    <message>
+        <source>   Nr.  Länge   Endpunkt</source>
+        <translation>   No.  Length  End point</translation>
+    </message>
+</context>
+</TS>
