@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libqt6svg6 qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev libgmock-dev clang-format
   fonts-dejavu-core fonts-liberation
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
 )
 # Kept apart because lintian brings many Perl packages that scripts/run.sh does not need.
 packaging=(dpkg-dev lintian desktop-file-utils appstream)
