@@ -1,8 +1,10 @@
 #include "controls.h"
 
+#include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace quirlweg {
 
@@ -11,7 +13,14 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ImageControl::SetPicture(const QString& path) {
+  path_ = path;
+  picture_ = QPixmap();
+  update();
+}
+
 void ImageControl::SetPicture(const QPixmap& picture) {
+  path_.clear();
   picture_ = picture;
   update();
 }
@@ -20,7 +29,24 @@ void ImageControl::SetPicture(const QImage& picture) {
   SetPicture(QPixmap::fromImage(picture));
 }
 
+// Rendering happens when the control is painted: the walker is sized several times while a
+// lattice is set up, and only its last size is ever seen.
+void ImageControl::RenderForScreen() {
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels(static_cast<int>(std::lround(width() * ratio)),
+                     static_cast<int>(std::lround(height() * ratio)));
+  if (pixels.isEmpty() || (picture_.size() == pixels && picture_.devicePixelRatio() == ratio)) {
+    return;
+  }
+  QImageReader reader(path_);
+  reader.setScaledSize(pixels);
+  QImage image = reader.read();
+  image.setDevicePixelRatio(ratio);
+  picture_ = QPixmap::fromImage(image);
+}
+
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {
+  if (!path_.isEmpty()) RenderForScreen();
   QPainter painter(this);
   if (picture_.isNull()) {
     painter.fillRect(rect(), palette().color(QPalette::Window));

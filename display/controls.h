@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 namespace quirlweg {
@@ -14,14 +15,22 @@ class ImageControl : public QWidget {
  public:
   explicit ImageControl(QWidget* parent = nullptr);
 
+  // A picture file (our SVG artwork), rendered afresh whenever the control's size or its
+  // screen's pixel ratio has changed, so that it is sharp at any size.
+  void SetPicture(const QString& path);
+  // A fixed picture, stretched.
   void SetPicture(const QPixmap& picture);
   void SetPicture(const QImage& picture);
+  // What the control shows now (rendered for its current size once it has been painted).
   const QPixmap& Picture() const { return picture_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void RenderForScreen();
+
+  QString path_;  // empty for a fixed picture
   QPixmap picture_;
 };
 

@@ -24,30 +24,30 @@ constexpr int kMaxDrawWidth = 32767;
 // Printed lines kept before they are drawn anyway, so printing without ever clearing or
 // painting cannot pile up text.
 constexpr std::size_t kMaxPendingLines = 64;
-// Pen widths whose disc shapes are kept ready.
-constexpr int kCachedDiscWidths = 64;
 
 QEvent::Type MoveChildrenEvent() {
   static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
   return type;
 }
 
-// A round pen of width d covers, around its point, the offsets lo..lo+d-1 in each direction
-// (for even widths the centre sits on a pixel corner) that lie within d/2 of the centre.
-int DiscLow(int width) {
-  return -(width / 2);
+QSize DevicePixels(QSize logical, qreal ratio) {
+  if (ratio == 1) return logical;
+  return {static_cast<int>(std::lround(logical.width() * ratio)),
+          static_cast<int>(std::lround(logical.height() * ratio))};
 }
 
-// Columns covered by the disc's row `row` (an offset lo..lo+d-1), as offsets from its point.
-std::pair<int, int> DiscRowSpan(int width, int row) {
-  const int lo = DiscLow(width);
-  const double centre = lo + (width - 1) / 2.0;
-  const double radius = width / 2.0;
-  const double dy = row - centre;
-  const double half = std::sqrt(std::max(0.0, radius * radius - dy * dy));
-  const int left = std::max(lo, static_cast<int>(std::ceil(centre - half)));
-  const int right = std::min(lo + width - 1, static_cast<int>(std::floor(centre + half)));
-  return {left, right};
+// The device-independent pixels that hold any part of `pixels`.
+QRect LogicalCover(const QRect& pixels, qreal ratio) {
+  const QPoint topLeft(static_cast<int>(std::floor(pixels.left() / ratio)),
+                       static_cast<int>(std::floor(pixels.top() / ratio)));
+  const QPoint end(static_cast<int>(std::ceil((pixels.right() + 1) / ratio)),
+                   static_cast<int>(std::ceil((pixels.bottom() + 1) / ratio)));
+  return {topLeft, end - QPoint(1, 1)};
+}
+
+QRectF DeviceRect(const QRect& logical, qreal ratio) {
+  return {logical.x() * ratio, logical.y() * ratio, logical.width() * ratio,
+          logical.height() * ratio};
 }
 
 }  // namespace
@@ -60,7 +60,9 @@ PictureArea::PictureArea(QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   const QRect drawing = DrawingRect();
   drawingOffset_ = drawing.topLeft();
-  image_ = QImage(drawing.size(), QImage::Format_RGB32);
+  logicalSize_ = drawing.size();
+  ratio_ = devicePixelRatioF();
+  image_ = QImage(DevicePixels(logicalSize_, ratio_), QImage::Format_RGB32);
   image_.fill(backColor_);
   solid_.Reset(image_.height());
   UpdateMapping();
@@ -77,31 +79,35 @@ QRect PictureArea::DrawingRect() const {
 // ---- coordinates ------------------------------------------------------------------------------
 
 void PictureArea::Scale(double x1, double y1, double x2, double y2) {
-  FitToWidget();
+  FitToScreen();
   scaled_ = true;
   userEdges_ = QRectF(QPointF(x1, y1), QPointF(x2, y2));
   UpdateMapping();
   RemapChildren();
 }
 
-PictureArea::Mapping PictureArea::MappingFor(QSize drawing) const {
-  if (!scaled_) return Mapping{0, 0, logicalDpiX() / kTwipsPerInch, logicalDpiY() / kTwipsPerInch};
+PictureArea::Mapping PictureArea::MappingFor(QSize pixels, qreal ratio) const {
+  if (!scaled_) {
+    return Mapping{0, 0, logicalDpiX() * ratio / kTwipsPerInch,
+                   logicalDpiY() * ratio / kTwipsPerInch};
+  }
   // Equal edges would divide by zero: the whole axis then falls on its first pixel.
   const auto factor = [](int pixels, double span) {
     const double f = pixels / span;
     return std::isfinite(f) ? f : 0.0;
   };
   return Mapping{userEdges_.left(), userEdges_.top(),
-                 factor(drawing.width(), userEdges_.right() - userEdges_.left()),
-                 factor(drawing.height(), userEdges_.bottom() - userEdges_.top())};
+                 factor(pixels.width(), userEdges_.right() - userEdges_.left()),
+                 factor(pixels.height(), userEdges_.bottom() - userEdges_.top())};
 }
 
 void PictureArea::UpdateMapping() {
-  mapping_ = MappingFor(image_.size());
+  mapping_ = MappingFor(image_.size(), ratio_);
+  logicalMapping_ = ratio_ == 1 ? mapping_ : MappingFor(logicalSize_, 1);
 }
 
 QPointF PictureArea::ToPixel(double x, double y) const {
-  const Mapping m = MappingFor(DrawingRect().size());
+  const Mapping m = MappingFor(DrawingRect().size(), 1);
   return {(x - m.originX) * m.factorX, (y - m.originY) * m.factorY};
 }
 
@@ -124,23 +130,34 @@ void PictureArea::RasterisePending() const {
   if (pendingLines_.empty()) return;
   solid_.Forget();
   if (!image_.isNull()) {
-    QPainter painter(&image_);
-    painter.setFont(pendingFont_);
-    const int ascent = QFontMetrics(pendingFont_).ascent();
-    for (const PrintedLine& line : pendingLines_) {
-      painter.setPen(line.color);
-      painter.drawText(QPoint(line.origin.x(), line.origin.y() + ascent),
-                       ToQString(line.make ? line.make() : line.text));
+    // With the ratio set, QPainter lays the text out in device-independent pixels and renders
+    // its glyphs at the image's resolution.
+    image_.setDevicePixelRatio(ratio_);
+    {
+      QPainter painter(&image_);
+      painter.setFont(pendingFont_);
+      const int ascent = QFontMetrics(pendingFont_).ascent();
+      for (const PrintedLine& line : pendingLines_) {
+        painter.setPen(line.color);
+        painter.drawText(QPoint(line.origin.x(), line.origin.y() + ascent),
+                         ToQString(line.make ? line.make() : line.text));
+      }
     }
+    image_.setDevicePixelRatio(1);
   }
   pendingLines_.clear();
 }
 
-// `pixels` lie within the drawing.
+// `pixels` lie within the image.
 void PictureArea::MarkDirty(const QRect& pixels) {
+  if (pixels.isEmpty()) return;
+  RequestPaint(ratio_ == 1 ? pixels : LogicalCover(pixels, ratio_));
+}
+
+void PictureArea::RequestPaint(const QRect& drawingRect) {
   // Hidden areas are painted whole when they are shown again.
-  if (!isVisible() || pixels.isEmpty()) return;
-  const QRect r = pixels.translated(drawingOffset_);
+  if (!isVisible() || drawingRect.isEmpty()) return;
+  const QRect r = drawingRect.translated(drawingOffset_);
   if (r.left() >= requested_.left() && r.right() <= requested_.right() &&
       r.top() >= requested_.top() && r.bottom() <= requested_.bottom()) {
     return;
@@ -152,14 +169,20 @@ void PictureArea::MarkDirty(const QRect& pixels) {
 }
 
 void PictureArea::paintEvent(QPaintEvent* event) {
-  FitToWidget();
+  FitToScreen();
   RasterisePending();
   requested_ = QRect();
   QPainter painter(this);
   const QRect drawing = DrawingRect();
   for (const QRect& dirty : event->region()) {
     const QRect part = dirty & drawing;
-    if (!part.isEmpty()) painter.drawImage(part, image_, part.translated(-drawing.topLeft()));
+    if (part.isEmpty()) continue;
+    const QRect source = part.translated(-drawing.topLeft());
+    if (ratio_ == 1) {
+      painter.drawImage(part, image_, source);
+    } else {
+      painter.drawImage(QRectF(part), image_, DeviceRect(source, ratio_));
+    }
   }
   // Whatever lies outside the image: the border, or a strip the image does not reach.
   const QRegion rest = event->region() - QRegion(drawing);
@@ -175,6 +198,11 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
   AdoptDrawingSize();
 }
 
+void PictureArea::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FitToScreen();  // the window may have come up on a screen of another ratio
+}
+
 void PictureArea::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
     ++fontGeneration_;
@@ -186,16 +214,24 @@ void PictureArea::changeEvent(QEvent* event) {
 void PictureArea::AdoptDrawingSize() {
   const QRect drawing = DrawingRect();
   drawingOffset_ = drawing.topLeft();
-  if (drawing.size() != image_.size()) {
+  const qreal ratio = devicePixelRatioF();
+  if (drawing.size() != logicalSize_ || ratio != ratio_) {
     RasterisePending();
-    QImage resized(drawing.size(), QImage::Format_RGB32);
+    QImage resized(DevicePixels(drawing.size(), ratio), QImage::Format_RGB32);
     resized.fill(backColor_);
     if (!image_.isNull() && !resized.isNull()) {
       QPainter painter(&resized);
       painter.setCompositionMode(QPainter::CompositionMode_Source);
-      painter.drawImage(0, 0, image_);
+      if (ratio == ratio_) {
+        painter.drawImage(0, 0, image_);
+      } else {  // blurred until drawn again, but where it was
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) * (ratio / ratio_)), image_);
+      }
     }
     image_ = std::move(resized);
+    logicalSize_ = drawing.size();
+    ratio_ = ratio;
     solid_.Reset(image_.height());
   }
   UpdateMapping();
@@ -204,9 +240,12 @@ void PictureArea::AdoptDrawingSize() {
 }
 
 QImage PictureArea::Snapshot() {
-  FitToWidget();
+  FitToScreen();
   RasterisePending();
-  return image_;
+  if (ratio_ == 1) return image_;
+  QImage shown = image_;
+  shown.setDevicePixelRatio(ratio_);
+  return shown;
 }
 
 // ---- properties -------------------------------------------------------------------------------
@@ -260,8 +299,8 @@ void PictureArea::AddLine(std::string text, TextMaker make) {
   }
   pendingLines_.push_back(PrintedLine{std::move(text), std::move(make), textPosition_, foreColor_});
   // The text's width is not measured; the dirty rectangle covers the whole line.
-  MarkDirty(QRect(textPosition_.x(), textPosition_.y(), image_.width(), lineHeight_) &
-            image_.rect());
+  RequestPaint(QRect(textPosition_.x(), textPosition_.y(), logicalSize_.width(), lineHeight_) &
+               QRect(QPoint(0, 0), logicalSize_));
   textPosition_ = QPoint(0, textPosition_.y() + lineHeight_);
 }
 
@@ -276,17 +315,18 @@ void PictureArea::Line(double x1, double y1, double x2, double y2, QColor color,
   RasterisePending();
   const QPoint a = PixelOf(x1, y1);
   const QPoint b = PixelOf(x2, y2);
+  const int width = DeviceWidth(drawWidth_);
   if (shape == LineShape::Segment) {
-    DrawStraightLine(a, b, drawWidth_, color);
+    DrawStraightLine(a, b, width, color);
     return;
   }
   // The box's four sides, joined round as a wide round pen joins them.
   const QPoint topRight(b.x(), a.y());
   const QPoint bottomLeft(a.x(), b.y());
-  DrawStraightLine(a, topRight, drawWidth_, color);
-  DrawStraightLine(topRight, b, drawWidth_, color);
-  DrawStraightLine(b, bottomLeft, drawWidth_, color);
-  DrawStraightLine(bottomLeft, a, drawWidth_, color);
+  DrawStraightLine(a, topRight, width, color);
+  DrawStraightLine(topRight, b, width, color);
+  DrawStraightLine(b, bottomLeft, width, color);
+  DrawStraightLine(bottomLeft, a, width, color);
 }
 
 void PictureArea::PSet(double x, double y) {
@@ -297,7 +337,7 @@ void PictureArea::PSet(double x, double y, QColor color) {
   FitToWidget();
   RasterisePending();
   const QPoint p = PixelOf(x, y);
-  FillCapsule(p, p, drawWidth_, color.rgb());
+  FillCapsule(p, p, DeviceWidth(drawWidth_), color.rgb());
 }
 
 void PictureArea::Circle(double x, double y, double radius, QColor color) {
@@ -306,111 +346,17 @@ void PictureArea::Circle(double x, double y, double radius, QColor color) {
   const double pixels = std::fabs(radius * mapping_.factorX);
   if (image_.isNull() || !(pixels < kPixelLimit)) return;
   const QPoint centre = PixelOf(x, y);
+  const int width = DeviceWidth(drawWidth_);
   solid_.Forget();
   {
     QPainter painter(&image_);  // aliased, like every other drawing here
-    painter.setPen(QPen(color, drawWidth_));
+    painter.setPen(QPen(color, width));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(centre) + QPointF(0.5, 0.5), pixels, pixels);
   }
-  const int reach = static_cast<int>(std::ceil(pixels)) + drawWidth_;
+  const int reach = static_cast<int>(std::ceil(pixels)) + width;
   MarkDirty(QRect(centre.x() - reach, centre.y() - reach, 2 * reach + 1, 2 * reach + 1) &
             image_.rect());
-}
-
-// Axis-parallel lines, the walk's only kind, are filled straight into the image; any other
-// line goes through QPainter with the same round pen.
-void PictureArea::DrawStraightLine(QPoint from, QPoint to, int width, QColor color) {
-  if (from.x() == to.x() || from.y() == to.y()) {
-    FillCapsule(from, to, width, color.rgb());
-    return;
-  }
-  if (image_.isNull()) return;
-  solid_.Forget();
-  {
-    QPainter painter(&image_);
-    painter.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const QPointF half(0.5, 0.5);
-    painter.drawLine(QPointF(from) + half, QPointF(to) + half);
-  }
-  const QRect box = QRect(from, to).normalized();
-  MarkDirty(box.adjusted(-width, -width, width, width) & image_.rect());
-}
-
-const std::vector<std::pair<int, int>>* PictureArea::CachedDiscSpans(int width) {
-  if (width > kCachedDiscWidths) return nullptr;
-  if (discSpans_.empty()) discSpans_.resize(kCachedDiscWidths + 1);
-  auto& spans = discSpans_[static_cast<std::size_t>(width)];
-  if (spans.empty()) {
-    const int lo = DiscLow(width);
-    for (int row = lo; row < lo + width; ++row) spans.push_back(DiscRowSpan(width, row));
-  }
-  return &spans;
-}
-
-// The pixels a round pen of `width` covers along an axis-parallel line from `from` to `to`
-// (a dot when they are equal): the disc at each end and the band between them.
-void PictureArea::FillCapsule(QPoint from, QPoint to, int width, QRgb color) {
-  const int lo = DiscLow(width);
-  const int left = std::min(from.x(), to.x());
-  const int right = std::max(from.x(), to.x());
-  const int top = std::min(from.y(), to.y());
-  const int bottom = std::max(from.y(), to.y());
-  const int lastX = image_.width() - 1;
-  const int y0 = std::max(top + lo, 0);
-  const int y1 = std::min(bottom + lo + width - 1, image_.height() - 1);
-  if (y0 > y1 || left + lo > lastX || right + lo + width - 1 < 0) return;
-  // Every row of the pen lies within the band between the ends: where all of it is known to
-  // hold the colour already, the drawing would change nothing.
-  const int bandLeft = std::max(left + lo, 0);
-  const int bandRight = std::min(right + lo + width - 1, lastX);
-  solid_.Track(color);
-  if (from == to && solid_.DotInsideLastStroke(from, width)) return;
-  if (solid_.Covers(y0, y1, bandLeft, bandRight)) {
-    solid_.NoteStroke(from, to, width);
-    return;
-  }
-
-  uchar* const bits = image_.bits();
-  const qsizetype stride = image_.bytesPerLine();
-  const auto fillRow = [&](int y, int x0, int x1) {
-    x0 = std::max(x0, 0);
-    x1 = std::min(x1, lastX);
-    if (x0 > x1) return;
-    auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
-    // Only the pixels outside the row's known span can change.
-    const int knownLeft = solid_.Left(y);
-    const int knownRight = solid_.Right(y);
-    if (knownLeft > knownRight || x1 < knownLeft || x0 > knownRight) {
-      std::fill(row + x0, row + x1 + 1, color);
-    } else {
-      if (x0 < knownLeft) std::fill(row + x0, row + knownLeft, color);
-      if (x1 > knownRight) std::fill(row + knownRight + 1, row + x1 + 1, color);
-    }
-    solid_.Add(y, x0, x1);
-  };
-
-  if (width == 1) {
-    for (int y = y0; y <= y1; ++y) fillRow(y, left, right);
-  } else {
-    const auto* cached = CachedDiscSpans(width);
-    const auto span = [&](int row) {
-      return cached ? (*cached)[static_cast<std::size_t>(row - lo)] : DiscRowSpan(width, row);
-    };
-    for (int y = y0; y <= y1; ++y) {
-      // Between the two ends the band spans the full pen; above and below, the end discs.
-      if (y >= top && y <= bottom && top != bottom) {
-        fillRow(y, left + lo, right + lo + width - 1);
-        continue;
-      }
-      const int row = y < top ? y - top : y - bottom;
-      const auto [l, r] = span(row);
-      fillRow(y, left + l, right + r);
-    }
-  }
-  solid_.Settle(y0, y1);
-  solid_.NoteStroke(from, to, width);
-  MarkDirty(QRect(QPoint(bandLeft, y0), QPoint(bandRight, y1)));
 }
 
 // ---- children ---------------------------------------------------------------------------------
@@ -436,8 +382,8 @@ QRect PictureArea::ChildPixelRect(const QWidget* child) const {
 }
 
 void PictureArea::PlaceChildWidget(PlacedChild& placed) {
-  const QPoint a = PixelOf(placed.units.left(), placed.units.top());
-  const QPoint b = PixelOf(placed.units.left() + placed.units.width(),
+  const QPoint a = PixelOf(logicalMapping_, placed.units.left(), placed.units.top());
+  const QPoint b = PixelOf(logicalMapping_, placed.units.left() + placed.units.width(),
                            placed.units.top() + placed.units.height());
   placed.pixels = QRect(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(b.x() - a.x()),
                         std::abs(b.y() - a.y()));
@@ -470,6 +416,8 @@ bool PictureArea::event(QEvent* event) {
     MoveChildrenNow();
     return true;
   }
+  // Sent down the widgets when the window moves to another screen.
+  if (event->type() == QEvent::ScreenChangeInternal) FitToScreen();
   return QWidget::event(event);
 }
 

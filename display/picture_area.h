@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QRectF>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,6 +32,14 @@ enum class LineShape { Segment, Box };
 // left, top, right and bottom edges of the drawing carry these values, whatever size the area
 // has. The drawing lies inside a 1-pixel flat border (SetFlatBorder(false) removes it); pixel
 // coordinates (ToPixel, Snapshot, ChildPixelRect) count from the drawing's top-left corner.
+//
+// The image holds the screen's own pixels: at a device pixel ratio r it is r times as large
+// each way, and lines, dots, circles and text are drawn at that resolution. Pen widths stay in
+// device-independent pixels (width 1 is r pixels of the image), so a drawing looks the same on
+// any screen, only sharper. ToPixel and ChildPixelRect count device-independent pixels;
+// Snapshot gives the image itself, its devicePixelRatio() telling r (a point's pixel in it is
+// ToPixel times r). A change of ratio (the window moved to another screen) scales what is drawn
+// to the new resolution.
 //
 // Text printed with Print is kept as lines and rasterised only when the area is painted or its
 // pixels are read, so a display that is cleared and printed at every step costs no glyph
@@ -92,6 +102,7 @@ class PictureArea : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -116,20 +127,33 @@ class PictureArea : public QWidget {
     double factorY = 1;
   };
 
-  QPoint PixelOf(double x, double y) const {
-    return {PixelIndex((x - mapping_.originX) * mapping_.factorX),
-            PixelIndex((y - mapping_.originY) * mapping_.factorY)};
+  // The image's pixel holding a user point.
+  QPoint PixelOf(double x, double y) const { return PixelOf(mapping_, x, y); }
+  static QPoint PixelOf(const Mapping& m, double x, double y) {
+    return {PixelIndex((x - m.originX) * m.factorX), PixelIndex((y - m.originY) * m.factorY)};
   }
   static int PixelIndex(double coordinate);
-  Mapping MappingFor(QSize drawing) const;
+  // The mapping onto `pixels` (the drawing's size in pixels of some resolution) with `ratio`
+  // pixels per device-independent pixel.
+  Mapping MappingFor(QSize pixels, qreal ratio) const;
   void UpdateMapping();
-  // Widgets not on screen get no resize events: every use first checks the size.
+  // Widgets not on screen get no resize events: every use first checks the size. The ratio is
+  // checked where it costs nothing against the work (painting, scaling, reading the image).
   void FitToWidget() {
-    if (DrawingRect().size() != image_.size()) AdoptDrawingSize();
+    if (DrawingRect().size() != logicalSize_) AdoptDrawingSize();
+  }
+  void FitToScreen() {
+    if (DrawingRect().size() != logicalSize_ || devicePixelRatioF() != ratio_) AdoptDrawingSize();
+  }
+  // A pen width in pixels of the image.
+  int DeviceWidth(int width) const {
+    return ratio_ == 1 ? width : std::max(1, static_cast<int>(std::lround(width * ratio_)));
   }
   void RasterisePending() const;
   void AddLine(std::string text, TextMaker make);
+  // `pixels` of the image changed; RequestPaint takes device-independent pixels of the drawing.
   void MarkDirty(const QRect& pixels);
+  void RequestPaint(const QRect& drawingRect);
   void PlaceChildWidget(PlacedChild& placed);
   void RemapChildren();
   void MoveChildrenNow();
@@ -140,9 +164,13 @@ class PictureArea : public QWidget {
   const std::vector<std::pair<int, int>>* CachedDiscSpans(int width);
   void DrawStraightLine(QPoint from, QPoint to, int width, QColor color);
 
+  // In device pixels. Its own ratio stays 1 except while text is printed, so that the
+  // rasteriser and QPainter's shapes work in the image's pixels.
   mutable QImage image_;
   mutable SolidRows solid_;  // rows of image_ known to hold the last fill colour
   QPoint drawingOffset_;     // the drawing's top-left corner in the widget
+  QSize logicalSize_;        // the drawing's size in device-independent pixels
+  qreal ratio_ = 1;          // image pixels per device-independent pixel
   mutable bool clsPending_ = false;
   mutable std::vector<PrintedLine> pendingLines_;
   QFont pendingFont_;  // the font of all pending lines
@@ -153,8 +181,9 @@ class PictureArea : public QWidget {
   QRect requested_;      // widget pixels already handed to update() and not yet painted
 
   bool scaled_ = false;
-  QRectF userEdges_;  // left, top, right, bottom once Scale was called
-  Mapping mapping_;
+  QRectF userEdges_;        // left, top, right, bottom once Scale was called
+  Mapping mapping_;         // onto the image's pixels
+  Mapping logicalMapping_;  // onto device-independent pixels, for the children
 
   int drawWidth_ = 1;
   QColor foreColor_;

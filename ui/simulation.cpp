@@ -39,7 +39,6 @@ const QString kArrowUpPicture = QStringLiteral(":/arrow-up.svg");
 const QString kArrowDownPicture = QStringLiteral(":/arrow-down.svg");
 
 constexpr QSize kStartPictureSize{207, 227};
-constexpr QSize kWalkerPictureSize{200, 200};
 
 // The screen is brought up to date at most this often while a run goes on, counted from the
 // last frame of any run: runs started one after the other, each ending with a frame of its
@@ -91,8 +90,8 @@ void Simulation::LoadArtwork() {
   icon.addFile(kSmallIconPicture, QSize(16, 16));
   setWindowIcon(icon);
 
-  const QPixmap walker = RenderPicture(kWalkerPicture, kWalkerPictureSize, devicePixelRatioF());
-  if (!walker.isNull()) controls_.walkerPicture->SetPicture(walker);
+  // Drawn for its size on screen, which follows the lattice's radius.
+  controls_.walkerPicture->SetPicture(kWalkerPicture);
 
   controls_.startPointButtons[2]->setIcon(QIcon(kArrowUpPicture));
   controls_.startPointButtons[3]->setIcon(QIcon(kArrowDownPicture));
@@ -197,7 +196,8 @@ void Simulation::FitButtonPictures() {
   const QSize room = start->size() - QSize(6, 6);
   const QSize pictureSize = kStartPictureSize.scaled(room, Qt::KeepAspectRatio);
   const qreal ratio = devicePixelRatioF();
-  if (pictureSize != startPicture_.deviceIndependentSize().toSize() || startPicture_.isNull()) {
+  if (pictureSize != startPicture_.deviceIndependentSize().toSize() ||
+      startPicture_.devicePixelRatio() != ratio || startPicture_.isNull()) {
     startPicture_ = RenderPicture(kStartPicture, pictureSize, ratio);
     startPictureAlternate_ = RenderPicture(kStartPictureAlternate, pictureSize, ratio);
   }
