@@ -139,8 +139,9 @@ void PictureArea::RasterisePending() const {
       const int ascent = QFontMetrics(pendingFont_).ascent();
       for (const PrintedLine& line : pendingLines_) {
         painter.setPen(line.color);
-        painter.drawText(QPoint(line.origin.x(), line.origin.y() + ascent),
-                         ToQString(line.make ? line.make() : line.text));
+        const std::string text = line.make ? line.make() : line.text;
+        painter.drawText(QPoint(line.origin.x(), line.origin.y() + ascent), ToQString(text));
+        AppendShownLine(shownText_, text);
       }
     }
     image_.setDevicePixelRatio(1);
@@ -272,9 +273,23 @@ void PictureArea::SetFlatBorder(bool on) {
 void PictureArea::Cls() {
   FitToWidget();
   pendingLines_.clear();
+  shownText_.clear();
   clsPending_ = true;
   textPosition_ = QPoint(0, 0);
   MarkDirty(image_.rect());
+}
+
+std::string PictureArea::ShownText() const {
+  std::string text = shownText_;
+  for (const PrintedLine& line : pendingLines_) {
+    AppendShownLine(text, line.make ? line.make() : line.text);
+  }
+  return text;
+}
+
+void PictureArea::AppendShownLine(std::string& shown, const std::string& line) {
+  if (!shown.empty()) shown += '\n';
+  shown += line;
 }
 
 void PictureArea::Print(std::string_view utf8Text) {

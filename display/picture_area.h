@@ -91,6 +91,9 @@ class PictureArea : public QWidget {
   QPointF ToPixel(double x, double y) const;
   // The drawing as anyone looking at it would see it, without the border and the children.
   QImage Snapshot();
+  // The lines printed since the last Cls, one per line: what the area shows as text, for
+  // assistive technology.
+  std::string ShownText() const;
 
   // Places and sizes a child widget in user units. The area keeps the child where these units
   // say whenever Scale or its own size changes; the child is drawn above the drawing. A child
@@ -173,6 +176,8 @@ class PictureArea : public QWidget {
   qreal ratio_ = 1;          // image pixels per device-independent pixel
   mutable bool clsPending_ = false;
   mutable std::vector<PrintedLine> pendingLines_;
+  mutable std::string shownText_;  // lines already rasterised since the last Cls
+  static void AppendShownLine(std::string& shown, const std::string& line);
   QFont pendingFont_;  // the font of all pending lines
   int fontGeneration_ = 0;
   int pendingFontGeneration_ = -1;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "display/picture_area_accessible.h"
 #include "ui/language.h"
 #include "ui/simulation.h"
 
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("de.quirlweg.Quirlweg"));
   quirlweg::InstallTranslation(app, language);
+  quirlweg::InstallPictureAreaAccessibility();
 
   quirlweg::Simulation window;
   window.showMaximized();

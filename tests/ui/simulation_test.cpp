@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -311,6 +312,17 @@ TEST_F(SimulationTest, LongMeanShowsItsFirstDigit) {
   auto* mean = Find<QLineEdit>("Text2");
   ASSERT_EQ(mean->text(), "1250");
   EXPECT_EQ(mean->cursorPosition(), 0);
+}
+
+TEST_F(SimulationTest, ScreenReadersReadThePrintedValues) {
+  Start("optModus(0)");
+  const auto value = [this](const char* name) {
+    return QAccessible::queryAccessibleInterface(Find(name))->text(QAccessible::Value);
+  };
+  EXPECT_EQ(value("picSchritte"), "Schritte:  1 ");
+  EXPECT_EQ(value("Picture1"), "( 1 , 0 , 0 )");
+  Start("optModus(1)");
+  EXPECT_EQ(value("picRandtreffer(1)"), " 1 ");
 }
 
 TEST_F(SimulationTest, FrameAtTheEndOfARunShowsTheWalkerWhereItStands) {
