@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>quirlweg: Unbekannte Sprache „%1“, erlaubt sind de und en.</source>
+        <translation>quirlweg: unknown language “%1”; de and en are allowed.</translation>
+    </message>
+    <message>
+        <source>Quirlweg zeigt Irrfahrten auf einem quadratischen oder kubischen Gitter.</source>
+        <translation>Quirlweg shows random walks on a square or cubic lattice.</translation>
+    </message>
+    <message>
+        <source>Sprache der Texte: de oder en.</source>
+        <translation>Language of the texts: de or en.</translation>
+    </message>
+</context>
+<context>
     <name>Simulation</name>
     <message>
         <source>P(t) = </source>
