@@ -1,17 +1,14 @@
 #include "display_mode.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QWidget>
 
 #include "bench_settings.h"
 #include "display/picture_area.h"
 #include "display/qt_text.h"
-#include "display/twips.h"
 #include "display/walk_displays.h"
 #include "engine/walk.h"
-#include "ui/layout.h"
+#include "lattice_geometry.h"
 #include "ui/placement.h"
 #include "ui/window_controls.h"
 #include "walk_runs.h"
@@ -23,15 +20,10 @@ namespace {
 // The window's own controls, laid out for the primary screen as the window lays them out, in a
 // holder that is never shown; the protocol list is hidden as when the window starts.
 void LayOutLikeTheWindow(WindowControls& controls, QSize latticeSize) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const double dpiX = screen->logicalDotsPerInchX();
-  const double dpiY = screen->logicalDotsPerInchY();
-  const QRect pixels = screen->geometry();
-  const Arrangement arrangement =
-      ArrangeControls(PixelsToTwips(pixels.width(), dpiX), PixelsToTwips(pixels.height(), dpiY));
-  for (const ControlPlacement& placement : arrangement.controls) {
+  const ScreenLayout layout = PrimaryScreenLayout();
+  for (const ControlPlacement& placement : layout.arrangement.controls) {
     if (QWidget* control = controls.byName.value(ToQString(placement.name))) {
-      PlaceControl(*control, placement, dpiX, dpiY);
+      PlaceControl(*control, placement, layout.dpiX, layout.dpiY);
     }
   }
   controls.latticeView->resize(latticeSize);

@@ -4,21 +4,27 @@
 #include <QScreen>
 
 #include "display/twips.h"
-#include "ui/layout.h"
 #include "ui/placement.h"
 
 namespace quirlweg::bench {
 
-QSize LatticeViewSize() {
+ScreenLayout PrimaryScreenLayout() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const double dpiX = screen->logicalDotsPerInchX();
-  const double dpiY = screen->logicalDotsPerInchY();
+  ScreenLayout layout;
+  layout.dpiX = screen->logicalDotsPerInchX();
+  layout.dpiY = screen->logicalDotsPerInchY();
   const QRect pixels = screen->geometry();
-  const Arrangement arrangement =
-      ArrangeControls(PixelsToTwips(pixels.width(), dpiX), PixelsToTwips(pixels.height(), dpiY));
-  const ControlPlacement* view = arrangement.Find("picAusgabe");
+  layout.arrangement = ArrangeControls(PixelsToTwips(pixels.width(), layout.dpiX),
+                                       PixelsToTwips(pixels.height(), layout.dpiY));
+  return layout;
+}
+
+QSize LatticeViewSize() {
+  const ScreenLayout layout = PrimaryScreenLayout();
+  const ControlPlacement* view = layout.arrangement.Find("picAusgabe");
   if (view == nullptr) return {500, 500};
-  return PixelRect(view->left, view->top, view->width, view->height, dpiX, dpiY).size();
+  return PixelRect(view->left, view->top, view->width, view->height, layout.dpiX, layout.dpiY)
+      .size();
 }
 
 }  // namespace quirlweg::bench
