@@ -18,6 +18,7 @@
 #include "display/qt_text.h"
 #include "display/twips.h"
 #include "engine/text_forms.h"
+#include "ui/evaluation.h"
 #include "ui/placement.h"
 
 namespace quirlweg {
@@ -70,6 +71,8 @@ Simulation::Simulation(std::unique_ptr<UniformSource> source, QWidget* parent)
   setMinimumSize(320, 240);
   LoadArtwork();
   ConnectHandlers();
+  // After ConnectHandlers: it reads each setting once the walk has taken it.
+  evaluation_ = new Evaluation(*this, controls_);
   SetTabOrder(controls_, *this);
   Load();
   resize(NormalSize());

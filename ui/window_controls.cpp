@@ -341,9 +341,12 @@ QFont DefaultFont() {
   return DesignFont(Face::Sans, 8.25);
 }
 
+void AddEvaluationButton(WindowControls& controls, QWidget& window);
+
 WindowControls BuildControls(QWidget& window) {
   WindowControls controls;
   ControlBuilder(controls, window).CreateAll();
+  AddEvaluationButton(controls, window);
   return controls;
 }
 
@@ -371,7 +374,7 @@ void SetTabOrder(const WindowControls& c, QWidget& window) {
       c.latticeSizeLabel, c.homeAbsorbsBox, c.dimensionOptions[2], c.planeNote, c.positionCaption, c.coordinatesArea, c.endButton, c.probabilityBar,
       c.probabilityBoxes[0], c.probabilityBoxes[1], c.startPointButtons[3], c.startPointButtons[2], c.startPointButtons[1], c.startPointButtons[0], c.stepsArea,
       c.protocolBox, c.hitAreas[1], c.hitAreas[2], c.hitAreas[3], c.hitAreas[0],
-      c.showProtocolBox};
+      c.showProtocolBox, c.evaluationButton};
   // clang-format on
   // Labels, frames and the picture areas hold their place but take no focus.
   QWidget* previous = nullptr;
@@ -384,5 +387,18 @@ void SetTabOrder(const WindowControls& c, QWidget& window) {
 
 // ---------------------------------------------------------------------------------------------
 // Start-up and layout
+
+// Created last, above everything else; it shares the lattice view's lower edge as Text3 does.
+void AddEvaluationButton(WindowControls& controls, QWidget& window) {
+  auto* button =
+      new QPushButton(QCoreApplication::translate("Simulation", "&Auswertung …"), &window);
+  button->setObjectName(QStringLiteral("cmdAuswertung"));
+  button->setFont(DefaultFont());
+  button->setToolTip(QCoreApplication::translate(
+      "Simulation", "Vergleicht die gezählten Reisen mit den exakten Werten"));
+  button->setAccessibleName(QCoreApplication::translate("Simulation", "Auswertung"));
+  controls.byName.insert(button->objectName(), button);
+  controls.evaluationButton = button;
+}
 
 }  // namespace quirlweg
