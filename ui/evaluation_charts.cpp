@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -32,6 +33,10 @@ Series* AddSeries(QChart& chart, Series* series, const QString& name, QColor col
   chart.addSeries(series);
   for (QAbstractAxis* axis : chart.axes()) series->attachAxis(axis);
   return series;
+}
+
+void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown) {
+  for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(shown);
 }
 
 QChartView* MakeView(QChart* chart, const QString& accessibleName) {
@@ -76,6 +81,7 @@ EvaluationCharts::EvaluationCharts(QWidget* parent) : QWidget(parent) {
 void EvaluationCharts::BuildConvergenceChart() {
   auto* chart = new QChart;
   journeyAxis_ = AddAxis(*chart, Qt::AlignBottom, tr("Reisen"));
+  journeyAxis_->setLabelFormat(QStringLiteral("%.0f"));
   auto* shareAxis = AddAxis(*chart, Qt::AlignLeft, tr("Anteil in %"));
   shareAxis->setRange(0, 100);
   bandUpper_ = new QLineSeries(chart);
@@ -130,6 +136,7 @@ void EvaluationCharts::ShowConvergence(const std::vector<JourneyRecord>& journey
   exactShare_->replace(exact ? QList<QPointF>{{1, 100 * *exact}, {lastJourney, 100 * *exact}}
                              : QList<QPointF>{});
   journeyAxis_->setRange(0, lastJourney);
+  journeyAxis_->applyNiceNumbers();
   convergenceView_->chart()->setTitle(tr("Anteil „%1“").arg(rowName));
 }
 
@@ -187,7 +194,13 @@ void EvaluationCharts::ShowLengths(const std::vector<JourneyRecord>& journeys,
   exactMean_->replace(mean);
   exactSpread_->replace(spread);
   lengthAxis_->setRange(0, static_cast<double>(classes * width));
+  lengthAxis_->applyNiceNumbers();
   lengthShareAxis_->setRange(0, highest);
+  lengthShareAxis_->applyNiceNumbers();
+  QChart& chart = *lengthView_->chart();
+  ShowInLegend(chart, exactDistribution_, withDistribution);
+  ShowInLegend(chart, exactMean_, !mean.isEmpty());
+  ShowInLegend(chart, exactSpread_, !spread.isEmpty());
   lengthView_->chart()->setTitle(tr("Weglängen (Klassenbreite %1)").arg(width));
 }
 
