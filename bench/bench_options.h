@@ -22,6 +22,8 @@ struct BenchOptions {
   bool limits = false;
   bool showWindow = false;
   bool theory = false;  // print the exact statistics after the run
+  // Window mode: the evaluation window is open during the run.
+  bool evaluation = false;
 };
 
 // Parses the command line; on a bad argument returns nothing and fills `error`.

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "walkbench: %s\nusage: walkbench [--mode engine|display|window] [--dimension "
                  "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
-                 "[--journeys N] [--seed S] [--limits] [--show] [--theory]\n",
+                 "[--journeys N] [--seed S] [--limits] [--show] [--theory] [--evaluation]\n",
                  error.c_str());
     return 2;
   }

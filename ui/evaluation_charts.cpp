@@ -35,6 +35,11 @@ Series* AddSeries(QChart& chart, Series* series, const QString& name, QColor col
   return series;
 }
 
+// A new title lays the chart out anew: only when it changes.
+void SetTitle(QChart& chart, const QString& title) {
+  if (chart.title() != title) chart.setTitle(title);
+}
+
 void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown) {
   for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(shown);
 }
@@ -137,7 +142,7 @@ void EvaluationCharts::ShowConvergence(const std::vector<JourneyRecord>& journey
                              : QList<QPointF>{});
   journeyAxis_->setRange(0, lastJourney);
   journeyAxis_->applyNiceNumbers();
-  convergenceView_->chart()->setTitle(tr("Anteil „%1“").arg(rowName));
+  SetTitle(*convergenceView_->chart(), tr("Anteil „%1“").arg(rowName));
 }
 
 void EvaluationCharts::ShowLengths(const std::vector<JourneyRecord>& journeys,
@@ -201,7 +206,7 @@ void EvaluationCharts::ShowLengths(const std::vector<JourneyRecord>& journeys,
   ShowInLegend(chart, exactDistribution_, withDistribution);
   ShowInLegend(chart, exactMean_, !mean.isEmpty());
   ShowInLegend(chart, exactSpread_, !spread.isEmpty());
-  lengthView_->chart()->setTitle(tr("Weglängen (Klassenbreite %1)").arg(width));
+  SetTitle(*lengthView_->chart(), tr("Weglängen (Klassenbreite %1)").arg(width));
 }
 
 }  // namespace quirlweg

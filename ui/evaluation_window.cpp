@@ -25,6 +25,9 @@ namespace quirlweg {
 namespace {
 
 constexpr auto kPollInterval = std::chrono::milliseconds(100);
+// Between two refreshes at least this many times as long as the last one took, so that a run
+// going on between clicks loses a few per cent at most to the window.
+constexpr int kQuietFactor = 30;
 enum Column { kCounted, kMeasured, kRange, kExact, kColumnCount };
 const QColor kMarked(255, 190, 190);
 
@@ -52,6 +55,11 @@ QString RowName(SeriesRow row) {
       return EvaluationWindow::tr("mittlere Weglänge");
   }
   return {};
+}
+
+// Item texts are set only when they change: an unchanged table then costs nothing to redraw.
+void SetText(QTableWidgetItem& item, const QString& text) {
+  if (item.text() != text) item.setText(text);
 }
 
 // Cut to two decimals by the main window's own rule, so that both show the same digits.
@@ -181,7 +189,11 @@ void EvaluationWindow::hideEvent(QHideEvent* event) {
 }
 
 void EvaluationWindow::RefreshIfChanged() {
-  if (stale_ || simulation_.series().Revision() != shownRevision_) Refresh();
+  if (!stale_ && simulation_.series().Revision() == shownRevision_) return;
+  if (sinceRefresh_.isValid() && sinceRefresh_.nsecsElapsed() < kQuietFactor * refreshCost_) return;
+  sinceRefresh_.start();
+  Refresh();
+  refreshCost_ = sinceRefresh_.nsecsElapsed();
 }
 
 SeriesRow EvaluationWindow::FollowedRow() const {
@@ -229,20 +241,23 @@ void EvaluationWindow::FillRow(const SeriesSummary& summary, SeriesRow row,
   const bool any = summary.journeys > 0;
   const auto text = [row](double value) { return RowValueText(row, value); };
 
-  table_->item(r, kCounted)->setText(estimate.count ? QString::number(*estimate.count) : QString());
-  table_->item(r, kMeasured)->setText(any ? MeasuredText(row, estimate, journeys) : QString());
+  SetText(*table_->item(r, kCounted),
+          estimate.count ? QString::number(*estimate.count) : QString());
+  SetText(*table_->item(r, kMeasured), any ? MeasuredText(row, estimate, journeys) : QString());
   table_->item(r, kRange)->setText(
       estimate.low && estimate.high ? tr("%1 – %2").arg(text(*estimate.low), text(*estimate.high))
                                     : QString());
-  table_->item(r, kExact)->setText(exact ? ExactText(*exact, row, exact_.setting().dimension)
-                                         : QStringLiteral("…"));
+  SetText(*table_->item(r, kExact),
+          exact ? ExactText(*exact, row, exact_.setting().dimension) : QStringLiteral("…"));
 
   const auto exactValue =
       exact ? ExactValue(*exact, row, exact_.setting().dimension) : std::nullopt;
   const bool marked = exactValue && OutsideRange(summary, row, *exactValue);
   for (int c = 0; c < kColumnCount; ++c) {
     QTableWidgetItem* item = table_->item(r, c);
-    item->setBackground(marked ? QBrush(kMarked) : QBrush());
+    const QBrush background = marked ? QBrush(kMarked) : QBrush();
+    if (item->background() == background) continue;
+    item->setBackground(background);
     item->setToolTip(marked ? tr("Der exakte Wert liegt außerhalb des 95-%-Bereichs.") : QString());
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -57,6 +58,8 @@ class EvaluationWindow : public QWidget {
   EvaluationCharts* charts_ = nullptr;
 
   QTimer poll_;
+  QElapsedTimer sinceRefresh_;
+  qint64 refreshCost_ = 0;  // nanoseconds
   std::uint64_t shownRevision_ = 0;
   bool stale_ = true;
 };
