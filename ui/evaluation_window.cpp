@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -122,7 +123,9 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   layout->addWidget(charts_, 1);
   layout->addWidget(distributionNote_);
   layout->addWidget(BuildButtons());
-  resize(900, 680);
+  // Room for table and charts, and more of it on a bigger screen.
+  const QSize room = (parent ? parent->screen() : screen())->availableGeometry().size();
+  resize(QSize(900, 680).expandedTo(room * 0.6).boundedTo(room));
 
   poll_.setInterval(kPollInterval);
   connect(&poll_, &QTimer::timeout, this, [this] { RefreshIfChanged(); });
@@ -165,6 +168,7 @@ QWidget* EvaluationWindow::BuildButtons() {
   savePicture->setAccessibleName(tr("Bild speichern"));
   auto* close = new QPushButton(tr("Schl&ießen"), buttons);
   close->setObjectName(QStringLiteral("cmdSchliessen"));
+  close->setAccessibleName(tr("Auswertung schließen"));
   connect(saveData, &QPushButton::clicked, this, [this] { SaveData(); });
   connect(savePicture, &QPushButton::clicked, this, [this] { SavePicture(); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -197,8 +201,14 @@ void EvaluationWindow::RefreshIfChanged() {
 }
 
 SeriesRow EvaluationWindow::FollowedRow() const {
-  if (exact_.setting().homeAbsorbs) return SeriesRow::Home;
-  return static_cast<SeriesRow>(sideChooser_->currentData().toInt());
+  const theory::Setting& setting = exact_.setting();
+  if (setting.homeAbsorbs) return SeriesRow::Home;
+  const auto side = static_cast<SeriesRow>(sideChooser_->currentData().toInt());
+  // A side the walk cannot reach in this dimension would show a flat zero.
+  const bool vertical = side == SeriesRow::Top || side == SeriesRow::Bottom;
+  if (setting.dimension == 1 && vertical) return SeriesRow::Right;
+  if (setting.dimension != 3 && side == SeriesRow::ZFace) return SeriesRow::Top;
+  return side;
 }
 
 void EvaluationWindow::Refresh() {
