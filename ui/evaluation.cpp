@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <array>
 
 #include "display/picture_area.h"
 #include "ui/evaluation_window.h"
@@ -24,18 +25,16 @@ Evaluation::Evaluation(Simulation& window, const WindowControls& controls)
   connect(c.probabilityBar, &QScrollBar::valueChanged, this, request);
   connect(c.dimensionGroup, &QButtonGroup::idClicked, this, request);
   connect(c.homeAbsorbsBox, &QCheckBox::clicked, this, request);
-  for (QPushButton* button : c.startPointButtons)
+  for (QPushButton* button : c.startPointButtons) {
     connect(button, &QPushButton::clicked, this, request);
+  }
   connect(c.evaluationButton, &QPushButton::clicked, this, [this] { OpenWindow(); });
   connect(exact_, &ExactStatistics::Changed, this, [this] { ShowExactInTooltips(); });
 
-  for (QWidget* box :
-       {static_cast<QWidget*>(c.countBoxes[0]), static_cast<QWidget*>(c.countBoxes[1]),
-        static_cast<QWidget*>(c.countBoxes[2]), static_cast<QWidget*>(c.countBoxes[3]),
-        static_cast<QWidget*>(c.meanLengthBox)}) {
-    tooltips_.emplace_back(box, box->toolTip());
-  }
-  for (PictureArea* hits : c.hitAreas) tooltips_.emplace_back(hits, hits->toolTip());
+  const std::vector<QWidget*> boxes{c.countBoxes[0], c.countBoxes[1], c.countBoxes[2],
+                                    c.countBoxes[3], c.meanLengthBox, c.hitAreas[0],
+                                    c.hitAreas[1],   c.hitAreas[2],   c.hitAreas[3]};
+  for (QWidget* box : boxes) tooltips_.emplace_back(box, box->toolTip());
   RequestExactValues();
 }
 

@@ -33,6 +33,7 @@ class EvaluationWindow : public QWidget {
   void Refresh();
 
  protected:
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
