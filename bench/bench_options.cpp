@@ -37,6 +37,10 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
       options.theory = true;
       continue;
     }
+    if (name == "--evaluation") {
+      options.evaluation = true;
+      continue;
+    }
     if (i + 1 >= args.size()) {
       error = "missing value after " + name;
       return std::nullopt;

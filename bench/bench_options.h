@@ -24,6 +24,8 @@ struct BenchOptions {
   int tempo = 0;        // window mode: steps per second on the tempo scale; 0 runs unpaced
   double seconds = 5;   // how long a paced run goes on
   bool theory = false;  // print the exact statistics after the run
+  // Window mode: the evaluation window is open during the run.
+  bool evaluation = false;
 };
 
 // Parses the command line; on a bad argument returns nothing and fills `error`.

@@ -67,12 +67,12 @@ int main(int argc, char** argv) {
   std::string error;
   const auto options = quirlweg::bench::ParseOptions(args, error);
   if (!options) {
-    std::fprintf(
-        stderr,
-        "walkbench: %s\nusage: walkbench [--mode engine|display|window] [--dimension "
-        "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
-        "[--journeys N] [--seed S] [--limits] [--show] [--theory] [--tempo N [--seconds S]]\n",
-        error.c_str());
+    std::fprintf(stderr,
+                 "walkbench: %s\nusage: walkbench [--mode engine|display|window] [--dimension "
+                 "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
+                 "[--journeys N] [--seed S] [--limits] [--show] [--theory] [--tempo N [--seconds "
+                 "S]] [--evaluation]\n",
+                 error.c_str());
     return 2;
   }
 

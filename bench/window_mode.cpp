@@ -106,6 +106,7 @@ TimedRun RunWindowMode(const BenchOptions& options) {
   window.show();
   QCoreApplication::processEvents();
   ChooseSettings(window, options);
+  if (options.evaluation) Click(Find(window, QStringLiteral("cmdAuswertung")));
 
   // The restart notice holds the run in its own event loop, where this timer finds it; the
   // totals it restarts are taken before it is closed.

@@ -24,6 +24,7 @@
 #include "display/twips.h"
 #include "engine/protocol.h"
 #include "engine/text_forms.h"
+#include "ui/evaluation.h"
 #include "ui/placement.h"
 
 namespace quirlweg {
@@ -77,6 +78,8 @@ Simulation::Simulation(std::unique_ptr<UniformSource> source, QWidget* parent)
       new PacedRun([this] { return walk_.ContinueStepwiseRun(); }, [this] { DrawFrame(); }, this);
   LoadArtwork();
   ConnectHandlers();
+  // After ConnectHandlers: it reads each setting once the walk has taken it.
+  evaluation_ = new Evaluation(*this, controls_);
   SetTabOrder(controls_, *this);
   Load();
   resize(NormalSize());

@@ -18,6 +18,8 @@
 
 namespace quirlweg {
 
+class Evaluation;
+
 // The program's one window: it builds and lays out the controls, owns the walk with its
 // displays and settings, and routes the controls' events to the walk. As the walk's run
 // observer it shows the restart notice and paints frames while a run goes on.
@@ -88,6 +90,8 @@ class Simulation : public QWidget, public RunObserver {
   Walk walk_;
   JourneySeries series_;
   PacedRun* pacedRun_ = nullptr;
+  // A child: the exact values, their tooltips and the evaluation window.
+  Evaluation* evaluation_ = nullptr;
 
   Arrangement arrangement_;
   QPixmap startPicture_;

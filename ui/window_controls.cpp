@@ -93,6 +93,7 @@ class ControlBuilder {
   void CreateSimulationFrame();
   void CreateStatisticsFrame();
   void CreateTempoControl();
+  void CreateEvaluationButton();
   void NameForAssistiveTechnology();
   template <class Control>
   Control* Named(Control* control, const QString& name) {
@@ -133,6 +134,7 @@ void ControlBuilder::CreateAll() {
   CreateSettingsFrame();
   CreateSimulationFrame();
   CreateStatisticsFrame();
+  CreateEvaluationButton();
   // Every box shows its text from the first character, as classic text boxes do.
   for (auto* box : window_.findChildren<QLineEdit*>()) box->setCursorPosition(0);
   NameForAssistiveTechnology();
@@ -365,6 +367,15 @@ void ControlBuilder::CreateTempoControl() {
   c_.tempoText->setAlignment(kRowLabelAlignment);
 }
 
+// Created last, above everything else; it shares the lattice view's lower edge as Text3 does.
+void ControlBuilder::CreateEvaluationButton() {
+  c_.evaluationButton =
+      Named(new QPushButton(tr("&Auswertung …"), &window_), QStringLiteral("cmdAuswertung"));
+  c_.evaluationButton->setFont(DefaultFont());
+  c_.evaluationButton->setToolTip(tr("Vergleicht die gezählten Reisen mit den exakten Werten"));
+  c_.evaluationButton->setAccessibleName(tr("Auswertung"));
+}
+
 void ControlBuilder::CreateStatisticsFrame() {
   c_.statisticsFrame =
       Named(new QGroupBox(tr("Statistik"), &window_), QStringLiteral("frmStatistik"));
@@ -466,7 +477,7 @@ void SetTabOrder(const WindowControls& c, QWidget& window) {
       c.latticeSizeLabel, c.homeAbsorbsBox, c.dimensionOptions[2], c.planeNote, c.positionCaption, c.coordinatesArea, c.endButton, c.probabilityBar,
       c.probabilityBoxes[0], c.probabilityBoxes[1], c.startPointButtons[3], c.startPointButtons[2], c.startPointButtons[1], c.startPointButtons[0], c.stepsArea,
       c.protocolBox, c.hitAreas[1], c.hitAreas[2], c.hitAreas[3], c.hitAreas[0],
-      c.showProtocolBox, c.tempoSlider};
+      c.showProtocolBox, c.evaluationButton, c.tempoSlider};
   // clang-format on
   // Labels, frames and the picture areas hold their place but take no focus.
   QWidget* previous = nullptr;
@@ -476,8 +487,5 @@ void SetTabOrder(const WindowControls& c, QWidget& window) {
     previous = control;
   }
 }
-
-// ---------------------------------------------------------------------------------------------
-// Start-up and layout
 
 }  // namespace quirlweg

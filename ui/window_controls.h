@@ -74,6 +74,9 @@ struct WindowControls {
   QPushButton* resetCountersButton = nullptr;
   QCheckBox* showProtocolBox = nullptr;
 
+  // Below the lattice view: opens the evaluation window.
+  QPushButton* evaluationButton = nullptr;
+
   QHash<QString, QWidget*> byName;  // the controls the layout places, by object name
 };
 

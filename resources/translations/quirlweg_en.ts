@@ -17,6 +17,137 @@
     </message>
 </context>
 <context>
+    <name>SeriesExport</name>
+    <message>
+        <source>Heim</source>
+        <translation>home</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>unten</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>Quirlweg: Reisen seit dem letzten Zurücksetzen der Zähler</source>
+        <translation>Quirlweg: trips since the counters were last reset</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Dimension</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>p(rechts)</source>
+        <translation>p(right)</translation>
+    </message>
+    <message>
+        <source>Start x</source>
+        <translation>Start x</translation>
+    </message>
+    <message>
+        <source>Start y</source>
+        <translation>Start y</translation>
+    </message>
+    <message>
+        <source>Heimkreis absorbiert</source>
+        <translation>Home circle absorbs</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Die Serie mischt Einstellungen; die exakten Werte gelten für die obigen.</source>
+        <translation>The series mixes settings; the exact values are those of the settings above.</translation>
+    </message>
+    <message>
+        <source>exakt zu Hause</source>
+        <translation>exact at home</translation>
+    </message>
+    <message>
+        <source>exakt oben</source>
+        <translation>exact top</translation>
+    </message>
+    <message>
+        <source>exakt rechts</source>
+        <translation>exact right</translation>
+    </message>
+    <message>
+        <source>exakt unten</source>
+        <translation>exact bottom</translation>
+    </message>
+    <message>
+        <source>exakt links</source>
+        <translation>exact left</translation>
+    </message>
+    <message>
+        <source>exakt Ebene-Rand (z)</source>
+        <translation>exact z face</translation>
+    </message>
+    <message>
+        <source>exakt mittlere Weglänge</source>
+        <translation>exact mean path length</translation>
+    </message>
+    <message>
+        <source>exakt Standardabweichung der Weglänge</source>
+        <translation>exact standard deviation of the path length</translation>
+    </message>
+    <message>
+        <source>exakte Werte noch nicht berechnet</source>
+        <translation>exact values not computed yet</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Das Bild lässt sich nicht als PNG kodieren.</source>
+        <translation>The picture cannot be encoded as PNG.</translation>
+    </message>
+</context>
+<context>
     <name>Simulation</name>
     <message>
         <source>P(t) = </source>
@@ -289,6 +420,211 @@
     <message>
         <source>Wahrscheinlichkeit links</source>
         <translation>Probability left</translation>
+    </message>
+    <message>
+        <source>&amp;Auswertung …</source>
+        <translation>&amp;Evaluation …</translation>
+    </message>
+    <message>
+        <source>Vergleicht die gezählten Reisen mit den exakten Werten</source>
+        <translation>Compares the counted trips with the exact values</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Evaluation</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::Evaluation</name>
+    <message>
+        <source>exakt: %1</source>
+        <translation>exact: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::EvaluationCharts</name>
+    <message>
+        <source>Reisen</source>
+        <translation>Trips</translation>
+    </message>
+    <message>
+        <source>Anteil in %</source>
+        <translation>Share in %</translation>
+    </message>
+    <message>
+        <source>exakt ± 1,96 Standardfehler</source>
+        <translation>exact ± 1.96 standard errors</translation>
+    </message>
+    <message>
+        <source>exakt</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>gemessen</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>Verlauf des gemessenen Anteils</source>
+        <translation>Course of the measured share</translation>
+    </message>
+    <message>
+        <source>Weglängen</source>
+        <translation>Path lengths</translation>
+    </message>
+    <message>
+        <source>Länge in Schritten</source>
+        <translation>Length in steps</translation>
+    </message>
+    <message>
+        <source>exakter Mittelwert</source>
+        <translation>exact mean</translation>
+    </message>
+    <message>
+        <source>Mittelwert ± Standardabweichung</source>
+        <translation>mean ± standard deviation</translation>
+    </message>
+    <message>
+        <source>Verteilung der Weglängen</source>
+        <translation>Distribution of the path lengths</translation>
+    </message>
+    <message>
+        <source>Anteil „%1“</source>
+        <translation>Share “%1”</translation>
+    </message>
+    <message>
+        <source>Weglängen (Klassenbreite %1)</source>
+        <translation>Path lengths (bin width %1)</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::EvaluationWindow</name>
+    <message>
+        <source>zu Hause</source>
+        <translation>at home</translation>
+    </message>
+    <message>
+        <source>am Rand</source>
+        <translation>at edge</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>unten</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>Ebene-Rand (z)</source>
+        <translation>z face</translation>
+    </message>
+    <message>
+        <source>mittlere Weglänge</source>
+        <translation>mean path length</translation>
+    </message>
+    <message>
+        <source>Auswertung – Quirlweg</source>
+        <translation>Evaluation – Quirlweg</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Evaluation</translation>
+    </message>
+    <message>
+        <source>Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Das trifft auch bei richtiger Rechnung etwa jede zwanzigste Zeile.</source>
+        <translation>Marked red: the exact value lies outside the 95 % range. Even when all is right, this happens to about one row in twenty.</translation>
+    </message>
+    <message>
+        <source>Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich</source>
+        <translation>The series mixes settings – reset the counters for a comparison</translation>
+    </message>
+    <message>
+        <source>Randseite für den Verlauf</source>
+        <translation>Edge side for the course</translation>
+    </message>
+    <message>
+        <source>&amp;Verlauf am Rand:</source>
+        <translation>&amp;Course at the edge:</translation>
+    </message>
+    <message>
+        <source>Gezählte, gemessene und exakte Werte</source>
+        <translation>Counted, measured and exact values</translation>
+    </message>
+    <message>
+        <source>gezählt</source>
+        <translation>counted</translation>
+    </message>
+    <message>
+        <source>gemessen</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>95-%-Bereich</source>
+        <translation>95 % range</translation>
+    </message>
+    <message>
+        <source>exakt</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>&amp;Daten speichern …</source>
+        <translation>Save &amp;data …</translation>
+    </message>
+    <message>
+        <source>Daten speichern</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>&amp;Bild speichern …</source>
+        <translation>Save &amp;picture …</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Schl&amp;ießen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Auswertung schließen</source>
+        <translation>Close the evaluation</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Der exakte Wert liegt außerhalb des 95-%-Bereichs.</source>
+        <translation>The exact value lies outside the 95 % range.</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden nicht gespeichert:
+%1</source>
+        <translation>The data was not saved:
+%1</translation>
+    </message>
+    <message>
+        <source>PNG-Bilder (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Das Bild wurde nicht gespeichert:
+%1</source>
+        <translation>The picture was not saved:
+%1</translation>
     </message>
 </context>
 <context>

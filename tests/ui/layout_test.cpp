@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 
@@ -34,7 +35,8 @@ const std::vector<ScreenCase>& Screens() {
        {{"picAusgabe", 450, 550, 9815, 9815, 0},
         {"Frame1", 10550, 400, 4315, 2865, 12.5},
         {"Text6", 2500, 7350, 5565, 2265, 15},
-        {"cmdHome(0)", 975, 9075, 315, 315, 10}}},
+        {"cmdHome(0)", 975, 9075, 315, 315, 10},
+        {"cmdAuswertung", 8390, 10350, 1875, 340, 10}}},
       {"1280x1024 at 96 dpi", 19200, 15360, 1.5625, 15360.0 / 9216, 1.5625,
        {{"picAusgabe", 562.5, 15360.0 / 9216 * 440, 12268.75, 15360.0 / 9216 * 7852, 0},
         {"Text6", 3125, 9800, 6956.25, 3020, 18.75}}},
@@ -97,12 +99,58 @@ TEST(ArrangeControls, PlacesEveryControlOnceWithTheLatticeViewFirst) {
     EXPECT_GT(placed.width, 0) << placed.name;
     EXPECT_GT(placed.height, 0) << placed.name;
   }
-  // 21 single controls, the arrays 4 + 4 + 3 + 3 + 4 + 2 + 5 and the tempo control's three; the
-  // walker picture and the
-  // end marker are placed in lattice units by the walk, never here.
-  EXPECT_EQ(a.controls.size(), 21U + 25U + 3U);
+  // 22 single controls, the arrays 4 + 4 + 3 + 3 + 4 + 2 + 5 and the tempo control's three;
+  // the walker picture and the end marker are placed in lattice units by the walk, never here.
+  EXPECT_EQ(a.controls.size(), 22U + 25U + 3U);
   EXPECT_EQ(a.Find("Image4"), nullptr);
   EXPECT_EQ(a.Find("shpWippo2"), nullptr);
+}
+
+TEST(ArrangeControls, EvaluationButtonSitsInFreeSpaceOnEveryScreen) {
+  // The controls placed in the window itself; the others sit inside the frames.
+  const std::vector<std::string_view> windowLevel{"picSchritte",
+                                                  "picAusgabe",
+                                                  "Picture1",
+                                                  "Text4",
+                                                  "Text3",
+                                                  "Text6",
+                                                  "cmdHome(0)",
+                                                  "cmdHome(1)",
+                                                  "cmdHome(2)",
+                                                  "cmdHome(3)",
+                                                  "picRandtreffer(0)",
+                                                  "picRandtreffer(1)",
+                                                  "picRandtreffer(2)",
+                                                  "picRandtreffer(3)",
+                                                  "Frame1",
+                                                  "frmSimulation",
+                                                  "frmStatistik"};
+  const auto rect = [](const ControlPlacement& p) {
+    return std::array{p.left, p.top, p.left + p.width, p.top + p.height};
+  };
+  // 800 x 600 to 3840 x 2160 at 96 dpi, 15 twips a pixel.
+  for (const auto& [width, height] : std::vector<std::pair<double, double>>{
+           {800, 600}, {1024, 768}, {1920, 1080}, {3840, 2160}}) {
+    SCOPED_TRACE(width);
+    const Arrangement a = ArrangeControls(width * 15, height * 15);
+    const auto button = rect(*a.Find("cmdAuswertung"));
+    const auto view = rect(*a.Find("picAusgabe"));
+    const auto note = rect(*a.Find("Text3"));
+    EXPECT_FLOAT_EQ(button[2], view[2]);  // right edges flush
+    EXPECT_EQ(button[1], note[1]);        // on Text3's row
+    EXPECT_GT(button[0], note[2]);
+    for (std::string_view name : windowLevel) {
+      const auto other = rect(*a.Find(name));
+      const bool apart = button[2] <= other[0] || other[2] <= button[0] || button[3] <= other[1] ||
+                         other[3] <= button[1];
+      // Like Text3 it only touches the lattice view's lower border line.
+      if (name == "picAusgabe") {
+        EXPECT_EQ(other[3] - button[1], view[3] - note[1]);
+      } else {
+        EXPECT_TRUE(apart) << name;
+      }
+    }
+  }
 }
 
 TEST(ArrangeControls, FramesFillTheColumnBesideTheLatticeView) {

@@ -21,27 +21,10 @@
 
 #include "display/picture_area.h"
 #include "engine/protocol.h"
+#include "scripted_source.h"
 
 namespace quirlweg {
 namespace {
-
-// Plays its script, then keeps returning 0. In two dimensions u = 0 steps right (+x), 1/6
-// left, 2/6 up, 3/6 down.
-class ScriptedSource final : public UniformSource {
- public:
-  float Next() override { return next_ < script_.size() ? script_[next_++] : 0.0F; }
-  void Play(std::vector<float> script) {
-    script_ = std::move(script);
-    next_ = 0;
-  }
-
- private:
-  std::vector<float> script_;
-  std::size_t next_ = 0;
-};
-
-constexpr float kRight = 0.0F;
-constexpr float kLeft = 1.5F / 6;
 
 class SimulationTest : public ::testing::Test {
  protected:
