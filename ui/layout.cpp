@@ -19,7 +19,7 @@ constexpr std::array kDesignRows{
     DesignRow{"chkHeim", 240, 1800, 2700, 372, 12},
     DesignRow{"Check1", 240, 2160, 2172, 372, 8},
     DesignRow{"cmdEnde", 200, 2480, 2004, 312, 10},
-    // On Text3's row, its right edge on the lattice view's.
+    // On the plane note's row, its right edge on the lattice view's.
     DesignRow{"cmdAuswertung", 6712, 8280, 1500, 272, 8},
     DesignRow{"cmdHome(0)", 780, 7260, 252, 252, 8},
     DesignRow{"cmdHome(1)", 1260, 7260, 252, 252, 8},

@@ -367,7 +367,8 @@ void ControlBuilder::CreateTempoControl() {
   c_.tempoText->setAlignment(kRowLabelAlignment);
 }
 
-// Created last, above everything else; it shares the lattice view's lower edge as Text3 does.
+// Created last, above everything else; it shares the lattice view's lower edge as the plane
+// note does.
 void ControlBuilder::CreateEvaluationButton() {
   c_.evaluationButton =
       Named(new QPushButton(tr("&Auswertung …"), &window_), QStringLiteral("cmdAuswertung"));

@@ -12,10 +12,10 @@
 #include <QTimer>
 
 #include "engine/protocol.h"
-#include "scripted_source.h"
 #include "ui/number_texts.h"
 #include "ui/series_export.h"
 #include "ui/simulation.h"
+#include "window_test.h"
 
 namespace quirlweg {
 namespace {
@@ -34,23 +34,9 @@ bool Eventually(Done done) {
   return true;
 }
 
-class EvaluationTest : public ::testing::Test {
+class EvaluationTest : public WindowTest {
  protected:
-  void SetUp() override {
-    auto source = std::make_unique<ScriptedSource>();
-    source_ = source.get();
-    window_ = std::make_unique<Simulation>(std::move(source));
-    window_->show();
-  }
-
-  template <class Control = QWidget>
-  Control* Find(const char* name) const {
-    auto* control = window_->findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-  }
   QString Box(const char* name) const { return Find<QLineEdit>(name)->text().trimmed(); }
-  void Click(const char* name) const { QTest::mouseClick(Find(name), Qt::LeftButton); }
   QTableWidget* OpenTable() const {
     Click("cmdAuswertung");
     return Find<QTableWidget>("grdAuswertung");
@@ -71,9 +57,6 @@ class EvaluationTest : public ::testing::Test {
           << expected.toStdString();
     }
   }
-
-  ScriptedSource* source_ = nullptr;
-  std::unique_ptr<Simulation> window_;
 };
 
 TEST_F(EvaluationTest, TableAgreesWithTheCountersAndTheExactValues) {

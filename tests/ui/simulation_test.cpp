@@ -21,28 +21,14 @@
 
 #include "display/picture_area.h"
 #include "engine/protocol.h"
-#include "scripted_source.h"
+#include "window_test.h"
 
 namespace quirlweg {
 namespace {
 
-class SimulationTest : public ::testing::Test {
+class SimulationTest : public WindowTest {
  protected:
-  void SetUp() override {
-    auto source = std::make_unique<ScriptedSource>();
-    source_ = source.get();
-    window_ = std::make_unique<Simulation>(std::move(source));
-    window_->show();
-  }
-
-  template <class Control = QWidget>
-  Control* Find(const char* name) const {
-    auto* control = window_->findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-  }
   std::string Text(const char* name) const { return Find<QLineEdit>(name)->text().toStdString(); }
-  void Click(const char* name) const { QTest::mouseClick(Find(name), Qt::LeftButton); }
   void ClickRadio(const char* name) const {
     auto* option = Find<QRadioButton>(name);
     // On the indicator: overlapping neighbours must not take the click.
@@ -74,9 +60,6 @@ class SimulationTest : public ::testing::Test {
     ASSERT_EQ(shown->Snapshot().size(), expected.size()) << area;
     EXPECT_TRUE(shown->Snapshot() == expected) << area << " should show \"" << text << '"';
   }
-
-  ScriptedSource* source_ = nullptr;
-  std::unique_ptr<Simulation> window_;
 };
 
 TEST_F(SimulationTest, StartsWithTheInitialTexts) {
