@@ -1,16 +1,16 @@
 #include "ui/evaluation_window.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -131,8 +131,6 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   poll_.setInterval(kPollInterval);
   connect(&poll_, &QTimer::timeout, this, [this] { RefreshIfChanged(); });
   connect(&exact_, &ExactStatistics::Changed, this, [this] { stale_ = true; });
-  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
 void EvaluationWindow::BuildTable() {
@@ -209,6 +207,16 @@ bool EvaluationWindow::event(QEvent* event) {
   const bool handled = QWidget::event(event);
   refreshCost_ += painting.nsecsElapsed();
   return handled;
+}
+
+// Esc stops a paced run, as in the main window; with no run going it closes this window.
+void EvaluationWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
+  if (simulation_.IsPacedRunGoing() && parentWidget() != nullptr) {
+    QCoreApplication::sendEvent(parentWidget(), event);
+  } else {
+    close();
+  }
 }
 
 SeriesRow EvaluationWindow::FollowedRow() const {

@@ -113,7 +113,7 @@ class Monkey {
 
   void PlayOne() {
     // clang-format off
-    static constexpr std::array<Choice, 16> kChoices{{
+    static constexpr std::array<Choice, 17> kChoices{{
         {&Monkey::ClickStart, 22, 45},       {&Monkey::ClickStartPoint, 8, 8},
         {&Monkey::ClickDimension, 6, 5},     {&Monkey::ClickMode, 8, 12},
         {&Monkey::ClickHomeAbsorbs, 3, 3},   {&Monkey::ClickProtocol, 4, 4},
@@ -121,7 +121,8 @@ class Monkey {
         {&Monkey::MoveLatticeBar, 8, 0},     {&Monkey::MoveProbabilityBar, 5, 4},
         {&Monkey::Resize, 3, 2},             {&Monkey::MinimiseAndRestore, 2, 1},
         {&Monkey::TypeGarbage, 8, 4},        {&Monkey::PressKey, 6, 3},
-        {&Monkey::ClickEnd, 1, 0},           {&Monkey::MoveTempo, 3, 2}}};
+        {&Monkey::ClickEnd, 1, 0},           {&Monkey::MoveTempo, 3, 2},
+        {&Monkey::ClickEvaluation, 2, 1}}};
     // clang-format on
     int total = 0;
     for (const Choice& c : kChoices) total += longHaul_ ? c.longHaul : c.wild;
@@ -229,11 +230,12 @@ class Monkey {
           Log("mid-run: stop with the start button");
           ClickControl(Control("cmdStarten"));
           break;
-        case 1:
-          Log("mid-run: stop with Esc");
-          QTest::keyClick(window_->focusWidget() ? window_->focusWidget() : window_.get(),
-                          Qt::Key_Escape);
-          break;
+        case 1: {
+          QWidget* target = window_->focusWidget() ? window_->focusWidget() : window_.get();
+          Log("mid-run: stop with Esc on " + target->objectName().toStdString() + " " +
+              target->metaObject()->className());
+          QTest::keyClick(target, Qt::Key_Escape);
+        } break;
         case 2:
           ClickEnd();
           return PacedEnd::WindowClosed;
@@ -284,6 +286,17 @@ class Monkey {
     ClickOneOf({"optModus(0)", "optModus(1)", "optModus(2)"});
   }
   void ClickHomeAbsorbs() { ClickOneOf({"chkHeim"}); }
+
+  // Opens the evaluation window, which then follows the runs and settings, or closes it.
+  void ClickEvaluation() {
+    auto* evaluation = window_->findChild<QWidget*>(QStringLiteral("frmAuswertung"));
+    if (evaluation != nullptr && evaluation->isVisible() && Chance(50)) {
+      Log("click on cmdSchliessen");
+      ClickControl(Find<QWidget>(*evaluation, "cmdSchliessen"));
+      return;
+    }
+    ClickOneOf({"cmdAuswertung"});
+  }
   void ClickProtocol() { ClickOneOf({"Check1"}); }
   void ClickClearTraces() { ClickOneOf({"Command1"}); }
 
