@@ -53,9 +53,10 @@ class BasicWalk {
   void RunTwentyJourneys();
 
   // The journeys of Start() in the "Reise" and "20 Reisen" modes taken one step at a time, for
-  // a window that paces them. Begin is false in the single-step mode, which needs no pacing;
-  // Continue takes one step and is false once the run's last journey has ended. A run left
-  // before its end leaves the journey in progress as single steps do.
+  // a window that paces them; the walker picture follows every step, since the class watches
+  // each one. Begin is false in the single-step mode, which needs no pacing; Continue takes one
+  // step and is false once the run's last journey has ended. A run left before its end leaves
+  // the journey in progress as single steps do.
   bool BeginStepwiseRun();
   bool ContinueStepwiseRun();
 
@@ -108,6 +109,7 @@ class BasicWalk {
   std::string Locale(double value) const { return LocaleForm(value, settings_.DecimalSeparator()); }
 
   WalkState s_;
+  int stepwiseJourneys_ = 1;  // journeys of the stepwise run begun last
   Lattice& lattice_;
   Statistics& statistics_;
   Observer& observer_;
@@ -338,7 +340,8 @@ template <LatticeDisplayRole Lattice, StatisticsDisplayRole Statistics, RunObser
 bool BasicWalk<Lattice, Statistics, Observer, Settings, Source>::BeginStepwiseRun() {
   const RunMode mode = settings_.Mode();
   if (mode == RunMode::Step) return false;
-  s_.batchMode = mode == RunMode::TwentyJourneys;
+  s_.batchMode = false;
+  stepwiseJourneys_ = mode == RunMode::TwentyJourneys ? 20 : 1;
   s_.journeyIndex = 1;
   s_.journeyOver = false;
   return true;
@@ -350,8 +353,7 @@ bool BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ContinueStepwis
   DoStep();
   observer_.StepTaken();
   if (!s_.journeyOver) return true;
-  const int journeys = s_.batchMode ? 20 : 1;
-  if (++s_.journeyIndex > journeys) return false;
+  if (++s_.journeyIndex > stepwiseJourneys_) return false;
   s_.journeyOver = false;
   return true;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "engine/walk.h"
 #include "engine_fakes.h"
@@ -105,6 +106,29 @@ TEST(StartPoint, SwitchingAbsorptionRestartsOnAFreshLattice) {
   EXPECT_LT(rig.sink.IndexOf("clear traces"), rig.sink.IndexOf("draw lattice"));
   EXPECT_FALSE(rig.sink.lattice.homeCircle);
   EXPECT_EQ(rig.sink.lattice.homeX, 1);
+}
+
+// A paced run takes the same journeys as a run at full speed, only step by step: the same
+// protocol and counts for the same random numbers, in both run modes.
+TEST(RunModes, StepwiseRunTakesTheSameJourneysAsStart) {
+  for (const RunMode mode : {RunMode::Journey, RunMode::TwentyJourneys}) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    const auto run = [mode](bool stepwise) {
+      FakeSettings settings;
+      settings.mode = mode;
+      RecordingSink sink;
+      GeneratorSource source(Xoshiro128(7));
+      Walk walk(sink, sink, sink, settings, source);
+      if (!stepwise) {
+        walk.Start();
+      } else if (walk.BeginStepwiseRun()) {
+        while (walk.ContinueStepwiseRun()) {
+        }
+      }
+      return std::pair{sink.protocol, walk.state().lengthSum};
+    };
+    EXPECT_EQ(run(true), run(false));
+  }
 }
 
 // A new dimension mid-journey: the next segment starts at the origin, not where the walker
