@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -151,6 +152,16 @@ void Simulation::resizeEvent(QResizeEvent* event) {
 void Simulation::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::WindowStateChange) ArrangeControls();
+}
+
+// The layout follows the screen the window is on: moved to another screen, it is laid out anew
+// (and the pictures rendered for that screen's pixel ratio).
+void Simulation::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (QWindow* shown = windowHandle()) {
+    connect(shown, &QWindow::screenChanged, this, &Simulation::ArrangeControls,
+            Qt::UniqueConnection);
+  }
 }
 
 // Esc stops a paced run, wherever the focus is: the controls leave the key to the window.
