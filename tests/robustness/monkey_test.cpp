@@ -121,7 +121,7 @@ class Monkey {
         {&Monkey::MoveLatticeBar, 8, 0},     {&Monkey::MoveProbabilityBar, 5, 4},
         {&Monkey::Resize, 3, 2},             {&Monkey::MinimiseAndRestore, 2, 1},
         {&Monkey::TypeGarbage, 8, 4},        {&Monkey::PressKey, 6, 3},
-        {&Monkey::ClickEnd, 1, 0},           {&Monkey::MoveTempo, 3, 2},
+        {&Monkey::ClickEnd, 1, 0},           {&Monkey::MoveTempo, 4, 0},
         {&Monkey::ClickEvaluation, 2, 1}}};
     // clang-format on
     int total = 0;
@@ -136,9 +136,12 @@ class Monkey {
   void StartPhase(bool longHaul) {
     longHaul_ = longHaul;
     if (!longHaul) return;
+    // At full speed, so that the protocol fills up whatever the machine's pace.
+    auto* tempo = Control<QSlider>("sldTempo");
+    tempo->setValue(tempo->maximum());
     auto* bar = Control<QScrollBar>("hscRaster");
     const int radius = Between(2, 4);
-    Log("long haul: lattice dragged to " + std::to_string(radius));
+    Log("long haul: tempo max, lattice dragged to " + std::to_string(radius));
     DragTo(bar, radius);
     ClickOneOf({"optModus(2)"});
   }

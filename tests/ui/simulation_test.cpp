@@ -223,9 +223,9 @@ TEST_F(SimulationTest, RunModesFromTheStartButton) {
   EXPECT_EQ(Text("Text2"), "5");
 }
 
-// Tempo positions: 50 steps a second, 20, and the fastest.
+// Tempo positions: 50 steps a second, 10, and the fastest.
 constexpr int kTempo50 = 5;
-constexpr int kTempo20 = 4;
+constexpr int kTempo10 = 3;
 constexpr int kTempoMax = 10;
 
 TEST_F(SimulationTest, PacedRunPaintsAFrameForEveryStep) {
@@ -243,7 +243,7 @@ TEST_F(SimulationTest, StoppedPacedRunLeavesTheJourneyToFinishLater) {
   Click("chkHeim");  // home off: the journey below passes the origin
   // Six steps back and forth, then right to the boundary: eleven steps in all.
   source_->Play({kRight, kLeft, kRight, kLeft, kRight, kLeft});
-  Find<QSlider>("sldTempo")->setValue(kTempo20);
+  Find<QSlider>("sldTempo")->setValue(kTempo10);
   Start("optModus(1)");
   QTRY_VERIFY(State().stepCount >= 2);
   EXPECT_FALSE(Find("Command1")->isEnabled());
