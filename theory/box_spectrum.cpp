@@ -111,12 +111,12 @@ struct Term {
 
 // One pass over all modes for every term at once; false when stopped.
 bool SumOverModes(const std::array<AxisModes, 3>& axes, int dimension, std::vector<Term>& terms,
-                  const std::stop_token& stop) {
+                  const Cancellation& cancel) {
   const std::array<Table, 3> decays{axes[0].Decays(), axes[1].Decays(), axes[2].Decays()};
   const int inner = axes[2].count();
   Table inverse(inner), inverseSquared(inner);
   for (int a = 0; a < axes[0].count(); ++a) {
-    if (stop.stop_requested()) return false;
+    if (cancel.Requested()) return false;
     for (int b = 0; b < axes[1].count(); ++b) {
       for (int c = 0; c < inner; ++c) {
         inverse[c] = dimension / (decays[0][a] + decays[1][b] + decays[2][c]);
@@ -147,7 +147,7 @@ struct PointSums {
 
 std::optional<std::vector<ValuesAhead>> BoxValuesAt(const Setting& s,
                                                     const std::vector<Point>& points,
-                                                    std::stop_token stop) {
+                                                    const Cancellation& cancel) {
   const int d = s.dimension;
   const std::array<AxisModes, 3> axes{AxisModes(s.radius, true), AxisModes(s.radius, true),
                                       AxisModes(s.radius, d == 3)};
@@ -169,7 +169,7 @@ std::optional<std::vector<ValuesAhead>> BoxValuesAt(const Setting& s,
     term(kOnes, 2);
     term(kOrigin, 2);
   }
-  if (!SumOverModes(axes, d, terms, stop)) return std::nullopt;
+  if (!SumOverModes(axes, d, terms, cancel)) return std::nullopt;
 
   const std::size_t perPoint = kSources + 2;
   const auto sumsAt = [&](std::size_t i) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <stop_token>
 #include <vector>
 
 #include "walk_chain.h"
@@ -20,6 +19,6 @@ namespace quirlweg::theory::detail {
 // eigenvalues are 1 / lambda^2.
 std::optional<std::vector<ValuesAhead>> BoxValuesAt(const Setting& s,
                                                     const std::vector<Point>& points,
-                                                    std::stop_token stop);
+                                                    const Cancellation& cancel);
 
 }  // namespace quirlweg::theory::detail

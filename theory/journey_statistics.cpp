@@ -27,7 +27,7 @@ void RequireWalkable(const Setting& s) {
 
 // The journey's first step, taken by hand: a start on an absorbing origin must leave it first,
 // and every other start is covered by the same sum over its neighbours.
-std::optional<ValuesAhead> ValuesFromStart(const Setting& s, const std::stop_token& stop) {
+std::optional<ValuesAhead> ValuesFromStart(const Setting& s, const Cancellation& cancel) {
   const Point start = StartOf(s);
   const auto moves = MovesOf(s);
   std::vector<Point> inner;
@@ -35,7 +35,8 @@ std::optional<ValuesAhead> ValuesFromStart(const Setting& s, const std::stop_tok
     const Point next = Neighbour(start, m.delta);
     if (EndingAfterStepOnto(s, next) == kGoesOn) inner.push_back(next);
   }
-  const auto ahead = s.dimension == 1 ? LineValuesAt(s, inner, stop) : BoxValuesAt(s, inner, stop);
+  const auto ahead =
+      s.dimension == 1 ? LineValuesAt(s, inner, cancel) : BoxValuesAt(s, inner, cancel);
   if (!ahead) return std::nullopt;
 
   ValuesAhead total;
@@ -60,12 +61,13 @@ std::optional<ValuesAhead> ValuesFromStart(const Setting& s, const std::stop_tok
 
 }  // namespace
 
-std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s, std::stop_token stop) {
+std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s,
+                                                          const Cancellation& cancel) {
   RequireWalkable(s);
-  const auto values = ValuesFromStart(s, stop);
-  if (!values || stop.stop_requested()) return std::nullopt;
-  const auto distribution = ComputeLengthDistribution(s, stop);
-  if (!distribution || stop.stop_requested()) return std::nullopt;
+  const auto values = ValuesFromStart(s, cancel);
+  if (!values || cancel.Requested()) return std::nullopt;
+  const auto distribution = ComputeLengthDistribution(s, cancel);
+  if (!distribution || cancel.Requested()) return std::nullopt;
 
   JourneyStatistics j;
   j.home = values->endings[kHome];
@@ -78,8 +80,7 @@ std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s, std:
   // Rounding can leave a tiny negative variance for a walk with a fixed length.
   j.sdLength = std::sqrt(std::max(0.0, values->secondMoment - j.meanLength * j.meanLength));
   j.lengthDistribution = distribution->probabilities;
-  j.distributionComputed = distribution->computed;
-  j.whyNoDistribution = distribution->whyNot;
+  j.distributionStatus = distribution->status;
   return j;
 }
 

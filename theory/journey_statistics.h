@@ -1,12 +1,12 @@
 #pragma once
 
 // Exact statistics of one journey of the lattice walk: how it ends and how long it is. Qt-free
-// and safe to call from a worker thread; a stop request makes it give up early.
+// and safe to call from a worker thread; a cancellation makes it give up early.
 
 #include <optional>
-#include <stop_token>
-#include <string>
 #include <vector>
+
+#include "cancellation.h"
 
 namespace quirlweg::theory {
 
@@ -21,6 +21,12 @@ struct Setting {
   double distributionCoverage = 0.999;
 };
 
+// Whether the length distribution was computed, and if not, why.
+enum class DistributionStatus {
+  kComputed,
+  kTooCostly,  // the lattice is too big for it to be worth the time
+};
+
 struct JourneyStatistics {
   double home = 0;    // P(the journey ends on the origin)
   double top = 0;     // y = -R
@@ -31,15 +37,15 @@ struct JourneyStatistics {
   double meanLength = 0;
   double sdLength = 0;
   // lengthDistribution[n] = P(L = n), [0] = 0, up to the first n where the covered mass reaches
-  // the setting's coverage. Empty when the lattice is too big for it to be worth the time.
+  // the setting's coverage. Empty when not computed.
   std::vector<double> lengthDistribution;
-  bool distributionComputed = false;
-  std::string whyNoDistribution;  // German, for the window, when not computed
+  DistributionStatus distributionStatus = DistributionStatus::kTooCostly;
+  bool distributionComputed() const { return distributionStatus == DistributionStatus::kComputed; }
 };
 
-// Nothing when `stop` was requested before the computation finished. Throws
+// Nothing when `cancel` was requested before the computation finished. Throws
 // std::invalid_argument for a setting the walk cannot have.
 std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& setting,
-                                                          std::stop_token stop = {});
+                                                          const Cancellation& cancel = {});
 
 }  // namespace quirlweg::theory

@@ -15,10 +15,6 @@ namespace {
 // Point updates the distribution may cost: about 0.1 to 0.3 s on one core.
 constexpr double kWorkLimit = 2.5e8;
 
-constexpr char kTooCostly[] =
-    "Die Verteilung der Weglängen ist für dieses Gitter zu aufwendig; Mittelwert und Streuung "
-    "sind exakt.";
-
 // The lattice with its boundary, split like a chessboard: a step always changes the colour
 // (the parity of x + y + z), so all mass sits on one colour at a time and each colour is stored
 // by itself, half a row per row, x fastest. That halves the work of a step. Boundary cells stay
@@ -166,7 +162,7 @@ double StepsToCover(const Setting& s, double slack) {
 }
 
 template <int kDimension>
-std::optional<LengthDistribution> StepMass(const Setting& s, const std::stop_token& stop) {
+std::optional<LengthDistribution> StepMass(const Setting& s, const Cancellation& cancel) {
   const CheckerLattice lattice(s);
   const MassStepper<kDimension> stepper(s, lattice);
   const auto exits = ExitsOf(s, lattice);
@@ -186,8 +182,9 @@ std::optional<LengthDistribution> StepMass(const Setting& s, const std::stop_tok
   result.probabilities.push_back(0);
   double covered = 0;
   while (covered < s.distributionCoverage) {
-    if (result.probabilities.size() % 64 == 0 && stop.stop_requested()) return std::nullopt;
-    if (result.probabilities.size() > stepCap) return LengthDistribution{{}, false, kTooCostly};
+    if (result.probabilities.size() % 64 == 0 && cancel.Requested()) return std::nullopt;
+    if (result.probabilities.size() > stepCap)
+      return LengthDistribution{{}, DistributionStatus::kTooCostly};
     const auto& before = mass[static_cast<std::size_t>(now)];
     auto& after = mass[static_cast<std::size_t>(1 - now)];
     double ended = 0;
@@ -203,23 +200,23 @@ std::optional<LengthDistribution> StepMass(const Setting& s, const std::stop_tok
     covered += ended;
     now = 1 - now;
   }
-  result.computed = true;
+  result.status = DistributionStatus::kComputed;
   return result;
 }
 
 }  // namespace
 
 std::optional<LengthDistribution> ComputeLengthDistribution(const Setting& s,
-                                                            std::stop_token stop) {
+                                                            const Cancellation& cancel) {
   const double work = StepsToCover(s, 0) * static_cast<double>(CheckerLattice(s).InnerCells());
-  if (work > kWorkLimit) return LengthDistribution{{}, false, kTooCostly};
+  if (work > kWorkLimit) return LengthDistribution{{}, DistributionStatus::kTooCostly};
   switch (s.dimension) {
     case 1:
-      return StepMass<1>(s, stop);
+      return StepMass<1>(s, cancel);
     case 2:
-      return StepMass<2>(s, stop);
+      return StepMass<2>(s, cancel);
     default:
-      return StepMass<3>(s, stop);
+      return StepMass<3>(s, cancel);
   }
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <stop_token>
-#include <string>
 #include <vector>
 
 #include "journey_statistics.h"
@@ -11,13 +9,13 @@ namespace quirlweg::theory::detail {
 
 struct LengthDistribution {
   std::vector<double> probabilities;  // [n] = P(L = n), [0] = 0
-  bool computed = false;
-  std::string whyNot;
+  DistributionStatus status = DistributionStatus::kTooCostly;
 };
 
 // P(L = n) by moving the walker's probability mass step by step until the setting's coverage is
 // reached. The mass decays no slower than the box's slowest mode, cos(pi / 2R) per step, which
 // bounds the work in advance: a lattice where it would take too long is refused, not started.
-std::optional<LengthDistribution> ComputeLengthDistribution(const Setting& s, std::stop_token stop);
+std::optional<LengthDistribution> ComputeLengthDistribution(const Setting& s,
+                                                            const Cancellation& cancel);
 
 }  // namespace quirlweg::theory::detail

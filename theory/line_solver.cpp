@@ -46,7 +46,7 @@ class LineSystem {
 
 std::optional<std::vector<ValuesAhead>> LineValuesAt(const Setting& s,
                                                      const std::vector<Point>& points,
-                                                     std::stop_token stop) {
+                                                     const Cancellation& cancel) {
   const LineSystem line(s);
   const std::size_t n = line.size();
   std::vector<double> toRight(n, 0.0), toLeft(n, 0.0), zero(n, 0.0);
@@ -60,7 +60,7 @@ std::optional<std::vector<ValuesAhead>> LineValuesAt(const Setting& s,
   std::vector<double> twiceMeanLessOne(n);
   for (std::size_t i = 0; i < n; ++i) twiceMeanLessOne[i] = 2 * mean[i] - 1;
   const auto second = line.Solve(twiceMeanLessOne, 0);
-  if (stop.stop_requested()) return std::nullopt;
+  if (cancel.Requested()) return std::nullopt;
 
   std::vector<ValuesAhead> values;
   for (const Point& p : points) {

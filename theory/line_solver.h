@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <stop_token>
 #include <vector>
 
 #include "walk_chain.h"
@@ -11,6 +10,6 @@ namespace quirlweg::theory::detail {
 // The 1-D walk along its row: a tridiagonal system, solved directly.
 std::optional<std::vector<ValuesAhead>> LineValuesAt(const Setting& s,
                                                      const std::vector<Point>& points,
-                                                     std::stop_token stop);
+                                                     const Cancellation& cancel);
 
 }  // namespace quirlweg::theory::detail

@@ -149,7 +149,7 @@ void EvaluationCharts::ShowLengths(const std::vector<JourneyRecord>& journeys,
                                    const std::optional<theory::JourneyStatistics>& exact) {
   std::int64_t longest = 10;
   for (const JourneyRecord& j : journeys) longest = std::max(longest, j.length);
-  const bool withDistribution = exact && exact->distributionComputed;
+  const bool withDistribution = exact && exact->distributionComputed();
   if (withDistribution) {
     longest = std::max(longest, ExactQuantile(exact->lengthDistribution, 0.995));
   } else if (exact) {

@@ -59,6 +59,18 @@ QString RowName(SeriesRow row) {
   return {};
 }
 
+QString WhyNoDistribution(theory::DistributionStatus status) {
+  switch (status) {
+    case theory::DistributionStatus::kTooCostly:
+      return EvaluationWindow::tr(
+          "Die Verteilung der Weglängen ist für dieses Gitter zu aufwendig; Mittelwert und "
+          "Streuung sind exakt.");
+    case theory::DistributionStatus::kComputed:
+      break;
+  }
+  return {};
+}
+
 // Item texts are set only when they change: an unchanged table then costs nothing to redraw.
 void SetText(QTableWidgetItem& item, const QString& text) {
   if (item.text() != text) item.setText(text);
@@ -252,9 +264,9 @@ void EvaluationWindow::Refresh() {
   if (exact) exactShare = ExactValue(*exact, followed, setting.dimension);
   charts_->ShowConvergence(journeys, followed, RowName(followed), exactShare);
   charts_->ShowLengths(journeys, exact);
-  const bool explain = exact && !exact->distributionComputed;
+  const bool explain = exact && !exact->distributionComputed();
   distributionNote_->setVisible(explain);
-  if (explain) distributionNote_->setText(QString::fromStdString(exact->whyNoDistribution));
+  if (explain) distributionNote_->setText(WhyNoDistribution(exact->distributionStatus));
 }
 
 void EvaluationWindow::FillTable(const SeriesSummary& summary,

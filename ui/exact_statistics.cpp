@@ -17,12 +17,13 @@ void ExactStatistics::Request(const theory::Setting& setting) {
   setting_ = setting;
   values_.reset();
   const std::uint64_t request = ++request_;
-  // Replacing the worker asks the old one to stop and waits for it; the library checks its
-  // stop token often, so that wait is short.
+  // Replacing the worker asks the old one to stop and waits for it; the library asks its
+  // cancellation often, so that wait is short.
   worker_ = std::jthread([this, setting, request](std::stop_token stop) {
     std::optional<theory::JourneyStatistics> values;
     try {
-      values = theory::ComputeJourneyStatistics(setting, stop);
+      values = theory::ComputeJourneyStatistics(
+          setting, theory::Cancellation([stop] { return stop.stop_requested(); }));
     } catch (const std::invalid_argument&) {
       return;  // a setting the walk cannot have: the values stay unknown
     }

@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>Das Gitter mit den Spuren des Wanderers</source>
-        <translation>The lattice with the walker's traces</translation>
+        <translation>The lattice with the walker&apos;s traces</translation>
     </message>
     <message>
         <source>Ort des Wanderers (x, y, z)</source>
-        <translation>The walker's position (x, y, z)</translation>
+        <translation>The walker&apos;s position (x, y, z)</translation>
     </message>
     <message>
         <source>Schritte der laufenden Reise</source>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>Ort des Wanderers</source>
-        <translation>Walker's position</translation>
+        <translation>Walker&apos;s position</translation>
     </message>
     <message>
         <source>Schritte</source>
@@ -625,6 +625,10 @@
 %1</source>
         <translation>The picture was not saved:
 %1</translation>
+    </message>
+    <message>
+        <source>Die Verteilung der Weglängen ist für dieses Gitter zu aufwendig; Mittelwert und Streuung sind exakt.</source>
+        <translation>The distribution of the path lengths would take too long for this lattice; mean and deviation are exact.</translation>
     </message>
 </context>
 <context>
