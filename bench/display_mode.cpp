@@ -9,9 +9,9 @@
 #include "display/walk_displays.h"
 #include "engine/walk.h"
 #include "lattice_geometry.h"
-#include "ui/placement.h"
-#include "ui/window_controls.h"
 #include "walk_runs.h"
+#include "window/placement.h"
+#include "window/window_controls.h"
 
 namespace quirlweg::bench {
 
@@ -38,7 +38,7 @@ class TallyingObserver final : public RunObserver {
       : statistics_(statistics), tally_(tally) {}
   void Watch(const WalkState& state) { state_ = &state; }
 
-  void Notice(std::string_view) override { TakeShownTotals(); }
+  void StatisticsRestart() override { TakeShownTotals(); }
   void StepTaken() override {}
   void JourneyEnded(const JourneyRecord&) override {}
   void CountersReset() override {}

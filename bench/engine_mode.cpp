@@ -30,7 +30,7 @@ class NullSink {
   void ShowHitCount(HitBox, std::optional<double>) {}
   std::string ProtocolText() const { return {}; }
   void SetProtocolText(std::string_view) {}
-  void Notice(std::string_view) {}
+  void StatisticsRestart() {}
   void ResetCounters() {}
   void ClearTraces(const LatticeDrawing&) {}
   void DrawLattice(const LatticeDrawing&) {}

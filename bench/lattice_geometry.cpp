@@ -4,7 +4,7 @@
 #include <QScreen>
 
 #include "display/twips.h"
-#include "ui/placement.h"
+#include "window/placement.h"
 
 namespace quirlweg::bench {
 

@@ -2,7 +2,7 @@
 
 #include <QSize>
 
-#include "ui/layout.h"
+#include "window/layout.h"
 
 namespace quirlweg::bench {
 

@@ -3,14 +3,16 @@
 #include <cstdio>
 #include <optional>
 
+#include "bench_settings.h"
 #include "theory/journey_statistics.h"
+#include "theory/walk_setting.h"
 #include "timed_run.h"
 
 namespace quirlweg::bench {
 
 void PrintTheoryLine(const BenchOptions& options) {
-  const theory::Setting setting{options.dimension, options.radius, options.rightProbability / 100.0,
-                                options.startX,    options.startY, options.home};
+  const theory::Setting setting = theory::SettingOf(
+      JourneySettingOf(SettingsFor(options), options.radius, options.startX, options.startY));
   std::optional<theory::JourneyStatistics> exact;
   const double seconds = SecondsOf([&] { exact = theory::ComputeJourneyStatistics(setting); });
   if (!exact) return;

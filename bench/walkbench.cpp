@@ -88,6 +88,11 @@ int main(int argc, char** argv) {
   }
   std::fflush(stdout);
   if (options->mode == Mode::Window) {
+    if (options->tempo > 0 && !quirlweg::bench::OnTempoScale(options->tempo)) {
+      std::fprintf(stderr, "walkbench: the tempo control has no %d steps per second\n",
+                   options->tempo);
+      return 2;
+    }
     const TimedRun run = quirlweg::bench::RunWindowMode(*options);
     PrintTally(*options, run.tally, run.seconds, run.frames);
     if (options->theory) quirlweg::bench::PrintTheoryLine(*options);

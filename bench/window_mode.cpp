@@ -16,8 +16,9 @@
 #include <memory>
 
 #include "engine/uniform_source.h"
-#include "ui/simulation.h"
-#include "ui/tempo_scale.h"
+#include "evaluation/evaluation.h"
+#include "window/simulation.h"
+#include "window/tempo_scale.h"
 
 namespace quirlweg::bench {
 
@@ -71,6 +72,15 @@ void AddShownTotals(Simulation& window, JourneyTally& tally) {
 // journey in progress at the end included. The first step comes at once and one more falls due
 // every 1/N seconds, so the run is stopped half a step before its time is up: the steps due
 // within the time, and no more, are taken.
+}  // namespace
+
+bool OnTempoScale(int stepsPerSecond) {
+  return stepsPerSecond != kFastestTempo &&
+         std::find(kTempoSteps.begin(), kTempoSteps.end(), stepsPerSecond) != kTempoSteps.end();
+}
+
+namespace {
+
 void RunPaced(Simulation& window, const BenchOptions& options, TimedRun& run) {
   const auto position = std::find(kTempoSteps.begin(), kTempoSteps.end(), options.tempo);
   Find<QSlider>(window, QStringLiteral("sldTempo"))
@@ -103,6 +113,7 @@ TimedRun RunWindowMode(const BenchOptions& options) {
   TimedRun run;
   run.tally.radius = options.radius;
   Simulation window(std::make_unique<GeneratorSource>(Xoshiro128(options.seed)));
+  new Evaluation(window);  // a child of the window, as in the program
   window.show();
   QCoreApplication::processEvents();
   ChooseSettings(window, options);

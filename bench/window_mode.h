@@ -10,4 +10,7 @@ namespace quirlweg::bench {
 // the screen updates the window made during the run.
 TimedRun RunWindowMode(const BenchOptions& options);
 
+// Whether the window's tempo control offers this many steps per second.
+bool OnTempoScale(int stepsPerSecond);
+
 }  // namespace quirlweg::bench

@@ -37,26 +37,20 @@ class StatisticsDisplays final : public QObject, public StatisticsDisplay {
  public:
   explicit StatisticsDisplays(const StatisticsWidgets& widgets, QObject* parent = nullptr);
 
-  // Clears the coordinate area and prints "(" x "," y "," z ")" with the numbers in PrintForm.
+  // StatisticsDisplay
   void ShowCoordinates(int x, int shownY, int z) override;
-  // Clears the coordinate area and prints the text as it is.
-  void ShowCoordinateText(std::string_view text);
-  // Clears the step area and prints "Schritte: " and the count in PrintForm.
   void ShowStepCount(std::int64_t steps) override;
-  // Clears the hit box and prints the counter in PrintForm; an unset counter prints nothing.
   void ShowHitCount(HitBox box, std::optional<double> count) override;
-
   std::string CountBoxText(CountBox box) const override;
   void SetCountBoxText(CountBox box, std::string_view text) override;
-
   std::string ProtocolText() const override { return protocol_; }
+  void SetProtocolText(std::string_view text) override;
+  void ResetCounters() override;
+
+  // Clears the coordinate area and prints the text as it is.
+  void ShowCoordinateText(std::string_view text);
   // The empty protocol: its header line, in the user's language, with CR LF.
   const std::string& ProtocolHeader() const { return protocolHeader_; }
-  void SetProtocolText(std::string_view text) override;
-
-  // "0" in the four count boxes, "Schritte: 0 ", "0" mean, "(0, 0, 0)", the empty protocol and
-  // " 0 " in the hit boxes top, bottom, right, left.
-  void ResetCounters() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings.h"
+
 namespace quirlweg {
 
 // The count and mean boxes of the statistics frame.
@@ -76,7 +78,7 @@ class StatisticsDisplay {
 // Where a journey ended: at home, on one of the four sides (top is y = -R), or on a z face.
 enum class JourneyEnd { Home, Top, Right, Bottom, Left, ZFace };
 
-// One finished journey with the settings it ran under; y as stored (downward).
+// One finished journey with the setting it ran under; y as stored (downward).
 struct JourneyRecord {
   int number = 0;  // its number in the protocol
   std::int64_t length = 0;
@@ -84,16 +86,11 @@ struct JourneyRecord {
   int y = 0;
   int z = 0;
   JourneyEnd end = JourneyEnd::Home;
-  int dimension = 2;
-  int radius = 5;
-  double rightProbability = 0.5;
-  int startX = 0;
-  int startY = 0;
-  bool homeAbsorbs = true;
+  JourneySetting setting;
 };
 
 // Whoever runs the walk: told of every step of a running journey, of every finished journey,
-// of the restart notice and of every counter reset.
+// of the restart of the statistics and of every counter reset.
 class RunObserver {
  public:
   virtual ~RunObserver() = default;
@@ -101,8 +98,10 @@ class RunObserver {
   virtual void JourneyEnded(const JourneyRecord& journey) = 0;
   // The counters went back to zero: by the user, a new lattice size or the restart.
   virtual void CountersReset() = 0;
-  // A modal box with OK only, captioned "Quirlweg"; returns once it is closed.
-  virtual void Notice(std::string_view text) = 0;
+  // More than kJourneysBeforeRestart journeys are counted and the statistics start over: the
+  // window says so in a modal box with OK only and returns once it is closed. The counters are
+  // reset right after.
+  virtual void StatisticsRestart() = 0;
   // Called after every step of a running journey so the window can bring the screen up to
   // date now and then; it must not handle user input.
   virtual void StepTaken() = 0;
@@ -139,10 +138,10 @@ concept StatisticsDisplayRole = requires(T& d, const T& c, CountBox box, HitBox 
 };
 
 template <class T>
-concept RunObserverRole = requires(T& o, std::string_view text, const JourneyRecord& journey) {
+concept RunObserverRole = requires(T& o, const JourneyRecord& journey) {
   o.JourneyEnded(journey);
   o.CountersReset();
-  o.Notice(text);
+  o.StatisticsRestart();
   o.StepTaken();
 };
 

@@ -6,11 +6,6 @@
 
 namespace quirlweg {
 
-// The empty journey protocol: its header line with CR LF.
-inline constexpr std::string_view kProtocolHeader = "   Nr.  L\u00e4nge   Endpunkt\r\n";
-
-inline constexpr std::string_view kRestartNotice = "Achtung: Ab n=1000 wird die Liste neu begonnen";
-
 // Journeys counted before the statistics start over (the 1002nd triggers the restart).
 inline constexpr int kJourneysBeforeRestart = 1001;
 

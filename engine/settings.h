@@ -31,4 +31,21 @@ concept WalkSettingsRole = requires(const T& s) {
 
 static_assert(WalkSettingsRole<WalkSettingsSource>);
 
+// What a journey runs under: the settings that decide how it goes and its start point (y as
+// stored, downward).
+struct JourneySetting {
+  int dimension = 2;
+  int radius = 5;
+  double rightProbability = 0.5;
+  bool homeAbsorbs = true;
+  int startX = 0;
+  int startY = 0;
+};
+
+template <WalkSettingsRole Settings>
+JourneySetting JourneySettingOf(const Settings& settings, int radius, int startX, int startY) {
+  return {settings.Dimension(),   radius, settings.RightProbability(),
+          settings.HomeAbsorbs(), startX, startY};
+}
+
 }  // namespace quirlweg

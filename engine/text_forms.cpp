@@ -113,8 +113,4 @@ std::string CoordinateText(int x, int shownY, int z) {
   return text;
 }
 
-std::string StepCountText(std::int64_t steps) {
-  return "Schritte: " + PrintForm(static_cast<double>(steps));
-}
-
 }  // namespace quirlweg

@@ -27,7 +27,4 @@ double ValueOf(std::string_view text);
 // "(" x "," y "," z ")" with each number in PrintForm: "( 3 , 2 , 0 )".
 std::string CoordinateText(int x, int shownY, int z);
 
-// "Schritte: " followed by the count in PrintForm: "Schritte:  17 ".
-std::string StepCountText(std::int64_t steps);
-
 }  // namespace quirlweg

@@ -41,6 +41,10 @@ class BasicWalk {
 
   WalkState& state() { return s_; }
   const WalkState& state() const { return s_; }
+  // The setting the next journey runs under, as its record will carry it.
+  JourneySetting CurrentJourneySetting() const {
+    return JourneySettingOf(settings_, s_.gridRadius, s_.homeX, s_.homeY);
+  }
 
   // One step, one journey or twenty journeys, by the selected run mode.
   void Start();
@@ -290,11 +294,10 @@ void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::RecordJourney(J
   statistics_.SetCountBoxText(CountBox::Mean, Locale(MeanLength(s_.lengthSum, s_.journeyCount)));
   statistics_.SetProtocolText(AppendProtocolLine(statistics_.ProtocolText(), s_.journeyCount,
                                                  s_.stepCount, s_.posX, s_.posY, s_.posZ));
-  observer_.JourneyEnded(JourneyRecord{
-      s_.journeyCount, s_.stepCount, s_.posX, s_.posY, s_.posZ, end, settings_.Dimension(),
-      s_.gridRadius, settings_.RightProbability(), s_.homeX, s_.homeY, settings_.HomeAbsorbs()});
+  observer_.JourneyEnded(JourneyRecord{s_.journeyCount, s_.stepCount, s_.posX, s_.posY, s_.posZ,
+                                       end, CurrentJourneySetting()});
   if (s_.journeyCount > kJourneysBeforeRestart) {
-    observer_.Notice(kRestartNotice);
+    observer_.StatisticsRestart();
     ResetCounters();
   }
 }

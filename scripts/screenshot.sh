@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 picture=${2:-$build_dir/screenshot.png}
 after_run=${3:-}
-program="$build_dir/ui/quirlweg"
+program="$build_dir/app/quirlweg"
 if [ ! -x "$program" ]; then
   echo "No program at $program: build it first." >&2
   exit 1

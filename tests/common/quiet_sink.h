@@ -22,7 +22,7 @@ class QuietSink : public LatticeDisplay, public StatisticsDisplay, public RunObs
   void DrawTraceSegment(int, int, int, int, int) override {}
   void PlotPoint(int, int) override {}
   void ShowHitCount(HitBox, std::optional<double>) override {}
-  void Notice(std::string_view) override {}
+  void StatisticsRestart() override {}
   void ClearTraces(const LatticeDrawing&) override {}
   void DrawLattice(const LatticeDrawing&) override {}
   void StepTaken() override {}

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+#include "common/program_texts.h"
 #include "display/controls.h"
 #include "display/lattice_view.h"
 #include "display/picture_area.h"

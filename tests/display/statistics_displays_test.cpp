@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/program_texts.h"
 #include "display_rig.h"
 #include "engine/protocol.h"
 #include "pixel_probe.h"
@@ -22,6 +23,7 @@ TEST(StatisticsDisplaysTest, ResetCountersShowsTheFreshTexts) {
   for (QLineEdit* box : rig.boxes) box->setText(QStringLiteral(" 7"));
   rig.stats->ShowCoordinates(3, -2, 1);
   rig.stats->ShowStepCount(17);
+  EXPECT_EQ(rig.steps->Snapshot(), PrintedLook(*rig.steps, {"Schritte:  17 "}));
   rig.stats->SetProtocolText(AppendProtocolLine(kHeader, 1, 17, 3, 2, 1));
   for (const HitBox box : {HitBox::Top, HitBox::Right, HitBox::Bottom, HitBox::Left}) {
     rig.stats->ShowHitCount(box, std::nullopt);  // an unset counter shows nothing ...

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/fake_settings.h"
+#include "common/program_texts.h"
 #include "engine/display_roles.h"
 #include "engine/protocol.h"
 #include "engine/text_forms.h"
@@ -66,7 +67,7 @@ class RecordingSink final : public LatticeDisplay, public StatisticsDisplay, pub
   double walkerLeft = 0, walkerTop = 0, walkerSize = 0;
   bool markerVisible = false;
   double markerLeft = 0, markerTop = 0, markerWidth = 0, markerHeight = 0;
-  std::vector<std::string> notices;
+  int restarts = 0;
   LatticeDrawing lattice;
   int stepsTaken = 0;
   std::vector<JourneyRecord> journeys;
@@ -92,7 +93,7 @@ class RecordingSink final : public LatticeDisplay, public StatisticsDisplay, pub
     log.push_back("coordinates " + coordinates);
   }
   void ShowStepCount(std::int64_t count) override {
-    steps = StepCountText(count);
+    steps = "Schritte: " + PrintForm(static_cast<double>(count));
     log.push_back("steps");
   }
   void SetWalkerVisible(bool visible) override {
@@ -144,8 +145,8 @@ class RecordingSink final : public LatticeDisplay, public StatisticsDisplay, pub
     protocol = lastProtocolWrite = text;
     log.push_back("protocol");
   }
-  void Notice(std::string_view text) override {
-    notices.emplace_back(text);
+  void StatisticsRestart() override {
+    ++restarts;
     log.push_back("notice");
   }
   void ResetCounters() override {

@@ -16,6 +16,7 @@
 #include <set>
 #include <string>
 
+#include "common/program_texts.h"
 #include "engine/protocol.h"
 #include "engine/text_forms.h"
 #include "engine/uniform_source.h"

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "common/fake_settings.h"
+#include "common/program_texts.h"
 #include "common/quiet_sink.h"
 #include "engine/display_roles.h"
 #include "engine/protocol.h"
@@ -69,8 +70,7 @@ class LedgerSink final : public testing::QuietSink {
     protocol = text;
     longestList = std::max(longestList, protocol.size());
   }
-  void Notice(std::string_view text) override {
-    if (text != kRestartNotice) Complain("unexpected notice \"" + std::string(text) + '"');
+  void StatisticsRestart() override {
     CheckFullList();
     ++restarts;
     journeysBeforeRestarts += state_->journeyCount;

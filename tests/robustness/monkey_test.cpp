@@ -30,8 +30,10 @@
 #include <utility>
 #include <vector>
 
+#include "common/program_texts.h"
 #include "engine/protocol.h"
 #include "engine/uniform_source.h"
+#include "evaluation/evaluation.h"
 #include "window_rig.h"
 
 namespace quirlweg::robustness {
@@ -500,6 +502,7 @@ class Monkey {
   void OpenWindow() {
     auto source = std::make_unique<GeneratorSource>(Xoshiro128(random_()));
     window_ = std::make_unique<Simulation>(std::move(source));
+    new Evaluation(*window_);
     window_->show();
     typed_ = {};
     ++windows_;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/program_texts.h"
 #include "engine/protocol.h"
 #include "engine/text_forms.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/simulation.h"
+#include "window/simulation.h"
 
 namespace quirlweg::robustness {
 

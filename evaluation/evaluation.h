@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "theory/journey_statistics.h"
+
+class QWidget;
+
+namespace quirlweg {
+
+class EvaluationWindow;
+class ExactStatistics;
+class Simulation;
+struct WindowControls;
+
+// The main window's side of the evaluation: keeps the exact values of the current setting up
+// to date, shows them in the statistics boxes' tooltips and opens the evaluation window from
+// the window's evaluation button. A child of the main window, which knows nothing of it.
+class Evaluation : public QObject {
+  Q_OBJECT
+
+ public:
+  // Connects to the setting controls after the window's own handlers, so that it reads each
+  // setting once the walk has taken it.
+  explicit Evaluation(Simulation& window);
+  ~Evaluation() override;
+
+  const ExactStatistics& exact() const { return *exact_; }
+  // Opens the evaluation window, or raises it when it is open.
+  void OpenWindow();
+
+ private:
+  void RequestExactValues();
+  void ShowExactInTooltips();
+
+  Simulation& window_;
+  const WindowControls& controls_;
+  ExactStatistics* exact_ = nullptr;
+  QPointer<EvaluationWindow> evaluationWindow_;
+  // Each box with the tooltip it had before the exact value was added.
+  std::vector<std::pair<QWidget*, QString>> tooltips_;
+};
+
+}  // namespace quirlweg

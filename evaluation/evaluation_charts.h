@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "engine/display_roles.h"
+#include "evaluation/series_summary.h"
+#include "theory/journey_statistics.h"
+
+class QAreaSeries;
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QValueAxis;
+
+namespace quirlweg {
+
+// The evaluation's two charts side by side: how the measured share of one row settles
+// towards the exact value, and the measured journey lengths against the exact distribution.
+class EvaluationCharts : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit EvaluationCharts(QWidget* parent = nullptr);
+
+  // The share of `row` after each journey, the exact value and its band of 1.96 standard
+  // errors for that many journeys.
+  void ShowConvergence(const std::vector<JourneyRecord>& journeys, SeriesRow row,
+                       const QString& rowName, std::optional<double> exact);
+  // A histogram of the lengths with the exact distribution over the same classes, or the
+  // exact mean and mean ± SD where the distribution was not computed.
+  void ShowLengths(const std::vector<JourneyRecord>& journeys,
+                   const std::optional<theory::JourneyStatistics>& exact);
+
+ private:
+  void BuildConvergenceChart();
+  void BuildLengthChart();
+
+  QChartView* convergenceView_ = nullptr;
+  QLineSeries* measuredShare_ = nullptr;
+  QLineSeries* exactShare_ = nullptr;
+  QLineSeries* bandUpper_ = nullptr;
+  QLineSeries* bandLower_ = nullptr;
+  QValueAxis* journeyAxis_ = nullptr;
+
+  QChartView* lengthView_ = nullptr;
+  QLineSeries* histogram_ = nullptr;
+  QLineSeries* exactDistribution_ = nullptr;
+  QLineSeries* exactMean_ = nullptr;
+  QLineSeries* exactSpread_ = nullptr;  // mean - SD and mean + SD, drawn as two uprights
+  QValueAxis* lengthAxis_ = nullptr;
+  QValueAxis* lengthShareAxis_ = nullptr;
+};
+
+}  // namespace quirlweg

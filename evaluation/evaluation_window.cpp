@@ -1,0 +1,333 @@
+#include "evaluation/evaluation_window.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <array>
+
+#include "display/picture_area.h"
+#include "engine/walk.h"
+#include "evaluation/evaluation_charts.h"
+#include "evaluation/exact_statistics.h"
+#include "evaluation/number_texts.h"
+#include "evaluation/series_export.h"
+#include "window/simulation.h"
+
+namespace quirlweg {
+namespace {
+
+constexpr auto kPollInterval = std::chrono::milliseconds(100);
+// Between two refreshes at least this many times as long as the last one took, so that a run
+// going on between clicks loses a few per cent at most to the window.
+constexpr int kQuietFactor = 30;
+enum Column { kCounted, kMeasured, kRange, kExact, kColumnCount };
+const QColor kMarked(255, 190, 190);
+
+// The sides the convergence chart can follow when home does not absorb.
+constexpr std::array kSides{SeriesRow::Top, SeriesRow::Right, SeriesRow::Bottom, SeriesRow::Left,
+                            SeriesRow::ZFace};
+
+QString RowName(SeriesRow row) {
+  switch (row) {
+    case SeriesRow::Home:
+      return EvaluationWindow::tr("zu Hause");
+    case SeriesRow::Boundary:
+      return EvaluationWindow::tr("am Rand");
+    case SeriesRow::Top:
+      return EvaluationWindow::tr("oben");
+    case SeriesRow::Right:
+      return EvaluationWindow::tr("rechts");
+    case SeriesRow::Bottom:
+      return EvaluationWindow::tr("unten");
+    case SeriesRow::Left:
+      return EvaluationWindow::tr("links");
+    case SeriesRow::ZFace:
+      return EvaluationWindow::tr("Ebene-Rand (z)");
+    case SeriesRow::MeanLength:
+      return EvaluationWindow::tr("mittlere Weglänge");
+  }
+  return {};
+}
+
+QString WhyNoDistribution(theory::DistributionStatus status) {
+  switch (status) {
+    case theory::DistributionStatus::kTooCostly:
+      return EvaluationWindow::tr(
+          "Die Verteilung der Weglängen ist für dieses Gitter zu aufwendig; Mittelwert und "
+          "Streuung sind exakt.");
+    case theory::DistributionStatus::kComputed:
+      break;
+  }
+  return {};
+}
+
+// Item texts are set only when they change: an unchanged table then costs nothing to redraw.
+void SetText(QTableWidgetItem& item, const QString& text) {
+  if (item.text() != text) item.setText(text);
+}
+
+// Cut to two decimals by the main window's own rule, so that both show the same digits.
+QString MeasuredText(SeriesRow row, const RowEstimate& estimate,
+                     const std::vector<JourneyRecord>& journeys) {
+  const auto n = static_cast<int>(journeys.size());
+  if (row != SeriesRow::MeanLength)
+    return PercentText(ShareOf(*estimate.count, n - *estimate.count) / 100);
+  std::int64_t lengthSum = 0;
+  for (const JourneyRecord& j : journeys) lengthSum += j.length;
+  return LengthText(MeanLength(lengthSum, n));
+}
+
+}  // namespace
+
+EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStatistics& exact,
+                                   PictureArea& latticeView, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      simulation_(simulation),
+      exact_(exact),
+      latticeView_(latticeView) {
+  setObjectName(QStringLiteral("frmAuswertung"));
+  setWindowTitle(tr("Auswertung – Quirlweg"));
+  setAccessibleName(tr("Auswertung"));
+  BuildTable();
+
+  auto* rangeNote = new QLabel(
+      tr("Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Das trifft auch bei "
+         "richtiger Rechnung etwa jede zwanzigste Zeile."),
+      this);
+  rangeNote->setWordWrap(true);
+  mixNote_ =
+      new QLabel(tr("Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich"), this);
+  mixNote_->setObjectName(QStringLiteral("lblMischung"));
+  mixNote_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
+  mixNote_->hide();
+  distributionNote_ = new QLabel(this);
+  distributionNote_->setWordWrap(true);
+  distributionNote_->hide();
+
+  sideChooser_ = new QComboBox(this);
+  sideChooser_->setObjectName(QStringLiteral("cboRandseite"));
+  for (SeriesRow side : kSides) sideChooser_->addItem(RowName(side), static_cast<int>(side));
+  sideChooser_->setAccessibleName(tr("Randseite für den Verlauf"));
+  auto* sideLabel = new QLabel(tr("&Verlauf am Rand:"), this);
+  sideLabel->setBuddy(sideChooser_);
+  connect(sideChooser_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  auto* sideRow = new QHBoxLayout;
+  sideRow->addWidget(sideLabel);
+  sideRow->addWidget(sideChooser_);
+  sideRow->addStretch();
+
+  charts_ = new EvaluationCharts(this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(table_);
+  layout->addWidget(rangeNote);
+  layout->addWidget(mixNote_);
+  layout->addLayout(sideRow);
+  layout->addWidget(charts_, 1);
+  layout->addWidget(distributionNote_);
+  layout->addWidget(BuildButtons());
+  // Room for table and charts, and more of it on a bigger screen.
+  const QSize room = (parent ? parent->screen() : screen())->availableGeometry().size();
+  resize(QSize(900, 680).expandedTo(room * 0.6).boundedTo(room));
+
+  poll_.setInterval(kPollInterval);
+  connect(&poll_, &QTimer::timeout, this, [this] { RefreshIfChanged(); });
+  connect(&exact_, &ExactStatistics::Changed, this, [this] { stale_ = true; });
+}
+
+void EvaluationWindow::BuildTable() {
+  table_ = new QTableWidget(kSeriesRowCount, kColumnCount, this);
+  table_->setObjectName(QStringLiteral("grdAuswertung"));
+  table_->setAccessibleName(tr("Gezählte, gemessene und exakte Werte"));
+  table_->setHorizontalHeaderLabels(
+      {tr("gezählt"), tr("gemessen"), tr("95-%-Bereich"), tr("exakt")});
+  QStringList rowNames;
+  for (int r = 0; r < kSeriesRowCount; ++r) rowNames << RowName(static_cast<SeriesRow>(r));
+  table_->setVerticalHeaderLabels(rowNames);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setTabKeyNavigation(false);  // Tab leaves the table for the next control
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  for (int r = 0; r < kSeriesRowCount; ++r) {
+    for (int c = 0; c < kColumnCount; ++c) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table_->setItem(r, c, item);
+    }
+  }
+  table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QWidget* EvaluationWindow::BuildButtons() {
+  auto* buttons = new QWidget(this);
+  auto* saveData = new QPushButton(tr("&Daten speichern …"), buttons);
+  saveData->setObjectName(QStringLiteral("cmdDatenSpeichern"));
+  saveData->setAccessibleName(tr("Daten speichern"));
+  auto* savePicture = new QPushButton(tr("&Bild speichern …"), buttons);
+  savePicture->setObjectName(QStringLiteral("cmdBildSpeichern"));
+  savePicture->setAccessibleName(tr("Bild speichern"));
+  auto* close = new QPushButton(tr("Schl&ießen"), buttons);
+  close->setObjectName(QStringLiteral("cmdSchliessen"));
+  close->setAccessibleName(tr("Auswertung schließen"));
+  connect(saveData, &QPushButton::clicked, this, [this] { SaveData(); });
+  connect(savePicture, &QPushButton::clicked, this, [this] { SavePicture(); });
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* row = new QHBoxLayout(buttons);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(saveData);
+  row->addWidget(savePicture);
+  row->addStretch();
+  row->addWidget(close);
+  return buttons;
+}
+
+void EvaluationWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Refresh();
+  poll_.start();
+}
+
+void EvaluationWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  poll_.stop();
+}
+
+void EvaluationWindow::RefreshIfChanged() {
+  if (!stale_ && simulation_.series().Revision() == shownRevision_) return;
+  if (sinceRefresh_.isValid() && sinceRefresh_.nsecsElapsed() < kQuietFactor * refreshCost_) return;
+  sinceRefresh_.start();
+  Refresh();
+  refreshCost_ = sinceRefresh_.nsecsElapsed();
+}
+
+// Painting the charts can cost more than filling them: it counts towards the refresh's cost.
+bool EvaluationWindow::event(QEvent* event) {
+  if (event->type() != QEvent::UpdateRequest) return QWidget::event(event);
+  QElapsedTimer painting;
+  painting.start();
+  const bool handled = QWidget::event(event);
+  refreshCost_ += painting.nsecsElapsed();
+  return handled;
+}
+
+// Esc stops a paced run, as in the main window; with no run going it closes this window.
+void EvaluationWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
+  if (simulation_.IsPacedRunGoing() && parentWidget() != nullptr) {
+    QCoreApplication::sendEvent(parentWidget(), event);
+  } else {
+    close();
+  }
+}
+
+SeriesRow EvaluationWindow::FollowedRow() const {
+  const theory::Setting& setting = exact_.setting();
+  if (setting.homeAbsorbs) return SeriesRow::Home;
+  const auto side = static_cast<SeriesRow>(sideChooser_->currentData().toInt());
+  // A side the walk cannot reach in this dimension would show a flat zero.
+  const bool vertical = side == SeriesRow::Top || side == SeriesRow::Bottom;
+  if (setting.dimension == 1 && vertical) return SeriesRow::Right;
+  if (setting.dimension != 3 && side == SeriesRow::ZFace) return SeriesRow::Top;
+  return side;
+}
+
+void EvaluationWindow::Refresh() {
+  stale_ = false;
+  shownRevision_ = simulation_.series().Revision();
+  const auto& journeys = simulation_.series().Journeys();
+  const theory::Setting& setting = exact_.setting();
+  const auto& exact = exact_.values();
+  const SeriesSummary summary = Summarize(journeys, setting);
+  FillTable(summary, journeys);
+  mixNote_->setVisible(summary.mixesSettings);
+
+  const bool threeDimensional = setting.dimension == 3;
+  const bool oneDimensional = setting.dimension == 1;
+  table_->setRowHidden(static_cast<int>(SeriesRow::ZFace), !threeDimensional);
+  table_->setRowHidden(static_cast<int>(SeriesRow::Top), oneDimensional);
+  table_->setRowHidden(static_cast<int>(SeriesRow::Bottom), oneDimensional);
+  sideChooser_->setEnabled(!setting.homeAbsorbs);
+
+  const SeriesRow followed = FollowedRow();
+  std::optional<double> exactShare;
+  if (exact) exactShare = ExactValue(*exact, followed, setting.dimension);
+  charts_->ShowConvergence(journeys, followed, RowName(followed), exactShare);
+  charts_->ShowLengths(journeys, exact);
+  const bool explain = exact && !exact->distributionComputed();
+  distributionNote_->setVisible(explain);
+  if (explain) distributionNote_->setText(WhyNoDistribution(exact->distributionStatus));
+}
+
+void EvaluationWindow::FillTable(const SeriesSummary& summary,
+                                 const std::vector<JourneyRecord>& journeys) {
+  for (int r = 0; r < kSeriesRowCount; ++r) FillRow(summary, static_cast<SeriesRow>(r), journeys);
+}
+
+void EvaluationWindow::FillRow(const SeriesSummary& summary, SeriesRow row,
+                               const std::vector<JourneyRecord>& journeys) {
+  const int r = static_cast<int>(row);
+  const RowEstimate& estimate = summary[row];
+  const auto& exact = exact_.values();
+  const bool any = summary.journeys > 0;
+  const auto text = [row](double value) { return RowValueText(row, value); };
+
+  SetText(*table_->item(r, kCounted),
+          estimate.count ? QString::number(*estimate.count) : QString());
+  SetText(*table_->item(r, kMeasured), any ? MeasuredText(row, estimate, journeys) : QString());
+  table_->item(r, kRange)->setText(
+      estimate.low && estimate.high ? tr("%1 – %2").arg(text(*estimate.low), text(*estimate.high))
+                                    : QString());
+  SetText(*table_->item(r, kExact),
+          exact ? ExactText(*exact, row, exact_.setting().dimension) : QStringLiteral("…"));
+
+  const auto exactValue =
+      exact ? ExactValue(*exact, row, exact_.setting().dimension) : std::nullopt;
+  const bool marked = exactValue && OutsideRange(summary, row, *exactValue);
+  for (int c = 0; c < kColumnCount; ++c) {
+    QTableWidgetItem* item = table_->item(r, c);
+    const QBrush background = marked ? QBrush(kMarked) : QBrush();
+    if (item->background() == background) continue;
+    item->setBackground(background);
+    item->setToolTip(marked ? tr("Der exakte Wert liegt außerhalb des 95-%-Bereichs.") : QString());
+  }
+}
+
+void EvaluationWindow::SaveData() {
+  const QString path = QFileDialog::getSaveFileName(this, tr("Daten speichern"),
+                                                    QStringLiteral("quirlweg-reisen.csv"),
+                                                    tr("CSV-Dateien (*.csv)"));
+  if (path.isEmpty()) return;
+  const auto& journeys = simulation_.series().Journeys();
+  SeriesHeader header{QDateTime::currentDateTime(), exact_.setting(), exact_.values(),
+                      Summarize(journeys, exact_.setting()).mixesSettings};
+  const QString point = DisplayLocale().decimalPoint();
+  const QByteArray csv = SeriesCsv(journeys, header, point.isEmpty() ? QChar('.') : point.front());
+  if (const auto error = WriteWholeFile(path, csv)) {
+    QMessageBox::warning(this, windowTitle(),
+                         tr("Die Daten wurden nicht gespeichert:\n%1").arg(*error));
+  }
+}
+
+void EvaluationWindow::SavePicture() {
+  const QString path = QFileDialog::getSaveFileName(
+      this, tr("Bild speichern"), QStringLiteral("quirlweg-gitter.png"), tr("PNG-Bilder (*.png)"));
+  if (path.isEmpty()) return;
+  const QImage picture = latticeView_.grab().toImage();
+  if (const auto error = WritePicture(path, picture)) {
+    QMessageBox::warning(this, windowTitle(),
+                         tr("Das Bild wurde nicht gespeichert:\n%1").arg(*error));
+  }
+}
+
+}  // namespace quirlweg

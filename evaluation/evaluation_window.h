@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+#include "evaluation/series_summary.h"
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace quirlweg {
+
+class EvaluationCharts;
+class ExactStatistics;
+class PictureArea;
+class Simulation;
+
+// "Auswertung": the series behind the main window's counters against the exact values of the
+// current setting, as a table and two charts, with the series and the lattice view to save.
+// It follows the series while it is shown, at most about ten times a second.
+class EvaluationWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  EvaluationWindow(const Simulation& simulation, const ExactStatistics& exact,
+                   PictureArea& latticeView, QWidget* parent = nullptr);
+
+  // Brings table and charts up to date now.
+  void Refresh();
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void BuildTable();
+  QWidget* BuildButtons();
+  void FillTable(const SeriesSummary& summary, const std::vector<JourneyRecord>& journeys);
+  void FillRow(const SeriesSummary& summary, SeriesRow row,
+               const std::vector<JourneyRecord>& journeys);
+  void RefreshIfChanged();
+  SeriesRow FollowedRow() const;
+  void SaveData();
+  void SavePicture();
+
+  const Simulation& simulation_;
+  const ExactStatistics& exact_;
+  PictureArea& latticeView_;
+
+  QTableWidget* table_ = nullptr;
+  QLabel* mixNote_ = nullptr;
+  QLabel* distributionNote_ = nullptr;
+  QComboBox* sideChooser_ = nullptr;
+  EvaluationCharts* charts_ = nullptr;
+
+  QTimer poll_;
+  QElapsedTimer sinceRefresh_;
+  qint64 refreshCost_ = 0;  // nanoseconds
+  std::uint64_t shownRevision_ = 0;
+  bool stale_ = true;
+};
+
+}  // namespace quirlweg

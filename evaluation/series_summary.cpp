@@ -1,0 +1,134 @@
+#include "evaluation/series_summary.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quirlweg {
+namespace {
+
+constexpr double kZ = 1.96;  // two-sided 95 %
+
+RowEstimate ShareRow(int count, int total) {
+  RowEstimate row;
+  row.count = count;
+  row.measured = total > 0 ? static_cast<double>(count) / total : 0.0;
+  if (const auto range = WilsonInterval(count, total)) {
+    row.low = range->first;
+    row.high = range->second;
+  }
+  return row;
+}
+
+RowEstimate MeanRow(const std::vector<JourneyRecord>& journeys) {
+  RowEstimate row;
+  const auto n = static_cast<double>(journeys.size());
+  if (journeys.empty()) return row;
+  double sum = 0;
+  for (const JourneyRecord& j : journeys) sum += static_cast<double>(j.length);
+  row.measured = sum / n;
+  if (journeys.size() < 2) return row;
+  double squares = 0;
+  for (const JourneyRecord& j : journeys) {
+    const double d = static_cast<double>(j.length) - row.measured;
+    squares += d * d;
+  }
+  const double standardError = std::sqrt(squares / (n - 1) / n);
+  row.low = row.measured - kZ * standardError;
+  row.high = row.measured + kZ * standardError;
+  return row;
+}
+
+}  // namespace
+
+bool SameWalk(const theory::Setting& a, const theory::Setting& b) {
+  if (a.dimension != b.dimension || a.radius != b.radius || a.startX != b.startX ||
+      a.homeAbsorbs != b.homeAbsorbs) {
+    return false;
+  }
+  if (a.dimension == 1) return a.rightProbability == b.rightProbability;
+  return a.startY == b.startY;
+}
+
+std::optional<std::pair<double, double>> WilsonInterval(int count, int total) {
+  if (total <= 0) return std::nullopt;
+  const double n = total;
+  const double p = count / n;
+  const double z2 = kZ * kZ;
+  const double centre = (p + z2 / (2 * n)) / (1 + z2 / n);
+  const double half = kZ / (1 + z2 / n) * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
+  return std::pair{std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+bool EndsIn(const JourneyRecord& journey, SeriesRow row) {
+  switch (row) {
+    case SeriesRow::Home:
+      return journey.end == JourneyEnd::Home;
+    case SeriesRow::Boundary:
+      return journey.end != JourneyEnd::Home;
+    case SeriesRow::Top:
+      return journey.end == JourneyEnd::Top;
+    case SeriesRow::Right:
+      return journey.end == JourneyEnd::Right;
+    case SeriesRow::Bottom:
+      return journey.end == JourneyEnd::Bottom;
+    case SeriesRow::Left:
+      return journey.end == JourneyEnd::Left;
+    case SeriesRow::ZFace:
+      return journey.end == JourneyEnd::ZFace;
+    case SeriesRow::MeanLength:
+      break;
+  }
+  return false;
+}
+
+SeriesSummary Summarize(const std::vector<JourneyRecord>& journeys,
+                        const theory::Setting& current) {
+  SeriesSummary summary;
+  summary.journeys = static_cast<int>(journeys.size());
+  for (int r = 0; r < kSeriesRowCount - 1; ++r) {
+    const auto row = static_cast<SeriesRow>(r);
+    const auto count = std::count_if(journeys.begin(), journeys.end(),
+                                     [row](const JourneyRecord& j) { return EndsIn(j, row); });
+    summary.rows[r] = ShareRow(static_cast<int>(count), summary.journeys);
+  }
+  summary.rows[static_cast<int>(SeriesRow::MeanLength)] = MeanRow(journeys);
+  summary.mixesSettings = std::any_of(journeys.begin(), journeys.end(), [&](const auto& j) {
+    return !SameWalk(theory::SettingOf(j.setting), current);
+  });
+  return summary;
+}
+
+std::optional<double> ExactValue(const theory::JourneyStatistics& exact, SeriesRow row,
+                                 int dimension) {
+  switch (row) {
+    case SeriesRow::Home:
+      return exact.home;
+    case SeriesRow::Boundary:
+      return exact.top + exact.right + exact.bottom + exact.left + exact.zFace;
+    case SeriesRow::Top:
+      return exact.top;
+    case SeriesRow::Right:
+      return exact.right;
+    case SeriesRow::Bottom:
+      return exact.bottom;
+    case SeriesRow::Left:
+      return exact.left;
+    case SeriesRow::ZFace:
+      if (dimension != 3) return std::nullopt;
+      return exact.zFace;
+    case SeriesRow::MeanLength:
+      return exact.meanLength;
+  }
+  return std::nullopt;
+}
+
+bool OutsideRange(const SeriesSummary& summary, SeriesRow row, double exact) {
+  if (summary.mixesSettings) return false;
+  const RowEstimate& estimate = summary[row];
+  if (!estimate.low || !estimate.high) return false;
+  // A share the walk cannot take (exactly 0 or 1) lies on its range's edge, never outside.
+  constexpr double kSlack = 1e-9;
+  return exact < *estimate.low - kSlack || exact > *estimate.high + kSlack;
+}
+
+}  // namespace quirlweg

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "engine/display_roles.h"
+#include "theory/journey_statistics.h"
+#include "theory/walk_setting.h"
+
+namespace quirlweg {
+
+// The rows of the evaluation table, in the order shown.
+enum class SeriesRow { Home, Boundary, Top, Right, Bottom, Left, ZFace, MeanLength };
+inline constexpr int kSeriesRowCount = 8;
+
+// One row of what the series measured: a share of journeys or the mean length.
+struct RowEstimate {
+  std::optional<int> count;   // journeys that ended there; none for the mean length
+  double measured = 0;        // a share in [0, 1] or a length in steps
+  std::optional<double> low;  // the 95 % range of the measurement
+  std::optional<double> high;
+};
+
+struct SeriesSummary {
+  int journeys = 0;
+  std::array<RowEstimate, kSeriesRowCount> rows{};
+  // The journeys ran under different settings, or under one other than the current: the
+  // exact values then describe no part of the series as a whole.
+  bool mixesSettings = false;
+
+  const RowEstimate& operator[](SeriesRow row) const { return rows[static_cast<int>(row)]; }
+};
+
+// Whether two settings give the same walk: p counts in one dimension only, the start's y
+// only from two dimensions up.
+bool SameWalk(const theory::Setting& a, const theory::Setting& b);
+
+// Wilson's 95 % interval for `count` hits in `total` tries; none for no tries.
+std::optional<std::pair<double, double>> WilsonInterval(int count, int total);
+
+// Counts, shares and ranges of the series, and whether `current` describes all of it.
+SeriesSummary Summarize(const std::vector<JourneyRecord>& journeys, const theory::Setting& current);
+
+// The exact value of a row; none for the z faces outside three dimensions.
+std::optional<double> ExactValue(const theory::JourneyStatistics& exact, SeriesRow row,
+                                 int dimension);
+
+// A row to mark: its exact value lies outside its measured range. Never in a mixed series.
+bool OutsideRange(const SeriesSummary& summary, SeriesRow row, double exact);
+
+// Which journeys count as a hit for the convergence chart's row.
+bool EndsIn(const JourneyRecord& journey, SeriesRow row);
+
+}  // namespace quirlweg

@@ -1,0 +1,60 @@
+#include "window/placement.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QResizeEvent>
+#include <QWidget>
+#include <algorithm>
+
+#include "display/picture_area.h"
+#include "display/twips.h"
+
+namespace quirlweg {
+namespace {
+
+// The font for text printed into a picture area, made smaller where a line at the laid-out
+// size would be cut off at the bottom (the coordinate box is lower than its font's lines).
+QFont FittingFont(QFont font, const PictureArea& area) {
+  const int border = area.FlatBorder() ? 2 : 0;
+  const double room = area.height() - border;
+  const double line = QFontMetricsF(font).height();
+  if (room > 0 && line > room) font.setPointSizeF(font.pointSizeF() * room / line);
+  return font;
+}
+
+}  // namespace
+
+QRect PixelRect(double left, double top, double width, double height, double dpiX, double dpiY) {
+  const int x = TwipsToPixels(left, dpiX);
+  const int y = TwipsToPixels(top, dpiY);
+  const int right = TwipsToPixels(left + width, dpiX);
+  const int bottom = TwipsToPixels(top + height, dpiY);
+  return {x, y, std::max(1, right - x), std::max(1, bottom - y)};
+}
+
+void PlaceControl(QWidget& control, const ControlPlacement& placement, double dpiX, double dpiY) {
+  control.setGeometry(
+      PixelRect(placement.left, placement.top, placement.width, placement.height, dpiX, dpiY));
+  auto* area = qobject_cast<PictureArea*>(&control);
+  // A picture area takes on its new size when it is told of the resize, which Qt holds back
+  // while the window is hidden (during loading and its first showing). The lattice is drawn
+  // right after, so the area is told at once; the later notice then changes nothing.
+  if (area && control.testAttribute(Qt::WA_PendingResizeEvent)) {
+    QResizeEvent resized(control.size(), control.size());
+    QCoreApplication::sendEvent(&control, &resized);
+  }
+  if (placement.fontSize) {
+    QFont font = control.font();
+    font.setPointSizeF(*placement.fontSize);
+    if (area) font = FittingFont(font, *area);
+    control.setFont(font);
+  }
+}
+
+void PlaceLine(QWidget& line, const LinePlacement& placement, double dpiX, double dpiY) {
+  line.setGeometry(PixelRect(placement.x1, placement.y1, placement.x2 - placement.x1,
+                             placement.y2 - placement.y1, dpiX, dpiY));
+}
+
+}  // namespace quirlweg

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QRect>
+
+#include "window/layout.h"
+
+class QWidget;
+
+namespace quirlweg {
+
+// A rectangle in twips as whole pixels; both edges are rounded, so that neighbouring controls
+// keep their gaps.
+QRect PixelRect(double left, double top, double width, double height, double dpiX, double dpiY);
+
+// Puts a control where the layout places it, with the font size the layout gives it.
+void PlaceControl(QWidget& control, const ControlPlacement& placement, double dpiX, double dpiY);
+
+// Puts a separator line between its two end points.
+void PlaceLine(QWidget& line, const LinePlacement& placement, double dpiX, double dpiY);
+
+}  // namespace quirlweg

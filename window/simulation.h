@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "display/walk_displays.h"
+#include "engine/uniform_source.h"
+#include "engine/walk.h"
+#include "window/control_settings.h"
+#include "window/journey_series.h"
+#include "window/layout.h"
+#include "window/paced_run.h"
+#include "window/window_controls.h"
+
+namespace quirlweg {
+
+// The program's one window: it builds and lays out the controls, owns the walk with its
+// displays and settings, and routes the controls' events to the walk. As the walk's run
+// observer it shows the restart notice and paints frames while a run goes on.
+class Simulation : public QWidget, public RunObserver {
+  Q_OBJECT
+
+ public:
+  // Without a source the walk draws from its own generator, seeded from the clock on load.
+  explicit Simulation(std::unique_ptr<UniformSource> source = nullptr, QWidget* parent = nullptr);
+  ~Simulation() override;
+
+  Walk& walk() { return walk_; }
+  const Walk& walk() const { return walk_; }
+  const ControlSettings& settings() const { return settings_; }
+  const WindowControls& controls() const { return controls_; }
+  const StatisticsDisplays& statistics() const { return displays_.statistics(); }
+  // Screen updates made while a run was going on, including the one at its end.
+  int FramesDrawn() const { return framesDrawn_; }
+  // Steps taken by runs of one or twenty journeys since the window opened.
+  std::int64_t StepsTaken() const { return stepsTaken_; }
+  // A run paced by the tempo control is going on.
+  bool IsPacedRunGoing() const { return pacedRun_->IsRunning(); }
+  // The placement last applied, for the screen the window is on.
+  const Arrangement& CurrentArrangement() const { return arrangement_; }
+  // Places every control for the size of the screen the window is on and redraws the lattice.
+  void ArrangeControls();
+
+  // The journeys behind the counters the window shows.
+  const JourneySeries& series() const { return series_; }
+
+  // RunObserver
+  void JourneyEnded(const JourneyRecord& journey) override { series_.Add(journey); }
+  void CountersReset() override { series_.Clear(); }
+  void StatisticsRestart() override;
+  void StepTaken() override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void LoadArtwork();
+  void ConnectHandlers();
+  // Runs once, after the controls exist and before the window is first shown.
+  void Load();
+  void FitButtonPictures();
+  QSize NormalSize() const;
+  void DrawFrame();
+
+  void OnLatticeSizeChanged(int radius);
+  void OnRightProbabilityChanged(int percent);
+  void OnDimensionChosen(int index);
+  void OnShowProtocolClicked();
+  void OnStartClicked();
+  void OnTempoChanged(int position);
+  int Tempo() const;
+  // While a paced run goes, the start button stops it and whatever would change the walk
+  // under it is disabled.
+  void ShowPacedRunGoing(bool going);
+
+  // The walk's generator sits before the walk, which keeps a reference to it.
+  GeneratorSource generator_;
+  std::unique_ptr<UniformSource> injected_;
+  WindowControls controls_;
+  WalkDisplays displays_;
+  ControlSettings settings_;
+  Walk walk_;
+  JourneySeries series_;
+  PacedRun* pacedRun_ = nullptr;
+
+  Arrangement arrangement_;
+  QPixmap startPicture_;
+  QPixmap startPictureAlternate_;
+
+  // Frame pacing of a running journey.
+  using Clock = std::chrono::steady_clock;
+  std::uint32_t stepsSinceClockRead_ = 0;
+  Clock::time_point lastFrame_{};
+  int framesDrawn_ = 0;
+  std::int64_t stepsTaken_ = 0;
+};
+
+}  // namespace quirlweg
