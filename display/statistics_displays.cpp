@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScopedValueRollback>
 #include <QTextCursor>
 
 #include "engine/protocol.h"
@@ -34,21 +33,6 @@ QString ShownForm(std::string_view text) {
   return ToQString(shown);
 }
 
-// What the user typed, with the CR LF line ends the walk writes.
-std::string StoredForm(const QString& shown) {
-  const std::string utf8 = shown.toStdString();
-  std::string stored;
-  stored.reserve(utf8.size() + utf8.size() / 16);
-  for (const char c : utf8) {
-    if (c == '\n') {
-      stored += kCrLf;
-    } else {
-      stored += c;
-    }
-  }
-  return stored;
-}
-
 }  // namespace
 
 StatisticsDisplays::StatisticsDisplays(const StatisticsWidgets& widgets, QObject* parent)
@@ -57,10 +41,16 @@ StatisticsDisplays::StatisticsDisplays(const StatisticsWidgets& widgets, QObject
       stepsPrefix_(tr("Schritte: ").toStdString()),
       protocolHeader_(tr("   Nr.  Länge   Endpunkt").toStdString() + std::string(kCrLf)) {
   Q_ASSERT(w_.coordinates && w_.steps && w_.protocol);
-  protocol_ = StoredForm(w_.protocol->toPlainText());
-  shown_ = protocol_;
+  // The walk counts on from what these boxes show: they show, and only the walk writes them.
+  // They can still be selected and copied, and screen readers read them.
+  for (QLineEdit* box : w_.countBoxes) {
+    if (box != nullptr) box->setReadOnly(true);
+  }
+  w_.protocol->setReadOnly(true);
+  w_.protocol->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   w_.protocol->installEventFilter(this);
-  connect(w_.protocol, &QPlainTextEdit::textChanged, this, &StatisticsDisplays::TakeUserEdit);
+  protocol_ = shown_ = protocolHeader_;
+  w_.protocol->setPlainText(ShownForm(protocol_));
 }
 
 void StatisticsDisplays::PrintInto(PictureArea& area, std::string_view text) {
@@ -115,7 +105,6 @@ void StatisticsDisplays::SetProtocolText(std::string_view text) {
 
 void StatisticsDisplays::BringProtocolBoxUpToDate() {
   if (shown_ == protocol_) return;
-  const QScopedValueRollback<bool> guard(updatingBox_, true);
   const bool extends = protocol_.size() > shown_.size() && protocol_.starts_with(shown_) &&
                        // a CR LF split between old and new text must stay one line break
                        !(shown_.ends_with('\r') && protocol_[shown_.size()] == '\n');
@@ -126,12 +115,6 @@ void StatisticsDisplays::BringProtocolBoxUpToDate() {
   } else {
     w_.protocol->setPlainText(ShownForm(protocol_));
   }
-  shown_ = protocol_;
-}
-
-void StatisticsDisplays::TakeUserEdit() {
-  if (updatingBox_) return;
-  protocol_ = StoredForm(w_.protocol->toPlainText());
   shown_ = protocol_;
 }
 

@@ -29,8 +29,8 @@ struct StatisticsWidgets {
 //
 // The protocol text is kept as an exact copy (CR LF line ends) that the walk reads back; the
 // box shows it with ordinary line breaks and is brought up to date cheaply: an extended text
-// only appends its new part, and while the box is hidden it is updated once it is shown. What
-// the user types into the box becomes the copy, with CR LF line ends.
+// only appends its new part, and while the box is hidden it is updated once it is shown. The
+// count boxes and the protocol are read-only: only the walk writes them.
 class StatisticsDisplays final : public QObject, public StatisticsDisplay {
   Q_OBJECT
 
@@ -56,16 +56,14 @@ class StatisticsDisplays final : public QObject, public StatisticsDisplay {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void TakeUserEdit();
   void BringProtocolBoxUpToDate();
   static void PrintInto(PictureArea& area, std::string_view text);
 
   StatisticsWidgets w_;
   const std::string stepsPrefix_;  // "Schritte: "
   const std::string protocolHeader_;
-  std::string protocol_;  // the text as the walk wrote it or the user edited it
+  std::string protocol_;  // the text as the walk wrote it
   std::string shown_;     // the text the box shows, in the same CR LF form
-  bool updatingBox_ = false;
 };
 
 }  // namespace quirlweg

@@ -135,8 +135,13 @@ void ControlBuilder::CreateAll() {
   CreateSimulationFrame();
   CreateStatisticsFrame();
   CreateEvaluationButton();
-  // Every box shows its text from the first character, as classic text boxes do.
-  for (auto* box : window_.findChildren<QLineEdit*>()) box->setCursorPosition(0);
+  // Every box shows its text from the first character, as classic text boxes do. Each shows a
+  // figure or a text of the program's, which only the program writes: typing into the counts
+  // would change what the walk counts on from.
+  for (auto* box : window_.findChildren<QLineEdit*>()) {
+    box->setReadOnly(true);
+    box->setCursorPosition(0);
+  }
   NameForAssistiveTechnology();
 }
 

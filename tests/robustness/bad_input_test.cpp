@@ -1,6 +1,5 @@
-// Every text box a person can type into, given text that is no number at all, too big a
-// number or a huge paste: the journeys after it neither crash nor hang, and every number the
-// window writes afterwards is finite and follows from what the boxes held.
+// Every text box of the window, given text that is no number at all, too big a number or a
+// huge paste: the box does not take it, and the journeys after it count on exactly.
 
 #include <gtest/gtest.h>
 
@@ -16,34 +15,26 @@
 #include <set>
 #include <string>
 
-#include "common/program_texts.h"
-#include "engine/protocol.h"
 #include "engine/text_forms.h"
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
-#include "protocol_reader.h"
 #include "window_rig.h"
 
 namespace quirlweg::robustness {
 namespace {
 
-// How a box is reached and what its text means to the walk.
-enum class Role { Count, Share, Mean, Protocol, Nothing };
-
+// A box a person might type into, and the control a person clicks first to make it appear.
 struct BoxCase {
   const char* name;
-  Role role;
-  const char* showWith;  // the control a person clicks first to make the box appear
+  const char* showWith;
 };
 
 // clang-format off
 const BoxCase kBoxes[] = {
-    {"Text1(0)", Role::Count, nullptr},    {"Text1(1)", Role::Share, nullptr},
-    {"Text1(2)", Role::Count, nullptr},    {"Text1(3)", Role::Share, nullptr},
-    {"Text2", Role::Mean, nullptr},        {"Text6", Role::Protocol, "Check1"},
-    {"Text3", Role::Nothing, nullptr},     {"Text4", Role::Nothing, nullptr},
-    {"txtRaster", Role::Nothing, nullptr}, {"Text5(0)", Role::Nothing, "Option1(0)"},
-    {"Text5(1)", Role::Nothing, "Option1(0)"}};
+    {"Text1(0)", nullptr},  {"Text1(1)", nullptr},  {"Text1(2)", nullptr},
+    {"Text1(3)", nullptr},  {"Text2", nullptr},     {"Text6", "Check1"},
+    {"Text3", nullptr},     {"Text4", nullptr},     {"txtRaster", nullptr},
+    {"Text5(0)", "Option1(0)"}, {"Text5(1)", "Option1(0)"}};
 // clang-format on
 
 struct TextCase {
@@ -111,7 +102,9 @@ class BadInputTest : public ::testing::TestWithParam<std::tuple<BoxCase, TextCas
   std::unique_ptr<Simulation> window_;
 };
 
-TEST_P(BadInputTest, LaterJourneysWriteFiniteSensibleNumbers) {
+// The boxes show figures and texts of the program's: what a person types, deletes or pastes
+// changes none of them, and the walk counts on exactly.
+TEST_P(BadInputTest, TypingChangesNoBoxAndTheCountsGoOn) {
   const auto& [box, bad] = GetParam();
   const WalkState& s = window_->walk().state();
   if (box.showWith) Click(box.showWith);
@@ -120,64 +113,33 @@ TEST_P(BadInputTest, LaterJourneysWriteFiniteSensibleNumbers) {
 
   QWidget* edit = Find(*window_, box.name);
   ASSERT_TRUE(edit->isVisible());
+  const auto held = [edit] {
+    const auto* line = qobject_cast<QLineEdit*>(edit);
+    return line ? line->text() : qobject_cast<QPlainTextEdit*>(edit)->toPlainText();
+  };
+  const QString before = held();
   TypeOver(edit, bad.text);
-  // What the box holds now, as far as a box can hold it.
-  const QString held = qobject_cast<QLineEdit*>(edit)
-                           ? qobject_cast<QLineEdit*>(edit)->text()
-                           : qobject_cast<QPlainTextEdit*>(edit)->toPlainText();
-  ASSERT_TRUE(held.isEmpty() || bad.text.startsWith(held)) << "the box lost the start of the text";
-  ASSERT_GT(held.size(), std::min<qsizetype>(bad.text.size(), 32767) - 1) << "paste was cut short";
-  const double countsBefore = ValueOf(Text("Text1(0)")) + ValueOf(Text("Text1(2)"));
+  EXPECT_EQ(held(), before) << "typing changed the box";
 
   Click("cmdStarten");
   Click("optModus(2)");
   Click("cmdStarten");
   ASSERT_EQ(s.journeyCount, 1 + kJourneysAfter);
+  for (const std::string& problem : Problems(*window_)) ADD_FAILURE() << problem;
 
-  TypedOver typed;
-  typed.counts = box.role == Role::Count;
-  typed.protocol = box.role == Role::Protocol;
-  for (const std::string& problem : Problems(*window_, typed)) ADD_FAILURE() << problem;
-
-  // The counts go on from what the box read, whatever it was, and the shares follow them.
   const double home = ValueOf(Text("Text1(0)"));
   const double boundary = ValueOf(Text("Text1(2)"));
   for (const char* count : {"Text1(0)", "Text1(2)"}) {
     EXPECT_TRUE(kCountForm.match(QString::fromStdString(Text(count))).hasMatch())
         << count << " shows \"" << Text(count) << '"';
   }
-  EXPECT_TRUE(std::isfinite(home) && std::isfinite(boundary));
-  const double expected = countsBefore + kJourneysAfter;
-  EXPECT_LE(std::fabs(home + boundary - expected), 1e-12 * std::fabs(expected))
-      << home << " + " << boundary;
+  EXPECT_EQ(home + boundary, 1 + kJourneysAfter);
   for (const char* share : {"Text1(1)", "Text1(3)", "Text2"}) {
     EXPECT_TRUE(kLocaleForm.match(QString::fromStdString(Text(share))).hasMatch())
         << share << " shows \"" << Text(share) << '"';
   }
   EXPECT_EQ(Text("Text1(1)"), LocaleForm(ShareOf(home, boundary), ','));
   EXPECT_EQ(Text("Text1(3)"), LocaleForm(ShareOf(boundary, home), ','));
-  if (home >= 0 && boundary >= 0) {
-    const auto share = [this](const char* name) {
-      return QString::fromStdString(Text(name)).replace(',', '.').toDouble();
-    };
-    const double shares = share("Text1(1)") + share("Text1(3)");
-    EXPECT_GE(shares, 0);
-    EXPECT_LE(shares, 100);
-  }
-
-  // The protocol keeps what was typed and goes on with well-formed entries after it.
-  if (box.role == Role::Protocol) {
-    std::string typedText = held.toStdString();
-    for (std::size_t at = 0; (at = typedText.find('\n', at)) != std::string::npos; at += 2) {
-      typedText.replace(at, 1, "\r\n");
-    }
-    const std::string protocol = window_->statistics().ProtocolText();
-    ASSERT_TRUE(protocol.starts_with(typedText));
-    const std::string entries = std::string(kProtocolHeader) + protocol.substr(typedText.size());
-    const ListSummary list = Summarise(entries, 2);
-    EXPECT_EQ(list.problem, "");
-    EXPECT_EQ(list.entries, kJourneysAfter);
-  }
 }
 
 std::string CaseName(const ::testing::TestParamInfo<BadInputTest::ParamType>& info) {
@@ -191,22 +153,21 @@ INSTANTIATE_TEST_SUITE_P(EveryBox, BadInputTest,
                                             ::testing::ValuesIn(kTexts)),
                          CaseName);
 
-// The table above must reach every box a person can type into.
-TEST(BadInputTable, CoversEveryEditableBox) {
+// The table above reaches every box of the window, and none of them takes typing.
+TEST(BadInputTable, CoversEveryBoxAndNoneIsEditable) {
   Simulation window(std::make_unique<GeneratorSource>(Xoshiro128(1)));
   std::set<std::string> inTable;
   for (const BoxCase& box : kBoxes) inTable.insert(box.name);
+  std::vector<std::pair<std::string, bool>> boxes;  // name, read-only
   for (const QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-    if (!edit->isReadOnly()) {
-      EXPECT_TRUE(inTable.contains(edit->objectName().toStdString()))
-          << edit->objectName().toStdString();
-    }
+    boxes.emplace_back(edit->objectName().toStdString(), edit->isReadOnly());
   }
   for (const QPlainTextEdit* edit : window.findChildren<QPlainTextEdit*>()) {
-    if (!edit->isReadOnly()) {
-      EXPECT_TRUE(inTable.contains(edit->objectName().toStdString()))
-          << edit->objectName().toStdString();
-    }
+    boxes.emplace_back(edit->objectName().toStdString(), edit->isReadOnly());
+  }
+  for (const auto& [name, readOnly] : boxes) {
+    EXPECT_TRUE(inTable.contains(name)) << name;
+    EXPECT_TRUE(readOnly) << name;
   }
 }
 

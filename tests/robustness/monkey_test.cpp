@@ -88,7 +88,7 @@ class Monkey {
       coverage_.radii.insert(Control<QScrollBar>("hscRaster")->value());
       coverage_.probabilities.insert(Control<QScrollBar>("hscWaRi")->value());
       QCoreApplication::processEvents();  // the event loop between two actions
-      for (std::string& problem : Problems(*window_, typed_)) problems_.push_back(problem);
+      for (std::string& problem : Problems(*window_)) problems_.push_back(problem);
       if (!problems_.empty()) return Report();
     }
     return {};
@@ -201,8 +201,6 @@ class Monkey {
     }
     journeys_ += ended;
     if (notices == 0) steps_ += s.lengthSum + s.stepCount - stepsBefore;
-    if (ended > 0) typed_.mean = typed_.shares = false;  // both written at every journey end
-    if (notices > 0) typed_ = {};
   }
 
   enum class PacedEnd { NotPaced, Finished, Stopped, WindowClosed };
@@ -305,10 +303,7 @@ class Monkey {
   void ClickProtocol() { ClickOneOf({"Check1"}); }
   void ClickClearTraces() { ClickOneOf({"Command1"}); }
 
-  void ClickClearCounters() {
-    ClickOneOf({"Command2"});
-    typed_ = {};
-  }
+  void ClickClearCounters() { ClickOneOf({"Command2"}); }
 
   void ClickEnd() {
     Log("click on cmdEnde, then a new window");
@@ -319,9 +314,7 @@ class Monkey {
 
   void MoveLatticeBar() {
     auto* bar = Control<QScrollBar>("hscRaster");
-    const int before = bar->value();
     MoveBar(bar, "hscRaster", Chance(70) ? Between(2, 8) : Between(2, 50));
-    if (bar->value() != before) typed_ = {};  // a new lattice size resets the counters
   }
 
   void MoveProbabilityBar() {
@@ -345,7 +338,7 @@ class Monkey {
     Log(std::string("minimise, then ") + (maximise ? "maximise" : "restore"));
     window_->showMinimized();
     QCoreApplication::processEvents();
-    for (std::string& problem : Problems(*window_, typed_)) Problem("while minimised: " + problem);
+    for (std::string& problem : Problems(*window_)) Problem("while minimised: " + problem);
     if (maximise) {
       window_->showMaximized();
     } else {
@@ -363,6 +356,7 @@ class Monkey {
     const bool replace = Chance(50);
     Log(std::string("type \"") + text.left(40).toStdString() + (text.size() > 40 ? "...\"" : "\"") +
         (replace ? " over all of " : " into ") + name);
+    const std::array<std::string, 4> before = TypeableTexts();
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(Below(box->width()), box->height() / 2));
     if (replace) QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     for (int i = Below(3); i > 0; --i) QTest::keyClick(box, Qt::Key_Backspace);
@@ -371,11 +365,7 @@ class Monkey {
       QTest::keyClick(box, Qt::Key_Return);
       TypeInto(box, Garbage());
     }
-    const std::string typed = name;
-    if (typed == "Text1(0)" || typed == "Text1(2)") typed_.counts = true;
-    if (typed == "Text1(1)" || typed == "Text1(3)") typed_.shares = true;
-    if (typed == "Text2") typed_.mean = true;
-    if (typed == "Text6") typed_.protocol = true;
+    if (TypeableTexts() != before) Problem(std::string("typing changed ") + name);
   }
 
   // One key, as a person presses it, on whatever has the focus: it may move the focus, type
@@ -390,26 +380,15 @@ class Monkey {
     const Qt::Key key = kKeys[static_cast<std::size_t>(Below(static_cast<int>(kKeys.size())))];
     Log("key " + QKeySequence(key).toString().toStdString() + " on " +
         target->objectName().toStdString());
-    const std::array<std::string, 4> before = TypeableTexts();
-    const int latticeBefore = Control<QScrollBar>("hscRaster")->value();
     QTest::keyClick(target, key);
     // A key on the start button may start a paced run.
     if (window_->isVisible() && window_->IsPacedRunGoing()) {
       Log("the key started a paced run");
       if (FollowPacedRun() == PacedEnd::WindowClosed) return;
-      typed_.mean = typed_.shares = false;
     }
-    // A key that typed into a box counts as typing over it; a new lattice size clears that.
-    const std::array<std::string, 4> after = TypeableTexts();
-    if (after[0] != before[0]) typed_.counts = true;
-    if (after[1] != before[1]) typed_.shares = true;
-    if (after[2] != before[2]) typed_.mean = true;
-    if (after[3] != before[3]) typed_.protocol = true;
     if (!window_->isVisible()) {
       Log("the key closed the window; a new one");
       OpenWindow();
-    } else if (Control<QScrollBar>("hscRaster")->value() != latticeBefore) {
-      typed_ = {};
     }
   }
 
@@ -451,8 +430,7 @@ class Monkey {
     }
   }
 
-  // Count, share, mean and protocol texts, as far as typing can change them: a key that
-  // types into a box changes it, a key that presses a button may change all of them.
+  // Count, share, mean and protocol texts: typing must change none of them.
   std::array<std::string, 4> TypeableTexts() const {
     const auto text = [this](const char* name) {
       return Control<QLineEdit>(name)->text().toStdString();
@@ -504,7 +482,6 @@ class Monkey {
     window_ = std::make_unique<Simulation>(std::move(source));
     new Evaluation(*window_);
     window_->show();
-    typed_ = {};
     ++windows_;
   }
 
@@ -533,7 +510,6 @@ class Monkey {
   std::mt19937_64 random_;
   std::unique_ptr<Simulation> window_;
   NoticeCloser closer_;
-  TypedOver typed_;
   bool longHaul_ = false;
   std::vector<std::string> log_;
   std::vector<std::string> problems_;

@@ -68,8 +68,7 @@ bool LooksNonFinite(const QString& text) {
 
 class Checker {
  public:
-  Checker(Simulation& window, const TypedOver& typed)
-      : window_(window), s_(window.walk().state()), typed_(typed) {}
+  explicit Checker(Simulation& window) : window_(window), s_(window.walk().state()) {}
 
   std::vector<std::string> Run() {
     CheckPlaces();
@@ -132,7 +131,7 @@ class Checker {
     const double home = ValueOf(Box("Text1(0)"));
     const double boundary = ValueOf(Box("Text1(2)"));
 
-    if (!typed_.protocol) {
+    {
       const ListSummary list = Summarise(protocol);
       if (!list.problem.empty()) Problem("protocol: " + list.problem);
       if (list.entries != s_.journeyCount) {
@@ -143,16 +142,16 @@ class Checker {
         Problem("protocol lengths add up to " + std::to_string(list.lengths) + ", not " +
                 std::to_string(s_.lengthSum));
       }
-      if (!typed_.counts && list.homeEnds != home) {
+      if (list.homeEnds != home) {
         Problem(std::to_string(list.homeEnds) + " protocol entries end at home, Text1(0) says " +
                 Box("Text1(0)"));
       }
     }
-    if (!typed_.counts && home + boundary != s_.journeyCount) {
+    if (home + boundary != s_.journeyCount) {
       Problem("Text1(0) \"" + Box("Text1(0)") + "\" and Text1(2) \"" + Box("Text1(2)") + "\" for " +
               std::to_string(s_.journeyCount) + " journeys");
     }
-    if (!typed_.counts && !typed_.shares) {
+    {
       const std::string homeShare = LocaleForm(ShareOf(home, boundary), separator);
       const std::string boundaryShare = LocaleForm(ShareOf(boundary, home), separator);
       if (Box("Text1(1)") != homeShare || Box("Text1(3)") != boundaryShare) {
@@ -160,7 +159,7 @@ class Checker {
                 homeShare + "\" and \"" + boundaryShare + '"');
       }
     }
-    if (!typed_.mean) {
+    {
       const std::string mean =
           s_.journeyCount > 0 ? LocaleForm(MeanLength(s_.lengthSum, s_.journeyCount), separator)
                               : "0";
@@ -170,14 +169,13 @@ class Checker {
 
   Simulation& window_;
   const WalkState& s_;
-  const TypedOver& typed_;
   std::vector<std::string> problems_;
 };
 
 }  // namespace
 
-std::vector<std::string> Problems(Simulation& window, const TypedOver& typed) {
-  return Checker(window, typed).Run();
+std::vector<std::string> Problems(Simulation& window) {
+  return Checker(window).Run();
 }
 
 }  // namespace quirlweg::robustness

@@ -45,20 +45,11 @@ class NoticeCloser {
   QStringList captions_;
 };
 
-// Boxes whose text the person has typed over since the window last wrote them, which lifts
-// the checks that compare them with the walk.
-struct TypedOver {
-  bool counts = false;    // Text1(0) or Text1(2)
-  bool shares = false;    // Text1(1) or Text1(3)
-  bool mean = false;      // Text2
-  bool protocol = false;  // Text6
-};
-
 // Everything that is wrong with the window right now, in words; empty when all is well:
 // the walker and the start point strictly inside the boundary, no number text that is not
 // finite, a protocol of at most 1002 entries whose count, lengths and end points agree with
-// the walk, and count, share and mean boxes that agree with it (boxes typed over excepted).
-std::vector<std::string> Problems(Simulation& window, const TypedOver& typed);
+// the walk, and count, share and mean boxes that agree with it.
+std::vector<std::string> Problems(Simulation& window);
 
 // Whether the edge just walked lies within the visit-count tables (right after a step).
 bool EdgeWithinTables(const WalkState& state);
