@@ -42,11 +42,11 @@ RowEstimate MeanRow(const std::vector<JourneyRecord>& journeys) {
 
 bool SameWalk(const theory::Setting& a, const theory::Setting& b) {
   if (a.dimension != b.dimension || a.radius != b.radius || a.startX != b.startX ||
-      a.homeAbsorbs != b.homeAbsorbs) {
+      a.startY != b.startY || a.homeAbsorbs != b.homeAbsorbs) {
     return false;
   }
-  if (a.dimension == 1) return a.rightProbability == b.rightProbability;
-  return a.startY == b.startY;
+  // Only the walk along a line steps by p; off row 0 it still does, and never comes home.
+  return a.dimension != 1 || a.rightProbability == b.rightProbability;
 }
 
 std::optional<std::pair<double, double>> WilsonInterval(int count, int total) {

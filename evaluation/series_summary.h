@@ -32,8 +32,9 @@ struct SeriesSummary {
   const RowEstimate& operator[](SeriesRow row) const { return rows[static_cast<int>(row)]; }
 };
 
-// Whether two settings give the same walk: p counts in one dimension only, the start's y
-// only from two dimensions up.
+// Whether two settings give the same walk: every field that changes a journey's law, p in one
+// dimension only (in more the steps do not use it), the start's y in one dimension too (off
+// row 0 the walker never comes home).
 bool SameWalk(const theory::Setting& a, const theory::Setting& b);
 
 // Wilson's 95 % interval for `count` hits in `total` tries; none for no tries.

@@ -93,6 +93,19 @@ TEST_F(EvaluationTest, TableAgreesWithTheCountersAndTheExactValues) {
   EXPECT_TRUE(Eventually([&] { return !mixNote->isVisibleTo(mixNote->window()); }));
 }
 
+// In one dimension a start moved off row 0 never comes home and walks R^2 steps on average.
+TEST_F(EvaluationTest, ExactColumnFollowsTheStartOffTheRowInOneDimension) {
+  Click("Option1(0)");
+  Find<QScrollBar>("hscRaster")->setValue(10);
+  ASSERT_TRUE(Find<QCheckBox>("chkHeim")->isChecked());
+  QTableWidget* table = OpenTable();
+  EXPECT_TRUE(Eventually([&] { return Cell(table, SeriesRow::Home, kExact) == PercentText(0.9); }));
+  Click("cmdHome(2)");
+  ASSERT_EQ(window_->walk().state().homeY, -1);
+  EXPECT_TRUE(Eventually([&] { return Cell(table, SeriesRow::Home, kExact) == PercentText(0); }));
+  EXPECT_EQ(Cell(table, SeriesRow::MeanLength, kExact), LengthText(100));
+}
+
 TEST_F(EvaluationTest, SeriesRestartsWhereTheCountersDo) {
   QTableWidget* table = OpenTable();
   const auto expectRestarted = [&](const char* how) {

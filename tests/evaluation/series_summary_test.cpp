@@ -52,6 +52,7 @@ TEST(SeriesSummary, MixedSettingsAreThoseThatChangeTheWalk) {
            {"p in 2-D", 2, [](JourneyRecord& j) { j.setting.rightProbability = 0.7; }, false},
            {"p in 1-D", 1, [](JourneyRecord& j) { j.setting.rightProbability = 0.7; }, true},
            {"start y in 2-D", 2, [](JourneyRecord& j) { j.setting.startY = 1; }, true},
+           {"start y in 1-D", 1, [](JourneyRecord& j) { j.setting.startY = 1; }, true},
            {"home", 2, [](JourneyRecord& j) { j.setting.homeAbsorbs = false; }, true},
            {"dimension", 2, [](JourneyRecord& j) { j.setting.dimension = 3; }, true}}) {
     JourneyRecord same = Journey(3, JourneyEnd::Right);
