@@ -101,8 +101,10 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   BuildTable();
 
   auto* rangeNote = new QLabel(
-      tr("Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Das trifft auch bei "
-         "richtiger Rechnung etwa jede zwanzigste Zeile."),
+      tr("Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger "
+         "Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 "
+         "Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt "
+         "aus der exakten Streuung σ (± 1,96 σ/√n) und fehlt, bis sie berechnet ist."),
       this);
   rangeNote->setWordWrap(true);
   mixNote_ =
@@ -248,7 +250,8 @@ void EvaluationWindow::Refresh() {
   const auto& journeys = simulation_.series().Journeys();
   const theory::Setting& setting = exact_.setting();
   const auto& exact = exact_.values();
-  const SeriesSummary summary = Summarize(journeys, setting);
+  const SeriesSummary summary =
+      Summarize(journeys, setting, exact ? std::optional(exact->sdLength) : std::nullopt);
   FillTable(summary, journeys);
   mixNote_->setVisible(summary.mixesSettings);
 
@@ -310,7 +313,7 @@ void EvaluationWindow::SaveData() {
   if (path.isEmpty()) return;
   const auto& journeys = simulation_.series().Journeys();
   SeriesHeader header{QDateTime::currentDateTime(), exact_.setting(), exact_.values(),
-                      Summarize(journeys, exact_.setting()).mixesSettings};
+                      Summarize(journeys, exact_.setting(), std::nullopt).mixesSettings};
   const QString point = DisplayLocale().decimalPoint();
   const QByteArray csv = SeriesCsv(journeys, header, point.isEmpty() ? QChar('.') : point.front());
   if (const auto error = WriteWholeFile(path, csv)) {

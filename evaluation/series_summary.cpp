@@ -19,22 +19,17 @@ RowEstimate ShareRow(int count, int total) {
   return row;
 }
 
-RowEstimate MeanRow(const std::vector<JourneyRecord>& journeys) {
+RowEstimate MeanRow(const std::vector<JourneyRecord>& journeys, std::optional<double> sd) {
   RowEstimate row;
-  const auto n = static_cast<double>(journeys.size());
   if (journeys.empty()) return row;
+  const auto n = static_cast<double>(journeys.size());
   double sum = 0;
   for (const JourneyRecord& j : journeys) sum += static_cast<double>(j.length);
   row.measured = sum / n;
-  if (journeys.size() < 2) return row;
-  double squares = 0;
-  for (const JourneyRecord& j : journeys) {
-    const double d = static_cast<double>(j.length) - row.measured;
-    squares += d * d;
-  }
-  const double standardError = std::sqrt(squares / (n - 1) / n);
-  row.low = row.measured - kZ * standardError;
-  row.high = row.measured + kZ * standardError;
+  if (journeys.size() < 2 || !sd) return row;
+  const double halfWidth = kZ * *sd / std::sqrt(n);
+  row.low = row.measured - halfWidth;
+  row.high = row.measured + halfWidth;
   return row;
 }
 
@@ -81,8 +76,8 @@ bool EndsIn(const JourneyRecord& journey, SeriesRow row) {
   return false;
 }
 
-SeriesSummary Summarize(const std::vector<JourneyRecord>& journeys,
-                        const theory::Setting& current) {
+SeriesSummary Summarize(const std::vector<JourneyRecord>& journeys, const theory::Setting& current,
+                        std::optional<double> exactSd) {
   SeriesSummary summary;
   summary.journeys = static_cast<int>(journeys.size());
   for (int r = 0; r < kSeriesRowCount - 1; ++r) {
@@ -91,10 +86,12 @@ SeriesSummary Summarize(const std::vector<JourneyRecord>& journeys,
                                      [row](const JourneyRecord& j) { return EndsIn(j, row); });
     summary.rows[r] = ShareRow(static_cast<int>(count), summary.journeys);
   }
-  summary.rows[static_cast<int>(SeriesRow::MeanLength)] = MeanRow(journeys);
   summary.mixesSettings = std::any_of(journeys.begin(), journeys.end(), [&](const auto& j) {
     return !SameWalk(theory::SettingOf(j.setting), current);
   });
+  // The exact deviation says nothing of a series of other settings.
+  if (summary.mixesSettings) exactSd.reset();
+  summary.rows[static_cast<int>(SeriesRow::MeanLength)] = MeanRow(journeys, exactSd);
   return summary;
 }
 

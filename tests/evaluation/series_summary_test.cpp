@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string_view>
 
 namespace quirlweg {
@@ -29,13 +30,16 @@ TEST(SeriesSummary, WilsonRangesAndTheMeansRange) {
   }
   EXPECT_FALSE(WilsonInterval(0, 0).has_value());
 
-  // Lengths 2, 4, 6: mean 4, sample SD 2, standard error 2 / sqrt(3).
-  const SeriesSummary s = Summarize(
-      {Journey(2, JourneyEnd::Home), Journey(4, JourneyEnd::Top), Journey(6, JourneyEnd::ZFace)},
-      theory::Setting{});
+  // Lengths 2, 4, 6: mean 4; with an exact deviation of 3 the range is 4 ± 1.96 * 3 / sqrt(3).
+  const std::vector<JourneyRecord> three{Journey(2, JourneyEnd::Home), Journey(4, JourneyEnd::Top),
+                                         Journey(6, JourneyEnd::ZFace)};
+  const SeriesSummary s = Summarize(three, theory::SettingOf(three[0].setting), 3.0);
   EXPECT_DOUBLE_EQ(s[SeriesRow::MeanLength].measured, 4);
-  EXPECT_NEAR(*s[SeriesRow::MeanLength].low, 4 - 1.96 * 2 / std::sqrt(3.0), 1e-12);
-  EXPECT_NEAR(*s[SeriesRow::MeanLength].high, 4 + 1.96 * 2 / std::sqrt(3.0), 1e-12);
+  EXPECT_NEAR(*s[SeriesRow::MeanLength].low, 4 - 1.96 * 3 / std::sqrt(3.0), 1e-12);
+  EXPECT_NEAR(*s[SeriesRow::MeanLength].high, 4 + 1.96 * 3 / std::sqrt(3.0), 1e-12);
+  EXPECT_FALSE(
+      Summarize(three, theory::SettingOf(three[0].setting), std::nullopt)[SeriesRow::MeanLength]
+          .low);
   EXPECT_EQ(s[SeriesRow::Boundary].count, 2);
   EXPECT_EQ(s[SeriesRow::ZFace].count, 1);
 }
@@ -61,11 +65,41 @@ TEST(SeriesSummary, MixedSettingsAreThoseThatChangeTheWalk) {
     c.apply(other);
     const theory::Setting current = theory::SettingOf(same.setting);
     // A series of both, and a series of the other alone: neither matches the current setting.
-    EXPECT_EQ(Summarize({same, other}, current).mixesSettings, c.mixes) << c.change;
-    EXPECT_EQ(Summarize({other}, current).mixesSettings, c.mixes) << c.change;
-    const SeriesSummary summary = Summarize({other, other}, current);
+    EXPECT_EQ(Summarize({same, other}, current, 1.0).mixesSettings, c.mixes) << c.change;
+    EXPECT_EQ(Summarize({other}, current, 1.0).mixesSettings, c.mixes) << c.change;
+    const SeriesSummary summary = Summarize({other, other}, current, 1.0);
     if (c.mixes) {
       EXPECT_FALSE(OutsideRange(summary, SeriesRow::Right, 0.0)) << c.change;
+    }
+  }
+}
+
+// Series drawn from the exact length distribution: the mean's range misses the exact mean in
+// about one of twenty, for short series and long ones alike, on skewed lengths too.
+TEST(SeriesSummary, MeanRangeMissesTheExactMeanOnceInTwenty) {
+  std::mt19937_64 random(20);
+  for (const theory::Setting& setting : {theory::Setting{1, 10, 0.5, 0, 0, true, 1 - 1e-12},
+                                         theory::Setting{2, 5, 0.5, 0, 0, true, 1 - 1e-12},
+                                         theory::Setting{2, 5, 0.5, 0, 0, false, 1 - 1e-12},
+                                         theory::Setting{3, 5, 0.5, 0, 0, true, 1 - 1e-12}}) {
+    const auto exact = theory::ComputeJourneyStatistics(setting);
+    ASSERT_TRUE(exact && exact->distributionComputed());
+    std::discrete_distribution<int> length(exact->lengthDistribution.begin(),
+                                           exact->lengthDistribution.end());
+    JourneyRecord journey;
+    journey.setting = {
+        setting.dimension, setting.radius, setting.rightProbability, setting.homeAbsorbs, 0, 0};
+    for (const auto& [journeys, series] : {std::pair{20, 4000}, {100, 4000}, {1001, 1500}}) {
+      std::vector<JourneyRecord> drawn(static_cast<std::size_t>(journeys), journey);
+      int misses = 0;
+      for (int i = 0; i < series; ++i) {
+        for (JourneyRecord& j : drawn) j.length = length(random);
+        misses += OutsideRange(Summarize(drawn, setting, exact->sdLength), SeriesRow::MeanLength,
+                               exact->meanLength);
+      }
+      const double missRate = static_cast<double>(misses) / series;
+      EXPECT_GE(missRate, 0.035) << setting.dimension << "-D, " << journeys << " journeys";
+      EXPECT_LE(missRate, 0.065) << setting.dimension << "-D, " << journeys << " journeys";
     }
   }
 }
