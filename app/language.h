@@ -17,8 +17,9 @@ enum class Language { German, English };
 std::optional<Language> ChooseLanguage(const std::optional<QString>& langFlag,
                                        QLocale::Language systemLanguage);
 
-// Loads the English texts into `app` when English was chosen and returns the translator, which
-// `app` owns. German is the source language and needs none: then, or when the translation
+// Loads Qt's own texts in the chosen language (from Debian's Qt translations) and, when English
+// was chosen, the program's English texts, and returns the latter's translator, which `app`
+// owns. German is the program's source language and needs none: then, or when the translation
 // cannot be loaded, the German texts stay and the answer is null.
 QTranslator* InstallTranslation(QCoreApplication& app, Language language);
 

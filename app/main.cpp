@@ -25,6 +25,10 @@ std::optional<quirlweg::Language> RequestedLanguage(const QCommandLineOption& la
   if (peek.isSet(lang)) flag = peek.value(lang);
   const auto language = quirlweg::ChooseLanguage(flag, QLocale::system().language());
   if (!language) {
+    // Refused in the system's language, since the asked-for one is unknown.
+    quirlweg::InstallTranslation(
+        *QCoreApplication::instance(),
+        *quirlweg::ChooseLanguage(std::nullopt, QLocale::system().language()));
     // Status 2, as usual for a usage error.
     std::fprintf(
         stderr, "%s\n",

@@ -52,7 +52,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads plugins at run time, so dpkg-shlibdeps cannot see them: without the window-system
-# plugins the window cannot open, without the SVG ones the pictures stay empty.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# plugins the window cannot open, without the SVG ones the pictures stay empty, without Qt's
+# translations its dialogs speak English in the German program.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
 
 include(CPack)

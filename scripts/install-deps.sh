@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev libqt6svg6 qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   # Qt Charts' CMake package asks for Qt's OpenGL modules, which qt6-charts-dev does not bring.
   qt6-charts-dev libqt6opengl6-dev
+  # Qt's own texts (dialogs, --help) in German.
+  qt6-translations-l10n
   libgtest-dev libgmock-dev clang-format
   fonts-dejavu-core fonts-liberation
   xvfb xauth x11-apps imagemagick xdotool

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 namespace quirlweg {
 namespace {
 
@@ -25,6 +28,29 @@ TEST(ChooseLanguage, FlagThenSystemLanguage) {
   };
   for (const LanguageCase& c : cases) {
     EXPECT_EQ(ChooseLanguage(c.flag, c.system), c.expected) << c.label;
+  }
+}
+
+// Qt's own dialogs, edit menus and --help speak the program's language, not English.
+TEST(InstallTranslation, QtTextsFollowTheChosenLanguage) {
+  const struct {
+    Language language;
+    const char* context;
+    const char* source;
+    const char* shown;
+  } cases[] = {
+      {Language::German, "QFileDialog", "Look in:", "Suchen in:"},
+      {Language::German, "QCommandLineParser", "Usage: %1", "Aufruf: %1"},
+      {Language::English, "QFileDialog", "Look in:", "Look in:"},
+  };
+  for (const auto& c : cases) {
+    InstallTranslation(*QCoreApplication::instance(), c.language);
+    EXPECT_EQ(QCoreApplication::translate(c.context, c.source), QString::fromUtf8(c.shown))
+        << c.source;
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+      QCoreApplication::removeTranslator(t);
+      delete t;
+    }
   }
 }
 
