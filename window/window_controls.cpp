@@ -18,7 +18,9 @@
 #include <vector>
 
 #include "display/controls.h"
+#include "display/fitting_box.h"
 #include "display/picture_area.h"
+#include "display/setting_bar.h"
 #include "window/paced_run.h"
 
 namespace quirlweg {
@@ -110,12 +112,12 @@ void ControlBuilder::CreateAll() {
   // Created back to front: the lattice view first, so that the boxes over its edges, the
   // start-point cross and the protocol list lie above it.
   CreatePictureAreas();
-  c_.positionCaption = Named(new QLineEdit(tr("P(t) = "), &window_), QStringLiteral("Text4"));
+  c_.positionCaption = Named(new FittingBox(tr("P(t) = "), &window_), QStringLiteral("Text4"));
   c_.positionCaption->setFont(DesignFont(Face::Sans, 9.75));
   c_.positionCaption->setFrame(false);  // a fixed label that reads as one line with the coordinates
   SetBaseColor(c_.positionCaption, SystemColor(QPalette::Button));
 
-  c_.planeNote = Named(new QLineEdit(tr(" Ebene z = 0"), &window_), QStringLiteral("Text3"));
+  c_.planeNote = Named(new FittingBox(tr(" Ebene z = 0"), &window_), QStringLiteral("Text3"));
   c_.planeNote->setFont(DefaultFont());
   c_.planeNote->setStyleSheet(
       QStringLiteral("QLineEdit { border: 1px solid black; background: rgb(255, 255, 128); }"));
@@ -248,16 +250,14 @@ void ControlBuilder::CreateSettingsFrame() {
   c_.latticeSizeLabel->setFont(DesignFont(Face::Sans, 13.5));
   c_.latticeSizeLabel->setAlignment(kRowLabelAlignment);
 
-  c_.latticeSizeBar =
-      Named(new QScrollBar(Qt::Horizontal, c_.settingsFrame), QStringLiteral("hscRaster"));
+  c_.latticeSizeBar = Named(new SettingBar(c_.settingsFrame), QStringLiteral("hscRaster"));
   c_.latticeSizeBar->setRange(2, 50);
   c_.latticeSizeBar->setSingleStep(1);
   c_.latticeSizeBar->setPageStep(5);
   c_.latticeSizeBar->setValue(5);
-  c_.latticeSizeBar->setFocusPolicy(Qt::StrongFocus);
   c_.latticeSizeBar->setToolTip(tr("Gittergröße R (2 bis 50)"));
 
-  c_.latticeRangeBox = Named(new QLineEdit(QStringLiteral("-5 ...5"), c_.settingsFrame),
+  c_.latticeRangeBox = Named(new FittingBox(QStringLiteral("-5 ...5"), c_.settingsFrame),
                              QStringLiteral("txtRaster"));
   c_.latticeRangeBox->setFont(DesignFont(Face::Sans, 13.5));
   c_.latticeRangeBox->setAlignment(Qt::AlignCenter);
@@ -288,20 +288,18 @@ void ControlBuilder::CreateSettingsFrame() {
 
   for (int i = 0; i < 2; ++i) {
     auto* text =
-        Named(new QLineEdit(ProbabilityPrefix(i) + QStringLiteral("0,5"), c_.settingsFrame),
+        Named(new FittingBox(ProbabilityPrefix(i) + QStringLiteral("0,5"), c_.settingsFrame),
               ArrayName("Text5", i));
     text->setFont(DefaultFont());
     text->setAlignment(Qt::AlignCenter);
     c_.probabilityBoxes[i] = text;
   }
 
-  c_.probabilityBar =
-      Named(new QScrollBar(Qt::Horizontal, c_.settingsFrame), QStringLiteral("hscWaRi"));
+  c_.probabilityBar = Named(new SettingBar(c_.settingsFrame), QStringLiteral("hscWaRi"));
   c_.probabilityBar->setRange(0, 100);
   c_.probabilityBar->setSingleStep(1);
   c_.probabilityBar->setPageStep(10);
   c_.probabilityBar->setValue(50);
-  c_.probabilityBar->setFocusPolicy(Qt::StrongFocus);
   c_.probabilityBar->setToolTip(tr("Wahrscheinlichkeit für einen Schritt nach rechts"));
 
   c_.lowerLine = Named(new QFrame(c_.settingsFrame), QStringLiteral("Line2"));
@@ -405,7 +403,7 @@ void ControlBuilder::CreateStatisticsFrame() {
       QT_TR_NOOP("Anteil der Reisen, die am Rand endeten, in Prozent")};
   for (int i = 0; i < 4; ++i) {
     auto* box =
-        Named(new QLineEdit(QStringLiteral("0"), c_.statisticsFrame), ArrayName("Text1", i));
+        Named(new FittingBox(QStringLiteral("0"), c_.statisticsFrame), ArrayName("Text1", i));
     box->setFont(DesignFont(Face::Sans, 13.5));
     box->setAlignment(Qt::AlignCenter);
     SetBaseColor(box, i < 2 ? QColor(255, 255, 255) : QColor(255, 255, 0));
@@ -415,7 +413,7 @@ void ControlBuilder::CreateStatisticsFrame() {
   }
 
   c_.meanLengthBox =
-      Named(new QLineEdit(QStringLiteral("0"), c_.statisticsFrame), QStringLiteral("Text2"));
+      Named(new FittingBox(QStringLiteral("0"), c_.statisticsFrame), QStringLiteral("Text2"));
   c_.meanLengthBox->setFont(DesignFont(Face::Sans, 13.5));
   c_.meanLengthBox->setAlignment(Qt::AlignCenter);
   SetBaseColor(c_.meanLengthBox, QColor(0, 255, 255));

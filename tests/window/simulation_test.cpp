@@ -15,13 +15,17 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QTimer>
 #include <vector>
 
 #include "common/program_texts.h"
 #include "display/picture_area.h"
+#include "display/qt_text.h"
 #include "engine/protocol.h"
+#include "window/placement.h"
 #include "window/window_test.h"
 
 namespace quirlweg {
@@ -279,6 +283,63 @@ TEST_F(SimulationTest, LongMeanShowsItsFirstDigit) {
   auto* mean = Find<QLineEdit>("Text2");
   ASSERT_EQ(mean->text(), "1250");
   EXPECT_EQ(mean->cursorPosition(), 0);
+}
+
+// The widest texts each box shows, laid out for screens from 800 x 600 to 3840 x 2160: none is
+// cut off (the mean box once cut "3045,96" to "3045,").
+TEST_F(SimulationTest, EveryFigureFitsItsBoxOnEveryScreen) {
+  const std::vector<std::pair<const char*, QString>> widest{
+      {"Text1(0)", "1001"},          {"Text1(1)", "33,33"},          {"Text1(2)", "1001"},
+      {"Text1(3)", "66,66"},         {"Text2", "3045,96"},           {"txtRaster", "-50 ...50"},
+      {"Text5(0)", "p(links)=0,55"}, {"Text5(1)", "p(rechts)=0,55"}, {"Text3", " Ebene z = 0"},
+      {"Text4", "P(t) = "}};
+  for (const auto& [width, height] : std::vector<std::pair<int, int>>{
+           {800, 600}, {1024, 768}, {1280, 800}, {1920, 1080}, {3840, 2160}}) {
+    const Arrangement arrangement = ArrangeControls(width * 15.0, height * 15.0);  // 96 dpi
+    for (const ControlPlacement& placement : arrangement.controls) {
+      if (QWidget* control = window_->controls().byName.value(ToQString(placement.name))) {
+        PlaceControl(*control, placement, 96, 96);
+      }
+    }
+    for (const auto& [name, text] : widest) {
+      auto* box = Find<QLineEdit>(name);
+      box->setText(text);
+      QStyleOptionFrame option;
+      option.initFrom(box);
+      option.lineWidth =
+          box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+      const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+      EXPECT_LE(QFontMetricsF(box->font()).horizontalAdvance(text), room.width() - 4)
+          << name << " at " << width << "x" << height;
+    }
+  }
+}
+
+// The arrow keys move a scroll bar the way they point, and a control with the keyboard focus
+// looks different from one without.
+TEST_F(SimulationTest, KeyboardMovesScrollBarsAndShowsTheFocus) {
+  Click("Option1(0)");  // shows the probability bar
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  for (const auto& [name, start] : {std::pair{"hscRaster", 5}, {"hscWaRi", 50}}) {
+    auto* bar = Find<QScrollBar>(name);
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Left);
+    EXPECT_EQ(bar->value(), start - 1) << name;
+    QTest::keyClick(bar, Qt::Key_Right);
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->value(), start + 1) << name;
+  }
+  QTest::keyClick(window_.get(), Qt::Key_Tab);  // styles mark the focus once keys move it
+  for (QWidget* control : window_->findChildren<QWidget*>()) {
+    if ((control->focusPolicy() & Qt::TabFocus) == 0 || !control->isVisible()) continue;
+    control->setFocus(Qt::TabFocusReason);  // as the Tab key gives it
+    QApplication::processEvents();
+    const QImage focused = control->grab().toImage();
+    window_->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_NE(control->grab().toImage(), focused) << control->objectName().toStdString();
+  }
 }
 
 TEST_F(SimulationTest, ScreenReadersReadThePrintedValues) {
