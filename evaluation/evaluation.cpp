@@ -52,6 +52,8 @@ void Evaluation::OpenWindow() {
   if (!evaluationWindow_) {
     evaluationWindow_ = new EvaluationWindow(window_, *exact_, *controls_.latticeView, &window_);
   }
+  // A minimised window comes back as it was before.
+  evaluationWindow_->setWindowState(evaluationWindow_->windowState() & ~Qt::WindowMinimized);
   evaluationWindow_->show();
   evaluationWindow_->raise();
   evaluationWindow_->activateWindow();

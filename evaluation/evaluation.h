@@ -30,7 +30,7 @@ class Evaluation : public QObject {
   ~Evaluation() override;
 
   const ExactStatistics& exact() const { return *exact_; }
-  // Opens the evaluation window, or raises it when it is open.
+  // Opens the evaluation window, or raises it when it is open, minimised too.
   void OpenWindow();
 
  private:

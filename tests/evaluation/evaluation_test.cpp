@@ -106,6 +106,15 @@ TEST_F(EvaluationTest, ExactColumnFollowsTheStartOffTheRowInOneDimension) {
   EXPECT_EQ(Cell(table, SeriesRow::MeanLength, kExact), LengthText(100));
 }
 
+TEST_F(EvaluationTest, TheButtonBringsAMinimisedWindowBack) {
+  QWidget* evaluation = OpenTable()->window();
+  evaluation->showMinimized();
+  ASSERT_TRUE(evaluation->isMinimized());
+  Click("cmdAuswertung");
+  EXPECT_FALSE(evaluation->isMinimized());
+  EXPECT_TRUE(evaluation->isVisible());
+}
+
 TEST_F(EvaluationTest, SeriesRestartsWhereTheCountersDo) {
   QTableWidget* table = OpenTable();
   const auto expectRestarted = [&](const char* how) {
