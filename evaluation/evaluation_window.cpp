@@ -104,7 +104,7 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
       tr("Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger "
          "Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 "
          "Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt "
-         "aus der exakten Streuung σ (± 1,96 σ/√n) und fehlt, bis sie berechnet ist."),
+         "aus der exakten Streuung σ (± 1,96 σ/√n) und fehlt, bis sie berechnet ist."),
       this);
   rangeNote->setWordWrap(true);
   mixNote_ =
