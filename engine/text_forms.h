@@ -27,4 +27,20 @@ double ValueOf(std::string_view text);
 // "(" x "," y "," z ")" with each number in PrintForm: "( 3 , 2 , 0 )".
 std::string CoordinateText(int x, int shownY, int z);
 
+namespace detail {
+
+// The forms built from snprintf and strtod alone, for a standard library without
+// floating-point std::to_chars and std::from_chars (the browser edition's). Both ignore the C
+// locale's decimal point. Where the standard library has those functions, the program uses
+// them and a test holds these to the same bytes.
+
+// |value| in fixed notation, the shortest text that reads back exactly: "0.5", "12.25".
+std::string ShortestFixed(double magnitude);
+
+// The value of "digits", "digits.digits" or ".digits", correctly rounded; too many digits
+// before the point give infinity.
+double DecimalValue(std::string_view number);
+
+}  // namespace detail
+
 }  // namespace quirlweg

@@ -2,7 +2,8 @@
 # Builds Quirlweg with its tests and runs every test twice: in a normal build and in a build
 # with AddressSanitizer and UndefinedBehaviorSanitizer (any finding stops the test). After the
 # normal build's tests it makes the Debian package from that build and checks it
-# (scripts/check-package.sh, a few seconds). Then it starts the real program once under Xvfb
+# (scripts/check-package.sh, a few seconds) and builds and tests the browser edition
+# (scripts/web-test.sh). Then it starts the real program once under Xvfb
 # and saves a screenshot.
 #   scripts/test.sh            both builds, the package checks and the screenshot
 #   scripts/test.sh normal     the normal build and the package checks (quicker while developing)
@@ -22,6 +23,8 @@ run_suite() {
 
 run_suite build -DCMAKE_BUILD_TYPE=Release -DQUIRLWEG_SANITIZE=OFF -DQUIRLWEG_ENGINE_ONLY=OFF
 scripts/check-package.sh build
+echo "== The browser edition: the core as WebAssembly under node, the page's scripts =="
+scripts/web-test.sh
 
 if [ "${1:-all}" != "normal" ]; then
   echo "== The same tests with AddressSanitizer and UndefinedBehaviorSanitizer =="

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "common/program_texts.h"
 #include "engine/protocol.h"
@@ -106,6 +111,63 @@ TEST(TextForms, ValueOfReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(v, c.value) << "\"" << c.text << "\"";
   }
 }
+
+#if defined(__cpp_lib_to_chars)
+// Doubles where a shortest-digits search goes wrong most easily: around powers of two (lopsided
+// rounding), ties broken to even, subnormals, long fractions, and a spread of random magnitudes.
+std::vector<double> AwkwardDoubles() {
+  std::vector<double> values = {0.1,
+                                0.3,
+                                2.0 / 3,
+                                1.0 / 3,
+                                33.33,
+                                66.66,
+                                1e-7,
+                                5e-324,
+                                1e-310,
+                                0x1p-1022,
+                                0x1p50 + 0.25,
+                                0x1p50 + 0.75,
+                                1e22,
+                                1e23,
+                                0x1p60,
+                                9.2e18,
+                                8.999999999999999e18};
+  for (int e = -1074; e <= 1023; ++e) {
+    const double p = std::ldexp(1.0, e);
+    values.insert(values.end(), {p, std::nextafter(p, 0.0), std::nextafter(p, kInf)});
+  }
+  std::mt19937_64 random(20240611);
+  for (int i = 0; i < 20000; ++i) {
+    const std::uint64_t bits = random();
+    double v = 0;
+    std::memcpy(&v, &bits, sizeof v);
+    if (std::isfinite(v)) values.push_back(std::fabs(v));
+    values.push_back(std::ldexp(static_cast<double>(bits >> 11), static_cast<int>(i % 70) - 100));
+    values.push_back(static_cast<double>(bits % 1000000) / 100);
+  }
+  return values;
+}
+
+// The browser edition's forms give the same bytes and values as the standard library's.
+TEST(TextForms, PortableFormsMatchTheStandardLibrary) {
+  std::array<char, 400> buffer;
+  for (const double v : AwkwardDoubles()) {
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed);
+    const std::string expected(buffer.data(), end.ptr);
+    ASSERT_EQ(detail::ShortestFixed(v), expected) << v;
+    // More digits than a double holds, so that reading must round, near and at halfway.
+    for (const std::string& text :
+         {expected, expected + "4999", expected + "5", expected + "5000000001"}) {
+      double read = -1;
+      if (std::from_chars(text.data(), text.data() + text.size(), read).ec == std::errc{}) {
+        ASSERT_EQ(detail::DecimalValue(text), read) << text;
+      }
+    }
+  }
+}
+#endif
 
 TEST(TextForms, CoordinateTexts) {
   EXPECT_EQ(CoordinateText(3, 2, 0), "( 3 , 2 , 0 )");

@@ -1,0 +1,45 @@
+#include "web_walk.h"
+
+#include <algorithm>
+
+#include "theory/walk_setting.h"
+
+namespace quirlweg::web {
+
+void WebSettings::SetDimension(int dimension) {
+  dimension_ = std::clamp(dimension, 1, 3);
+}
+
+void WebSettings::SetRightPercent(int percent) {
+  rightProbability_ = std::clamp(percent, 0, 100) / 100.0;
+}
+
+void WebSettings::SetLatticeSize(int radius) {
+  latticeSize_ = std::clamp(radius, 2, 50);
+}
+
+void WebSettings::SetMode(int mode) {
+  mode_ = static_cast<RunMode>(std::clamp(mode, 0, 2));
+}
+
+WebWalk::WebWalk(std::uint64_t seed)
+    : source_(Xoshiro128(seed)), walk_(displays_, displays_, displays_, settings_, source_) {}
+
+void WebWalk::Load() {
+  walk_.DrawLattice();
+  displays_.HideEndMarker();
+  walk_.StartUp();
+}
+
+bool WebWalk::ContinueRun(int maxSteps) {
+  for (int i = 0; i < maxSteps; ++i) {
+    if (!walk_.ContinueStepwiseRun()) return false;
+  }
+  return true;
+}
+
+theory::Setting WebWalk::ExactSetting() const {
+  return theory::SettingOf(walk_.CurrentJourneySetting());
+}
+
+}  // namespace quirlweg::web

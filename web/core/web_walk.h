@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/settings.h"
+#include "engine/uniform_source.h"
+#include "engine/walk.h"
+#include "theory/journey_statistics.h"
+#include "web_displays.h"
+
+namespace quirlweg::web {
+
+// The page's controls as plain values; the walk reads them when it needs them, as it reads
+// the window's controls.
+class WebSettings final : public WalkSettingsSource {
+ public:
+  int Dimension() const override { return dimension_; }
+  double RightProbability() const override { return rightProbability_; }
+  bool HomeAbsorbs() const override { return homeAbsorbs_; }
+  int LatticeSize() const override { return latticeSize_; }
+  RunMode Mode() const override { return mode_; }
+  char DecimalSeparator() const override { return decimalSeparator_; }
+
+  // Values from the page are brought into the ranges the walk is made for.
+  void SetDimension(int dimension);
+  void SetRightPercent(int percent);
+  void SetHomeAbsorbs(bool absorbs) { homeAbsorbs_ = absorbs; }
+  void SetLatticeSize(int radius);
+  void SetMode(int mode);
+  void SetDecimalSeparator(char separator) { decimalSeparator_ = separator; }
+
+ private:
+  int dimension_ = 2;
+  double rightProbability_ = 0.5;
+  bool homeAbsorbs_ = true;
+  int latticeSize_ = 5;
+  RunMode mode_ = RunMode::Journey;
+  char decimalSeparator_ = ',';
+};
+
+// The walk with the page's settings and displays and a generator of its own: what the
+// program's window owns, without the window.
+class WebWalk {
+ public:
+  explicit WebWalk(std::uint64_t seed);
+  WebWalk(const WebWalk&) = delete;
+  WebWalk& operator=(const WebWalk&) = delete;
+
+  WebSettings& settings() { return settings_; }
+  WebDisplays& displays() { return displays_; }
+  Walk& walk() { return walk_; }
+
+  // What the window does on opening: the lattice, no end marker, the walker on the origin.
+  void Load();
+  // Takes at most `maxSteps` steps of the run begun with walk().BeginStepwiseRun(); false once
+  // its last journey has ended.
+  bool ContinueRun(int maxSteps);
+  // The setting whose exact statistics match the journeys the walk now makes.
+  theory::Setting ExactSetting() const;
+
+ private:
+  GeneratorSource source_;
+  WebSettings settings_;
+  WebDisplays displays_;
+  Walk walk_;
+};
+
+}  // namespace quirlweg::web

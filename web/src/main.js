@@ -1,0 +1,201 @@
+// The browser edition of Quirlweg: the desktop program's window on a page, its walk and exact
+// statistics the same C++ core compiled to WebAssembly.
+import { ExactValues } from './exact_values.js';
+import { LatticeView } from './lattice_view.js';
+import { placeAll, scaleFor } from './layout.js';
+import { fastestTempo, PacedRun, tempoSteps } from './paced_run.js';
+import { caption, chooseLanguage, decimalSeparator, translator } from './texts.js';
+import { storedProtocol, WalkPage } from './walk_page.js';
+
+function tempoText(tr, stepsPerSecond) {
+  if (stepsPerSecond === fastestTempo) return tr('max');
+  if (stepsPerSecond === 1) return tr('1 Schritt/s');
+  return tr('%1 Schritte/s', String(stepsPerSecond));
+}
+
+function putTexts(document, tr, language) {
+  document.documentElement.lang = language;
+  for (const e of document.querySelectorAll('[data-text]')) e.textContent = caption(tr(e.dataset.text));
+  for (const e of document.querySelectorAll('[data-tip]')) e.title = tr(e.dataset.tip);
+  for (const e of document.querySelectorAll('[data-label]')) {
+    e.setAttribute('aria-label', tr(e.dataset.label));
+  }
+}
+
+class Quirlweg {
+  constructor(core, document) {
+    const window = document.defaultView;
+    this.document = document;
+    this.core = core;
+    this.language = chooseLanguage(window.location.search, window.navigator.language);
+    this.tr = translator(this.language, globalThis.quirlwegEnglish ?? {});
+    this.separator = decimalSeparator(window.navigator.language);
+    putTexts(document, this.tr, this.language);
+    this.view = new LatticeView(this.byId('lattice'), this.byId('walker'), this.byId('marker'));
+    this.page = new WalkPage(document, this.view, this.tr);
+    this.exact = new ExactValues(document, this.tr, this.separator);
+    this.paced = new PacedRun((n) => this.walk.continueRun(n), () => this.draw(),
+                              () => this.showRunGoing(false));
+
+    this.walk = new core.Walk(Math.floor(Math.random() * 2 ** 52));
+    this.walk.setDecimalSeparator(this.separator);
+    this.walk.setProtocolHeader(this.tr('   Nr.  Länge   Endpunkt'));
+    this.byId('left').value = this.tr('p(links)=') + '0,5';
+    this.byId('right').value = this.tr('p(rechts)=') + '0,5';
+    this.byId('tempoText').textContent = tempoText(this.tr, fastestTempo);
+    this.arrange();
+    this.walk.load();
+    this.draw();
+    this.connect(window);
+    this.requestExact();
+  }
+
+  byId(id) {
+    return this.document.getElementById(id);
+  }
+
+  checked(name) {
+    return Number(this.document.querySelector(`input[name=${name}]:checked`).value);
+  }
+
+  // The window's layout for the page's size and pixel ratio; the lattice is drawn afresh.
+  arrange() {
+    const window = this.document.defaultView;
+    const scale = scaleFor(window.innerWidth, window.innerHeight);
+    placeAll(this.byId('window'), scale);
+    const view = this.byId('view');
+    this.view.resize(view.clientWidth, view.clientHeight, window.devicePixelRatio || 1,
+                     this.walk.lattice(), this.walk.allMarks());
+    this.draw();
+  }
+
+  draw() {
+    this.page.show(this.walk.takeFrame());
+  }
+
+  requestExact() {
+    this.exact.request(() => this.walk.exactStatistics(), this.checked('dimension'));
+  }
+
+  connect(window) {
+    const on = (id, event, handler) => this.byId(id).addEventListener(event, handler);
+    window.addEventListener('resize', () => this.arrange());
+    on('size', 'input', () => this.latticeSizeChanged());
+    on('probability', 'input', () => this.probabilityChanged());
+    for (const option of this.document.querySelectorAll('input[name=dimension]')) {
+      option.addEventListener('click', () => this.dimensionChosen());
+    }
+    for (const option of this.document.querySelectorAll('input[name=mode]')) {
+      option.addEventListener('change', () => this.walk.setMode(this.checked('mode')));
+    }
+    on('homeAbsorbs', 'click', () => {
+      this.walk.setHomeAbsorbs(this.byId('homeAbsorbs').checked);
+      this.walk.switchHomeAbsorption();
+      this.changed();
+    });
+    on('showProtocol', 'click', () => {
+      this.byId('protocol').hidden = !this.byId('showProtocol').checked;
+    });
+    on('start', 'click', () => this.startClicked());
+    on('end', 'click', () => window.close());
+    for (let i = 0; i < 4; ++i) {
+      on(`home${i}`, 'click', () => {
+        this.walk.moveStartPoint(i);
+        this.changed();
+      });
+    }
+    on('tempo', 'input', () => this.tempoChanged());
+    on('clearTraces', 'click', () => this.act(() => this.walk.clearTraces()));
+    on('resetCounters', 'click', () => this.act(() => this.walk.resetCounters()));
+    for (let i = 0; i < 5; ++i) {
+      on(`count${i}`, 'input', () => this.walk.setCountBoxText(i, this.byId(`count${i}`).value));
+    }
+    on('protocol', 'input', () => this.walk.setProtocolText(storedProtocol(this.byId('protocol').value)));
+    on('evaluation', 'click', () => this.byId('exact').showModal());
+    window.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape' && this.paced.running) {
+        this.paced.stop();
+        event.preventDefault();
+      }
+    });
+  }
+
+  act(change) {
+    change();
+    this.draw();
+  }
+
+  // A change of the walk's setting: drawn now, its exact values computed anew.
+  changed() {
+    this.draw();
+    this.requestExact();
+  }
+
+  latticeSizeChanged() {
+    const r = Number(this.byId('size').value);
+    this.byId('range').textContent = `${this.core.strForm(-r)} ...${this.core.strForm(r)}`;
+    this.walk.setLatticeSize(r);
+    this.walk.changeLatticeSize();
+    this.changed();
+  }
+
+  probabilityChanged() {
+    const percent = Number(this.byId('probability').value);
+    this.byId('left').value = this.tr('p(links)=') + this.core.strForm((100 - percent) / 100);
+    this.byId('right').value = this.tr('p(rechts)=') + this.core.strForm(percent / 100);
+    this.walk.setRightPercent(percent);
+    this.requestExact();
+  }
+
+  dimensionChosen() {
+    const dimension = this.checked('dimension');
+    this.walk.setDimension(dimension);
+    this.walk.moveStartToOrigin();
+    // The probability controls belong to the one-dimensional walk only.
+    for (const e of this.document.querySelectorAll('.probability')) e.hidden = dimension !== 1;
+    this.changed();
+  }
+
+  tempo() {
+    return tempoSteps[Number(this.byId('tempo').value)];
+  }
+
+  tempoChanged() {
+    const tempo = this.tempo();
+    this.byId('tempoText').textContent = tempoText(this.tr, tempo);
+    // Moved to "max" mid-run, the run goes on paced at the scale's fastest tempo.
+    if (this.paced.running) {
+      this.paced.setTempo(tempo === fastestTempo ? tempoSteps[tempoSteps.length - 2] : tempo);
+    }
+  }
+
+  startClicked() {
+    if (this.paced.running) {
+      this.paced.stop();
+      return;
+    }
+    if (this.tempo() !== fastestTempo && this.walk.beginRun()) {
+      this.showRunGoing(true);
+      this.paced.start(this.tempo());
+      return;
+    }
+    this.walk.start();
+    this.draw();
+  }
+
+  // While a paced run goes, the start button stops it and whatever would change the walk
+  // under it is disabled.
+  showRunGoing(going) {
+    const changers = ['size', 'probability', 'homeAbsorbs', 'clearTraces', 'resetCounters',
+                      'home0', 'home1', 'home2', 'home3'].map((id) => this.byId(id));
+    changers.push(...this.document.querySelectorAll('input[name=dimension], input[name=mode]'));
+    for (const control of changers) control.disabled = going;
+    this.byId('startPicture').src = going ? 'start-pressed.svg' : 'start.svg';
+    this.byId('start').title = this.tr(going ? 'Hält die laufende Reise an (Esc)'
+                                              : 'Startet Schritt, Reise oder 20 Reisen');
+  }
+}
+
+globalThis.createQuirlwegCore().then((core) => {
+  globalThis.quirlweg = new Quirlweg(core, document);
+});
