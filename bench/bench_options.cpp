@@ -1,7 +1,9 @@
 #include "bench_options.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <string_view>
 
 namespace quirlweg::bench {
 
@@ -17,85 +19,134 @@ bool InRange(std::int64_t value, std::int64_t low, std::int64_t high) {
   return value >= low && value <= high;
 }
 
+// Options that stand alone; false when `name` is none of them.
+bool TakeFlag(const std::string& name, BenchOptions& options) {
+  if (name == "--limits") {
+    options.limits = true;
+  } else if (name == "--show") {
+    options.showWindow = true;
+  } else if (name == "--theory") {
+    options.theory = true;
+  } else if (name == "--evaluation") {
+    options.evaluation = true;
+  } else if (name == "--help" || name == "-h") {
+    options.help = true;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+constexpr std::array<std::string_view, 11> kValueOptions{
+    "--mode",    "--dimension", "--radius",   "--right-probability",
+    "--home",    "--start",     "--journeys", "--tempo",
+    "--seconds", "--seed",      "--csv"};
+
+bool TakesValue(const std::string& name) {
+  return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
+}
+
+bool ParseMode(const std::string& value, Mode& mode) {
+  if (value == "engine") {
+    mode = Mode::Engine;
+  } else if (value == "display") {
+    mode = Mode::Display;
+  } else if (value == "window") {
+    mode = Mode::Window;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The value of one of kValueOptions; false when it is not one the option takes.
+bool TakeValue(const std::string& name, const std::string& value, BenchOptions& options) {
+  if (name == "--mode") return ParseMode(value, options.mode);
+  if (name == "--dimension")
+    return ParseNumber(value, options.dimension) && InRange(options.dimension, 1, 3);
+  if (name == "--radius")
+    return ParseNumber(value, options.radius) && InRange(options.radius, 2, 50);
+  if (name == "--right-probability") {
+    return ParseNumber(value, options.rightProbability) &&
+           InRange(options.rightProbability, 0, 100);
+  }
+  if (name == "--home") {
+    options.home = value == "on";
+    return value == "on" || value == "off";
+  }
+  if (name == "--start") {
+    const auto comma = value.find(',');
+    return comma != std::string::npos && ParseNumber(value.substr(0, comma), options.startX) &&
+           ParseNumber(value.substr(comma + 1), options.startY);
+  }
+  if (name == "--journeys")
+    return ParseNumber(value, options.journeys) && InRange(options.journeys, 1, kMostJourneys);
+  // Whether the tempo control has it, the window mode checks.
+  if (name == "--tempo") return ParseNumber(value, options.tempo) && options.tempo > 0;
+  if (name == "--seconds")
+    return ParseNumber(value, options.seconds) && options.seconds > 0 && options.seconds < 3600;
+  if (name == "--seed") return ParseNumber(value, options.seed);
+  if (name == "--csv") {
+    options.csv = value;
+    return !value.empty();
+  }
+  return false;
+}
+
+// What the options say only together; empty when they agree.
+std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
+  if (options.tempo > 0 && options.mode != Mode::Window)
+    return "--tempo paces runs of the window: use it with --mode window";
+  if (secondsGiven && options.tempo == 0)
+    return "--seconds is how long a paced run goes on: use it with --tempo";
+  if (!options.csv.empty() && options.mode != Mode::Window)
+    return "--csv saves the evaluation's data: use it with --mode window";
+  const int inside = options.radius - 1;
+  if (!InRange(options.startX, -inside, inside) || !InRange(options.startY, -inside, inside))
+    return "the start point must lie inside the boundary";
+  return {};
+}
+
 }  // namespace
+
+std::string Usage() {
+  return "usage: walkbench [--mode engine|display|window] [--dimension 1|2|3] [--radius 2..50]\n"
+         "                 [--right-probability 0..100] [--home on|off] [--start X,Y]\n"
+         "                 [--journeys 1.." +
+         std::to_string(kMostJourneys) +
+         "] [--seed S] [--limits] [--show] [--theory]\n"
+         "                 [--tempo N [--seconds S]] [--evaluation] [--csv FILE] [--help]\n"
+         "--start X,Y: y as stored, growing downward. --tempo, --seconds and --csv go with\n"
+         "--mode window; --csv saves the evaluation's data after the run, as the evaluation's\n"
+         "\"Daten speichern\" does.\n";
+}
 
 std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {
   BenchOptions options;
+  bool secondsGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& name = args[i];
-    if (name == "--limits") {
-      options.limits = true;
+    if (TakeFlag(name, options)) {
+      if (options.help) return options;
       continue;
     }
-    if (name == "--show") {
-      options.showWindow = true;
-      continue;
-    }
-    if (name == "--theory") {
-      options.theory = true;
-      continue;
-    }
-    if (name == "--evaluation") {
-      options.evaluation = true;
-      continue;
+    if (!TakesValue(name)) {
+      error = "unknown option " + name;
+      return std::nullopt;
     }
     if (i + 1 >= args.size()) {
       error = "missing value after " + name;
       return std::nullopt;
     }
     const std::string& value = args[++i];
-    bool ok = true;
-    if (name == "--mode") {
-      if (value == "engine") {
-        options.mode = Mode::Engine;
-      } else if (value == "display") {
-        options.mode = Mode::Display;
-      } else if (value == "window") {
-        options.mode = Mode::Window;
-      } else {
-        ok = false;
-      }
-    } else if (name == "--dimension") {
-      ok = ParseNumber(value, options.dimension) && InRange(options.dimension, 1, 3);
-    } else if (name == "--radius") {
-      ok = ParseNumber(value, options.radius) && InRange(options.radius, 2, 50);
-    } else if (name == "--right-probability") {
-      ok =
-          ParseNumber(value, options.rightProbability) && InRange(options.rightProbability, 0, 100);
-    } else if (name == "--home") {
-      ok = value == "on" || value == "off";
-      options.home = value == "on";
-    } else if (name == "--start") {
-      const auto comma = value.find(',');
-      ok = comma != std::string::npos && ParseNumber(value.substr(0, comma), options.startX) &&
-           ParseNumber(value.substr(comma + 1), options.startY);
-    } else if (name == "--journeys") {
-      ok = ParseNumber(value, options.journeys) && options.journeys > 0;
-    } else if (name == "--tempo") {
-      // Whether the tempo control has it, the window mode checks.
-      ok = ParseNumber(value, options.tempo) && options.tempo > 0;
-    } else if (name == "--seconds") {
-      ok = ParseNumber(value, options.seconds) && options.seconds > 0 && options.seconds < 3600;
-    } else if (name == "--seed") {
-      ok = ParseNumber(value, options.seed);
-    } else {
-      error = "unknown option " + name;
-      return std::nullopt;
-    }
-    if (!ok) {
+    if (!TakeValue(name, value, options)) {
       error = "bad value for " + name + ": " + value;
       return std::nullopt;
     }
+    secondsGiven = secondsGiven || name == "--seconds";
   }
-  if (options.tempo > 0 && options.mode != Mode::Window) {
-    error = "--tempo paces runs of the window: use it with --mode window";
-    return std::nullopt;
-  }
-  const int inside = options.radius - 1;
-  if (!InRange(options.startX, -inside, inside) || !InRange(options.startY, -inside, inside)) {
-    error = "the start point must lie inside the boundary";
-    return std::nullopt;
-  }
+  error = Disagreement(options, secondsGiven);
+  if (!error.empty()) return std::nullopt;
   return options;
 }
 

@@ -9,6 +9,9 @@ namespace quirlweg::bench {
 
 enum class Mode { Engine, Display, Window };
 
+// More journeys would run for days in the window mode.
+inline constexpr std::int64_t kMostJourneys = 100'000'000;
+
 struct BenchOptions {
   Mode mode = Mode::Engine;
   int dimension = 2;
@@ -26,9 +29,16 @@ struct BenchOptions {
   bool theory = false;  // print the exact statistics after the run
   // Window mode: the evaluation window is open during the run.
   bool evaluation = false;
+  // Window mode: where the evaluation's data are saved after the run; empty for nowhere.
+  std::string csv;
+  bool help = false;  // print the usage and nothing else
 };
 
-// Parses the command line; on a bad argument returns nothing and fills `error`.
+// The options, briefly, for --help and after a bad argument.
+std::string Usage();
+
+// Parses the command line; on a bad argument returns nothing and fills `error`. --help ends
+// the parsing: what follows it is not looked at.
 std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error);
 
 }  // namespace quirlweg::bench

@@ -42,8 +42,9 @@ double PerSecond(double count, double seconds) {
   return seconds > 0 ? count / seconds : 0.0;
 }
 
+// The key=value result line; `more` comes before its end.
 void PrintTally(const BenchOptions& options, const JourneyTally& tally, double seconds,
-                std::optional<int> frames) {
+                std::optional<int> frames, const std::string& more = {}) {
   const double mean =
       tally.journeys() > 0 ? static_cast<double>(tally.steps) / tally.journeys() : 0.0;
   std::printf(
@@ -57,7 +58,7 @@ void PrintTally(const BenchOptions& options, const JourneyTally& tally, double s
       PerSecond(static_cast<double>(tally.steps), seconds));
   if (frames) std::printf(" frames=%d frames_per_s=%.1f", *frames, PerSecond(*frames, seconds));
   if (options.tempo > 0) std::printf(" tempo=%d", options.tempo);
-  std::printf("\n");
+  std::printf("%s\n", more.c_str());
 }
 
 }  // namespace
@@ -67,13 +68,12 @@ int main(int argc, char** argv) {
   std::string error;
   const auto options = quirlweg::bench::ParseOptions(args, error);
   if (!options) {
-    std::fprintf(stderr,
-                 "walkbench: %s\nusage: walkbench [--mode engine|display|window] [--dimension "
-                 "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
-                 "[--journeys N] [--seed S] [--limits] [--show] [--theory] [--tempo N [--seconds "
-                 "S]] [--evaluation]\n",
-                 error.c_str());
+    std::fprintf(stderr, "walkbench: %s\n%s", error.c_str(), quirlweg::bench::Usage().c_str());
     return 2;
+  }
+  if (options->help) {
+    std::printf("%s", quirlweg::bench::Usage().c_str());
+    return 0;
   }
 
 #if QUIRLWEG_BENCH_GUI
@@ -93,9 +93,16 @@ int main(int argc, char** argv) {
                    options->tempo);
       return 2;
     }
-    const TimedRun run = quirlweg::bench::RunWindowMode(*options);
-    PrintTally(*options, run.tally, run.seconds, run.frames);
+    const quirlweg::bench::WindowRun run = quirlweg::bench::RunWindowMode(*options);
+    std::string boxes;
+    for (const auto& [key, text] : run.boxes) boxes += ' ' + std::string(key) + '=' + text;
+    PrintTally(*options, run.tally, run.seconds, run.frames, boxes);
     if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
+    if (!run.csvFailure.empty()) {
+      std::fprintf(stderr, "walkbench: %s not saved: %s\n", options->csv.c_str(),
+                   run.csvFailure.c_str());
+      return 1;
+    }
     return 0;
   }
   if (options->mode == Mode::Display) {

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QString>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -17,6 +18,8 @@
 
 #include "engine/uniform_source.h"
 #include "evaluation/evaluation.h"
+#include "evaluation/exact_statistics.h"
+#include "evaluation/series_export.h"
 #include "window/simulation.h"
 #include "window/tempo_scale.h"
 
@@ -109,11 +112,59 @@ void RunPaced(Simulation& window, const BenchOptions& options, TimedRun& run) {
 
 }  // namespace
 
-TimedRun RunWindowMode(const BenchOptions& options) {
-  TimedRun run;
+namespace {
+
+// The boxes a figure in class is read from, as the window shows them. The blank the window
+// puts before a count is left out: it cannot be seen in the centred box, and in the result
+// line it would cut the key from its value.
+std::vector<ShownBox> ShownBoxes(Simulation& window) {
+  const auto text = [&](const QString& name) {
+    return Find<QLineEdit>(window, name).text().trimmed().toStdString();
+  };
+  return {{"home_box", text(Member("Text1", 0))},
+          {"home_share_box", text(Member("Text1", 1))},
+          {"boundary_box", text(Member("Text1", 2))},
+          {"boundary_share_box", text(Member("Text1", 3))},
+          {"mean_box", text(QStringLiteral("Text2"))}};
+}
+
+// The exact values come from a worker thread, in well under a second even for the largest
+// lattice; a user saving after a run has them. Without them after a minute the file says so.
+void AwaitExactValues(const ExactStatistics& exact) {
+  if (exact.values()) return;
+  QEventLoop loop;
+  QObject::connect(&exact, &ExactStatistics::Changed, &loop, [&] {
+    if (exact.values()) loop.quit();
+  });
+  QTimer::singleShot(std::chrono::minutes(1), &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+std::string SaveEvaluationData(const Simulation& window, const Evaluation& evaluation,
+                               const std::string& path) {
+  AwaitExactValues(evaluation.exact());
+  const auto failure =
+      SaveSeries(QString::fromStdString(path), window.series().Journeys(), evaluation.exact());
+  return failure ? failure->toStdString() : std::string();
+}
+
+void RunUnpaced(Simulation& window, const BenchOptions& options, TimedRun& run) {
+  auto& start = Find(window, QStringLiteral("cmdStarten"));
+  run.seconds = SecondsOf([&] {
+    Click(Find(window, Member("optModus", 2)));
+    for (std::int64_t i = 0; i < options.journeys / 20; ++i) Click(start);
+    Click(Find(window, Member("optModus", 1)));
+    for (std::int64_t i = 0; i < options.journeys % 20; ++i) Click(start);
+  });
+}
+
+}  // namespace
+
+WindowRun RunWindowMode(const BenchOptions& options) {
+  WindowRun run;
   run.tally.radius = options.radius;
   Simulation window(std::make_unique<GeneratorSource>(Xoshiro128(options.seed)));
-  new Evaluation(window);  // a child of the window, as in the program
+  const auto* evaluation = new Evaluation(window);  // a child of the window, as in the program
   window.show();
   QCoreApplication::processEvents();
   ChooseSettings(window, options);
@@ -131,25 +182,20 @@ TimedRun RunWindowMode(const BenchOptions& options) {
   });
   closer.start();
 
-  auto& start = Find(window, QStringLiteral("cmdStarten"));
   const int framesBefore = window.FramesDrawn();
   if (options.tempo > 0) {
     RunPaced(window, options, run);
-    run.frames = window.FramesDrawn() - framesBefore;
-    const std::int64_t steps = run.tally.steps;
-    AddShownTotals(window, run.tally);
-    run.tally.steps = steps;
-    return run;
+  } else {
+    RunUnpaced(window, options, run);
   }
-  run.seconds = SecondsOf([&] {
-    Click(Find(window, Member("optModus", 2)));
-    for (std::int64_t i = 0; i < options.journeys / 20; ++i) Click(start);
-    Click(Find(window, Member("optModus", 1)));
-    for (std::int64_t i = 0; i < options.journeys % 20; ++i) Click(start);
-  });
   run.frames = window.FramesDrawn() - framesBefore;
-
+  // A paced run counts the steps it took, the journey in progress at the end included.
+  const std::int64_t steps = run.tally.steps;
   AddShownTotals(window, run.tally);
+  if (options.tempo > 0) run.tally.steps = steps;
+
+  run.boxes = ShownBoxes(window);
+  if (!options.csv.empty()) run.csvFailure = SaveEvaluationData(window, *evaluation, options.csv);
   return run;
 }
 

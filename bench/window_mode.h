@@ -1,14 +1,30 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "bench_options.h"
 #include "timed_run.h"
 
 namespace quirlweg::bench {
 
+// A statistics box of the main window as it reads after the run.
+struct ShownBox {
+  const char* key;  // as walkbench prints it
+  std::string text;
+};
+
+struct WindowRun : TimedRun {
+  std::vector<ShownBox> boxes;
+  // Why --csv could not be saved; empty when it was, or when it was not asked for.
+  std::string csvFailure;
+};
+
 // Builds the program's window, sets its controls and clicks its start button as a user would,
 // closing each restart notice at once. The totals are read from the window; the frames are
-// the screen updates the window made during the run.
-TimedRun RunWindowMode(const BenchOptions& options);
+// the screen updates the window made during the run. With --csv the evaluation's data are
+// saved after the run as its "Daten speichern" saves them, once the exact values are known.
+WindowRun RunWindowMode(const BenchOptions& options);
 
 // Whether the window's tempo control offers this many steps per second.
 bool OnTempoScale(int stepsPerSecond);

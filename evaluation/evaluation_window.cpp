@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -20,6 +20,7 @@
 #include "evaluation/evaluation_charts.h"
 #include "evaluation/exact_statistics.h"
 #include "evaluation/number_texts.h"
+#include "evaluation/save_dialog.h"
 #include "evaluation/series_export.h"
 #include "window/simulation.h"
 
@@ -307,29 +308,27 @@ void EvaluationWindow::FillRow(const SeriesSummary& summary, SeriesRow row,
 }
 
 void EvaluationWindow::SaveData() {
-  const QString path = QFileDialog::getSaveFileName(this, tr("Daten speichern"),
-                                                    QStringLiteral("quirlweg-reisen.csv"),
-                                                    tr("CSV-Dateien (*.csv)"));
+  const QString path =
+      AskWhereToSave(this, tr("Daten speichern"), QStringLiteral("quirlweg-reisen.csv"),
+                     tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
-  const auto& journeys = simulation_.series().Journeys();
-  SeriesHeader header{QDateTime::currentDateTime(), exact_.setting(), exact_.values(),
-                      Summarize(journeys, exact_.setting(), std::nullopt).mixesSettings};
-  const QString point = DisplayLocale().decimalPoint();
-  const QByteArray csv = SeriesCsv(journeys, header, point.isEmpty() ? QChar('.') : point.front());
-  if (const auto error = WriteWholeFile(path, csv)) {
+  if (const auto error = SaveSeries(path, simulation_.series().Journeys(), exact_)) {
     QMessageBox::warning(this, windowTitle(),
-                         tr("Die Daten wurden nicht gespeichert:\n%1").arg(*error));
+                         tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
+                             .arg(QDir::toNativeSeparators(path), *error));
   }
 }
 
 void EvaluationWindow::SavePicture() {
-  const QString path = QFileDialog::getSaveFileName(
-      this, tr("Bild speichern"), QStringLiteral("quirlweg-gitter.png"), tr("PNG-Bilder (*.png)"));
+  const QString path =
+      AskWhereToSave(this, tr("Bild speichern"), QStringLiteral("quirlweg-gitter.png"),
+                     tr("PNG-Bilder (*.png)"), QStringLiteral("png"));
   if (path.isEmpty()) return;
   const QImage picture = latticeView_.grab().toImage();
   if (const auto error = WritePicture(path, picture)) {
     QMessageBox::warning(this, windowTitle(),
-                         tr("Das Bild wurde nicht gespeichert:\n%1").arg(*error));
+                         tr("Das Bild konnte nicht in „%1“ gespeichert werden:\n%2")
+                             .arg(QDir::toNativeSeparators(path), *error));
   }
 }
 

@@ -5,7 +5,10 @@
 #include <QImage>
 #include <QSaveFile>
 #include <QStringList>
+#include <cerrno>
 
+#include "evaluation/exact_statistics.h"
+#include "evaluation/number_texts.h"
 #include "evaluation/series_summary.h"
 
 namespace quirlweg {
@@ -34,12 +37,49 @@ QString EndName(JourneyEnd end) {
   return {};
 }
 
+// Why a file could not be written, in the user's language where the system's error number
+// is a common one; the system's own words otherwise. `error` is errno right after the failure:
+// a write cut short by a full disk leaves no error text in the file.
+QString FailureOf(const QFileDevice& file, int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+      return SeriesExport::tr("Auf dem Datenträger ist kein Platz mehr frei.");
+    case EFBIG:
+      return SeriesExport::tr("Die Datei wird zu groß für diesen Datenträger.");
+    case EACCES:
+    case EPERM:
+      return SeriesExport::tr("Dort darf nicht geschrieben werden.");
+    case EROFS:
+      return SeriesExport::tr("Der Datenträger ist schreibgeschützt.");
+    case ENOENT:
+    case ENOTDIR:
+      return SeriesExport::tr("Diesen Ordner gibt es nicht.");
+    case EIO:
+      return SeriesExport::tr("Der Datenträger meldet einen Schreibfehler.");
+    default:
+      break;
+  }
+  const QString text = file.errorString();
+  return text.isEmpty() || file.error() == QFileDevice::NoError
+             ? SeriesExport::tr("Beim Schreiben ging etwas schief.")
+             : text;
+}
+
+QString YesNo(bool yes) {
+  return yes ? SeriesExport::tr("ja") : SeriesExport::tr("nein");
+}
+
 class CsvWriter {
  public:
   explicit CsvWriter(QChar decimalSeparator)
       : decimal_(decimalSeparator), field_(decimalSeparator == QLatin1Char(',') ? ';' : ',') {}
 
-  void Row(const QStringList& fields) { text_ += fields.join(field_) + QStringLiteral("\r\n"); }
+  void Row(const QStringList& fields) {
+    QStringList quoted;
+    for (const QString& f : fields) quoted << Quoted(f);
+    text_ += quoted.join(field_) + QStringLiteral("\r\n");
+  }
   QString Number(double value) const {
     QString text = QString::number(value, 'g', 10);
     text.replace(QLatin1Char('.'), decimal_);
@@ -48,6 +88,16 @@ class CsvWriter {
   QByteArray Bytes() const { return QByteArray("\xEF\xBB\xBF") + text_.toUtf8(); }
 
  private:
+  // As RFC 4180 has it: a field holding the separator, a quote or a line break goes in quotes,
+  // its quotes doubled. Translations and dates may hold any of them.
+  QString Quoted(QString field) const {
+    const bool plain = !field.contains(field_) && !field.contains(QLatin1Char('"')) &&
+                       !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'));
+    if (plain) return field;
+    field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + field + QLatin1Char('"');
+  }
+
   QChar decimal_;
   QChar field_;
   QString text_;
@@ -62,11 +112,10 @@ void WriteHeader(CsvWriter& csv, const SeriesHeader& header) {
   csv.Row({SeriesExport::tr("p(rechts)"), csv.Number(s.rightProbability)});
   csv.Row({SeriesExport::tr("Start x"), QString::number(s.startX)});
   csv.Row({SeriesExport::tr("Start y"), QString::number(-s.startY)});
-  csv.Row({SeriesExport::tr("Heimkreis absorbiert"),
-           s.homeAbsorbs ? SeriesExport::tr("ja") : SeriesExport::tr("nein")});
+  csv.Row({SeriesExport::tr("Heimkreis absorbiert"), YesNo(s.homeAbsorbs)});
   if (header.mixesSettings) {
-    csv.Row({SeriesExport::tr(
-        "Die Serie mischt Einstellungen; die exakten Werte gelten für die obigen.")});
+    csv.Row(
+        {SeriesExport::tr("Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich")});
   }
   if (header.exact) {
     const theory::JourneyStatistics& e = *header.exact;
@@ -84,6 +133,16 @@ void WriteHeader(CsvWriter& csv, const SeriesHeader& header) {
   csv.Row({});
 }
 
+// A journey as its row: where it ended and, since a series may mix settings, what it ran
+// under. Like the protocol, y counts upward.
+QStringList JourneyFields(const CsvWriter& csv, const JourneyRecord& j) {
+  const JourneySetting& s = j.setting;
+  return {QString::number(j.number),    QString::number(j.length), QString::number(j.x),
+          QString::number(-j.y),        QString::number(j.z),      EndName(j.end),
+          QString::number(s.dimension), QString::number(s.radius), csv.Number(s.rightProbability),
+          YesNo(s.homeAbsorbs),         QString::number(s.startX), QString::number(-s.startY)};
+}
+
 }  // namespace
 
 QByteArray SeriesCsv(const std::vector<JourneyRecord>& journeys, const SeriesHeader& header,
@@ -91,24 +150,38 @@ QByteArray SeriesCsv(const std::vector<JourneyRecord>& journeys, const SeriesHea
   CsvWriter csv(decimalSeparator);
   WriteHeader(csv, header);
   csv.Row({SeriesExport::tr("Nr."), SeriesExport::tr("Länge"), SeriesExport::tr("x"),
-           SeriesExport::tr("y"), SeriesExport::tr("z"), SeriesExport::tr("Ende")});
-  for (const JourneyRecord& j : journeys) {
-    csv.Row({QString::number(j.number), QString::number(j.length), QString::number(j.x),
-             QString::number(-j.y), QString::number(j.z), EndName(j.end)});
-  }
+           SeriesExport::tr("y"), SeriesExport::tr("z"), SeriesExport::tr("Ende"),
+           SeriesExport::tr("Dimension"), SeriesExport::tr("R"), SeriesExport::tr("p(rechts)"),
+           SeriesExport::tr("Heimkreis absorbiert"), SeriesExport::tr("Start x"),
+           SeriesExport::tr("Start y")});
+  for (const JourneyRecord& j : journeys) csv.Row(JourneyFields(csv, j));
   return csv.Bytes();
 }
 
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = file.errorString();
+  // Unbuffered: a buffered write only fails when commit() flushes it, and commit() does not
+  // look at that failure; it would put a cut file in place of the old one.
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return FailureOf(file, errno);
+  errno = 0;
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
+    const QString reason = FailureOf(file, errno);
     file.cancelWriting();
     return reason;
   }
-  if (!file.commit()) return file.errorString();
+  errno = 0;
+  if (!file.commit()) return FailureOf(file, errno);
   return std::nullopt;
+}
+
+std::optional<QString> SaveSeries(const QString& path, const std::vector<JourneyRecord>& journeys,
+                                  const ExactStatistics& exact) {
+  const SeriesHeader header{QDateTime::currentDateTime(), exact.setting(), exact.values(),
+                            Summarize(journeys, exact.setting(), std::nullopt).mixesSettings};
+  const QString point = DisplayLocale().decimalPoint();
+  return WriteWholeFile(path,
+                        SeriesCsv(journeys, header, point.isEmpty() ? QChar('.') : point.front()));
 }
 
 std::optional<QString> WritePicture(const QString& path, const QImage& picture) {

@@ -13,6 +13,8 @@ class QImage;
 
 namespace quirlweg {
 
+class ExactStatistics;
+
 // What a series export says about the series besides its journeys.
 struct SeriesHeader {
   QDateTime when;
@@ -31,6 +33,11 @@ QByteArray SeriesCsv(const std::vector<JourneyRecord>& journeys, const SeriesHea
 // Writes all of `bytes` or nothing: the old file stays as it was when anything fails. Returns
 // the reason of a failure, ready to be shown.
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// The series as "Daten speichern" writes it, with WriteWholeFile's guarantee: headed by the
+// current setting and its exact values as far as known, numbers as the main window shows them.
+std::optional<QString> SaveSeries(const QString& path, const std::vector<JourneyRecord>& journeys,
+                                  const ExactStatistics& exact);
 
 // The picture as PNG, with WriteWholeFile's guarantee.
 std::optional<QString> WritePicture(const QString& path, const QImage& picture);

@@ -83,10 +83,6 @@
         <translation>no</translation>
     </message>
     <message>
-        <source>Die Serie mischt Einstellungen; die exakten Werte gelten für die obigen.</source>
-        <translation>The series mixes settings; the exact values are those of the settings above.</translation>
-    </message>
-    <message>
         <source>exakt zu Hause</source>
         <translation>exact at home</translation>
     </message>
@@ -145,6 +141,38 @@
     <message>
         <source>Das Bild lässt sich nicht als PNG kodieren.</source>
         <translation>The picture cannot be encoded as PNG.</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger ist kein Platz mehr frei.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Die Datei wird zu groß für diesen Datenträger.</source>
+        <translation>The file is too large for this disk.</translation>
+    </message>
+    <message>
+        <source>Dort darf nicht geschrieben werden.</source>
+        <translation>Writing there is not permitted.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>The disk is write-protected.</translation>
+    </message>
+    <message>
+        <source>Diesen Ordner gibt es nicht.</source>
+        <translation>That folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger meldet einen Schreibfehler.</source>
+        <translation>The disk reports a write error.</translation>
+    </message>
+    <message>
+        <source>Beim Schreiben ging etwas schief.</source>
+        <translation>Something went wrong while writing.</translation>
+    </message>
+    <message>
+        <source>Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich</source>
+        <translation>The series mixes settings – reset the counters for a comparison</translation>
     </message>
 </context>
 <context>
@@ -607,28 +635,28 @@
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
-        <source>Die Daten wurden nicht gespeichert:
-%1</source>
-        <translation>The data was not saved:
-%1</translation>
-    </message>
-    <message>
         <source>PNG-Bilder (*.png)</source>
         <translation>PNG pictures (*.png)</translation>
-    </message>
-    <message>
-        <source>Das Bild wurde nicht gespeichert:
-%1</source>
-        <translation>The picture was not saved:
-%1</translation>
     </message>
     <message>
         <source>Die Verteilung der Weglängen ist für dieses Gitter zu aufwendig; Mittelwert und Streuung sind exakt.</source>
         <translation>The distribution of the path lengths would take too long for this lattice; mean and deviation are exact.</translation>
     </message>
     <message>
-        <source>Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (± 1,96 σ/√n) und fehlt, bis sie berechnet ist.</source>
-        <translation>Marked red: the exact value lies outside the 95 % range. Even when all is right this happens to each row in about one of twenty series; with fewer than 20 journeys sometimes less often, sometimes up to twice as often. The range of the mean path length follows from the exact deviation σ (± 1.96 σ/√n) and is missing until that is computed.</translation>
+        <source>Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist.</source>
+        <translation>Marked red: the exact value lies outside the 95 % range. Even when all is right this happens to each row in about one of twenty series; with fewer than 20 journeys sometimes less often, sometimes up to twice as often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed.</translation>
+    </message>
+    <message>
+        <source>Die Daten konnten nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The data could not be saved to “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The picture could not be saved to “%1”:
+%2</translation>
     </message>
 </context>
 <context>

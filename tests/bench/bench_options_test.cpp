@@ -11,45 +11,78 @@ namespace {
 TEST(BenchOptions, AcceptsOnlyWhatTheWalkCanRun) {
   struct Case {
     std::vector<std::string> args;
-    bool accepted;
+    const char* complaint;  // part of the error; nullptr where the arguments are taken
   };
   const Case cases[] = {
-      {{"--radius", "3", "--start", "2,-2"}, true},  // just inside the boundary
-      {{"--start", "-2,2", "--radius", "3"}, true},  // checked against the radius given later
-      {{"--start", "3,0", "--radius", "3"}, false},
-      {{"--radius", "3", "--start", "0,-3"}, false},
-      {{"--start", "50,0"}, false},  // the default lattice's boundary
-      {{"--start", "3"}, false},
-      {{"--start", "1;2"}, false},
-      {{"--mode", "screen"}, false},
-      {{"--dimension", "0"}, false},
-      {{"--dimension", "4"}, false},
-      {{"--radius", "1"}, false},
-      {{"--radius", "51"}, false},
-      {{"--radius", "5x"}, false},
-      {{"--right-probability", "101"}, false},
-      {{"--right-probability", "-1"}, false},
-      {{"--home", "yes"}, false},
-      {{"--journeys", "0"}, false},
-      {{"--seed", "-1"}, false},
-      {{"--radius"}, false},  // value missing
-      {{"--speed", "fast"}, false},
+      {{"--radius", "3", "--start", "2,-2"}, nullptr},  // just inside the boundary
+      {{"--start", "-2,2", "--radius", "3"}, nullptr},  // checked against the radius given later
+      {{"--start", "3,0", "--radius", "3"}, "boundary"},
+      {{"--radius", "3", "--start", "0,-3"}, "boundary"},
+      {{"--start", "50,0"}, "boundary"},  // the default lattice's boundary
+      {{"--start", "3"}, "bad value"},
+      {{"--start", "1;2"}, "bad value"},
+      {{"--mode", "screen"}, "bad value"},
+      {{"--dimension", "0"}, "bad value"},
+      {{"--dimension", "4"}, "bad value"},
+      {{"--radius", "1"}, "bad value"},
+      {{"--radius", "51"}, "bad value"},
+      {{"--radius", "5x"}, "bad value"},
+      {{"--right-probability", "101"}, "bad value"},
+      {{"--right-probability", "-1"}, "bad value"},
+      {{"--home", "yes"}, "bad value"},
+      {{"--journeys", "0"}, "bad value"},
+      {{"--journeys", "100000000"}, nullptr},
+      {{"--journeys", "100000001"}, "bad value"},  // would run for days
+      {{"--journeys", "9223372036854775807"}, "bad value"},
+      {{"--seed", "-1"}, "bad value"},
+      {{"--radius"}, "missing value"},
+      {{"--speed", "fast"}, "unknown option --speed"},
+      {{"--journeys", "5", "--speed"}, "unknown option --speed"},
+      {{"--mode", "window", "--seconds", "3"}, "--tempo"},  // nothing to pace
+      {{"--mode", "window", "--tempo", "10", "--seconds", "3"}, nullptr},
+      {{"--csv", "out.csv"}, "--mode window"},
+      {{"--help"}, nullptr},
+      {{"--radius", "1", "--help"}, "bad value"},
+      {{"--help", "--radius", "1"}, nullptr},  // --help asks for nothing else
   };
   for (const Case& c : cases) {
     std::string error;
     const auto options = ParseOptions(c.args, error);
-    EXPECT_EQ(options.has_value(), c.accepted) << c.args.front() << " " << c.args.back();
-    EXPECT_EQ(error.empty(), c.accepted) << error;
+    const std::string args = c.args.front() + " … " + c.args.back();
+    EXPECT_EQ(options.has_value(), c.complaint == nullptr) << args << ": " << error;
+    if (c.complaint != nullptr) {
+      EXPECT_NE(error.find(c.complaint), std::string::npos) << error;
+    }
   }
+  std::string error;
+  EXPECT_TRUE(ParseOptions({"--help"}, error).value_or(BenchOptions{}).help);
+  EXPECT_NE(Usage().find(std::to_string(kMostJourneys)), std::string::npos);
 }
 
 TEST(BenchOptions, EveryOptionLandsInItsField) {
   std::string error;
-  const auto o =
-      ParseOptions({"--mode", "window", "--dimension", "3", "--radius", "7", "--right-probability",
-                    "30", "--home", "on", "--start", "-6,2", "--journeys", "25", "--seed",
-                    "18446744073709551615", "--limits", "--show", "--theory"},
-                   error);
+  const auto o = ParseOptions({"--mode",
+                               "window",
+                               "--dimension",
+                               "3",
+                               "--radius",
+                               "7",
+                               "--right-probability",
+                               "30",
+                               "--home",
+                               "on",
+                               "--start",
+                               "-6,2",
+                               "--journeys",
+                               "25",
+                               "--seed",
+                               "18446744073709551615",
+                               "--limits",
+                               "--show",
+                               "--theory",
+                               "--csv",
+                               "a b.csv"},
+                              error);
   ASSERT_TRUE(o) << error;
   EXPECT_EQ(o->mode, Mode::Window);
   EXPECT_EQ(o->dimension, 3);
@@ -61,6 +94,7 @@ TEST(BenchOptions, EveryOptionLandsInItsField) {
   EXPECT_EQ(o->journeys, 25);
   EXPECT_EQ(o->seed, 18446744073709551615ULL);
   EXPECT_TRUE(o->limits && o->showWindow && o->theory);
+  EXPECT_EQ(o->csv, "a b.csv");
 }
 
 }  // namespace

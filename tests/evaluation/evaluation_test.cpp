@@ -1,15 +1,25 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <algorithm>
+#include <csignal>
+#include <functional>
+#include <utility>
 
 #include "common/program_texts.h"
 #include "engine/protocol.h"
@@ -144,36 +154,149 @@ TEST_F(EvaluationTest, SeriesRestartsWhereTheCountersDo) {
   expectRestarted("journey 1002");
 }
 
-// The series written as CSV and read back: the protocol's numbers, lengths and end points.
-TEST_F(EvaluationTest, CsvReadsBackAsTheProtocolUnderBothSeparators) {
-  source_->Play({kUp, kUp, kUp, kUp, kUp});  // to the top, then twice to the right
-  for (int i = 0; i < 3; ++i) Click("cmdStarten");
+// Reads CSV as RFC 4180 has it: rows of fields, where a quoted field may hold anything.
+std::vector<QStringList> ReadCsv(const QString& text, QChar separator) {
+  std::vector<QStringList> rows;
+  QStringList row;
+  QString field;
+  bool quoted = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+    if (quoted && c == QLatin1Char('"') && next == QLatin1Char('"')) {
+      field += c;
+      ++i;
+    } else if (c == QLatin1Char('"')) {
+      quoted = !quoted;
+    } else if (quoted || (c != separator && c != QLatin1Char('\r'))) {
+      field += c;
+    } else if (c == separator) {
+      row << std::exchange(field, {});
+    } else if (next == QLatin1Char('\n')) {
+      row << std::exchange(field, {});
+      rows.push_back(std::exchange(row, {}));
+      ++i;
+    }
+  }
+  return rows;
+}
+
+// Gives every text of the export the separators, a quote and a line break, as a translation
+// may; while it lives.
+class AwkwardTranslation : public QTranslator {
+ public:
+  AwkwardTranslation() { QCoreApplication::installTranslator(this); }
+  ~AwkwardTranslation() override { QCoreApplication::removeTranslator(this); }
+  static QString Of(const char* text) {
+    return QString::fromUtf8(text) + QStringLiteral("; \"so\",\r\nja");
+  }
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* text, const char*, int) const override {
+    return qstrcmp(context, "SeriesExport") == 0 ? Of(text) : QString();
+  }
+};
+
+// The series written as CSV and read back as a spreadsheet reads it: the protocol's numbers,
+// lengths and end points, each journey with the setting it ran under, under both separators
+// and whatever the translation's texts hold.
+TEST_F(EvaluationTest, CsvReadsBackAsTheProtocolWithEachJourneysSetting) {
+  // To the top from the middle; then, one step right and up and with home not absorbing,
+  // twice to the right.
+  source_->Play({kUp, kUp, kUp, kUp, kUp});
+  Click("cmdStarten");
+  Click("cmdHome(1)");
+  Click("cmdHome(2)");
+  Click("chkHeim");
+  for (int i = 0; i < 2; ++i) Click("cmdStarten");
   const std::string protocol = window_->statistics().ProtocolText();
   const auto& journeys = window_->series().Journeys();
+  ASSERT_EQ(journeys.size(), 3U);
   const SeriesHeader header{
-      QDateTime::currentDateTime(), {2, 5, 0.5, 0, 0, true}, std::nullopt, false};
-  for (const auto& [decimal, field] : {std::pair{',', ';'}, std::pair{'.', ','}}) {
-    SCOPED_TRACE(decimal);
-    const QByteArray csv = SeriesCsv(journeys, header, QLatin1Char(decimal));
-    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
-    const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-    const auto head = lines.indexOf(QStringList{"Nr.", "Länge", "x", "y", "z", "Ende"}.join(field));
-    ASSERT_GE(head, 0);
-    std::string fromCsv(kProtocolHeader);
-    QStringList ends;
-    for (qsizetype i = head + 1; i < lines.size() && !lines[i].isEmpty(); ++i) {
-      const QStringList f = lines[i].split(QLatin1Char(field));
-      ASSERT_EQ(f.size(), 6) << lines[i].toStdString();
-      fromCsv = AppendProtocolLine(fromCsv, f[0].toInt(), f[1].toLongLong(), f[2].toInt(),
-                                   -f[3].toInt(), f[4].toInt());
-      ends << f[5];
+      QDateTime::currentDateTime(), {2, 5, 0.5, 1, -1, false}, std::nullopt, true};
+  for (const bool awkward : {false, true}) {
+    for (const auto& [decimal, field] : {std::pair{',', ';'}, std::pair{'.', ','}}) {
+      SCOPED_TRACE(::testing::Message() << decimal << (awkward ? " awkward" : ""));
+      std::optional<AwkwardTranslation> translation;
+      if (awkward) translation.emplace();
+      const auto text = [&](const char* german) {
+        return awkward ? AwkwardTranslation::Of(german) : QString::fromUtf8(german);
+      };
+      const QByteArray csv = SeriesCsv(journeys, header, QLatin1Char(decimal));
+      ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+      const auto rows = ReadCsv(QString::fromUtf8(csv.mid(3)), QLatin1Char(field));
+      const auto find = [&](const QStringList& row) {
+        return std::find(rows.begin(), rows.end(), row);
+      };
+      const QString half = decimal == ',' ? QStringLiteral("0,5") : QStringLiteral("0.5");
+      EXPECT_NE(find({text("p(rechts)"), half}), rows.end());
+      EXPECT_NE(find({text("Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich")}),
+                rows.end());
+      const auto head = find({text("Nr."), text("Länge"), text("x"), text("y"), text("z"),
+                              text("Ende"), text("Dimension"), text("R"), text("p(rechts)"),
+                              text("Heimkreis absorbiert"), text("Start x"), text("Start y")});
+      ASSERT_NE(head, rows.end());
+      std::string fromCsv(kProtocolHeader);
+      std::vector<QStringList> ends;
+      for (auto row = head + 1; row != rows.end() && row->size() > 1; ++row) {
+        const QStringList& f = *row;
+        ASSERT_EQ(f.size(), 12) << f.join(QLatin1Char('|')).toStdString();
+        fromCsv = AppendProtocolLine(fromCsv, f[0].toInt(), f[1].toLongLong(), f[2].toInt(),
+                                     -f[3].toInt(), f[4].toInt());
+        ends.push_back(f.mid(5));
+      }
+      EXPECT_EQ(fromCsv, protocol);
+      const QStringList first{text("oben"), "2", "5", half, text("ja"), "0", "0"};
+      const QStringList later{text("rechts"), "2", "5", half, text("nein"), "1", "1"};
+      EXPECT_EQ(ends, (std::vector{first, later, later}));
     }
-    EXPECT_EQ(fromCsv, protocol);
-    EXPECT_EQ(ends, (QStringList{"oben", "rechts", "rechts"}));
-    EXPECT_TRUE(QString::fromUtf8(csv).contains(
-        QStringLiteral("p(rechts)%1%2")
-            .arg(field)
-            .arg(decimal == ',' ? QStringLiteral("0,5") : QStringLiteral("0.5"))));
+  }
+}
+
+// Both save buttons as a user has them: a name typed without an extension gets the one the
+// file is for; a file that cannot be written is named in the warning.
+TEST_F(EvaluationTest, SaveButtonsAddTheExtensionAndNameTheFileThatFailed) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString blocker = dir.filePath(QStringLiteral("blocker"));  // a file, not a folder
+  ASSERT_EQ(WriteWholeFile(blocker, "old"), std::nullopt);
+  struct Case {
+    const char* button;
+    QString typed;
+    QString written;  // empty where the save must fail
+  };
+  const Case cases[] = {
+      {"cmdDatenSpeichern", dir.filePath("reisen"), dir.filePath("reisen.csv")},
+      {"cmdBildSpeichern", dir.filePath("gitter"), dir.filePath("gitter.png")},
+      {"cmdDatenSpeichern", dir.filePath("reisen.txt"), dir.filePath("reisen.txt")},
+      {"cmdDatenSpeichern", blocker + "/reisen.csv", {}},
+      {"cmdBildSpeichern", blocker + "/gitter.png", {}},
+  };
+  Click("cmdStarten");
+  Click("cmdAuswertung");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed.toStdString());
+    QString warning;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(c.typed);
+        static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+      } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        warning = box->text();
+        box->accept();
+      }
+    });
+    answer.start();
+    Click(c.button);
+    answer.stop();
+    if (c.written.isEmpty()) {
+      EXPECT_TRUE(warning.contains(QDir::toNativeSeparators(c.typed))) << warning.toStdString();
+    } else {
+      EXPECT_TRUE(warning.isEmpty()) << warning.toStdString();
+      EXPECT_GT(QFileInfo(c.written).size(), 0);
+    }
   }
 }
 
@@ -201,6 +324,77 @@ TEST(SeriesExport, WritesWholeFilesOrReportsWhyNot) {
   }
   QImage readBack(dir.filePath(QStringLiteral("out.png")));
   EXPECT_EQ(readBack.pixelColor(1, 1), QColor(Qt::red));
+}
+
+// While it lives, no file of this process grows past `bytes`: a write beyond fails with EFBIG
+// as it would with ENOSPC on a full disk, and without root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : oldSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    const rlimit limit{bytes, old_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldSignal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*oldSignal_)(int);
+};
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file smaller than the save file's buffer fails only when commit() flushes it; a bigger one
+// fails on the way. Either way the old file stays as it was, no cut new one is left, and the
+// reason is the program's own.
+TEST(SeriesExport, FullDiskLeavesTheOldFileAsItWas) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const auto noise = [](int side) {
+    QImage picture(side, side, QImage::Format_RGB32);
+    QRandomGenerator random(side);
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) picture.setPixel(x, y, random.generate());
+    }
+    return picture;
+  };
+  const QImage smallPicture = noise(32);
+  const QImage largePicture = noise(200);
+  const std::vector<std::pair<const char*, std::function<std::optional<QString>(QString)>>> writers{
+      {"small csv",
+       [](const QString& path) { return WriteWholeFile(path, QByteArray(4000, 'a')); }},
+      {"large csv",
+       [](const QString& path) { return WriteWholeFile(path, QByteArray(90000, 'a')); }},
+      {"small png", [&](const QString& path) { return WritePicture(path, smallPicture); }},
+      {"large png", [&](const QString& path) { return WritePicture(path, largePicture); }}};
+  const QByteArray old = "Nr.;Länge\r\n1;2\r\n";
+  for (const auto& [what, write] : writers) {
+    SCOPED_TRACE(what);
+    const QString existing = dir.filePath(QStringLiteral("old ") + what);
+    const QString fresh = dir.filePath(QStringLiteral("new ") + what);
+    ASSERT_EQ(WriteWholeFile(existing, old), std::nullopt);
+    std::optional<QString> onExisting;
+    std::optional<QString> onFresh;
+    {
+      const FileSizeLimit full(1024);
+      onExisting = write(existing);
+      onFresh = write(fresh);
+    }
+    EXPECT_EQ(ReadAll(existing), old);
+    EXPECT_FALSE(QFile::exists(fresh));
+    for (const auto& failure : {onExisting, onFresh}) {
+      EXPECT_TRUE(failure && failure->contains(QStringLiteral("zu groß")))
+          << failure.value_or(QStringLiteral("no failure")).toStdString();
+    }
+  }
 }
 
 }  // namespace
