@@ -37,10 +37,10 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
   return true;
 }
 
-constexpr std::array<std::string_view, 11> kValueOptions{
+constexpr std::array<std::string_view, 12> kValueOptions{
     "--mode",    "--dimension", "--radius",   "--right-probability",
     "--home",    "--start",     "--journeys", "--tempo",
-    "--seconds", "--seed",      "--csv"};
+    "--seconds", "--seed",      "--csv",      "--feed-evaluation"};
 
 bool TakesValue(const std::string& name) {
   return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
@@ -86,6 +86,10 @@ bool TakeValue(const std::string& name, const std::string& value, BenchOptions& 
   if (name == "--seconds")
     return ParseNumber(value, options.seconds) && options.seconds > 0 && options.seconds < 3600;
   if (name == "--seed") return ParseNumber(value, options.seed);
+  if (name == "--feed-evaluation") {
+    return ParseNumber(value, options.feedEvaluation) &&
+           InRange(options.feedEvaluation, 1, kMostJourneys);
+  }
   if (name == "--csv") {
     options.csv = value;
     return !value.empty();
@@ -99,6 +103,8 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
     return "--tempo paces runs of the window: use it with --mode window";
   if (secondsGiven && options.tempo == 0)
     return "--seconds is how long a paced run goes on: use it with --tempo";
+  if (options.feedEvaluation > 0 && options.mode != Mode::Window)
+    return "--feed-evaluation feeds the evaluation window: use it with --mode window";
   if (!options.csv.empty() && options.mode != Mode::Window)
     return "--csv saves the evaluation's data: use it with --mode window";
   const int inside = options.radius - 1;
@@ -115,10 +121,12 @@ std::string Usage() {
          "                 [--journeys 1.." +
          std::to_string(kMostJourneys) +
          "] [--seed S] [--limits] [--show] [--theory]\n"
-         "                 [--tempo N [--seconds S]] [--evaluation] [--csv FILE] [--help]\n"
+         "                 [--tempo N [--seconds S]] [--evaluation] [--csv FILE]\n"
+         "                 [--feed-evaluation N] [--help]\n"
          "--start X,Y: y as stored, growing downward. --tempo, --seconds and --csv go with\n"
          "--mode window; --csv saves the evaluation's data after the run, as the evaluation's\n"
-         "\"Daten speichern\" does.\n";
+         "\"Daten speichern\" does. --feed-evaluation N feeds N more journeys of the setting from\n"
+         "the engine into the open evaluation after the run and times its refresh.\n";
 }
 
 std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {

@@ -31,6 +31,8 @@ struct BenchOptions {
   bool evaluation = false;
   // Window mode: where the evaluation's data are saved after the run; empty for nowhere.
   std::string csv;
+  // Window mode: journeys fed from the engine into the open evaluation after the run.
+  std::int64_t feedEvaluation = 0;
   bool help = false;  // print the usage and nothing else
 };
 

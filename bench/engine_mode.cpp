@@ -12,7 +12,8 @@ namespace {
 // Displays whose requests compile away; only journey ends and steps are tallied.
 class NullSink {
  public:
-  explicit NullSink(JourneyTally& tally) : tally_(tally) {}
+  NullSink(JourneyTally& tally, const std::function<void(const JourneyRecord&)>& onJourney)
+      : tally_(tally), onJourney_(onJourney) {}
   void ShowCoordinates(int, int, int) {}
   void ShowStepCount(std::int64_t) {}
   void SetWalkerVisible(bool) {}
@@ -35,19 +36,23 @@ class NullSink {
   void ClearTraces(const LatticeDrawing&) {}
   void DrawLattice(const LatticeDrawing&) {}
   void StepTaken() { ++tally_.steps; }
-  void JourneyEnded(const JourneyRecord&) {}
+  void JourneyEnded(const JourneyRecord& journey) {
+    if (onJourney_) onJourney_(journey);
+  }
   void CountersReset() {}
 
  private:
   JourneyTally& tally_;
+  const std::function<void(const JourneyRecord&)>& onJourney_;
 };
 
 }  // namespace
 
-JourneyTally RunEngineMode(const BenchOptions& options) {
+JourneyTally RunEngineMode(const BenchOptions& options,
+                           const std::function<void(const JourneyRecord&)>& onJourney) {
   JourneyTally tally;
   tally.radius = options.radius;
-  NullSink sink(tally);
+  NullSink sink(tally, onJourney);
   const FixedSettings settings = SettingsFor(options);
   Xoshiro128 generator(options.seed);
   BasicWalk<NullSink, NullSink, NullSink, FixedSettings, Xoshiro128> walk(sink, sink, sink,

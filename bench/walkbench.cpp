@@ -96,6 +96,12 @@ int main(int argc, char** argv) {
     const quirlweg::bench::WindowRun run = quirlweg::bench::RunWindowMode(*options);
     std::string boxes;
     for (const auto& [key, text] : run.boxes) boxes += ' ' + std::string(key) + '=' + text;
+    if (options->feedEvaluation > 0) {
+      char fed[96];
+      std::snprintf(fed, sizeof fed, " series=%zu evaluation_refresh_ms=%.2f", run.series,
+                    run.refreshMilliseconds);
+      boxes += fed;
+    }
     PrintTally(*options, run.tally, run.seconds, run.frames, boxes);
     if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
     if (!run.csvFailure.empty()) {

@@ -18,6 +18,10 @@ struct WindowRun : TimedRun {
   std::vector<ShownBox> boxes;
   // Why --csv could not be saved; empty when it was, or when it was not asked for.
   std::string csvFailure;
+  // With --feed-evaluation: the series' length and the evaluation's refresh, painting
+  // included, once all journeys are in.
+  std::size_t series = 0;
+  double refreshMilliseconds = 0;
 };
 
 // Builds the program's window, sets its controls and clicks its start button as a user would,

@@ -40,6 +40,8 @@ struct JourneySetting {
   bool homeAbsorbs = true;
   int startX = 0;
   int startY = 0;
+
+  friend bool operator==(const JourneySetting&, const JourneySetting&) = default;
 };
 
 template <WalkSettingsRole Settings>

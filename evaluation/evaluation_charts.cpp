@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quirlweg {
@@ -115,19 +116,25 @@ void EvaluationCharts::BuildLengthChart() {
   lengthView_ = MakeView(chart, tr("Verteilung der Weglängen"));
 }
 
-void EvaluationCharts::ShowConvergence(const std::vector<JourneyRecord>& journeys, SeriesRow row,
+void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow row,
                                        const QString& rowName, std::optional<double> exact) {
   const std::size_t n = journeys.size();
   const std::size_t stride = std::max<std::size_t>(1, (n + kMostPoints - 1) / kMostPoints);
   QList<QPointF> measured;
   QList<QPointF> upper;
   QList<QPointF> lower;
-  int hits = 0;
-  for (std::size_t k = 1; k <= n; ++k) {
-    if (EndsIn(journeys[k - 1], row)) ++hits;
-    if (k % stride != 0 && k != n) continue;
-    const auto x = static_cast<double>(k);
-    measured.append({x, 100.0 * hits / x});
+  std::array<bool, 6> hit{};  // by JourneyEnd
+  for (std::size_t e = 0; e < hit.size(); ++e) hit[e] = EndsIn(static_cast<JourneyEnd>(e), row);
+  std::int64_t hits = 0;
+  for (std::size_t from = 0; from < n;) {
+    // Up to the next point of the curve in one tight loop: a million journeys take a few ms.
+    const std::size_t to = std::min(n, from + stride);
+    for (std::size_t i = from; i < to; ++i) {
+      hits += hit[static_cast<std::size_t>(journeys.EndAt(i))];
+    }
+    from = to;
+    const auto x = static_cast<double>(to);
+    measured.append({x, 100.0 * static_cast<double>(hits) / x});
     if (exact) {
       const double halfWidth = kZ * std::sqrt(*exact * (1 - *exact) / x);
       upper.append({x, 100 * std::min(1.0, *exact + halfWidth)});
@@ -145,10 +152,9 @@ void EvaluationCharts::ShowConvergence(const std::vector<JourneyRecord>& journey
   SetTitle(*convergenceView_->chart(), tr("Anteil „%1“").arg(rowName));
 }
 
-void EvaluationCharts::ShowLengths(const std::vector<JourneyRecord>& journeys,
+void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
                                    const std::optional<theory::JourneyStatistics>& exact) {
-  std::int64_t longest = 10;
-  for (const JourneyRecord& j : journeys) longest = std::max(longest, j.length);
+  std::int64_t longest = std::max<std::int64_t>(10, journeys.Longest());
   const bool withDistribution = exact && exact->distributionComputed();
   if (withDistribution) {
     longest = std::max(longest, ExactQuantile(exact->lengthDistribution, 0.995));
@@ -159,8 +165,10 @@ void EvaluationCharts::ShowLengths(const std::vector<JourneyRecord>& journeys,
   const auto classes = static_cast<std::size_t>(longest / width + 1);
 
   std::vector<double> measured(classes, 0.0);
-  for (const JourneyRecord& j : journeys) {
-    measured[static_cast<std::size_t>(j.length / width)] += 100.0 / journeys.size();
+  const double share = journeys.empty() ? 0.0 : 100.0 / static_cast<double>(journeys.size());
+  const auto& counts = journeys.LengthCounts();
+  for (std::size_t n = 0; n < counts.size(); ++n) {
+    measured[n / static_cast<std::size_t>(width)] += share * static_cast<double>(counts[n]);
   }
   QList<QPointF> steps{{0, 0}};
   double highest = 1;

@@ -7,6 +7,7 @@
 #include "engine/display_roles.h"
 #include "evaluation/series_summary.h"
 #include "theory/journey_statistics.h"
+#include "window/journey_series.h"
 
 class QAreaSeries;
 class QChart;
@@ -27,11 +28,11 @@ class EvaluationCharts : public QWidget {
 
   // The share of `row` after each journey, the exact value and its band of 1.96 standard
   // errors for that many journeys.
-  void ShowConvergence(const std::vector<JourneyRecord>& journeys, SeriesRow row,
-                       const QString& rowName, std::optional<double> exact);
+  void ShowConvergence(const JourneySeries& journeys, SeriesRow row, const QString& rowName,
+                       std::optional<double> exact);
   // A histogram of the lengths with the exact distribution over the same classes, or the
   // exact mean and mean ± SD where the distribution was not computed.
-  void ShowLengths(const std::vector<JourneyRecord>& journeys,
+  void ShowLengths(const JourneySeries& journeys,
                    const std::optional<theory::JourneyStatistics>& exact);
 
  private:

@@ -78,14 +78,11 @@ void SetText(QTableWidgetItem& item, const QString& text) {
 }
 
 // Cut to two decimals by the main window's own rule, so that both show the same digits.
-QString MeasuredText(SeriesRow row, const RowEstimate& estimate,
-                     const std::vector<JourneyRecord>& journeys) {
+QString MeasuredText(SeriesRow row, const RowEstimate& estimate, const JourneySeries& journeys) {
   const auto n = static_cast<int>(journeys.size());
   if (row != SeriesRow::MeanLength)
     return PercentText(ShareOf(*estimate.count, n - *estimate.count) / 100);
-  std::int64_t lengthSum = 0;
-  for (const JourneyRecord& j : journeys) lengthSum += j.length;
-  return LengthText(MeanLength(lengthSum, n));
+  return LengthText(MeanLength(journeys.LengthSum(), n));
 }
 
 }  // namespace
@@ -248,7 +245,7 @@ SeriesRow EvaluationWindow::FollowedRow() const {
 void EvaluationWindow::Refresh() {
   stale_ = false;
   shownRevision_ = simulation_.series().Revision();
-  const auto& journeys = simulation_.series().Journeys();
+  const auto& journeys = simulation_.series();
   const theory::Setting& setting = exact_.setting();
   const auto& exact = exact_.values();
   const SeriesSummary summary =
@@ -273,13 +270,12 @@ void EvaluationWindow::Refresh() {
   if (explain) distributionNote_->setText(WhyNoDistribution(exact->distributionStatus));
 }
 
-void EvaluationWindow::FillTable(const SeriesSummary& summary,
-                                 const std::vector<JourneyRecord>& journeys) {
+void EvaluationWindow::FillTable(const SeriesSummary& summary, const JourneySeries& journeys) {
   for (int r = 0; r < kSeriesRowCount; ++r) FillRow(summary, static_cast<SeriesRow>(r), journeys);
 }
 
 void EvaluationWindow::FillRow(const SeriesSummary& summary, SeriesRow row,
-                               const std::vector<JourneyRecord>& journeys) {
+                               const JourneySeries& journeys) {
   const int r = static_cast<int>(row);
   const RowEstimate& estimate = summary[row];
   const auto& exact = exact_.values();
@@ -312,7 +308,7 @@ void EvaluationWindow::SaveData() {
       AskWhereToSave(this, tr("Daten speichern"), QStringLiteral("quirlweg-reisen.csv"),
                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
-  if (const auto error = SaveSeries(path, simulation_.series().Journeys(), exact_)) {
+  if (const auto error = SaveSeries(path, simulation_.series(), exact_)) {
     QMessageBox::warning(this, windowTitle(),
                          tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
                              .arg(QDir::toNativeSeparators(path), *error));

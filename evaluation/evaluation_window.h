@@ -41,9 +41,8 @@ class EvaluationWindow : public QWidget {
  private:
   void BuildTable();
   QWidget* BuildButtons();
-  void FillTable(const SeriesSummary& summary, const std::vector<JourneyRecord>& journeys);
-  void FillRow(const SeriesSummary& summary, SeriesRow row,
-               const std::vector<JourneyRecord>& journeys);
+  void FillTable(const SeriesSummary& summary, const JourneySeries& journeys);
+  void FillRow(const SeriesSummary& summary, SeriesRow row, const JourneySeries& journeys);
   void RefreshIfChanged();
   SeriesRow FollowedRow() const;
   void SaveData();

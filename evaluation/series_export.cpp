@@ -145,7 +145,7 @@ QStringList JourneyFields(const CsvWriter& csv, const JourneyRecord& j) {
 
 }  // namespace
 
-QByteArray SeriesCsv(const std::vector<JourneyRecord>& journeys, const SeriesHeader& header,
+QByteArray SeriesCsv(const JourneySeries& journeys, const SeriesHeader& header,
                      QChar decimalSeparator) {
   CsvWriter csv(decimalSeparator);
   WriteHeader(csv, header);
@@ -175,7 +175,7 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
   return std::nullopt;
 }
 
-std::optional<QString> SaveSeries(const QString& path, const std::vector<JourneyRecord>& journeys,
+std::optional<QString> SaveSeries(const QString& path, const JourneySeries& journeys,
                                   const ExactStatistics& exact) {
   const SeriesHeader header{QDateTime::currentDateTime(), exact.setting(), exact.values(),
                             Summarize(journeys, exact.setting(), std::nullopt).mixesSettings};

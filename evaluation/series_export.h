@@ -8,6 +8,7 @@
 
 #include "engine/display_roles.h"
 #include "theory/journey_statistics.h"
+#include "window/journey_series.h"
 
 class QImage;
 
@@ -27,7 +28,7 @@ struct SeriesHeader {
 // point as the protocol shows it (y upward). With ',' as decimal separator the fields are
 // separated by ';', as German spreadsheets expect; otherwise by ','. UTF-8 with a byte order
 // mark, so that spreadsheets read the umlauts.
-QByteArray SeriesCsv(const std::vector<JourneyRecord>& journeys, const SeriesHeader& header,
+QByteArray SeriesCsv(const JourneySeries& journeys, const SeriesHeader& header,
                      QChar decimalSeparator);
 
 // Writes all of `bytes` or nothing: the old file stays as it was when anything fails. Returns
@@ -36,7 +37,7 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
 
 // The series as "Daten speichern" writes it, with WriteWholeFile's guarantee: headed by the
 // current setting and its exact values as far as known, numbers as the main window shows them.
-std::optional<QString> SaveSeries(const QString& path, const std::vector<JourneyRecord>& journeys,
+std::optional<QString> SaveSeries(const QString& path, const JourneySeries& journeys,
                                   const ExactStatistics& exact);
 
 // The picture as PNG, with WriteWholeFile's guarantee.

@@ -19,13 +19,11 @@ RowEstimate ShareRow(int count, int total) {
   return row;
 }
 
-RowEstimate MeanRow(const std::vector<JourneyRecord>& journeys, std::optional<double> sd) {
+RowEstimate MeanRow(const JourneySeries& journeys, std::optional<double> sd) {
   RowEstimate row;
   if (journeys.empty()) return row;
   const auto n = static_cast<double>(journeys.size());
-  double sum = 0;
-  for (const JourneyRecord& j : journeys) sum += static_cast<double>(j.length);
-  row.measured = sum / n;
+  row.measured = static_cast<double>(journeys.LengthSum()) / n;
   if (journeys.size() < 2 || !sd) return row;
   const double halfWidth = kZ * *sd / std::sqrt(n);
   row.low = row.measured - halfWidth;
@@ -54,41 +52,43 @@ std::optional<std::pair<double, double>> WilsonInterval(int count, int total) {
   return std::pair{std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
-bool EndsIn(const JourneyRecord& journey, SeriesRow row) {
+bool EndsIn(JourneyEnd end, SeriesRow row) {
   switch (row) {
     case SeriesRow::Home:
-      return journey.end == JourneyEnd::Home;
+      return end == JourneyEnd::Home;
     case SeriesRow::Boundary:
-      return journey.end != JourneyEnd::Home;
+      return end != JourneyEnd::Home;
     case SeriesRow::Top:
-      return journey.end == JourneyEnd::Top;
+      return end == JourneyEnd::Top;
     case SeriesRow::Right:
-      return journey.end == JourneyEnd::Right;
+      return end == JourneyEnd::Right;
     case SeriesRow::Bottom:
-      return journey.end == JourneyEnd::Bottom;
+      return end == JourneyEnd::Bottom;
     case SeriesRow::Left:
-      return journey.end == JourneyEnd::Left;
+      return end == JourneyEnd::Left;
     case SeriesRow::ZFace:
-      return journey.end == JourneyEnd::ZFace;
+      return end == JourneyEnd::ZFace;
     case SeriesRow::MeanLength:
       break;
   }
   return false;
 }
 
-SeriesSummary Summarize(const std::vector<JourneyRecord>& journeys, const theory::Setting& current,
+SeriesSummary Summarize(const JourneySeries& journeys, const theory::Setting& current,
                         std::optional<double> exactSd) {
   SeriesSummary summary;
   summary.journeys = static_cast<int>(journeys.size());
   for (int r = 0; r < kSeriesRowCount - 1; ++r) {
-    const auto row = static_cast<SeriesRow>(r);
-    const auto count = std::count_if(journeys.begin(), journeys.end(),
-                                     [row](const JourneyRecord& j) { return EndsIn(j, row); });
+    std::int64_t count = 0;
+    for (int e = 0; e < 6; ++e) {
+      const auto end = static_cast<JourneyEnd>(e);
+      if (EndsIn(end, static_cast<SeriesRow>(r))) count += journeys.EndCount(end);
+    }
     summary.rows[r] = ShareRow(static_cast<int>(count), summary.journeys);
   }
-  summary.mixesSettings = std::any_of(journeys.begin(), journeys.end(), [&](const auto& j) {
-    return !SameWalk(theory::SettingOf(j.setting), current);
-  });
+  summary.mixesSettings = std::any_of(
+      journeys.Settings().begin(), journeys.Settings().end(),
+      [&](const JourneySetting& s) { return !SameWalk(theory::SettingOf(s), current); });
   // The exact deviation says nothing of a series of other settings.
   if (summary.mixesSettings) exactSd.reset();
   summary.rows[static_cast<int>(SeriesRow::MeanLength)] = MeanRow(journeys, exactSd);

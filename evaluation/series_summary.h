@@ -7,6 +7,7 @@
 #include "engine/display_roles.h"
 #include "theory/journey_statistics.h"
 #include "theory/walk_setting.h"
+#include "window/journey_series.h"
 
 namespace quirlweg {
 
@@ -46,7 +47,7 @@ std::optional<std::pair<double, double>> WilsonInterval(int count, int total);
 // skewed, and a range from the series' own deviation misses the exact mean in a third of the
 // series of two journeys and in one of ten of twenty; with the exact one it misses in about one
 // of twenty, whatever the length of the series.
-SeriesSummary Summarize(const std::vector<JourneyRecord>& journeys, const theory::Setting& current,
+SeriesSummary Summarize(const JourneySeries& journeys, const theory::Setting& current,
                         std::optional<double> exactSd);
 
 // The exact value of a row; none for the z faces outside three dimensions.
@@ -57,6 +58,6 @@ std::optional<double> ExactValue(const theory::JourneyStatistics& exact, SeriesR
 bool OutsideRange(const SeriesSummary& summary, SeriesRow row, double exact);
 
 // Which journeys count as a hit for the convergence chart's row.
-bool EndsIn(const JourneyRecord& journey, SeriesRow row);
+bool EndsIn(JourneyEnd end, SeriesRow row);
 
 }  // namespace quirlweg

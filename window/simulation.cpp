@@ -310,6 +310,7 @@ void Simulation::ShowPacedRunGoing(bool going) {
 // Run observer
 
 void Simulation::StatisticsRestart() {
+  restarting_ = true;
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quirlweg"),
                   tr("Achtung: Ab n=1000 wird die Liste neu begonnen"), QMessageBox::Ok, this);
   box.exec();

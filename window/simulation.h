@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "display/walk_displays.h"
 #include "engine/uniform_source.h"
@@ -50,7 +51,10 @@ class Simulation : public QWidget, public RunObserver {
 
   // RunObserver
   void JourneyEnded(const JourneyRecord& journey) override { series_.Add(journey); }
-  void CountersReset() override { series_.Clear(); }
+  // The restart after 1001 journeys resets the counters but goes on with the series.
+  void CountersReset() override {
+    if (!std::exchange(restarting_, false)) series_.Clear();
+  }
   void StatisticsRestart() override;
   void StepTaken() override;
 
@@ -89,6 +93,7 @@ class Simulation : public QWidget, public RunObserver {
   ControlSettings settings_;
   Walk walk_;
   JourneySeries series_;
+  bool restarting_ = false;
   PacedRun* pacedRun_ = nullptr;
 
   Arrangement arrangement_;

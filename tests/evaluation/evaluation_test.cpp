@@ -125,10 +125,12 @@ TEST_F(EvaluationTest, TheButtonBringsAMinimisedWindowBack) {
   EXPECT_TRUE(evaluation->isVisible());
 }
 
-TEST_F(EvaluationTest, SeriesRestartsWhereTheCountersDo) {
+// The user's reset and a new lattice size start a new series; the main window's restart after
+// 1001 journeys does not: the series goes on, the boxes and the protocol start over.
+TEST_F(EvaluationTest, SeriesRestartsWhereTheUserResetsAndGoesOnAfter1001) {
   QTableWidget* table = OpenTable();
   const auto expectRestarted = [&](const char* how) {
-    EXPECT_TRUE(window_->series().Journeys().empty()) << how;
+    EXPECT_TRUE(window_->series().empty()) << how;
     EXPECT_EQ(window_->walk().state().journeyCount, 0) << how;
     EXPECT_TRUE(Eventually([&] { return Cell(table, SeriesRow::Boundary, kCounted) == "0"; }))
         << how;
@@ -141,7 +143,7 @@ TEST_F(EvaluationTest, SeriesRestartsWhereTheCountersDo) {
   expectRestarted("lattice size");
 
   for (int i = 0; i < 1001; ++i) Click("cmdStarten");
-  ASSERT_EQ(window_->series().Journeys().size(), 1001U);
+  ASSERT_EQ(window_->series().size(), 1001U);
   EXPECT_TRUE(Eventually([&] { return Cell(table, SeriesRow::Boundary, kCounted) == "1001"; }));
   QTimer closer;
   closer.setInterval(5);
@@ -150,8 +152,14 @@ TEST_F(EvaluationTest, SeriesRestartsWhereTheCountersDo) {
   });
   closer.start();
   Click("cmdStarten");
+  Click("cmdStarten");
   closer.stop();
-  expectRestarted("journey 1002");
+  EXPECT_EQ(window_->walk().state().journeyCount, 1);
+  ASSERT_EQ(window_->series().size(), 1003U);
+  EXPECT_EQ(window_->series()[1002].number, 1);
+  EXPECT_TRUE(Eventually([&] { return Cell(table, SeriesRow::Boundary, kCounted) == "1003"; }));
+  Click("Command2");
+  expectRestarted("Zähler löschen after the restart");
 }
 
 // Reads CSV as RFC 4180 has it: rows of fields, where a quoted field may hold anything.
@@ -209,7 +217,7 @@ TEST_F(EvaluationTest, CsvReadsBackAsTheProtocolWithEachJourneysSetting) {
   Click("chkHeim");
   for (int i = 0; i < 2; ++i) Click("cmdStarten");
   const std::string protocol = window_->statistics().ProtocolText();
-  const auto& journeys = window_->series().Journeys();
+  const auto& journeys = window_->series();
   ASSERT_EQ(journeys.size(), 3U);
   const SeriesHeader header{
       QDateTime::currentDateTime(), {2, 5, 0.5, 1, -1, false}, std::nullopt, true};

@@ -31,8 +31,8 @@ TEST(SeriesSummary, WilsonRangesAndTheMeansRange) {
   EXPECT_FALSE(WilsonInterval(0, 0).has_value());
 
   // Lengths 2, 4, 6: mean 4; with an exact deviation of 3 the range is 4 ± 1.96 * 3 / sqrt(3).
-  const std::vector<JourneyRecord> three{Journey(2, JourneyEnd::Home), Journey(4, JourneyEnd::Top),
-                                         Journey(6, JourneyEnd::ZFace)};
+  const JourneySeries three{Journey(2, JourneyEnd::Home), Journey(4, JourneyEnd::Top),
+                            Journey(6, JourneyEnd::ZFace)};
   const SeriesSummary s = Summarize(three, theory::SettingOf(three[0].setting), 3.0);
   EXPECT_DOUBLE_EQ(s[SeriesRow::MeanLength].measured, 4);
   EXPECT_NEAR(*s[SeriesRow::MeanLength].low, 4 - 1.96 * 3 / std::sqrt(3.0), 1e-12);
@@ -90,10 +90,14 @@ TEST(SeriesSummary, MeanRangeMissesTheExactMeanOnceInTwenty) {
     journey.setting = {
         setting.dimension, setting.radius, setting.rightProbability, setting.homeAbsorbs, 0, 0};
     for (const auto& [journeys, series] : {std::pair{20, 4000}, {100, 4000}, {1001, 1500}}) {
-      std::vector<JourneyRecord> drawn(static_cast<std::size_t>(journeys), journey);
+      JourneySeries drawn;
       int misses = 0;
       for (int i = 0; i < series; ++i) {
-        for (JourneyRecord& j : drawn) j.length = length(random);
+        drawn.Clear();
+        for (int k = 0; k < journeys; ++k) {
+          journey.length = length(random);
+          drawn.Add(journey);
+        }
         misses += OutsideRange(Summarize(drawn, setting, exact->sdLength), SeriesRow::MeanLength,
                                exact->meanLength);
       }
