@@ -19,11 +19,7 @@ void PrintTheoryLine(const BenchOptions& options) {
       "exact_z=%.12g exact_mean_length=%.12g exact_sd_length=%.12g",
       exact->home, exact->top, exact->right, exact->bottom, exact->left, exact->zFace,
       exact->meanLength, exact->sdLength);
-  if (exact->distributionComputed()) {
-    std::printf(" distribution_steps=%zu", exact->lengthDistribution.size() - 1);
-  } else {
-    std::printf(" distribution_steps=none");
-  }
+  std::printf(" distribution_steps=%zu", exact->lengthDistribution.size() - 1);
   std::printf(" theory_seconds=%.4f\n", seconds);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 #include "box_spectrum.h"
 #include "length_distribution.h"
@@ -79,8 +80,7 @@ std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s,
   j.meanLength = values->meanSteps;
   // Rounding can leave a tiny negative variance for a walk with a fixed length.
   j.sdLength = std::sqrt(std::max(0.0, values->secondMoment - j.meanLength * j.meanLength));
-  j.lengthDistribution = distribution->probabilities;
-  j.distributionStatus = distribution->status;
+  j.lengthDistribution = *std::move(distribution);
   return j;
 }
 

@@ -21,12 +21,6 @@ struct Setting {
   double distributionCoverage = 0.999;
 };
 
-// Whether the length distribution was computed, and if not, why.
-enum class DistributionStatus {
-  kComputed,
-  kTooCostly,  // the lattice is too big for it to be worth the time
-};
-
 struct JourneyStatistics {
   double home = 0;    // P(the journey ends on the origin)
   double top = 0;     // y = -R
@@ -37,10 +31,8 @@ struct JourneyStatistics {
   double meanLength = 0;
   double sdLength = 0;
   // lengthDistribution[n] = P(L = n), [0] = 0, up to the first n where the covered mass reaches
-  // the setting's coverage. Empty when not computed.
+  // the setting's coverage; computed for every setting.
   std::vector<double> lengthDistribution;
-  DistributionStatus distributionStatus = DistributionStatus::kTooCostly;
-  bool distributionComputed() const { return distributionStatus == DistributionStatus::kComputed; }
 };
 
 // Nothing when `cancel` was requested before the computation finished. Throws
