@@ -21,6 +21,9 @@ struct Setting {
   double distributionCoverage = 0.999;
 };
 
+// How a journey ends: on the origin with home absorbing, or on a part of the boundary.
+enum class JourneyEnding { kHome, kTop, kRight, kBottom, kLeft, kZFace };
+
 struct JourneyStatistics {
   double home = 0;    // P(the journey ends on the origin)
   double top = 0;     // y = -R
