@@ -19,6 +19,17 @@ bool InRange(std::int64_t value, std::int64_t low, std::int64_t high) {
   return value >= low && value <= high;
 }
 
+std::optional<theory::JourneyEnding> EndingNamed(const std::string& name) {
+  using theory::JourneyEnding;
+  if (name == "home") return JourneyEnding::kHome;
+  if (name == "top") return JourneyEnding::kTop;
+  if (name == "right") return JourneyEnding::kRight;
+  if (name == "bottom") return JourneyEnding::kBottom;
+  if (name == "left") return JourneyEnding::kLeft;
+  if (name == "z") return JourneyEnding::kZFace;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -80,6 +91,18 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
       ok = ParseNumber(value, options.seconds) && options.seconds > 0 && options.seconds < 3600;
     } else if (name == "--seed") {
       ok = ParseNumber(value, options.seed);
+    } else if (name == "--distribution") {
+      options.distributionFile = value;
+      ok = !value.empty();
+    } else if (name == "--map") {
+      options.mapFile = value;
+      ok = !value.empty();
+    } else if (name == "--map-ending") {
+      options.mapEnding = EndingNamed(value);
+      ok = options.mapEnding.has_value();
+    } else if (name == "--exits") {
+      options.exitsFile = value;
+      ok = !value.empty();
     } else {
       error = "unknown option " + name;
       return std::nullopt;
@@ -91,6 +114,10 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
   }
   if (options.tempo > 0 && options.mode != Mode::Window) {
     error = "--tempo paces runs of the window: use it with --mode window";
+    return std::nullopt;
+  }
+  if (!options.exitsFile.empty() && options.mode != Mode::Engine) {
+    error = "--exits counts the journeys of the engine mode: use it with --mode engine";
     return std::nullopt;
   }
   const int inside = options.radius - 1;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "theory/journey_statistics.h"
+
 namespace quirlweg::bench {
 
 enum class Mode { Engine, Display, Window };
@@ -26,6 +28,12 @@ struct BenchOptions {
   bool theory = false;  // print the exact statistics after the run
   // Window mode: the evaluation window is open during the run.
   bool evaluation = false;
+  // Files of exact values to write after the run; empty for none.
+  std::string distributionFile;
+  std::string mapFile;
+  std::string exitsFile;  // engine mode: measured beside exact
+  // The ending the map gives the chance of; unset: home with home on, else the right side.
+  std::optional<theory::JourneyEnding> mapEnding;
 };
 
 // Parses the command line; on a bad argument returns nothing and fills `error`.

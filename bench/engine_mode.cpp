@@ -12,7 +12,7 @@ namespace {
 // Displays whose requests compile away; only journey ends and steps are tallied.
 class NullSink {
  public:
-  explicit NullSink(JourneyTally& tally) : tally_(tally) {}
+  NullSink(JourneyTally& tally, const JourneyEnds& ended) : tally_(tally), ended_(ended) {}
   void ShowCoordinates(int, int, int) {}
   void ShowStepCount(std::int64_t) {}
   void SetWalkerVisible(bool) {}
@@ -35,19 +35,22 @@ class NullSink {
   void ClearTraces(const LatticeDrawing&) {}
   void DrawLattice(const LatticeDrawing&) {}
   void StepTaken() { ++tally_.steps; }
-  void JourneyEnded(const JourneyRecord&) {}
+  void JourneyEnded(const JourneyRecord& journey) {
+    if (ended_) ended_(journey);
+  }
   void CountersReset() {}
 
  private:
   JourneyTally& tally_;
+  const JourneyEnds& ended_;
 };
 
 }  // namespace
 
-JourneyTally RunEngineMode(const BenchOptions& options) {
+JourneyTally RunEngineMode(const BenchOptions& options, const JourneyEnds& ended) {
   JourneyTally tally;
   tally.radius = options.radius;
-  NullSink sink(tally);
+  NullSink sink(tally, ended);
   const FixedSettings settings = SettingsFor(options);
   Xoshiro128 generator(options.seed);
   BasicWalk<NullSink, NullSink, NullSink, FixedSettings, Xoshiro128> walk(sink, sink, sink,

@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <optional>
 
+#include "exact_files.h"
 #include "theory/journey_statistics.h"
 #include "timed_run.h"
 
 namespace quirlweg::bench {
 
 void PrintTheoryLine(const BenchOptions& options) {
-  const theory::Setting setting{options.dimension, options.radius, options.rightProbability / 100.0,
-                                options.startX,    options.startY, options.home};
+  const theory::Setting setting = TheorySettingOf(options);
   std::optional<theory::JourneyStatistics> exact;
   const double seconds = SecondsOf([&] { exact = theory::ComputeJourneyStatistics(setting); });
   if (!exact) return;

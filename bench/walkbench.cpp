@@ -7,6 +7,8 @@
 
 #include "bench_options.h"
 #include "engine_mode.h"
+#include "exact_files.h"
+#include "exit_tally.h"
 #include "theory_line.h"
 #include "timed_run.h"
 
@@ -60,6 +62,16 @@ void PrintTally(const BenchOptions& options, const JourneyTally& tally, double s
   std::printf("\n");
 }
 
+// What follows a run: the exact line and the files of exact values asked for. The exit code.
+int ExactAfterRun(const BenchOptions& options, const quirlweg::bench::ExitTally* exits) {
+  if (options.theory) quirlweg::bench::PrintTheoryLine(options);
+  bool ok = true;
+  if (!options.distributionFile.empty()) ok = quirlweg::bench::WriteDistributionFile(options) && ok;
+  if (!options.mapFile.empty()) ok = quirlweg::bench::WriteMapFile(options) && ok;
+  if (exits != nullptr) ok = quirlweg::bench::WriteExitsFile(options, *exits) && ok;
+  return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,7 +83,8 @@ int main(int argc, char** argv) {
                  "walkbench: %s\nusage: walkbench [--mode engine|display|window] [--dimension "
                  "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
                  "[--journeys N] [--seed S] [--limits] [--show] [--theory] [--tempo N [--seconds "
-                 "S]] [--evaluation]\n",
+                 "S]] [--evaluation] [--distribution FILE] [--map FILE [--map-ending "
+                 "home|top|right|bottom|left|z]] [--exits FILE]\n",
                  error.c_str());
     return 2;
   }
@@ -90,15 +103,13 @@ int main(int argc, char** argv) {
   if (options->mode == Mode::Window) {
     const TimedRun run = quirlweg::bench::RunWindowMode(*options);
     PrintTally(*options, run.tally, run.seconds, run.frames);
-    if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
-    return 0;
+    return ExactAfterRun(*options, nullptr);
   }
   if (options->mode == Mode::Display) {
     const TimedRun run =
         quirlweg::bench::RunDisplayMode(*options, quirlweg::bench::LatticeViewSize());
     PrintTally(*options, run.tally, run.seconds, run.frames);
-    if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
-    return 0;
+    return ExactAfterRun(*options, nullptr);
   }
 #else
   if (options->limits) {
@@ -110,10 +121,16 @@ int main(int argc, char** argv) {
   }
 #endif
 
+  // Ends are handed out only when counted by cell, so other runs keep their speed.
+  std::optional<quirlweg::bench::ExitTally> exits;
+  quirlweg::bench::JourneyEnds ended;
+  if (!options->exitsFile.empty()) {
+    exits.emplace(options->radius);
+    ended = [&exits](const quirlweg::JourneyRecord& journey) { exits->Count(journey); };
+  }
   JourneyTally tally;
   const double seconds =
-      quirlweg::bench::SecondsOf([&] { tally = quirlweg::bench::RunEngineMode(*options); });
+      quirlweg::bench::SecondsOf([&] { tally = quirlweg::bench::RunEngineMode(*options, ended); });
   PrintTally(*options, tally, seconds, std::nullopt);
-  if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
-  return 0;
+  return ExactAfterRun(*options, exits ? &*exits : nullptr);
 }

@@ -34,6 +34,10 @@ TEST(BenchOptions, AcceptsOnlyWhatTheWalkCanRun) {
       {{"--seed", "-1"}, false},
       {{"--radius"}, false},  // value missing
       {{"--speed", "fast"}, false},
+      {{"--mode", "window", "--map", "m.txt", "--distribution", "d.txt"}, true},
+      {{"--mode", "window", "--exits", "e.txt"}, false},  // measured only in the engine mode
+      {{"--map-ending", "up"}, false},
+      {{"--map", ""}, false},
   };
   for (const Case& c : cases) {
     std::string error;
@@ -45,11 +49,32 @@ TEST(BenchOptions, AcceptsOnlyWhatTheWalkCanRun) {
 
 TEST(BenchOptions, EveryOptionLandsInItsField) {
   std::string error;
-  const auto o =
-      ParseOptions({"--mode", "window", "--dimension", "3", "--radius", "7", "--right-probability",
-                    "30", "--home", "on", "--start", "-6,2", "--journeys", "25", "--seed",
-                    "18446744073709551615", "--limits", "--show", "--theory"},
-                   error);
+  const auto o = ParseOptions({"--mode",
+                               "window",
+                               "--dimension",
+                               "3",
+                               "--radius",
+                               "7",
+                               "--right-probability",
+                               "30",
+                               "--home",
+                               "on",
+                               "--start",
+                               "-6,2",
+                               "--journeys",
+                               "25",
+                               "--seed",
+                               "18446744073709551615",
+                               "--limits",
+                               "--show",
+                               "--theory",
+                               "--distribution",
+                               "d.txt",
+                               "--map",
+                               "m.txt",
+                               "--map-ending",
+                               "bottom"},
+                              error);
   ASSERT_TRUE(o) << error;
   EXPECT_EQ(o->mode, Mode::Window);
   EXPECT_EQ(o->dimension, 3);
@@ -61,6 +86,9 @@ TEST(BenchOptions, EveryOptionLandsInItsField) {
   EXPECT_EQ(o->journeys, 25);
   EXPECT_EQ(o->seed, 18446744073709551615ULL);
   EXPECT_TRUE(o->limits && o->showWindow && o->theory);
+  EXPECT_EQ(o->distributionFile, "d.txt");
+  EXPECT_EQ(o->mapFile, "m.txt");
+  EXPECT_EQ(o->mapEnding, theory::JourneyEnding::kBottom);
 }
 
 }  // namespace
