@@ -30,6 +30,14 @@ std::optional<theory::JourneyEnding> EndingNamed(const std::string& name) {
   return std::nullopt;
 }
 
+std::optional<SweepAxis> SweepAxisNamed(const std::string& name) {
+  if (name == "radius") return SweepAxis::kRadius;
+  if (name == "probability") return SweepAxis::kProbability;
+  if (name == "start") return SweepAxis::kStart;
+  if (name == "dimensions") return SweepAxis::kDimensions;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -100,6 +108,13 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
     } else if (name == "--map-ending") {
       options.mapEnding = EndingNamed(value);
       ok = options.mapEnding.has_value();
+    } else if (name == "--sweep") {
+      options.sweep = SweepAxisNamed(value);
+      ok = options.sweep.has_value();
+    } else if (name == "--per-point") {
+      ok = ParseNumber(value, options.perPoint) && options.perPoint > 0;
+    } else if (name == "--threads") {
+      ok = ParseNumber(value, options.threads) && InRange(options.threads, 1, 64);
     } else if (name == "--exits") {
       options.exitsFile = value;
       ok = !value.empty();
@@ -114,6 +129,10 @@ std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, s
   }
   if (options.tempo > 0 && options.mode != Mode::Window) {
     error = "--tempo paces runs of the window: use it with --mode window";
+    return std::nullopt;
+  }
+  if (options.sweep && options.mode != Mode::Engine) {
+    error = "--sweep runs the engine without displays: use it with --mode engine";
     return std::nullopt;
   }
   if (!options.exitsFile.empty() && options.mode != Mode::Engine) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "sweep_axis.h"
 #include "theory/journey_statistics.h"
 
 namespace quirlweg::bench {
@@ -34,6 +35,10 @@ struct BenchOptions {
   std::string exitsFile;  // engine mode: measured beside exact
   // The ending the map gives the chance of; unset: home with home on, else the right side.
   std::optional<theory::JourneyEnding> mapEnding;
+  // A sweep instead of the run: journeys per point and worker threads.
+  std::optional<SweepAxis> sweep;
+  std::int64_t perPoint = 1000;
+  int threads = 1;
 };
 
 // Parses the command line; on a bad argument returns nothing and fills `error`.

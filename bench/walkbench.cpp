@@ -9,6 +9,7 @@
 #include "engine_mode.h"
 #include "exact_files.h"
 #include "exit_tally.h"
+#include "sweep_lines.h"
 #include "theory_line.h"
 #include "timed_run.h"
 
@@ -84,7 +85,8 @@ int main(int argc, char** argv) {
                  "1|2|3] [--radius R] [--right-probability V] [--home on|off] [--start X,Y] "
                  "[--journeys N] [--seed S] [--limits] [--show] [--theory] [--tempo N [--seconds "
                  "S]] [--evaluation] [--distribution FILE] [--map FILE [--map-ending "
-                 "home|top|right|bottom|left|z]] [--exits FILE]\n",
+                 "home|top|right|bottom|left|z]] [--exits FILE] [--sweep "
+                 "radius|probability|start|dimensions [--per-point N] [--threads T]]\n",
                  error.c_str());
     return 2;
   }
@@ -121,6 +123,7 @@ int main(int argc, char** argv) {
   }
 #endif
 
+  if (options->sweep) return quirlweg::bench::RunSweepLines(*options);
   // Ends are handed out only when counted by cell, so other runs keep their speed.
   std::optional<quirlweg::bench::ExitTally> exits;
   quirlweg::bench::JourneyEnds ended;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <stdexcept>
 #include <utility>
 
 #include "length_distribution.h"
@@ -16,11 +14,19 @@ using namespace detail;
 
 std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s,
                                                           const Cancellation& cancel) {
+  auto j = ComputeEndingsAndMoments(s, cancel);
+  if (!j) return std::nullopt;
+  auto distribution = ComputeLengthDistribution(s, cancel);
+  if (!distribution || cancel.Requested()) return std::nullopt;
+  j->lengthDistribution = *std::move(distribution);
+  return j;
+}
+
+std::optional<JourneyStatistics> ComputeEndingsAndMoments(const Setting& s,
+                                                          const Cancellation& cancel) {
   RequireWalkable(s);
   const auto values = ValuesFromStart(s, cancel);
   if (!values || cancel.Requested()) return std::nullopt;
-  const auto distribution = ComputeLengthDistribution(s, cancel);
-  if (!distribution || cancel.Requested()) return std::nullopt;
 
   JourneyStatistics j;
   j.home = values->endings[kHome];
@@ -32,7 +38,6 @@ std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s,
   j.meanLength = values->meanSteps;
   // Rounding can leave a tiny negative variance for a walk with a fixed length.
   j.sdLength = std::sqrt(std::max(0.0, values->secondMoment - j.meanLength * j.meanLength));
-  j.lengthDistribution = *std::move(distribution);
   return j;
 }
 

@@ -34,13 +34,18 @@ struct JourneyStatistics {
   double meanLength = 0;
   double sdLength = 0;
   // lengthDistribution[n] = P(L = n), [0] = 0, up to the first n where the covered mass reaches
-  // the setting's coverage; computed for every setting.
+  // the setting's coverage. Empty only from ComputeEndingsAndMoments.
   std::vector<double> lengthDistribution;
 };
 
 // Nothing when `cancel` was requested before the computation finished. Throws
 // std::invalid_argument for a setting the walk cannot have.
 std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& setting,
+                                                          const Cancellation& cancel = {});
+
+// The same with the length distribution left empty: the endings, mean and deviation alone,
+// for curves over many settings (3-D R = 50 in about 10 ms instead of 0.2 s).
+std::optional<JourneyStatistics> ComputeEndingsAndMoments(const Setting& setting,
                                                           const Cancellation& cancel = {});
 
 }  // namespace quirlweg::theory

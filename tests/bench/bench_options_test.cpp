@@ -38,6 +38,10 @@ TEST(BenchOptions, AcceptsOnlyWhatTheWalkCanRun) {
       {{"--mode", "window", "--exits", "e.txt"}, false},  // measured only in the engine mode
       {{"--map-ending", "up"}, false},
       {{"--map", ""}, false},
+      {{"--sweep", "start", "--per-point", "10", "--threads", "2"}, true},
+      {{"--sweep", "size"}, false},
+      {{"--mode", "display", "--sweep", "radius"}, false},
+      {{"--threads", "0"}, false},
   };
   for (const Case& c : cases) {
     std::string error;
