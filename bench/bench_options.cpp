@@ -19,6 +19,25 @@ bool InRange(std::int64_t value, std::int64_t low, std::int64_t high) {
   return value >= low && value <= high;
 }
 
+std::optional<theory::JourneyEnding> EndingNamed(const std::string& name) {
+  using theory::JourneyEnding;
+  if (name == "home") return JourneyEnding::kHome;
+  if (name == "top") return JourneyEnding::kTop;
+  if (name == "right") return JourneyEnding::kRight;
+  if (name == "bottom") return JourneyEnding::kBottom;
+  if (name == "left") return JourneyEnding::kLeft;
+  if (name == "z") return JourneyEnding::kZFace;
+  return std::nullopt;
+}
+
+std::optional<SweepAxis> SweepAxisNamed(const std::string& name) {
+  if (name == "radius") return SweepAxis::kRadius;
+  if (name == "probability") return SweepAxis::kProbability;
+  if (name == "start") return SweepAxis::kStart;
+  if (name == "dimensions") return SweepAxis::kDimensions;
+  return std::nullopt;
+}
+
 // Options that stand alone; false when `name` is none of them.
 bool TakeFlag(const std::string& name, BenchOptions& options) {
   if (name == "--limits") {
@@ -37,10 +56,12 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
   return true;
 }
 
-constexpr std::array<std::string_view, 12> kValueOptions{
-    "--mode",    "--dimension", "--radius",   "--right-probability",
-    "--home",    "--start",     "--journeys", "--tempo",
-    "--seconds", "--seed",      "--csv",      "--feed-evaluation"};
+constexpr std::array<std::string_view, 19> kValueOptions{
+    "--mode",         "--dimension", "--radius",     "--right-probability",
+    "--home",         "--start",     "--journeys",   "--tempo",
+    "--seconds",      "--seed",      "--csv",        "--feed-evaluation",
+    "--distribution", "--map",       "--map-ending", "--sweep",
+    "--per-point",    "--threads",   "--exits"};
 
 bool TakesValue(const std::string& name) {
   return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
@@ -90,6 +111,25 @@ bool TakeValue(const std::string& name, const std::string& value, BenchOptions& 
     return ParseNumber(value, options.feedEvaluation) &&
            InRange(options.feedEvaluation, 1, kMostJourneys);
   }
+  if (name == "--distribution" || name == "--map" || name == "--exits") {
+    std::string& file = name == "--distribution" ? options.distributionFile
+                        : name == "--map"        ? options.mapFile
+                                                 : options.exitsFile;
+    file = value;
+    return !value.empty();
+  }
+  if (name == "--map-ending") {
+    options.mapEnding = EndingNamed(value);
+    return options.mapEnding.has_value();
+  }
+  if (name == "--sweep") {
+    options.sweep = SweepAxisNamed(value);
+    return options.sweep.has_value();
+  }
+  if (name == "--per-point")
+    return ParseNumber(value, options.perPoint) && InRange(options.perPoint, 1, kMostJourneys);
+  if (name == "--threads")
+    return ParseNumber(value, options.threads) && InRange(options.threads, 1, 64);
   if (name == "--csv") {
     options.csv = value;
     return !value.empty();
@@ -103,6 +143,10 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
     return "--tempo paces runs of the window: use it with --mode window";
   if (secondsGiven && options.tempo == 0)
     return "--seconds is how long a paced run goes on: use it with --tempo";
+  if (options.sweep && options.mode != Mode::Engine)
+    return "--sweep runs the engine without displays: use it with --mode engine";
+  if (!options.exitsFile.empty() && options.mode != Mode::Engine)
+    return "--exits counts the journeys of the engine mode: use it with --mode engine";
   if (options.feedEvaluation > 0 && options.mode != Mode::Window)
     return "--feed-evaluation feeds the evaluation window: use it with --mode window";
   if (!options.csv.empty() && options.mode != Mode::Window)
@@ -122,7 +166,10 @@ std::string Usage() {
          std::to_string(kMostJourneys) +
          "] [--seed S] [--limits] [--show] [--theory]\n"
          "                 [--tempo N [--seconds S]] [--evaluation] [--csv FILE]\n"
-         "                 [--feed-evaluation N] [--help]\n"
+         "                 [--feed-evaluation N] [--distribution FILE] [--map FILE\n"
+         "                 [--map-ending home|top|right|bottom|left|z]] [--exits FILE]\n"
+         "                 [--sweep radius|probability|start|dimensions [--per-point N]\n"
+         "                 [--threads T]] [--help]\n"
          "--start X,Y: y as stored, growing downward. --tempo, --seconds and --csv go with\n"
          "--mode window; --csv saves the evaluation's data after the run, as the evaluation's\n"
          "\"Daten speichern\" does. --feed-evaluation N feeds N more journeys of the setting from\n"

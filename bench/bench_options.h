@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "sweep_axis.h"
+#include "theory/journey_statistics.h"
+
 namespace quirlweg::bench {
 
 enum class Mode { Engine, Display, Window };
@@ -34,6 +37,16 @@ struct BenchOptions {
   // Window mode: journeys fed from the engine into the open evaluation after the run.
   std::int64_t feedEvaluation = 0;
   bool help = false;  // print the usage and nothing else
+  // Files of exact values to write after the run; empty for none.
+  std::string distributionFile;
+  std::string mapFile;
+  std::string exitsFile;  // engine mode: measured beside exact
+  // The ending the map gives the chance of; unset: home with home on, else the right side.
+  std::optional<theory::JourneyEnding> mapEnding;
+  // A sweep instead of the run: journeys per point and worker threads.
+  std::optional<SweepAxis> sweep;
+  std::int64_t perPoint = 1000;
+  int threads = 1;
 };
 
 // The options, briefly, for --help and after a bad argument.

@@ -12,8 +12,7 @@ namespace {
 // Displays whose requests compile away; only journey ends and steps are tallied.
 class NullSink {
  public:
-  NullSink(JourneyTally& tally, const std::function<void(const JourneyRecord&)>& onJourney)
-      : tally_(tally), onJourney_(onJourney) {}
+  NullSink(JourneyTally& tally, const JourneyEnds& ended) : tally_(tally), ended_(ended) {}
   void ShowCoordinates(int, int, int) {}
   void ShowStepCount(std::int64_t) {}
   void SetWalkerVisible(bool) {}
@@ -37,22 +36,21 @@ class NullSink {
   void DrawLattice(const LatticeDrawing&) {}
   void StepTaken() { ++tally_.steps; }
   void JourneyEnded(const JourneyRecord& journey) {
-    if (onJourney_) onJourney_(journey);
+    if (ended_) ended_(journey);
   }
   void CountersReset() {}
 
  private:
   JourneyTally& tally_;
-  const std::function<void(const JourneyRecord&)>& onJourney_;
+  const JourneyEnds& ended_;
 };
 
 }  // namespace
 
-JourneyTally RunEngineMode(const BenchOptions& options,
-                           const std::function<void(const JourneyRecord&)>& onJourney) {
+JourneyTally RunEngineMode(const BenchOptions& options, const JourneyEnds& ended) {
   JourneyTally tally;
   tally.radius = options.radius;
-  NullSink sink(tally, onJourney);
+  NullSink sink(tally, ended);
   const FixedSettings settings = SettingsFor(options);
   Xoshiro128 generator(options.seed);
   BasicWalk<NullSink, NullSink, NullSink, FixedSettings, Xoshiro128> walk(sink, sink, sink,

@@ -8,10 +8,11 @@
 
 namespace quirlweg::bench {
 
-// Runs the journeys through the engine with a sink that does nothing but tally the ends and
-// hand each finished journey to `onJourney`, where there is one.
-JourneyTally RunEngineMode(const BenchOptions& options,
-                           const std::function<void(const JourneyRecord&)>& onJourney = {});
+using JourneyEnds = std::function<void(const JourneyRecord&)>;
+
+// Runs the journeys through the engine with a sink that does nothing but tally the ends, and
+// hands each finished journey to `ended` where one is given.
+JourneyTally RunEngineMode(const BenchOptions& options, const JourneyEnds& ended = {});
 
 // Raw uniform numbers per second of the program's generator.
 double MeasureGeneratorLimit();

@@ -3,16 +3,14 @@
 #include <cstdio>
 #include <optional>
 
-#include "bench_settings.h"
+#include "exact_files.h"
 #include "theory/journey_statistics.h"
-#include "theory/walk_setting.h"
 #include "timed_run.h"
 
 namespace quirlweg::bench {
 
 void PrintTheoryLine(const BenchOptions& options) {
-  const theory::Setting setting = theory::SettingOf(
-      JourneySettingOf(SettingsFor(options), options.radius, options.startX, options.startY));
+  const theory::Setting setting = TheorySettingOf(options);
   std::optional<theory::JourneyStatistics> exact;
   const double seconds = SecondsOf([&] { exact = theory::ComputeJourneyStatistics(setting); });
   if (!exact) return;
@@ -21,11 +19,7 @@ void PrintTheoryLine(const BenchOptions& options) {
       "exact_z=%.12g exact_mean_length=%.12g exact_sd_length=%.12g",
       exact->home, exact->top, exact->right, exact->bottom, exact->left, exact->zFace,
       exact->meanLength, exact->sdLength);
-  if (exact->distributionComputed()) {
-    std::printf(" distribution_steps=%zu", exact->lengthDistribution.size() - 1);
-  } else {
-    std::printf(" distribution_steps=none");
-  }
+  std::printf(" distribution_steps=%zu", exact->lengthDistribution.size() - 1);
   std::printf(" theory_seconds=%.4f\n", seconds);
 }
 

@@ -7,6 +7,9 @@
 
 #include "bench_options.h"
 #include "engine_mode.h"
+#include "exact_files.h"
+#include "exit_tally.h"
+#include "sweep_lines.h"
 #include "theory_line.h"
 #include "timed_run.h"
 
@@ -61,6 +64,16 @@ void PrintTally(const BenchOptions& options, const JourneyTally& tally, double s
   std::printf("%s\n", more.c_str());
 }
 
+// What follows a run: the exact line and the files of exact values asked for. The exit code.
+int ExactAfterRun(const BenchOptions& options, const quirlweg::bench::ExitTally* exits) {
+  if (options.theory) quirlweg::bench::PrintTheoryLine(options);
+  bool ok = true;
+  if (!options.distributionFile.empty()) ok = quirlweg::bench::WriteDistributionFile(options) && ok;
+  if (!options.mapFile.empty()) ok = quirlweg::bench::WriteMapFile(options) && ok;
+  if (exits != nullptr) ok = quirlweg::bench::WriteExitsFile(options, *exits) && ok;
+  return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,20 +116,19 @@ int main(int argc, char** argv) {
       boxes += fed;
     }
     PrintTally(*options, run.tally, run.seconds, run.frames, boxes);
-    if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
+    const int exact = ExactAfterRun(*options, nullptr);
     if (!run.csvFailure.empty()) {
       std::fprintf(stderr, "walkbench: %s not saved: %s\n", options->csv.c_str(),
                    run.csvFailure.c_str());
       return 1;
     }
-    return 0;
+    return exact;
   }
   if (options->mode == Mode::Display) {
     const TimedRun run =
         quirlweg::bench::RunDisplayMode(*options, quirlweg::bench::LatticeViewSize());
     PrintTally(*options, run.tally, run.seconds, run.frames);
-    if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
-    return 0;
+    return ExactAfterRun(*options, nullptr);
   }
 #else
   if (options->limits) {
@@ -128,10 +140,17 @@ int main(int argc, char** argv) {
   }
 #endif
 
+  if (options->sweep) return quirlweg::bench::RunSweepLines(*options);
+  // Ends are handed out only when counted by cell, so other runs keep their speed.
+  std::optional<quirlweg::bench::ExitTally> exits;
+  quirlweg::bench::JourneyEnds ended;
+  if (!options->exitsFile.empty()) {
+    exits.emplace(options->radius);
+    ended = [&exits](const quirlweg::JourneyRecord& journey) { exits->Count(journey); };
+  }
   JourneyTally tally;
   const double seconds =
-      quirlweg::bench::SecondsOf([&] { tally = quirlweg::bench::RunEngineMode(*options); });
+      quirlweg::bench::SecondsOf([&] { tally = quirlweg::bench::RunEngineMode(*options, ended); });
   PrintTally(*options, tally, seconds, std::nullopt);
-  if (options->theory) quirlweg::bench::PrintTheoryLine(*options);
-  return 0;
+  return ExactAfterRun(*options, exits ? &*exits : nullptr);
 }

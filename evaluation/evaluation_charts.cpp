@@ -155,7 +155,7 @@ void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow 
 void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
                                    const std::optional<theory::JourneyStatistics>& exact) {
   std::int64_t longest = std::max<std::int64_t>(10, journeys.Longest());
-  const bool withDistribution = exact && exact->distributionComputed();
+  const bool withDistribution = exact && !exact->lengthDistribution.empty();
   if (withDistribution) {
     longest = std::max(longest, ExactQuantile(exact->lengthDistribution, 0.995));
   } else if (exact) {

@@ -60,18 +60,6 @@ QString RowName(SeriesRow row) {
   return {};
 }
 
-QString WhyNoDistribution(theory::DistributionStatus status) {
-  switch (status) {
-    case theory::DistributionStatus::kTooCostly:
-      return EvaluationWindow::tr(
-          "Die Verteilung der Weglängen ist für dieses Gitter zu aufwendig; Mittelwert und "
-          "Streuung sind exakt.");
-    case theory::DistributionStatus::kComputed:
-      break;
-  }
-  return {};
-}
-
 // Item texts are set only when they change: an unchanged table then costs nothing to redraw.
 void SetText(QTableWidgetItem& item, const QString& text) {
   if (item.text() != text) item.setText(text);
@@ -110,9 +98,6 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   mixNote_->setObjectName(QStringLiteral("lblMischung"));
   mixNote_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
   mixNote_->hide();
-  distributionNote_ = new QLabel(this);
-  distributionNote_->setWordWrap(true);
-  distributionNote_->hide();
 
   sideChooser_ = new QComboBox(this);
   sideChooser_->setObjectName(QStringLiteral("cboRandseite"));
@@ -134,7 +119,6 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   layout->addWidget(mixNote_);
   layout->addLayout(sideRow);
   layout->addWidget(charts_, 1);
-  layout->addWidget(distributionNote_);
   layout->addWidget(BuildButtons());
   // Room for table and charts, and more of it on a bigger screen.
   const QSize room = (parent ? parent->screen() : screen())->availableGeometry().size();
@@ -265,9 +249,6 @@ void EvaluationWindow::Refresh() {
   if (exact) exactShare = ExactValue(*exact, followed, setting.dimension);
   charts_->ShowConvergence(journeys, followed, RowName(followed), exactShare);
   charts_->ShowLengths(journeys, exact);
-  const bool explain = exact && !exact->distributionComputed();
-  distributionNote_->setVisible(explain);
-  if (explain) distributionNote_->setText(WhyNoDistribution(exact->distributionStatus));
 }
 
 void EvaluationWindow::FillTable(const SeriesSummary& summary, const JourneySeries& journeys) {

@@ -54,7 +54,6 @@ class EvaluationWindow : public QWidget {
 
   QTableWidget* table_ = nullptr;
   QLabel* mixNote_ = nullptr;
-  QLabel* distributionNote_ = nullptr;
   QComboBox* sideChooser_ = nullptr;
   EvaluationCharts* charts_ = nullptr;
 

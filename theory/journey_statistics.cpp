@@ -2,72 +2,31 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <stdexcept>
+#include <utility>
 
-#include "box_spectrum.h"
 #include "length_distribution.h"
-#include "line_solver.h"
+#include "start_values.h"
 #include "walk_chain.h"
 
 namespace quirlweg::theory {
 
-namespace {
-
 using namespace detail;
 
-void RequireWalkable(const Setting& s) {
-  const int inside = s.radius - 1;
-  const bool ok = s.dimension >= 1 && s.dimension <= 3 && s.radius >= 2 && s.radius <= 50 &&
-                  s.rightProbability >= 0 && s.rightProbability <= 1 &&
-                  std::abs(s.startX) <= inside && std::abs(s.startY) <= inside &&
-                  s.distributionCoverage > 0 && s.distributionCoverage < 1;
-  if (!ok) throw std::invalid_argument("no walk has this setting");
-}
-
-// The journey's first step, taken by hand: a start on an absorbing origin must leave it first,
-// and every other start is covered by the same sum over its neighbours.
-std::optional<ValuesAhead> ValuesFromStart(const Setting& s, const Cancellation& cancel) {
-  const Point start = StartOf(s);
-  const auto moves = MovesOf(s);
-  std::vector<Point> inner;
-  for (const Move& m : moves) {
-    const Point next = Neighbour(start, m.delta);
-    if (EndingAfterStepOnto(s, next) == kGoesOn) inner.push_back(next);
-  }
-  const auto ahead =
-      s.dimension == 1 ? LineValuesAt(s, inner, cancel) : BoxValuesAt(s, inner, cancel);
-  if (!ahead) return std::nullopt;
-
-  ValuesAhead total;
-  std::size_t next = 0;
-  for (const Move& m : moves) {
-    const double q = m.probability;
-    const int ending = EndingAfterStepOnto(s, Neighbour(start, m.delta));
-    if (ending != kGoesOn) {
-      total.endings[ending] += q;
-      total.meanSteps += q;
-      total.secondMoment += q;
-      continue;
-    }
-    const ValuesAhead& later = (*ahead)[next++];
-    for (int e = 0; e < kEndingCount; ++e) total.endings[e] += q * later.endings[e];
-    // L = 1 + L' for the steps L' still to come.
-    total.meanSteps += q * (1 + later.meanSteps);
-    total.secondMoment += q * (1 + 2 * later.meanSteps + later.secondMoment);
-  }
-  return total;
-}
-
-}  // namespace
-
 std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s,
+                                                          const Cancellation& cancel) {
+  auto j = ComputeEndingsAndMoments(s, cancel);
+  if (!j) return std::nullopt;
+  auto distribution = ComputeLengthDistribution(s, cancel);
+  if (!distribution || cancel.Requested()) return std::nullopt;
+  j->lengthDistribution = *std::move(distribution);
+  return j;
+}
+
+std::optional<JourneyStatistics> ComputeEndingsAndMoments(const Setting& s,
                                                           const Cancellation& cancel) {
   RequireWalkable(s);
   const auto values = ValuesFromStart(s, cancel);
   if (!values || cancel.Requested()) return std::nullopt;
-  const auto distribution = ComputeLengthDistribution(s, cancel);
-  if (!distribution || cancel.Requested()) return std::nullopt;
 
   JourneyStatistics j;
   j.home = values->endings[kHome];
@@ -79,8 +38,6 @@ std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s,
   j.meanLength = values->meanSteps;
   // Rounding can leave a tiny negative variance for a walk with a fixed length.
   j.sdLength = std::sqrt(std::max(0.0, values->secondMoment - j.meanLength * j.meanLength));
-  j.lengthDistribution = distribution->probabilities;
-  j.distributionStatus = distribution->status;
   return j;
 }
 

@@ -21,11 +21,8 @@ struct Setting {
   double distributionCoverage = 0.999;
 };
 
-// Whether the length distribution was computed, and if not, why.
-enum class DistributionStatus {
-  kComputed,
-  kTooCostly,  // the lattice is too big for it to be worth the time
-};
+// How a journey ends: on the origin with home absorbing, or on a part of the boundary.
+enum class JourneyEnding { kHome, kTop, kRight, kBottom, kLeft, kZFace };
 
 struct JourneyStatistics {
   double home = 0;    // P(the journey ends on the origin)
@@ -37,15 +34,18 @@ struct JourneyStatistics {
   double meanLength = 0;
   double sdLength = 0;
   // lengthDistribution[n] = P(L = n), [0] = 0, up to the first n where the covered mass reaches
-  // the setting's coverage. Empty when not computed.
+  // the setting's coverage. Empty only from ComputeEndingsAndMoments.
   std::vector<double> lengthDistribution;
-  DistributionStatus distributionStatus = DistributionStatus::kTooCostly;
-  bool distributionComputed() const { return distributionStatus == DistributionStatus::kComputed; }
 };
 
 // Nothing when `cancel` was requested before the computation finished. Throws
 // std::invalid_argument for a setting the walk cannot have.
 std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& setting,
+                                                          const Cancellation& cancel = {});
+
+// The same with the length distribution left empty: the endings, mean and deviation alone,
+// for curves over many settings (3-D R = 50 in about 10 ms instead of 0.2 s).
+std::optional<JourneyStatistics> ComputeEndingsAndMoments(const Setting& setting,
                                                           const Cancellation& cancel = {});
 
 }  // namespace quirlweg::theory

@@ -6,14 +6,12 @@
 #include <numbers>
 #include <utility>
 
+#include "box_distribution.h"
 #include "walk_chain.h"
 
 namespace quirlweg::theory::detail {
 
 namespace {
-
-// Point updates the distribution may cost: about 0.1 to 0.3 s on one core.
-constexpr double kWorkLimit = 2.5e8;
 
 // The lattice with its boundary, split like a chessboard: a step always changes the colour
 // (the parity of x + y + z), so all mass sits on one colour at a time and each colour is stored
@@ -162,7 +160,7 @@ double StepsToCover(const Setting& s, double slack) {
 }
 
 template <int kDimension>
-std::optional<LengthDistribution> StepMass(const Setting& s, const Cancellation& cancel) {
+std::optional<std::vector<double>> StepMass(const Setting& s, const Cancellation& cancel) {
   const CheckerLattice lattice(s);
   const MassStepper<kDimension> stepper(s, lattice);
   const auto exits = ExitsOf(s, lattice);
@@ -178,13 +176,10 @@ std::optional<LengthDistribution> StepMass(const Setting& s, const Cancellation&
   const CheckerLattice::Cell start = lattice.CellOf(StartOf(s));
   int now = start.colour;
   mass[static_cast<std::size_t>(now)][start.index] = 1;
-  LengthDistribution result;
-  result.probabilities.push_back(0);
+  std::vector<double> probabilities{0.0};
   double covered = 0;
-  while (covered < s.distributionCoverage) {
-    if (result.probabilities.size() % 64 == 0 && cancel.Requested()) return std::nullopt;
-    if (result.probabilities.size() > stepCap)
-      return LengthDistribution{{}, DistributionStatus::kTooCostly};
+  while (covered < s.distributionCoverage && probabilities.size() <= stepCap) {
+    if (probabilities.size() % 64 == 0 && cancel.Requested()) return std::nullopt;
     const auto& before = mass[static_cast<std::size_t>(now)];
     auto& after = mass[static_cast<std::size_t>(1 - now)];
     double ended = 0;
@@ -196,20 +191,17 @@ std::optional<LengthDistribution> StepMass(const Setting& s, const Cancellation&
       ended += after[origin.index];
       after[origin.index] = 0;
     }
-    result.probabilities.push_back(ended);
+    probabilities.push_back(ended);
     covered += ended;
     now = 1 - now;
   }
-  result.status = DistributionStatus::kComputed;
-  return result;
+  return probabilities;
 }
 
 }  // namespace
 
-std::optional<LengthDistribution> ComputeLengthDistribution(const Setting& s,
-                                                            const Cancellation& cancel) {
-  const double work = StepsToCover(s, 0) * static_cast<double>(CheckerLattice(s).InnerCells());
-  if (work > kWorkLimit) return LengthDistribution{{}, DistributionStatus::kTooCostly};
+std::optional<std::vector<double>> SteppedLengthDistribution(const Setting& s,
+                                                             const Cancellation& cancel) {
   switch (s.dimension) {
     case 1:
       return StepMass<1>(s, cancel);
@@ -218,6 +210,14 @@ std::optional<LengthDistribution> ComputeLengthDistribution(const Setting& s,
     default:
       return StepMass<3>(s, cancel);
   }
+}
+
+std::optional<std::vector<double>> ComputeLengthDistribution(const Setting& s,
+                                                             const Cancellation& cancel) {
+  // In the plane with home the renewal's products of series cost more than stepping the few
+  // cells; on a row stepping is cheapest anyway.
+  const bool mixed = s.dimension == 3 || (s.dimension == 2 && !s.homeAbsorbs);
+  return mixed ? BoxLengthDistribution(s, cancel) : SteppedLengthDistribution(s, cancel);
 }
 
 }  // namespace quirlweg::theory::detail

@@ -7,15 +7,14 @@
 
 namespace quirlweg::theory::detail {
 
-struct LengthDistribution {
-  std::vector<double> probabilities;  // [n] = P(L = n), [0] = 0
-  DistributionStatus status = DistributionStatus::kTooCostly;
-};
+// P(L = n) for n = 0 (always 0) up to the first n where the covered mass reaches the
+// setting's coverage, by whichever method is quicker for the setting. Empty when cancelled.
+std::optional<std::vector<double>> ComputeLengthDistribution(const Setting& s,
+                                                             const Cancellation& cancel);
 
-// P(L = n) by moving the walker's probability mass step by step until the setting's coverage is
-// reached. The mass decays no slower than the box's slowest mode, cos(pi / 2R) per step, which
-// bounds the work in advance: a lattice where it would take too long is refused, not started.
-std::optional<LengthDistribution> ComputeLengthDistribution(const Setting& s,
-                                                            const Cancellation& cancel);
+// The same by moving the walker's probability mass step by step: any dimension, with work
+// growing with the lattice's cells times the steps.
+std::optional<std::vector<double>> SteppedLengthDistribution(const Setting& s,
+                                                             const Cancellation& cancel);
 
 }  // namespace quirlweg::theory::detail

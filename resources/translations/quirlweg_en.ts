@@ -639,10 +639,6 @@
         <translation>PNG pictures (*.png)</translation>
     </message>
     <message>
-        <source>Die Verteilung der Weglängen ist für dieses Gitter zu aufwendig; Mittelwert und Streuung sind exakt.</source>
-        <translation>The distribution of the path lengths would take too long for this lattice; mean and deviation are exact.</translation>
-    </message>
-    <message>
         <source>Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist.</source>
         <translation>Marked red: the exact value lies outside the 95 % range. Even when all is right this happens to each row in about one of twenty series; with fewer than 20 journeys sometimes less often, sometimes up to twice as often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed.</translation>
     </message>

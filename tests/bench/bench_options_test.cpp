@@ -44,6 +44,14 @@ TEST(BenchOptions, AcceptsOnlyWhatTheWalkCanRun) {
       {{"--help"}, nullptr},
       {{"--radius", "1", "--help"}, "bad value"},
       {{"--help", "--radius", "1"}, nullptr},  // --help asks for nothing else
+      {{"--mode", "window", "--map", "m.txt", "--distribution", "d.txt"}, nullptr},
+      {{"--mode", "window", "--exits", "e.txt"}, "engine"},  // measured only in the engine mode
+      {{"--map-ending", "up"}, "bad value"},
+      {{"--map", ""}, "bad value"},
+      {{"--sweep", "start", "--per-point", "10", "--threads", "2"}, nullptr},
+      {{"--sweep", "size"}, "bad value"},
+      {{"--mode", "display", "--sweep", "radius"}, "engine"},
+      {{"--threads", "0"}, "bad value"},
   };
   for (const Case& c : cases) {
     std::string error;
@@ -81,7 +89,13 @@ TEST(BenchOptions, EveryOptionLandsInItsField) {
                                "--show",
                                "--theory",
                                "--csv",
-                               "a b.csv"},
+                               "a b.csv",
+                               "--distribution",
+                               "d.txt",
+                               "--map",
+                               "m.txt",
+                               "--map-ending",
+                               "bottom"},
                               error);
   ASSERT_TRUE(o) << error;
   EXPECT_EQ(o->mode, Mode::Window);
@@ -95,6 +109,9 @@ TEST(BenchOptions, EveryOptionLandsInItsField) {
   EXPECT_EQ(o->seed, 18446744073709551615ULL);
   EXPECT_TRUE(o->limits && o->showWindow && o->theory);
   EXPECT_EQ(o->csv, "a b.csv");
+  EXPECT_EQ(o->distributionFile, "d.txt");
+  EXPECT_EQ(o->mapFile, "m.txt");
+  EXPECT_EQ(o->mapEnding, theory::JourneyEnding::kBottom);
 }
 
 }  // namespace

@@ -11,6 +11,9 @@
 
 #include "common/absorbing_walk.h"
 #include "engine_mode.h"
+#include "exact_files.h"
+#include "exit_tally.h"
+#include "theory/exit_places.h"
 
 namespace quirlweg::bench {
 namespace {
@@ -77,6 +80,46 @@ TEST(EngineModeStatistics, AgreeWithTheAbsorbingChain) {
     const double mean = static_cast<double>(tally.steps) / kJourneys;
     const double meanError = std::sqrt(std::max(o.lengthVariance, 0.0) / kJourneys);
     EXPECT_NEAR(mean, o.meanLength, 5 * meanError + 1e-9) << "mean length";
+  }
+}
+
+// The engine's journey ends counted by cell against the exact exit places: both must name the
+// same cell, the same side and the same direction of y, or the --exits file compares apples
+// with pears. Off centre, so that no mirror image of a cell has the same share.
+TEST(EngineModeStatistics, EndsByCellAgreeWithTheExactExitPlaces) {
+  const Case cases[] = {{2, 3, 50, true, 1, -2}, {3, 3, 50, false, -1, 2}, {1, 4, 30, true, 1, 2}};
+  constexpr std::int64_t kJourneys = 20000;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.dimension << "D start " << c.startX << "," << c.startY);
+    BenchOptions options;
+    options.dimension = c.dimension;
+    options.radius = c.radius;
+    options.rightProbability = c.rightPercent;
+    options.home = c.home;
+    options.startX = c.startX;
+    options.startY = c.startY;
+    options.journeys = kJourneys;
+    options.seed = 7;
+    ExitTally tally(c.radius);
+    RunEngineMode(options, [&tally](const JourneyRecord& j) { tally.Count(j); });
+    const auto exact = theory::ComputeExitPlaces(TheorySettingOf(options));
+    ASSERT_TRUE(exact);
+    const auto expectShare = [&](std::int64_t count, double p, const char* where, int cell) {
+      EXPECT_NEAR(static_cast<double>(count) / kJourneys, p,
+                  5 * std::sqrt(p * (1 - p) / kJourneys) + 1e-9)
+          << where << " " << cell;
+    };
+    const char* names[] = {"top", "right", "bottom", "left"};
+    for (int side = 0; side < 4; ++side) {
+      for (int cell = 1 - c.radius; cell < c.radius; ++cell) {
+        expectShare(tally.OnSide(side, cell),
+                    exact->sides[static_cast<std::size_t>(side)]
+                                [static_cast<std::size_t>(cell + c.radius - 1)],
+                    names[side], cell);
+      }
+    }
+    expectShare(tally.zFaces(), exact->zFaces, "z", 0);
+    expectShare(tally.home(), exact->home, "home", 0);
   }
 }
 

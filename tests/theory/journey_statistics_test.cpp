@@ -113,21 +113,17 @@ TEST(JourneyStatistics, EndingsOfOneSettingSumToOne) {
   }
 }
 
-TEST(JourneyStatistics, DistributionHasTheExactMeanOrSaysWhyNot) {
+TEST(JourneyStatistics, DistributionHasTheExactMean) {
   for (const Setting& s :
        {Setting{2, 6, 0.5, 3, -2, true, 1 - 1e-14}, Setting{3, 4, 0.5, 0, 0, true, 1 - 1e-14},
         Setting{1, 7, 0.2, 0, 0, true, 1 - 1e-14}}) {
     const JourneyStatistics j = Compute(s);
-    ASSERT_TRUE(j.distributionComputed());
     double mean = 0;
     for (std::size_t n = 0; n < j.lengthDistribution.size(); ++n) {
       mean += static_cast<double>(n) * j.lengthDistribution[n];
     }
     ExpectClose(mean, j.meanLength, "distribution's mean", s);
   }
-  const JourneyStatistics big = Compute({3, 30, 0.5, 0, 0, false});
-  EXPECT_EQ(big.distributionStatus, DistributionStatus::kTooCostly);
-  EXPECT_TRUE(big.lengthDistribution.empty());
 }
 
 TEST(JourneyStatistics, CancelledComputationGivesNothing) {

@@ -118,7 +118,7 @@ val StatisticsOf(const theory::Setting& setting) {
   out.set("zFace", j->zFace);
   out.set("meanLength", j->meanLength);
   out.set("sdLength", j->sdLength);
-  out.set("distribution", std::string(j->distributionComputed() ? "computed" : "too-costly"));
+  out.set("distribution", std::string(j->lengthDistribution.empty() ? "none" : "computed"));
   out.set("lengthDistribution", TypedArrayOf(j->lengthDistribution));
   return out;
 }
