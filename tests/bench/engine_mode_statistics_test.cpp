@@ -32,6 +32,17 @@ struct Case {
   int startY;
 };
 
+BenchOptions OptionsFor(const Case& c) {
+  BenchOptions options;
+  options.dimension = c.dimension;
+  options.radius = c.radius;
+  options.rightProbability = c.rightPercent;
+  options.home = c.home;
+  options.startX = c.startX;
+  options.startY = c.startY;
+  return options;
+}
+
 TEST(EngineModeStatistics, AgreeWithTheAbsorbingChain) {
   const Case cases[] = {
       {2, 3, 50, true, 0, 0},    // first return home or the boundary
@@ -46,13 +57,7 @@ TEST(EngineModeStatistics, AgreeWithTheAbsorbingChain) {
     SCOPED_TRACE(::testing::Message()
                  << c.dimension << "D R " << c.radius << " p " << c.rightPercent << " home "
                  << c.home << " start " << c.startX << "," << c.startY);
-    BenchOptions options;
-    options.dimension = c.dimension;
-    options.radius = c.radius;
-    options.rightProbability = c.rightPercent;
-    options.home = c.home;
-    options.startX = c.startX;
-    options.startY = c.startY;
+    BenchOptions options = OptionsFor(c);
     options.journeys = kJourneys;
     options.seed = 99;
     const JourneyTally tally = RunEngineMode(options);
@@ -91,13 +96,7 @@ TEST(EngineModeStatistics, EndsByCellAgreeWithTheExactExitPlaces) {
   constexpr std::int64_t kJourneys = 20000;
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.dimension << "D start " << c.startX << "," << c.startY);
-    BenchOptions options;
-    options.dimension = c.dimension;
-    options.radius = c.radius;
-    options.rightProbability = c.rightPercent;
-    options.home = c.home;
-    options.startX = c.startX;
-    options.startY = c.startY;
+    BenchOptions options = OptionsFor(c);
     options.journeys = kJourneys;
     options.seed = 7;
     ExitTally tally(c.radius);
