@@ -5,8 +5,12 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 #include "display/picture_area.h"
 #include "evaluation/evaluation_window.h"
@@ -51,12 +55,65 @@ void Evaluation::RequestExactValues() {
 void Evaluation::OpenWindow() {
   if (!evaluationWindow_) {
     evaluationWindow_ = new EvaluationWindow(window_, *exact_, *controls_.latticeView, &window_);
+    connect(evaluationWindow_, &EvaluationWindow::BesideChanged, this, [this](bool beside) {
+      if (beside) {
+        PlaceSideBySide();
+      } else {
+        window_.LayOutFor(std::nullopt);
+      }
+    });
+    connect(evaluationWindow_, &EvaluationWindow::Closed, this, [this] {
+      if (evaluationWindow_->Beside()) window_.LayOutFor(std::nullopt);
+    });
   }
+  if (evaluationWindow_->Beside()) PlaceSideBySide();
   // A minimised window comes back as it was before.
   evaluationWindow_->setWindowState(evaluationWindow_->windowState() & ~Qt::WindowMinimized);
   evaluationWindow_->show();
   evaluationWindow_->raise();
   evaluationWindow_->activateWindow();
+}
+
+namespace {
+
+// The part of the screen's width the main window keeps beside the evaluation: enough that its
+// smallest texts stay at 7 points or more (the layout scales them with its area), and more
+// where the screen is wide.
+int MainWindowWidth(const QRect& screen) {
+  constexpr int kSmallestReadable = 720;  // 7/8 of the design width of 819 pixels
+  const int wanted = static_cast<int>(screen.width() * 0.58);
+  return std::min(screen.width(), std::max(wanted, kSmallestReadable));
+}
+
+// Puts a top-level window's frame on `area`; the frame is known once the window manager drew
+// it, so the placing is repeated a moment later.
+void PlaceFrame(QWidget& window, const QRect& area) {
+  const auto place = [&window, area] {
+    const QRect frame = window.frameGeometry();
+    const QRect inside = window.geometry();
+    window.setGeometry(area.marginsRemoved(
+        QMargins(inside.left() - frame.left(), inside.top() - frame.top(),
+                 frame.right() - inside.right(), frame.bottom() - inside.bottom())));
+  };
+  place();
+  QTimer::singleShot(300, &window, place);
+}
+
+}  // namespace
+
+// The main window at the top left, laid out for its part; the evaluation fills the rest of the
+// screen's width.
+void Evaluation::PlaceSideBySide() {
+  const QRect screen = window_.screen()->availableGeometry();
+  const int mainWidth = MainWindowWidth(screen);
+  // In the layout's own proportions, so that the lattice stays square.
+  const QRect mainArea(screen.topLeft(),
+                       QSize(mainWidth, std::min(screen.height(), mainWidth * 3 / 4)));
+  window_.LayOutFor(mainArea);
+  QTimer::singleShot(300, &window_, [this, mainArea] { window_.LayOutFor(mainArea); });
+  if (mainWidth >= screen.width()) return;  // no room beside: it stays where it is
+  PlaceFrame(*evaluationWindow_, QRect(QPoint(screen.left() + mainWidth, screen.top()),
+                                       QSize(screen.width() - mainWidth, screen.height())));
 }
 
 void Evaluation::ShowExactInTooltips() {

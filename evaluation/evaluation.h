@@ -35,6 +35,7 @@ class Evaluation : public QObject {
 
  private:
   void RequestExactValues();
+  void PlaceSideBySide();
   void ShowExactInTooltips();
 
   Simulation& window_;

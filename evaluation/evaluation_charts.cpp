@@ -6,6 +6,9 @@
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QResizeEvent>
+#include <QStackedLayout>
+#include <QTabWidget>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
@@ -51,7 +54,7 @@ QChartView* MakeView(QChart* chart, const QString& accessibleName) {
   auto* view = new QChartView(chart);
   view->setRenderHint(QPainter::Antialiasing);
   view->setAccessibleName(accessibleName);
-  view->setMinimumSize(280, 220);
+  view->setMinimumSize(200, 200);
   return view;
 }
 
@@ -78,10 +81,37 @@ std::int64_t ExactQuantile(const std::vector<double>& distribution, double cover
 EvaluationCharts::EvaluationCharts(QWidget* parent) : QWidget(parent) {
   BuildConvergenceChart();
   BuildLengthChart();
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(convergenceView_);
-  layout->addWidget(lengthView_);
+  pair_ = new QWidget(this);
+  auto* pair = new QHBoxLayout(pair_);
+  pair->setContentsMargins(0, 0, 0, 0);
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("tabDiagramme"));
+  auto* layout = new QStackedLayout(this);
+  layout->addWidget(pair_);
+  layout->addWidget(tabs_);
+  sideBySide_ = false;
+  ShowSideBySide(true);
+}
+
+void EvaluationCharts::ShowSideBySide(bool sideBySide) {
+  if (sideBySide == sideBySide_) return;
+  sideBySide_ = sideBySide;
+  auto* stack = static_cast<QStackedLayout*>(layout());
+  if (sideBySide) {
+    tabs_->clear();
+    pair_->layout()->addWidget(convergenceView_);
+    pair_->layout()->addWidget(lengthView_);
+    stack->setCurrentWidget(pair_);
+  } else {
+    tabs_->addTab(convergenceView_, tr("Verlauf"));
+    tabs_->addTab(lengthView_, tr("Weglängen"));
+    stack->setCurrentWidget(tabs_);
+  }
+}
+
+void EvaluationCharts::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  ShowSideBySide(width() >= 2 * convergenceView_->minimumWidth() + 20);
 }
 
 void EvaluationCharts::BuildConvergenceChart() {

@@ -12,14 +12,16 @@
 class QAreaSeries;
 class QChart;
 class QChartView;
+class QTabWidget;
 class QLabel;
 class QLineSeries;
 class QValueAxis;
 
 namespace quirlweg {
 
-// The evaluation's two charts side by side: how the measured share of one row settles
-// towards the exact value, and the measured journey lengths against the exact distribution.
+// The evaluation's two charts: how the measured share of one row settles towards the exact
+// value, and the measured journey lengths against the exact distribution. Side by side where
+// there is room for both, else taking turns on two tabs, the convergence first.
 class EvaluationCharts : public QWidget {
   Q_OBJECT
 
@@ -35,8 +37,12 @@ class EvaluationCharts : public QWidget {
   void ShowLengths(const JourneySeries& journeys,
                    const std::optional<theory::JourneyStatistics>& exact);
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   void BuildConvergenceChart();
+  void ShowSideBySide(bool sideBySide);
   void BuildLengthChart();
 
   QChartView* convergenceView_ = nullptr;
@@ -53,6 +59,10 @@ class EvaluationCharts : public QWidget {
   QLineSeries* exactSpread_ = nullptr;  // mean - SD and mean + SD, drawn as two uprights
   QValueAxis* lengthAxis_ = nullptr;
   QValueAxis* lengthShareAxis_ = nullptr;
+
+  QTabWidget* tabs_ = nullptr;
+  QWidget* pair_ = nullptr;
+  bool sideBySide_ = true;
 };
 
 }  // namespace quirlweg

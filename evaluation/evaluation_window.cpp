@@ -1,9 +1,11 @@
 #include "evaluation/evaluation_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -112,6 +114,13 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   sideRow->addStretch();
 
   charts_ = new EvaluationCharts(this);
+  besideBox_ = new QCheckBox(tr("&Neben dem Hauptfenster"), this);
+  besideBox_->setObjectName(QStringLiteral("chkDaneben"));
+  besideBox_->setChecked(true);
+  besideBox_->setToolTip(
+      tr("Stellt die Auswertung neben das Hauptfenster; ohne Haken lässt sie sich frei "
+         "verschieben, etwa auf einen zweiten Bildschirm"));
+  connect(besideBox_, &QCheckBox::toggled, this, &EvaluationWindow::BesideChanged);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table_);
@@ -120,8 +129,11 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   layout->addLayout(sideRow);
   layout->addWidget(charts_, 1);
   layout->addWidget(BuildButtons());
-  // Room for table and charts, and more of it on a bigger screen.
+  // Texts grow with the screen, as the main window's do: readable on a projector.
   const QSize room = (parent ? parent->screen() : screen())->availableGeometry().size();
+  QFont scaled = font();
+  scaled.setPointSizeF(scaled.pointSizeF() * std::clamp(room.height() / 800.0, 1.0, 2.0));
+  setFont(scaled);
   resize(QSize(900, 680).expandedTo(room * 0.6).boundedTo(room));
 
   poll_.setInterval(kPollInterval);
@@ -167,12 +179,14 @@ QWidget* EvaluationWindow::BuildButtons() {
   connect(saveData, &QPushButton::clicked, this, [this] { SaveData(); });
   connect(savePicture, &QPushButton::clicked, this, [this] { SavePicture(); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
-  auto* row = new QHBoxLayout(buttons);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(saveData);
-  row->addWidget(savePicture);
-  row->addStretch();
-  row->addWidget(close);
+  // Two rows, so that the window still fits beside the main window on a small screen.
+  auto* rows = new QGridLayout(buttons);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->addWidget(besideBox_, 0, 0, 1, 2);
+  rows->addWidget(close, 0, 3);
+  rows->addWidget(saveData, 1, 0);
+  rows->addWidget(savePicture, 1, 1);
+  rows->setColumnStretch(2, 1);
   return buttons;
 }
 
@@ -180,6 +194,15 @@ void EvaluationWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Refresh();
   poll_.start();
+}
+
+bool EvaluationWindow::Beside() const {
+  return besideBox_->isChecked();
+}
+
+void EvaluationWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  emit Closed();
 }
 
 void EvaluationWindow::hideEvent(QHideEvent* event) {

@@ -8,6 +8,7 @@
 
 #include "evaluation/series_summary.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -31,12 +32,20 @@ class EvaluationWindow : public QWidget {
 
   // Brings table and charts up to date now.
   void Refresh();
+  // Whether the window stands beside the main window, as the program places it.
+  bool Beside() const;
+
+ signals:
+  // The user let the window go free (false) or asked for it beside the main window again.
+  void BesideChanged(bool beside);
+  void Closed();
 
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildTable();
@@ -55,6 +64,7 @@ class EvaluationWindow : public QWidget {
   QTableWidget* table_ = nullptr;
   QLabel* mixNote_ = nullptr;
   QComboBox* sideChooser_ = nullptr;
+  QCheckBox* besideBox_ = nullptr;
   EvaluationCharts* charts_ = nullptr;
 
   QTimer poll_;

@@ -180,7 +180,7 @@ void Simulation::closeEvent(QCloseEvent* event) {
 // redrawn as soon as the lattice view has its new size.
 void Simulation::ArrangeControls() {
   const QScreen* shown = screen();
-  const QRect pixels = shown->geometry();
+  const QSize pixels = layoutSize_.value_or(shown->geometry().size());
   const double dpiX = shown->logicalDotsPerInchX();
   const double dpiY = shown->logicalDotsPerInchY();
   arrangement_ = quirlweg::ArrangeControls(PixelsToTwips(pixels.width(), dpiX),
@@ -198,6 +198,25 @@ void Simulation::ArrangeControls() {
     }
   }
   FitButtonPictures();
+}
+
+void Simulation::LayOutFor(const std::optional<QRect>& area) {
+  if (!area) {
+    layoutSize_.reset();
+    showMaximized();
+    ArrangeControls();
+    return;
+  }
+  // The window manager's frame, known once the window has been shown with it.
+  const QRect frame = frameGeometry();
+  const QRect inside = geometry();
+  const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
+                         frame.right() - inside.right(), frame.bottom() - inside.bottom());
+  const QRect client = area->marginsRemoved(margins);
+  layoutSize_ = client.size();
+  if (isMaximized() || isFullScreen()) showNormal();
+  setGeometry(client);
+  ArrangeControls();
 }
 
 // The start pictures fill the start button as far as their shape allows; the arrows take

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -43,8 +44,13 @@ class Simulation : public QWidget, public RunObserver {
   bool IsPacedRunGoing() const { return pacedRun_->IsRunning(); }
   // The placement last applied, for the screen the window is on.
   const Arrangement& CurrentArrangement() const { return arrangement_; }
-  // Places every control for the size of the screen the window is on and redraws the lattice.
+  // Places every control for the size of the screen the window is on, or of the part of it
+  // the window was given (LayOutFor), and redraws the lattice.
   void ArrangeControls();
+  // Lays the window out for `area`, a part of its screen in screen pixels, frame included,
+  // and puts it there: the evaluation then has the rest of the screen. Without an area the
+  // window is laid out for the whole screen and maximised again, as it starts.
+  void LayOutFor(const std::optional<QRect>& area);
 
   // The journeys behind the counters the window shows.
   const JourneySeries& series() const { return series_; }
@@ -97,6 +103,7 @@ class Simulation : public QWidget, public RunObserver {
   PacedRun* pacedRun_ = nullptr;
 
   Arrangement arrangement_;
+  std::optional<QSize> layoutSize_;  // the size given to lay out for, or the screen's
   QPixmap startPicture_;
   QPixmap startPictureAlternate_;
 

@@ -523,6 +523,10 @@
         <source>Weglängen (Klassenbreite %1)</source>
         <translation>Path lengths (bin width %1)</translation>
     </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Course</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::EvaluationWindow</name>
@@ -653,6 +657,14 @@
 %2</source>
         <translation>The picture could not be saved to “%1”:
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Neben dem Hauptfenster</source>
+        <translation>&amp;Beside the main window</translation>
+    </message>
+    <message>
+        <source>Stellt die Auswertung neben das Hauptfenster; ohne Haken lässt sie sich frei verschieben, etwa auf einen zweiten Bildschirm</source>
+        <translation>Places the evaluation beside the main window; unticked it can be moved freely, to a second screen say</translation>
     </message>
 </context>
 <context>

@@ -80,9 +80,10 @@ TEST(Translation, EnglishWindowsLeaveNoGermanText) {
   QCoreApplication::removeTranslator(english);
   delete english;
 
-  const QSet<QString> sameInBoth{"Quirlweg", "Simulation", "Dimension", "Start",   "max",
-                                 "P(t) =",   "<",          ">",         "1",       "2",
-                                 "3",        "0",          "%",         "-5 ...5", "…"};
+  const QSet<QString> sameInBoth{"Quirlweg", "Simulation", "Dimension", "Start", "max",
+                                 "P(t) =", "<", ">", "1", "2", "3", "0", "%", "-5 ...5", "…",
+                                 // Qt's own, English in both here: the test loads no Qt texts.
+                                 "Scroll Left", "Scroll Right"};
   for (const QString& text : shown) {
     if (german.contains(text) && !sameInBoth.contains(text)) {
       ADD_FAILURE() << "still German: " << text.toStdString();
