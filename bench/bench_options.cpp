@@ -37,10 +37,10 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
   return true;
 }
 
-constexpr std::array<std::string_view, 11> kValueOptions{
-    "--mode",    "--dimension", "--radius",   "--right-probability",
-    "--home",    "--start",     "--journeys", "--tempo",
-    "--seconds", "--seed",      "--csv"};
+constexpr std::array<std::string_view, 13> kValueOptions{
+    "--mode",  "--dimension", "--radius", "--right-probability", "--home",
+    "--start", "--journeys",  "--tempo",  "--seconds",           "--seed",
+    "--csv",   "--traces",    "--picture"};
 
 bool TakesValue(const std::string& name) {
   return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
@@ -90,6 +90,14 @@ bool TakeValue(const std::string& name, const std::string& value, BenchOptions& 
     options.csv = value;
     return !value.empty();
   }
+  if (name == "--traces") {
+    options.heatTraces = value == "heat";
+    return value == "heat" || value == "classic";
+  }
+  if (name == "--picture") {
+    options.picture = value;
+    return !value.empty();
+  }
   return false;
 }
 
@@ -101,6 +109,8 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
     return "--seconds is how long a paced run goes on: use it with --tempo";
   if (!options.csv.empty() && options.mode != Mode::Window)
     return "--csv saves the evaluation's data: use it with --mode window";
+  if ((options.heatTraces || !options.picture.empty()) && options.mode != Mode::Window)
+    return "--traces and --picture concern the window's lattice view: use them with --mode window";
   const int inside = options.radius - 1;
   if (!InRange(options.startX, -inside, inside) || !InRange(options.startY, -inside, inside))
     return "the start point must lie inside the boundary";
@@ -115,10 +125,12 @@ std::string Usage() {
          "                 [--journeys 1.." +
          std::to_string(kMostJourneys) +
          "] [--seed S] [--limits] [--show] [--theory]\n"
-         "                 [--tempo N [--seconds S]] [--evaluation] [--csv FILE] [--help]\n"
-         "--start X,Y: y as stored, growing downward. --tempo, --seconds and --csv go with\n"
-         "--mode window; --csv saves the evaluation's data after the run, as the evaluation's\n"
-         "\"Daten speichern\" does.\n";
+         "                 [--tempo N [--seconds S]] [--evaluation] [--csv FILE]\n"
+         "                 [--traces classic|heat] [--picture FILE] [--help]\n"
+         "--start X,Y: y as stored, growing downward. --tempo, --seconds, --csv, --traces and\n"
+         "--picture go with --mode window; --csv saves the evaluation's data after the run, as\n"
+         "the evaluation's \"Daten speichern\" does, --picture the lattice view as its\n"
+         "\"Bild speichern\" does.\n";
 }
 
 std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {

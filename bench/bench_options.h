@@ -31,6 +31,10 @@ struct BenchOptions {
   bool evaluation = false;
   // Window mode: where the evaluation's data are saved after the run; empty for nowhere.
   std::string csv;
+  // Window mode: the lattice view's traces in heat colours rather than the classic thickening.
+  bool heatTraces = false;
+  // Window mode: where the lattice view is saved after the run; empty for nowhere.
+  std::string picture;
   bool help = false;  // print the usage and nothing else
 };
 
