@@ -124,8 +124,12 @@ void LatticeView::RedrawTraces(const EdgeVisits& horizontal, const EdgeVisits& v
     if (style_ == TraceStyle::Heat) {
       DrawHeatSegment(e.fromX, e.fromY, e.toX, e.toY, e.width);
     } else {
-      area_.SetDrawWidth(e.width);
-      area_.Line(e.fromX, e.fromY, e.toX, e.toY);
+      // Round pens of neighbouring widths do not nest pixel for pixel, those two apart do: the
+      // two last widths cover all the walk drew over the edge.
+      for (int width = std::max(1, e.width - 1); width <= e.width; ++width) {
+        area_.SetDrawWidth(width);
+        area_.Line(e.fromX, e.fromY, e.toX, e.toY);
+      }
     }
   }
   // The next dot of the walk comes in the width it asked for last, as without the redrawing.
