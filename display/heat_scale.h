@@ -34,6 +34,9 @@ class HeatScale {
   int WidestPen() const { return widestPen_; }
   QRgb Colour(int count) const { return colours_[Index(count)]; }
   int Width(int count) const { return widths_[Index(count)]; }
+  bool LooksAlike(int count, int other) const {
+    return Colour(count) == Colour(other) && Width(count) == Width(other);
+  }
 
  private:
   static std::size_t Index(int count);

@@ -103,7 +103,8 @@ void LatticeView::ClearTraces(const LatticeDrawing& lattice) {
 void LatticeView::DrawTraceSegment(int fromX, int fromY, int toX, int toY, int width) {
   walkWidth_ = width;
   if (style_ == TraceStyle::Heat) {
-    DrawHeatSegment(fromX, fromY, toX, toY, width);
+    // Most visits leave an edge's colour and width as they were: nothing to draw then.
+    if (!heat_.LooksAlike(width, width - 1)) DrawHeatSegment(fromX, fromY, toX, toY, width);
     return;
   }
   area_.SetDrawWidth(width);
