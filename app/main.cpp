@@ -8,6 +8,7 @@
 #include "display/picture_area_accessible.h"
 #include "evaluation/evaluation.h"
 #include "window/simulation.h"
+#include "window/trace_style_choice.h"
 
 namespace {
 
@@ -77,6 +78,7 @@ int main(int argc, char* argv[]) {
 
   quirlweg::Simulation window;
   new quirlweg::Evaluation(window);  // a child of the window
+  new quirlweg::TraceStyleChoice(window);
   window.showMaximized();
   return QApplication::exec();
 }

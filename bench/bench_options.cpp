@@ -56,12 +56,13 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
   return true;
 }
 
-constexpr std::array<std::string_view, 19> kValueOptions{
+constexpr std::array<std::string_view, 21> kValueOptions{
     "--mode",         "--dimension", "--radius",     "--right-probability",
     "--home",         "--start",     "--journeys",   "--tempo",
     "--seconds",      "--seed",      "--csv",        "--feed-evaluation",
     "--distribution", "--map",       "--map-ending", "--sweep",
-    "--per-point",    "--threads",   "--exits"};
+    "--per-point",    "--threads",   "--exits",      "--traces",
+    "--picture"};
 
 bool TakesValue(const std::string& name) {
   return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
@@ -134,6 +135,14 @@ bool TakeValue(const std::string& name, const std::string& value, BenchOptions& 
     options.csv = value;
     return !value.empty();
   }
+  if (name == "--traces") {
+    options.heatTraces = value == "heat";
+    return value == "heat" || value == "classic";
+  }
+  if (name == "--picture") {
+    options.picture = value;
+    return !value.empty();
+  }
   return false;
 }
 
@@ -151,6 +160,8 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
     return "--feed-evaluation feeds the evaluation window: use it with --mode window";
   if (!options.csv.empty() && options.mode != Mode::Window)
     return "--csv saves the evaluation's data: use it with --mode window";
+  if ((options.heatTraces || !options.picture.empty()) && options.mode != Mode::Window)
+    return "--traces and --picture concern the window's lattice view: use them with --mode window";
   const int inside = options.radius - 1;
   if (!InRange(options.startX, -inside, inside) || !InRange(options.startY, -inside, inside))
     return "the start point must lie inside the boundary";
@@ -169,10 +180,11 @@ std::string Usage() {
          "                 [--feed-evaluation N] [--distribution FILE] [--map FILE\n"
          "                 [--map-ending home|top|right|bottom|left|z]] [--exits FILE]\n"
          "                 [--sweep radius|probability|start|dimensions [--per-point N]\n"
-         "                 [--threads T]] [--help]\n"
-         "--start X,Y: y as stored, growing downward. --tempo, --seconds and --csv go with\n"
-         "--mode window; --csv saves the evaluation's data after the run, as the evaluation's\n"
-         "\"Daten speichern\" does. --feed-evaluation N feeds N more journeys of the setting from\n"
+         "                 [--threads T]] [--traces classic|heat] [--picture FILE] [--help]\n"
+         "--start X,Y: y as stored, growing downward. --tempo, --seconds, --csv, --traces and\n"
+         "--picture go with --mode window; --csv saves the evaluation's data after the run, as\n"
+         "the evaluation's \"Daten speichern\" does, --picture the lattice view as its\n"
+         "\"Bild speichern\" does. --feed-evaluation N feeds N more journeys of the setting from\n"
          "the engine into the open evaluation after the run and times its refresh.\n";
 }
 

@@ -36,6 +36,10 @@ struct BenchOptions {
   std::string csv;
   // Window mode: journeys fed from the engine into the open evaluation after the run.
   std::int64_t feedEvaluation = 0;
+  // Window mode: the lattice view's traces in heat colours rather than the classic thickening.
+  bool heatTraces = false;
+  // Window mode: where the lattice view is saved after the run; empty for nowhere.
+  std::string picture;
   bool help = false;  // print the usage and nothing else
   // Files of exact values to write after the run; empty for none.
   std::string distributionFile;

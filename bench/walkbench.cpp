@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench_options.h"
@@ -61,6 +62,7 @@ void PrintTally(const BenchOptions& options, const JourneyTally& tally, double s
       PerSecond(static_cast<double>(tally.steps), seconds));
   if (frames) std::printf(" frames=%d frames_per_s=%.1f", *frames, PerSecond(*frames, seconds));
   if (options.tempo > 0) std::printf(" tempo=%d", options.tempo);
+  if (options.heatTraces) std::printf(" traces=heat");
   std::printf("%s\n", more.c_str());
 }
 
@@ -117,12 +119,14 @@ int main(int argc, char** argv) {
     }
     PrintTally(*options, run.tally, run.seconds, run.frames, boxes);
     const int exact = ExactAfterRun(*options, nullptr);
-    if (!run.csvFailure.empty()) {
-      std::fprintf(stderr, "walkbench: %s not saved: %s\n", options->csv.c_str(),
-                   run.csvFailure.c_str());
-      return 1;
+    bool saved = true;
+    for (const auto& [path, failure] :
+         {std::pair{&options->csv, &run.csvFailure}, {&options->picture, &run.pictureFailure}}) {
+      if (failure->empty()) continue;
+      std::fprintf(stderr, "walkbench: %s not saved: %s\n", path->c_str(), failure->c_str());
+      saved = false;
     }
-    return exact;
+    return saved ? exact : 1;
   }
   if (options->mode == Mode::Display) {
     const TimedRun run =

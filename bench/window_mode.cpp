@@ -1,6 +1,7 @@
 #include "window_mode.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "display/picture_area.h"
 #include "engine/uniform_source.h"
 #include "engine_mode.h"
 #include "evaluation/evaluation.h"
@@ -24,6 +26,7 @@
 #include "evaluation/series_export.h"
 #include "window/simulation.h"
 #include "window/tempo_scale.h"
+#include "window/trace_style_choice.h"
 
 namespace quirlweg::bench {
 
@@ -173,6 +176,13 @@ void FeedEvaluation(Simulation& window, const Evaluation& evaluation, const Benc
   run.refreshMilliseconds = 1000 * fastest;
 }
 
+// As "Bild speichern" saves it: the view as it shows on screen, walker and end marker included.
+std::string SaveLatticePicture(const Simulation& window, const std::string& path) {
+  const QImage picture = window.controls().latticeView->grab().toImage();
+  const auto failure = WritePicture(QString::fromStdString(path), picture);
+  return failure ? failure->toStdString() : std::string();
+}
+
 void RunUnpaced(Simulation& window, const BenchOptions& options, TimedRun& run) {
   auto& start = Find(window, QStringLiteral("cmdStarten"));
   run.seconds = SecondsOf([&] {
@@ -190,10 +200,12 @@ WindowRun RunWindowMode(const BenchOptions& options) {
   run.tally.radius = options.radius;
   Simulation window(std::make_unique<GeneratorSource>(Xoshiro128(options.seed)));
   const auto* evaluation = new Evaluation(window);  // a child of the window, as in the program
+  const auto* traces = new TraceStyleChoice(window);
   window.show();
   QCoreApplication::processEvents();
   ChooseSettings(window, options);
   if (options.evaluation) Click(Find(window, QStringLiteral("cmdAuswertung")));
+  if (options.heatTraces) traces->action()->trigger();
 
   // The restart notice holds the run in its own event loop, where this timer finds it; the
   // totals it restarts are taken before it is closed.
@@ -222,6 +234,7 @@ WindowRun RunWindowMode(const BenchOptions& options) {
   run.boxes = ShownBoxes(window);
   if (options.feedEvaluation > 0) FeedEvaluation(window, *evaluation, options, run);
   if (!options.csv.empty()) run.csvFailure = SaveEvaluationData(window, *evaluation, options.csv);
+  if (!options.picture.empty()) run.pictureFailure = SaveLatticePicture(window, options.picture);
   return run;
 }
 

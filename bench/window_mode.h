@@ -22,12 +22,16 @@ struct WindowRun : TimedRun {
   // included, once all journeys are in.
   std::size_t series = 0;
   double refreshMilliseconds = 0;
+  // Why --picture could not be saved; empty when it was, or when it was not asked for.
+  std::string pictureFailure;
 };
 
 // Builds the program's window, sets its controls and clicks its start button as a user would,
 // closing each restart notice at once. The totals are read from the window; the frames are
 // the screen updates the window made during the run. With --csv the evaluation's data are
-// saved after the run as its "Daten speichern" saves them, once the exact values are known.
+// saved after the run as its "Daten speichern" saves them, once the exact values are known;
+// with --picture the lattice view as "Bild speichern" saves it. --traces heat chooses heat
+// traces before the run, as a user would in the lattice view's menu.
 WindowRun RunWindowMode(const BenchOptions& options);
 
 // Whether the window's tempo control offers this many steps per second.

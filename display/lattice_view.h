@@ -1,12 +1,20 @@
 #pragma once
 
+#include <optional>
+
+#include "display/heat_scale.h"
 #include "engine/display_roles.h"
+#include "engine/walk_state.h"
 
 namespace quirlweg {
 
 class PictureArea;
 class ImageControl;
 class ShapeControl;
+
+// How traces show an edge's visits: ever thicker in the foreground colour, or by heat colour at
+// a width that stays well below the lattice spacing.
+enum class TraceStyle { Classic, Heat };
 
 // The lattice view: the lattice, the traces, the walker picture and the end marker, all in
 // lattice units (y downward). The walker and the marker must be children of the area.
@@ -28,6 +36,13 @@ class LatticeView final : public LatticeDisplay {
   // A dot in the area's current pen width and foreground colour.
   void PlotPoint(int x, int y) override;
 
+  // Takes effect with the next drawing; RedrawTraces shows the traces drawn so far anew.
+  void SetTraceStyle(TraceStyle style) { style_ = style; }
+  TraceStyle Style() const { return style_; }
+  // Draws the lattice last drawn afresh and every walked edge of the plane z = 0 from the walk's
+  // visit counts (see WalkState), in the current style; the walker stays where it stands.
+  void RedrawTraces(const EdgeVisits& horizontal, const EdgeVisits& vertical);
+
   void SetWalkerVisible(bool visible) override;
   void PlaceWalker(double left, double top) override;
   void SizeWalker(double size) override;
@@ -40,12 +55,25 @@ class LatticeView final : public LatticeDisplay {
   static int PointWidthFor(int radius);
 
  private:
+  void DrawHomeCircle();
+  void DrawHeatSegment(int fromX, int fromY, int toX, int toY, int count);
+  // A lattice point drawn again over the heat traces, inside the boundary with a ring of
+  // background around it where traces are wider than the point.
+  void RedrawPoint(int x, int y);
+  void DrawHeatLegend();
+  void PrepareHeatScale();
+
   PictureArea& area_;
   ImageControl& walker_;
   ShapeControl& marker_;
   double walkerLeft_ = -0.3;
   double walkerTop_ = -0.3;
   double walkerSize_ = 0.6;
+  LatticeDrawing drawing_;
+  TraceStyle style_ = TraceStyle::Classic;
+  HeatScale heat_;
+  bool pointRings_ = false;
+  std::optional<int> walkWidth_;  // the pen width the walk asked for last
 };
 
 }  // namespace quirlweg

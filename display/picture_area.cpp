@@ -374,6 +374,21 @@ void PictureArea::Circle(double x, double y, double radius, QColor color) {
             image_.rect());
 }
 
+void PictureArea::DrawPicture(double left, double top, const QImage& picture) {
+  FitToWidget();
+  RasterisePending();
+  if (image_.isNull() || picture.isNull()) return;
+  const QPoint corner = PixelOf(left, top);
+  solid_.Forget();
+  {
+    QPainter painter(&image_);
+    painter.drawImage(QRectF(QPointF(corner), QSizeF(picture.deviceIndependentSize()) * ratio_),
+                      picture);
+  }
+  const QSize covered = (QSizeF(picture.deviceIndependentSize()) * ratio_).toSize();
+  MarkDirty(QRect(corner, covered).adjusted(0, 0, 1, 1) & image_.rect());
+}
+
 // ---- children ---------------------------------------------------------------------------------
 
 void PictureArea::PlaceChild(QWidget* child, double left, double top, double width, double height) {

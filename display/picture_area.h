@@ -70,6 +70,9 @@ class PictureArea : public QWidget {
   // A round circle (never an ellipse) of pen width DrawWidth, not filled; the radius is
   // measured in units of the horizontal axis.
   void Circle(double x, double y, double radius, QColor color);
+  // Copies `picture` (its devicePixelRatio honoured) with its top-left corner on the user
+  // point, for a drawing made elsewhere, such as a legend with text at free places.
+  void DrawPicture(double left, double top, const QImage& picture);
   // Writes the text at the text position in ForeColor and the widget's font, then moves the
   // text position to the left edge one line lower.
   void Print(std::string_view utf8Text);

@@ -36,6 +36,7 @@ class Simulation : public QWidget, public RunObserver {
   const ControlSettings& settings() const { return settings_; }
   const WindowControls& controls() const { return controls_; }
   const StatisticsDisplays& statistics() const { return displays_.statistics(); }
+  LatticeView& lattice() { return displays_.lattice(); }
   // Screen updates made while a run was going on, including the one at its end.
   int FramesDrawn() const { return framesDrawn_; }
   // Steps taken by runs of one or twenty journeys since the window opened.

@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>LatticeView</name>
+    <message>
+        <source>Besuche</source>
+        <translation>Visits</translation>
+    </message>
+</context>
+<context>
     <name>SeriesExport</name>
     <message>
         <source>Heim</source>
@@ -691,6 +698,13 @@
     <message>
         <source>   Nr.  Länge   Endpunkt</source>
         <translation>   No.  Length  End point</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::TraceStyleChoice</name>
+    <message>
+        <source>Spuren als Wärmebild</source>
+        <translation>Traces as heat map</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,71 @@
+// Heat traces over a long run: they leave the lattice readable, show every edge's count, and
+// switching back gives the classic picture.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+#include "display/heat_scale.h"
+#include "display/palette.h"
+#include "display/picture_area.h"
+#include "engine/uniform_source.h"
+#include "window/simulation.h"
+#include "window/trace_style_choice.h"
+
+namespace quirlweg {
+namespace {
+
+QPoint PixelAt(const PictureArea& area, double x, double y) {
+  const QPointF p = area.ToPixel(x, y);
+  return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
+}
+
+TEST(HeatTraces, KeepTheLatticeReadableAndSwitchBackToTheClassicPicture) {
+  constexpr int kRadius = 5;
+  Simulation window(std::make_unique<GeneratorSource>(Xoshiro128(11)));
+  auto* choice = new TraceStyleChoice(window);
+  window.show();
+  auto& view = *window.findChild<PictureArea*>(QStringLiteral("picAusgabe"));
+  window.findChild<QScrollBar*>(QStringLiteral("hscRaster"))->setValue(kRadius);
+  ASSERT_TRUE(window.findChild<QCheckBox*>(QStringLiteral("chkHeim"))->isChecked());
+  window.findChild<QRadioButton*>(QStringLiteral("optModus(2)"))->click();
+  // 1000 journeys, short of the restart notice: the classic traces bury the middle by then.
+  for (int i = 0; i < 50; ++i) {
+    window.findChild<QAbstractButton*>(QStringLiteral("cmdStarten"))->click();
+  }
+  const QImage classic = view.Snapshot();
+  const WalkState& state = window.walk().state();
+  ASSERT_GT(state.hEdgeVisits[kRadius][kRadius], 100);
+
+  choice->action()->trigger();
+  const QImage heat = view.Snapshot();
+  const QColor back = view.BackColor();
+  for (int x = -kRadius; x <= kRadius; ++x) {
+    for (int y = -kRadius; y <= kRadius; ++y) {
+      SCOPED_TRACE(::testing::Message() << "(" << x << ", " << y << ")");
+      EXPECT_EQ(heat.pixelColor(PixelAt(view, x, y)), PaletteColor(3));
+      if (x == kRadius || y == kRadius) continue;
+      // The background between the edges, the home circle's cell aside.
+      if (x != 0 && x != -1 && y != 0 && y != -1) {
+        EXPECT_EQ(heat.pixelColor(PixelAt(view, x + 0.5, y + 0.5)), back);
+      }
+      // Each walked edge in its count's colour, away from the home circle; counts start at 1.
+      const int visits = state.hEdgeVisits[x + kRadius][y + kRadius] - 1;
+      if (visits > 0 && (y != 0 || (x != 0 && x != -1))) {
+        EXPECT_EQ(heat.pixelColor(PixelAt(view, x + 0.5, y)), HeatColour(HeatShare(visits)));
+      }
+    }
+  }
+  EXPECT_EQ(heat.pixelColor(PixelAt(view, 0.5, 0)), PaletteColor(9));  // the home circle
+
+  choice->action()->trigger();
+  EXPECT_TRUE(view.Snapshot() == classic);
+}
+
+}  // namespace
+}  // namespace quirlweg

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+
+namespace quirlweg {
+
+class Simulation;
+
+// The choice of heat traces over the classic ever thicker ones: a checkable entry of the lattice
+// view's context menu, also on the key W, since the window has no room left for a control.
+// Switching redraws the traces drawn so far from the walk's visit counts.
+class TraceStyleChoice : public QObject {
+  Q_OBJECT
+
+ public:
+  // A child of the window.
+  explicit TraceStyleChoice(Simulation& window);
+
+  QAction* action() const { return action_; }
+
+ private:
+  void Show(bool heat);
+
+  Simulation& window_;
+  QAction* action_;
+};
+
+}  // namespace quirlweg
