@@ -82,6 +82,8 @@ EvaluationCharts::EvaluationCharts(QWidget* parent) : QWidget(parent) {
   BuildConvergenceChart();
   BuildLengthChart();
   pair_ = new QWidget(this);
+  // Narrower than both charts side by side, the pair gives way to the tabs.
+  pair_->setMinimumWidth(convergenceView_->minimumWidth());
   auto* pair = new QHBoxLayout(pair_);
   pair->setContentsMargins(0, 0, 0, 0);
   tabs_ = new QTabWidget(this);

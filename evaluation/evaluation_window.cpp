@@ -98,6 +98,7 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   mixNote_ =
       new QLabel(tr("Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich"), this);
   mixNote_->setObjectName(QStringLiteral("lblMischung"));
+  mixNote_->setWordWrap(true);
   mixNote_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
   mixNote_->hide();
 
@@ -182,11 +183,11 @@ QWidget* EvaluationWindow::BuildButtons() {
   // Two rows, so that the window still fits beside the main window on a small screen.
   auto* rows = new QGridLayout(buttons);
   rows->setContentsMargins(0, 0, 0, 0);
-  rows->addWidget(besideBox_, 0, 0, 1, 2);
-  rows->addWidget(close, 0, 3);
+  rows->addWidget(besideBox_, 0, 0, 1, 3);
   rows->addWidget(saveData, 1, 0);
-  rows->addWidget(savePicture, 1, 1);
-  rows->setColumnStretch(2, 1);
+  rows->addWidget(close, 1, 2);
+  rows->addWidget(savePicture, 2, 0);
+  rows->setColumnStretch(1, 1);
   return buttons;
 }
 
