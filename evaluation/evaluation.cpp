@@ -106,12 +106,14 @@ void PlaceFrame(QWidget& window, const QRect& area) {
 void Evaluation::PlaceSideBySide() {
   const QRect screen = window_.screen()->availableGeometry();
   const int mainWidth = MainWindowWidth(screen);
+  // Too narrow a screen for both: the main window keeps it, the evaluation goes over it.
+  constexpr int kNarrowestEvaluation = 300;
+  if (screen.width() - mainWidth < kNarrowestEvaluation) return;
   // In the layout's own proportions, so that the lattice stays square.
   const QRect mainArea(screen.topLeft(),
                        QSize(mainWidth, std::min(screen.height(), mainWidth * 3 / 4)));
   window_.LayOutFor(mainArea);
   QTimer::singleShot(300, &window_, [this, mainArea] { window_.LayOutFor(mainArea); });
-  if (mainWidth >= screen.width()) return;  // no room beside: it stays where it is
   PlaceFrame(*evaluationWindow_, QRect(QPoint(screen.left() + mainWidth, screen.top()),
                                        QSize(screen.width() - mainWidth, screen.height())));
 }

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QResizeEvent>
 #include <QStackedLayout>
 #include <QTabWidget>
@@ -56,6 +57,26 @@ QChartView* MakeView(QChart* chart, const QString& accessibleName) {
   view->setAccessibleName(accessibleName);
   view->setMinimumSize(200, 200);
   return view;
+}
+
+// After which journeys the convergence curve has a point: evenly spread, or evenly on a
+// logarithmic axis; at most about kMostPoints of them, the last journey always.
+std::vector<std::size_t> CurvePoints(std::size_t journeys, bool logarithmic) {
+  std::vector<std::size_t> points;
+  if (journeys == 0) return points;
+  if (!logarithmic) {
+    const std::size_t stride = std::max<std::size_t>(1, (journeys + kMostPoints - 1) / kMostPoints);
+    for (std::size_t k = stride; k < journeys; k += stride) points.push_back(k);
+  } else {
+    const double last = std::log(static_cast<double>(journeys));
+    for (std::size_t i = 0; i < kMostPoints; ++i) {
+      const auto k =
+          static_cast<std::size_t>(std::exp(last * static_cast<double>(i) / kMostPoints));
+      if (k >= 1 && k < journeys && (points.empty() || k > points.back())) points.push_back(k);
+    }
+  }
+  points.push_back(journeys);
+  return points;
 }
 
 // The class width: about kLengthClasses classes up to `longest`, even above 1, so that every
@@ -120,6 +141,11 @@ void EvaluationCharts::BuildConvergenceChart() {
   auto* chart = new QChart;
   journeyAxis_ = AddAxis(*chart, Qt::AlignBottom, tr("Reisen"));
   journeyAxis_->setLabelFormat(QStringLiteral("%.0f"));
+  // Taken instead of the linear axis on request; it has no series until then.
+  logJourneyAxis_ = new QLogValueAxis(chart);
+  logJourneyAxis_->setTitleText(tr("Reisen"));
+  logJourneyAxis_->setLabelFormat(QStringLiteral("%g"));
+  logJourneyAxis_->setBase(10);
   auto* shareAxis = AddAxis(*chart, Qt::AlignLeft, tr("Anteil in %"));
   shareAxis->setRange(0, 100);
   bandUpper_ = new QLineSeries(chart);
@@ -148,19 +174,29 @@ void EvaluationCharts::BuildLengthChart() {
   lengthView_ = MakeView(chart, tr("Verteilung der Weglängen"));
 }
 
+void EvaluationCharts::SetLogarithmicJourneys(bool logarithmic) {
+  if (logarithmic == logarithmic_) return;
+  logarithmic_ = logarithmic;
+  QChart& chart = *convergenceView_->chart();
+  QAbstractAxis* shown = logarithmic ? static_cast<QAbstractAxis*>(logJourneyAxis_) : journeyAxis_;
+  QAbstractAxis* hidden = logarithmic ? static_cast<QAbstractAxis*>(journeyAxis_) : logJourneyAxis_;
+  chart.removeAxis(hidden);
+  chart.addAxis(shown, Qt::AlignBottom);
+  for (QAbstractSeries* series : chart.series()) series->attachAxis(shown);
+}
+
 void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow row,
                                        const QString& rowName, std::optional<double> exact) {
   const std::size_t n = journeys.size();
-  const std::size_t stride = std::max<std::size_t>(1, (n + kMostPoints - 1) / kMostPoints);
   QList<QPointF> measured;
   QList<QPointF> upper;
   QList<QPointF> lower;
   std::array<bool, 6> hit{};  // by JourneyEnd
   for (std::size_t e = 0; e < hit.size(); ++e) hit[e] = EndsIn(static_cast<JourneyEnd>(e), row);
   std::int64_t hits = 0;
-  for (std::size_t from = 0; from < n;) {
+  std::size_t from = 0;
+  for (const std::size_t to : CurvePoints(n, logarithmic_)) {
     // Up to the next point of the curve in one tight loop: a million journeys take a few ms.
-    const std::size_t to = std::min(n, from + stride);
     for (std::size_t i = from; i < to; ++i) {
       hits += hit[static_cast<std::size_t>(journeys.EndAt(i))];
     }
@@ -179,8 +215,12 @@ void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow 
   bandLower_->replace(lower);
   exactShare_->replace(exact ? QList<QPointF>{{1, 100 * *exact}, {lastJourney, 100 * *exact}}
                              : QList<QPointF>{});
-  journeyAxis_->setRange(0, lastJourney);
-  journeyAxis_->applyNiceNumbers();
+  if (logarithmic_) {
+    logJourneyAxis_->setRange(1, lastJourney);
+  } else {
+    journeyAxis_->setRange(0, lastJourney);
+    journeyAxis_->applyNiceNumbers();
+  }
   SetTitle(*convergenceView_->chart(), tr("Anteil „%1“").arg(rowName));
 }
 

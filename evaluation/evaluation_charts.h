@@ -15,6 +15,7 @@ class QChartView;
 class QTabWidget;
 class QLabel;
 class QLineSeries;
+class QLogValueAxis;
 class QValueAxis;
 
 namespace quirlweg {
@@ -28,6 +29,8 @@ class EvaluationCharts : public QWidget {
  public:
   explicit EvaluationCharts(QWidget* parent = nullptr);
 
+  // The convergence chart's journey axis logarithmic or linear.
+  void SetLogarithmicJourneys(bool logarithmic);
   // The share of `row` after each journey, the exact value and its band of 1.96 standard
   // errors for that many journeys.
   void ShowConvergence(const JourneySeries& journeys, SeriesRow row, const QString& rowName,
@@ -51,6 +54,8 @@ class EvaluationCharts : public QWidget {
   QLineSeries* bandUpper_ = nullptr;
   QLineSeries* bandLower_ = nullptr;
   QValueAxis* journeyAxis_ = nullptr;
+  QLogValueAxis* logJourneyAxis_ = nullptr;
+  bool logarithmic_ = false;
 
   QChartView* lengthView_ = nullptr;
   QLineSeries* histogram_ = nullptr;

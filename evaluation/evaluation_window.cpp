@@ -109,9 +109,17 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   auto* sideLabel = new QLabel(tr("&Verlauf am Rand:"), this);
   sideLabel->setBuddy(sideChooser_);
   connect(sideChooser_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  logAxisBox_ = new QCheckBox(tr("&Logarithmisch"), this);
+  logAxisBox_->setObjectName(QStringLiteral("chkLogarithmisch"));
+  logAxisBox_->setToolTip(tr("Die Reisen logarithmisch: der Bereich wird wie 1/√n schmaler"));
+  connect(logAxisBox_, &QCheckBox::toggled, this, [this](bool on) {
+    charts_->SetLogarithmicJourneys(on);
+    Refresh();
+  });
   auto* sideRow = new QHBoxLayout;
   sideRow->addWidget(sideLabel);
   sideRow->addWidget(sideChooser_);
+  sideRow->addWidget(logAxisBox_);
   sideRow->addStretch();
 
   charts_ = new EvaluationCharts(this);
@@ -153,7 +161,11 @@ void EvaluationWindow::BuildTable() {
   table_->setVerticalHeaderLabels(rowNames);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);  // Tab leaves the table for the next control
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Figures stay whole: the columns are as wide as they need, with a scroll bar where the
+  // window is narrower, and stretched where it is wider.
+  table_->setWordWrap(false);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setStretchLastSection(true);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   for (int r = 0; r < kSeriesRowCount; ++r) {
     for (int c = 0; c < kColumnCount; ++c) {

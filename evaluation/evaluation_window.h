@@ -65,6 +65,7 @@ class EvaluationWindow : public QWidget {
   QLabel* mixNote_ = nullptr;
   QComboBox* sideChooser_ = nullptr;
   QCheckBox* besideBox_ = nullptr;
+  QCheckBox* logAxisBox_ = nullptr;
   EvaluationCharts* charts_ = nullptr;
 
   QTimer poll_;

@@ -673,6 +673,14 @@
         <source>Stellt die Auswertung neben das Hauptfenster; ohne Haken lässt sie sich frei verschieben, etwa auf einen zweiten Bildschirm</source>
         <translation>Places the evaluation beside the main window; unticked it can be moved freely, to a second screen say</translation>
     </message>
+    <message>
+        <source>&amp;Logarithmisch</source>
+        <translation>&amp;Logarithmic</translation>
+    </message>
+    <message>
+        <source>Die Reisen logarithmisch: der Bereich wird wie 1/√n schmaler</source>
+        <translation>The journeys on a logarithmic scale: the range narrows like 1/√n</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::Simulation</name>

@@ -342,6 +342,28 @@ TEST_F(SimulationTest, KeyboardMovesScrollBarsAndShowsTheFocus) {
   }
 }
 
+// Beside the evaluation the window lays itself out for the part of the screen it is given,
+// and for the whole screen again once it has it back.
+TEST_F(SimulationTest, LaysItselfOutForTheAreaItIsGiven) {
+  const QScreen* screen = window_->screen();
+  const double dpiX = screen->logicalDotsPerInchX();
+  const double dpiY = screen->logicalDotsPerInchY();
+  const auto scalesFor = [&](QSize pixels) {
+    const Arrangement a =
+        ArrangeControls(PixelsToTwips(pixels.width(), dpiX), PixelsToTwips(pixels.height(), dpiY));
+    return std::pair{a.scaleX, a.scaleY};
+  };
+  const QRect area(0, 0, 720, 540);
+  window_->LayOutFor(area);
+  const QRect client = window_->geometry();
+  EXPECT_TRUE(area.contains(client)) << client.width() << "x" << client.height();
+  EXPECT_EQ(std::pair(window_->CurrentArrangement().scaleX, window_->CurrentArrangement().scaleY),
+            scalesFor(client.size()));
+  window_->LayOutFor(std::nullopt);
+  EXPECT_EQ(std::pair(window_->CurrentArrangement().scaleX, window_->CurrentArrangement().scaleY),
+            scalesFor(screen->geometry().size()));
+}
+
 TEST_F(SimulationTest, ScreenReadersReadThePrintedValues) {
   Start("optModus(0)");
   const auto value = [this](const char* name) {
