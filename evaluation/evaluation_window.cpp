@@ -119,7 +119,6 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   auto* sideRow = new QHBoxLayout;
   sideRow->addWidget(sideLabel);
   sideRow->addWidget(sideChooser_);
-  sideRow->addWidget(logAxisBox_);
   sideRow->addStretch();
 
   charts_ = new EvaluationCharts(this);
@@ -136,6 +135,7 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   layout->addWidget(rangeNote);
   layout->addWidget(mixNote_);
   layout->addLayout(sideRow);
+  layout->addWidget(logAxisBox_);
   layout->addWidget(charts_, 1);
   layout->addWidget(BuildButtons());
   // Texts grow with the screen, as the main window's do: readable on a projector.
