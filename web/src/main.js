@@ -199,3 +199,9 @@ class Quirlweg {
 globalThis.createQuirlwegCore().then((core) => {
   globalThis.quirlweg = new Quirlweg(core, document);
 });
+
+// Served from a web server, the page keeps itself for use without a network; opened from
+// disk it needs nothing of the kind (and browsers allow no service worker there).
+if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+  navigator.serviceWorker.register('service-worker.js');
+}
