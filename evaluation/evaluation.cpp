@@ -18,6 +18,7 @@
 #include "evaluation/number_texts.h"
 #include "evaluation/series_summary.h"
 #include "theory/walk_setting.h"
+#include "window/placement.h"
 #include "window/simulation.h"
 
 namespace quirlweg {
@@ -88,13 +89,7 @@ int MainWindowWidth(const QRect& screen) {
 // Puts a top-level window's frame on `area`; the frame is known once the window manager drew
 // it, so the placing is repeated a moment later.
 void PlaceFrame(QWidget& window, const QRect& area) {
-  const auto place = [&window, area] {
-    const QRect frame = window.frameGeometry();
-    const QRect inside = window.geometry();
-    window.setGeometry(area.marginsRemoved(
-        QMargins(inside.left() - frame.left(), inside.top() - frame.top(),
-                 frame.right() - inside.right(), frame.bottom() - inside.bottom())));
-  };
+  const auto place = [&window, area] { window.setGeometry(InsideFrame(window, area)); };
   place();
   QTimer::singleShot(300, &window, place);
 }

@@ -52,6 +52,14 @@ void PlaceControl(QWidget& control, const ControlPlacement& placement, double dp
   }
 }
 
+QRect InsideFrame(const QWidget& window, const QRect& area) {
+  const QRect frame = window.frameGeometry();
+  const QRect inside = window.geometry();
+  return area.marginsRemoved(QMargins(inside.left() - frame.left(), inside.top() - frame.top(),
+                                      frame.right() - inside.right(),
+                                      frame.bottom() - inside.bottom()));
+}
+
 void PlaceLine(QWidget& line, const LinePlacement& placement, double dpiX, double dpiY) {
   line.setGeometry(PixelRect(placement.x1, placement.y1, placement.x2 - placement.x1,
                              placement.y2 - placement.y1, dpiX, dpiY));

@@ -18,4 +18,8 @@ void PlaceControl(QWidget& control, const ControlPlacement& placement, double dp
 // Puts a separator line between its two end points.
 void PlaceLine(QWidget& line, const LinePlacement& placement, double dpiX, double dpiY);
 
+// The part of `area` (screen pixels, the window manager's frame included) inside the frame of
+// the top-level `window`; the frame is known once the window has been shown with it.
+QRect InsideFrame(const QWidget& window, const QRect& area);
+
 }  // namespace quirlweg

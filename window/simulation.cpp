@@ -207,12 +207,7 @@ void Simulation::LayOutFor(const std::optional<QRect>& area) {
     ArrangeControls();
     return;
   }
-  // The window manager's frame, known once the window has been shown with it.
-  const QRect frame = frameGeometry();
-  const QRect inside = geometry();
-  const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
-                         frame.right() - inside.right(), frame.bottom() - inside.bottom());
-  const QRect client = area->marginsRemoved(margins);
+  const QRect client = InsideFrame(*this, *area);
   layoutSize_ = client.size();
   if (isMaximized() || isFullScreen()) showNormal();
   setGeometry(client);
