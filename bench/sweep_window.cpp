@@ -78,7 +78,11 @@ SweepWindowRun RunSweepWindow(const BenchOptions& options) {
   run.seconds = clock.nsecsElapsed() / 1e9;
   run.points = page.table() ? page.table()->rows.size() : 0;
 
-  // Once more, cancelled half a second in.
+  // Once more with a hundred times the journeys, so that it still runs when it is cancelled
+  // half a second in.
+  auto& perPoint = Find<QSpinBox>(window, "txtReisenJePunkt");
+  perPoint.setValue(
+      static_cast<int>(std::min<std::int64_t>(perPoint.maximum(), 100 * options.perPoint)));
   start.click();
   QEventLoop wait;
   QTimer::singleShot(500, &wait, &QEventLoop::quit);

@@ -16,7 +16,8 @@ struct SweepWindowRun {
 };
 
 // Opens the program's window and its evaluation, as a user would, and runs the sweep on the
-// Versuchsreihe page; then starts it once more and cancels it after half a second.
+// Versuchsreihe page; then starts it once more, with a hundred times the journeys, and cancels
+// it after half a second.
 SweepWindowRun RunSweepWindow(const BenchOptions& options);
 
 }  // namespace quirlweg::bench

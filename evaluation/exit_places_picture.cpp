@@ -52,6 +52,7 @@ void ExitPlacesPicture::Redraw() {
   if (view_.radius < 2) return;
 
   QPainter painter(&image_);
+  painter.setFont(font());
   const QFontMetrics metrics(font());
   const double room = std::min(width(), height()) - 2.0 * metrics.height();
   const double depth = room * 0.22;  // of a strip, for the largest share
@@ -101,7 +102,7 @@ void ExitPlacesPicture::Redraw() {
         painter.fillRect(rect(start + inset, start + strip.along * cell - inset +
                                                  strip.outward * (v.measured * scale)),
                          kBar);
-        painter.setPen(QPen(kRange, std::max(1.0, cell * 0.15)));
+        painter.setPen(QPen(kRange, std::max(1.0, cell * 0.08)));
         painter.drawLine(middle + strip.outward * (std::min(v.low, 1.0) * scale),
                          middle + strip.outward * (std::min(v.high * scale, depth * 1.1)));
       }

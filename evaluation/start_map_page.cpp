@@ -74,6 +74,11 @@ StartMapPage::StartMapPage(const ExactStatistics& exact, QWidget* parent)
   status_ = new QLabel(this);
   status_->setWordWrap(true);
 
+  // Their width does not follow their longest entry, for a narrow window.
+  for (QComboBox* chooser : {quantityChooser_, targetChooser_}) {
+    chooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    chooser->setMinimumContentsLength(10);
+  }
   auto* choices = new QGridLayout;
   choices->addWidget(quantityLabel, 0, 0);
   choices->addWidget(quantityChooser_, 0, 1);

@@ -46,6 +46,12 @@ QString ChoiceName(SweepChoice choice) {
   return {};
 }
 
+// A chooser whose width does not follow its longest entry, for a narrow window.
+void NarrowChooser(QComboBox& chooser) {
+  chooser.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  chooser.setMinimumContentsLength(10);
+}
+
 // What the chart's y axis shows: shares as per cent, lengths in steps.
 double Shown(const SweepTable& table, double value) {
   return table.quantity == SweepQuantity::kHome ? value * 100 : value;
@@ -114,20 +120,25 @@ SweepPage::SweepPage(const ExactStatistics& exact, QWidget* parent)
   grid->addWidget(perPointLabel, 2, 0);
   grid->addWidget(perPointBox_, 2, 1);
   grid->setColumnStretch(1, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(startButton_);
-  buttons->addWidget(saveButton_);
-  buttons->addStretch();
+  // The start button beside the progress it starts, the saving under the chart: the page
+  // stays narrow enough to stand beside the main window on a small screen.
+  auto* run = new QHBoxLayout;
+  run->addWidget(startButton_);
+  run->addWidget(progress_, 1);
+  auto* saving = new QHBoxLayout;
+  saving->addWidget(saveButton_);
+  saving->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
-  layout->addWidget(progress_);
+  layout->addLayout(run);
   layout->addWidget(status_);
   layout->addWidget(view, 1);
   auto* note = new QLabel(
       tr("Linie: exakter Wert; Punkt mit Strich: gemessener Wert mit seinem 95-%-Bereich."), this);
   note->setWordWrap(true);
   layout->addWidget(note);
+  layout->addLayout(saving);
+  for (QComboBox* chooser : {choiceChooser_, quantityChooser_}) NarrowChooser(*chooser);
 
   connect(startButton_, &QPushButton::clicked, this, [this] { StartOrCancel(); });
   connect(saveButton_, &QPushButton::clicked, this, [this] { SaveTable(); });
