@@ -120,8 +120,13 @@ void StartMapPicture::Redraw() {
 void StartMapPicture::DrawLegend(QPainter& painter, double low, double high) {
   const QFontMetrics metrics(font());
   const double left = grid_.cells.right() + kGap;
-  const QRectF bar(left, grid_.cells.top() + metrics.height(), kLegendBar,
-                   std::max(20.0, grid_.cells.height() - 2 * metrics.height()));
+  // Beside the cells, centred on them; never so short that its three values run together, as
+  // beside the single row of a line.
+  const double text = metrics.height();
+  const double height =
+      std::max(grid_.cells.height() - 2 * text, std::min(this->height() - 2 * text, 8 * text));
+  const double top = std::max(text / 2, grid_.cells.center().y() - height / 2);
+  const QRectF bar(left, top, kLegendBar, height);
   QLinearGradient gradient(bar.bottomLeft(), bar.topLeft());
   for (int i = 0; i <= 8; ++i) gradient.setColorAt(i / 8.0, HeatColour(i / 8.0));
   painter.fillRect(bar, gradient);
