@@ -115,12 +115,15 @@ bool StartMapPage::ShowsChance() const {
 
 void StartMapPage::FollowSetting() {
   const theory::Setting& setting = exact_.setting();
-  // The sides the walk can reach: home only where it absorbs, z only in the box.
+  // The sides the walk can reach: home only where it absorbs, z only in the box, top and
+  // bottom not from a line.
   targetChooser_->setEnabled(!setting.homeAbsorbs);
   if (setting.homeAbsorbs) {
     targetChooser_->setCurrentIndex(0);
-  } else if (Target() == JourneyEnding::kHome ||
-             (Target() == JourneyEnding::kZFace && setting.dimension != 3)) {
+  } else if (const JourneyEnding t = Target();
+             t == JourneyEnding::kHome || (t == JourneyEnding::kZFace && setting.dimension != 3) ||
+             ((t == JourneyEnding::kTop || t == JourneyEnding::kBottom) &&
+              setting.dimension == 1)) {
     targetChooser_->setCurrentIndex(2);  // the right side, which every dimension reaches
   }
   picture_->MarkStart(QPoint(setting.startX, setting.startY));
