@@ -56,13 +56,13 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
   return true;
 }
 
-constexpr std::array<std::string_view, 21> kValueOptions{
-    "--mode",         "--dimension", "--radius",     "--right-probability",
-    "--home",         "--start",     "--journeys",   "--tempo",
-    "--seconds",      "--seed",      "--csv",        "--feed-evaluation",
-    "--distribution", "--map",       "--map-ending", "--sweep",
-    "--per-point",    "--threads",   "--exits",      "--traces",
-    "--picture"};
+constexpr std::array<std::string_view, 22> kValueOptions{
+    "--mode",         "--dimension",   "--radius",     "--right-probability",
+    "--home",         "--start",       "--journeys",   "--tempo",
+    "--seconds",      "--seed",        "--csv",        "--feed-evaluation",
+    "--distribution", "--map",         "--map-ending", "--sweep",
+    "--per-point",    "--threads",     "--exits",      "--traces",
+    "--picture",      "--sweep-window"};
 
 bool TakesValue(const std::string& name) {
   return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
@@ -123,9 +123,10 @@ bool TakeValue(const std::string& name, const std::string& value, BenchOptions& 
     options.mapEnding = EndingNamed(value);
     return options.mapEnding.has_value();
   }
-  if (name == "--sweep") {
-    options.sweep = SweepAxisNamed(value);
-    return options.sweep.has_value();
+  if (name == "--sweep" || name == "--sweep-window") {
+    std::optional<SweepAxis>& axis = name == "--sweep" ? options.sweep : options.sweepWindow;
+    axis = SweepAxisNamed(value);
+    return axis.has_value();
   }
   if (name == "--per-point")
     return ParseNumber(value, options.perPoint) && InRange(options.perPoint, 1, kMostJourneys);
@@ -152,6 +153,8 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
     return "--tempo paces runs of the window: use it with --mode window";
   if (secondsGiven && options.tempo == 0)
     return "--seconds is how long a paced run goes on: use it with --tempo";
+  if (options.sweep && options.sweepWindow)
+    return "--sweep and --sweep-window are two ways of one sweep: give one of them";
   if (options.sweep && options.mode != Mode::Engine)
     return "--sweep runs the engine without displays: use it with --mode engine";
   if (!options.exitsFile.empty() && options.mode != Mode::Engine)
@@ -180,12 +183,16 @@ std::string Usage() {
          "                 [--feed-evaluation N] [--distribution FILE] [--map FILE\n"
          "                 [--map-ending home|top|right|bottom|left|z]] [--exits FILE]\n"
          "                 [--sweep radius|probability|start|dimensions [--per-point N]\n"
-         "                 [--threads T]] [--traces classic|heat] [--picture FILE] [--help]\n"
+         "                 [--threads T]] [--sweep-window radius|probability|start|dimensions\n"
+         "                 [--per-point N]] [--traces classic|heat] [--picture FILE] [--help]\n"
          "--start X,Y: y as stored, growing downward. --tempo, --seconds, --csv, --traces and\n"
          "--picture go with --mode window; --csv saves the evaluation's data after the run, as\n"
          "the evaluation's \"Daten speichern\" does, --picture the lattice view as its\n"
          "\"Bild speichern\" does. --feed-evaluation N feeds N more journeys of the setting from\n"
-         "the engine into the open evaluation after the run and times its refresh.\n";
+         "the engine into the open evaluation after the run and times its refresh.\n"
+         "--sweep-window runs the sweep through the evaluation's Versuchsreihe on every core and\n"
+         "prints the longest time the window's thread was busy meanwhile, then cancels a second\n"
+         "one and prints how long it took to stop.\n";
 }
 
 std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sweep_axis.h"
+#include "sweep/sweep_axis.h"
 #include "theory/journey_statistics.h"
 
 namespace quirlweg::bench {
@@ -49,6 +49,8 @@ struct BenchOptions {
   std::optional<theory::JourneyEnding> mapEnding;
   // A sweep instead of the run: journeys per point and worker threads.
   std::optional<SweepAxis> sweep;
+  // The same sweep through the evaluation window's Versuchsreihe, timing its refreshes.
+  std::optional<SweepAxis> sweepWindow;
   std::int64_t perPoint = 1000;
   int threads = 1;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bench_options.h"
-#include "exit_tally.h"
+#include "sweep/exit_tally.h"
 #include "theory/journey_statistics.h"
 
 namespace quirlweg::bench {

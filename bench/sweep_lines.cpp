@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "exact_files.h"
-#include "sweep.h"
+#include "sweep/sweep.h"
 #include "timed_run.h"
 
 namespace quirlweg::bench {

@@ -9,7 +9,7 @@
 #include "bench_options.h"
 #include "engine_mode.h"
 #include "exact_files.h"
-#include "exit_tally.h"
+#include "sweep/exit_tally.h"
 #include "sweep_lines.h"
 #include "theory_line.h"
 #include "timed_run.h"
@@ -20,6 +20,7 @@
 #include "display_mode.h"
 #include "lattice_geometry.h"
 #include "line_limit.h"
+#include "sweep_window.h"
 #include "window_mode.h"
 #endif
 
@@ -67,7 +68,7 @@ void PrintTally(const BenchOptions& options, const JourneyTally& tally, double s
 }
 
 // What follows a run: the exact line and the files of exact values asked for. The exit code.
-int ExactAfterRun(const BenchOptions& options, const quirlweg::bench::ExitTally* exits) {
+int ExactAfterRun(const BenchOptions& options, const quirlweg::ExitTally* exits) {
   if (options.theory) quirlweg::bench::PrintTheoryLine(options);
   bool ok = true;
   if (!options.distributionFile.empty()) ok = quirlweg::bench::WriteDistributionFile(options) && ok;
@@ -102,6 +103,16 @@ int main(int argc, char** argv) {
         quirlweg::bench::MeasureLineLimit(quirlweg::bench::LatticeViewSize(), options->radius));
   }
   std::fflush(stdout);
+  if (options->sweepWindow) {
+    const quirlweg::bench::SweepWindowRun run = quirlweg::bench::RunSweepWindow(*options);
+    std::printf(
+        "sweep_window=%s points=%zu per_point=%lld seconds=%.3f longest_busy_ms=%.1f "
+        "cancel_ms=%.1f main_window_steps=%lld\n",
+        run.completed ? "done" : "cancelled", run.points, static_cast<long long>(options->perPoint),
+        run.seconds, run.longestBusyMilliseconds, run.cancelMilliseconds,
+        static_cast<long long>(run.mainWindowSteps));
+    return run.completed ? 0 : 1;
+  }
   if (options->mode == Mode::Window) {
     if (options->tempo > 0 && !quirlweg::bench::OnTempoScale(options->tempo)) {
       std::fprintf(stderr, "walkbench: the tempo control has no %d steps per second\n",
@@ -138,7 +149,7 @@ int main(int argc, char** argv) {
   if (options->limits) {
     std::printf("limit_generator_per_s=%.0f\n", quirlweg::bench::MeasureGeneratorLimit());
   }
-  if (options->mode != Mode::Engine) {
+  if (options->mode != Mode::Engine || options->sweepWindow) {
     std::fprintf(stderr, "walkbench: built without Qt; only --mode engine is available\n");
     return 2;
   }
@@ -146,7 +157,7 @@ int main(int argc, char** argv) {
 
   if (options->sweep) return quirlweg::bench::RunSweepLines(*options);
   // Ends are handed out only when counted by cell, so other runs keep their speed.
-  std::optional<quirlweg::bench::ExitTally> exits;
+  std::optional<quirlweg::ExitTally> exits;
   quirlweg::bench::JourneyEnds ended;
   if (!options->exitsFile.empty()) {
     exits.emplace(options->radius);

@@ -52,21 +52,6 @@ void Click(QAbstractButton& button) {
   QCoreApplication::processEvents();
 }
 
-void ChooseSettings(Simulation& window, const BenchOptions& options) {
-  Click(Find(window, Member("Option1", options.dimension - 1)));
-  Find<QScrollBar>(window, QStringLiteral("hscRaster")).setValue(options.radius);
-  Find<QScrollBar>(window, QStringLiteral("hscWaRi")).setValue(options.rightProbability);
-  auto& home = Find<QCheckBox>(window, QStringLiteral("chkHeim"));
-  if (home.isChecked() != options.home) Click(home);
-  for (int i = 0; i < std::abs(options.startX); ++i) {
-    Click(Find(window, Member("cmdHome", options.startX < 0 ? 0 : 1)));
-  }
-  for (int i = 0; i < std::abs(options.startY); ++i) {
-    Click(Find(window, Member("cmdHome", options.startY < 0 ? 2 : 3)));
-  }
-  QCoreApplication::processEvents();
-}
-
 // What the window shows of the journeys since its counters were last reset.
 void AddShownTotals(Simulation& window, JourneyTally& tally) {
   const auto text = [&](int index) {
@@ -81,6 +66,21 @@ void AddShownTotals(Simulation& window, JourneyTally& tally) {
 // every 1/N seconds, so the run is stopped half a step before its time is up: the steps due
 // within the time, and no more, are taken.
 }  // namespace
+
+void ChooseSettings(Simulation& window, const BenchOptions& options) {
+  Click(Find(window, Member("Option1", options.dimension - 1)));
+  Find<QScrollBar>(window, QStringLiteral("hscRaster")).setValue(options.radius);
+  Find<QScrollBar>(window, QStringLiteral("hscWaRi")).setValue(options.rightProbability);
+  auto& home = Find<QCheckBox>(window, QStringLiteral("chkHeim"));
+  if (home.isChecked() != options.home) Click(home);
+  for (int i = 0; i < std::abs(options.startX); ++i) {
+    Click(Find(window, Member("cmdHome", options.startX < 0 ? 0 : 1)));
+  }
+  for (int i = 0; i < std::abs(options.startY); ++i) {
+    Click(Find(window, Member("cmdHome", options.startY < 0 ? 2 : 3)));
+  }
+  QCoreApplication::processEvents();
+}
 
 bool OnTempoScale(int stepsPerSecond) {
   return stepsPerSecond != kFastestTempo &&

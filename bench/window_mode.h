@@ -6,6 +6,10 @@
 #include "bench_options.h"
 #include "timed_run.h"
 
+namespace quirlweg {
+class Simulation;
+}
+
 namespace quirlweg::bench {
 
 // A statistics box of the main window as it reads after the run.
@@ -33,6 +37,9 @@ struct WindowRun : TimedRun {
 // with --picture the lattice view as "Bild speichern" saves it. --traces heat chooses heat
 // traces before the run, as a user would in the lattice view's menu.
 WindowRun RunWindowMode(const BenchOptions& options);
+
+// Sets the window's setting controls to the options, clicking and scrolling as a user would.
+void ChooseSettings(Simulation& window, const BenchOptions& options);
 
 // Whether the window's tempo control offers this many steps per second.
 bool OnTempoScale(int stepsPerSecond);

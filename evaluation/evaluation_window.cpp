@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -21,9 +22,12 @@
 #include "engine/walk.h"
 #include "evaluation/evaluation_charts.h"
 #include "evaluation/exact_statistics.h"
+#include "evaluation/exit_places_page.h"
 #include "evaluation/number_texts.h"
 #include "evaluation/save_dialog.h"
 #include "evaluation/series_export.h"
+#include "evaluation/start_map_page.h"
+#include "evaluation/sweep_page.h"
 #include "window/simulation.h"
 
 namespace quirlweg {
@@ -130,13 +134,25 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
          "verschieben, etwa auf einen zweiten Bildschirm"));
   connect(besideBox_, &QCheckBox::toggled, this, &EvaluationWindow::BesideChanged);
 
+  // The series first; the exact values across starts, boundary cells and settings beside it.
+  auto* seriesPage = new QWidget(this);
+  auto* seriesLayout = new QVBoxLayout(seriesPage);
+  seriesLayout->setContentsMargins(4, 4, 4, 4);
+  seriesLayout->addWidget(table_);
+  seriesLayout->addWidget(rangeNote);
+  seriesLayout->addWidget(mixNote_);
+  seriesLayout->addLayout(sideRow);
+  seriesLayout->addWidget(logAxisBox_);
+  seriesLayout->addWidget(charts_, 1);
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("tabAuswertung"));
+  pages_->addTab(seriesPage, tr("&Serie"));
+  pages_->addTab(new StartMapPage(exact_, this), tr("S&tartpunkte"));
+  pages_->addTab(new ExitPlacesPage(simulation_.series(), exact_, this), tr("&Austrittsorte"));
+  pages_->addTab(new SweepPage(exact_, this), tr("Versuchs&reihe"));
+
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(table_);
-  layout->addWidget(rangeNote);
-  layout->addWidget(mixNote_);
-  layout->addLayout(sideRow);
-  layout->addWidget(logAxisBox_);
-  layout->addWidget(charts_, 1);
+  layout->addWidget(pages_, 1);
   layout->addWidget(BuildButtons());
   // Texts grow with the screen, as the main window's do: readable on a projector.
   const QSize room = (parent ? parent->screen() : screen())->availableGeometry().size();

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QTabWidget;
 class QTableWidget;
 
 namespace quirlweg {
@@ -67,6 +68,7 @@ class EvaluationWindow : public QWidget {
   QCheckBox* besideBox_ = nullptr;
   QCheckBox* logAxisBox_ = nullptr;
   EvaluationCharts* charts_ = nullptr;
+  QTabWidget* pages_ = nullptr;
 
   QTimer poll_;
   QElapsedTimer sinceRefresh_;

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cerrno>
 
+#include "evaluation/csv_writer.h"
 #include "evaluation/exact_statistics.h"
 #include "evaluation/number_texts.h"
 #include "evaluation/series_summary.h"
@@ -69,39 +70,6 @@ QString FailureOf(const QFileDevice& file, int error) {
 QString YesNo(bool yes) {
   return yes ? SeriesExport::tr("ja") : SeriesExport::tr("nein");
 }
-
-class CsvWriter {
- public:
-  explicit CsvWriter(QChar decimalSeparator)
-      : decimal_(decimalSeparator), field_(decimalSeparator == QLatin1Char(',') ? ';' : ',') {}
-
-  void Row(const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& f : fields) quoted << Quoted(f);
-    text_ += quoted.join(field_) + QStringLiteral("\r\n");
-  }
-  QString Number(double value) const {
-    QString text = QString::number(value, 'g', 10);
-    text.replace(QLatin1Char('.'), decimal_);
-    return text;
-  }
-  QByteArray Bytes() const { return QByteArray("\xEF\xBB\xBF") + text_.toUtf8(); }
-
- private:
-  // As RFC 4180 has it: a field holding the separator, a quote or a line break goes in quotes,
-  // its quotes doubled. Translations and dates may hold any of them.
-  QString Quoted(QString field) const {
-    const bool plain = !field.contains(field_) && !field.contains(QLatin1Char('"')) &&
-                       !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'));
-    if (plain) return field;
-    field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + field + QLatin1Char('"');
-  }
-
-  QChar decimal_;
-  QChar field_;
-  QString text_;
-};
 
 void WriteHeader(CsvWriter& csv, const SeriesHeader& header) {
   const theory::Setting& s = header.setting;

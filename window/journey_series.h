@@ -58,6 +58,8 @@ class JourneySeries {
     return static_cast<JourneyEnd>(journeys_[index].end);
   }
   std::int64_t LengthAt(std::size_t index) const { return journeys_[index].length; }
+  // Where `Settings()` holds the setting the journey ran under.
+  std::size_t SettingAt(std::size_t index) const { return journeys_[index].setting; }
   std::int64_t EndCount(JourneyEnd end) const { return endCounts_[static_cast<std::size_t>(end)]; }
   std::int64_t Longest() const { return longest_; }
   // [n] = how many journeys took n steps, up to the longest.

@@ -470,6 +470,53 @@
     </message>
 </context>
 <context>
+    <name>SweepTable</name>
+    <message>
+        <source>Wahrscheinlichkeit nach rechts</source>
+        <translation>Probability of a step right</translation>
+    </message>
+    <message>
+        <source>Start x</source>
+        <translation>Start x</translation>
+    </message>
+    <message>
+        <source>Gittergröße R</source>
+        <translation>Lattice size R</translation>
+    </message>
+    <message>
+        <source>Anteil zu Hause</source>
+        <translation>Share at home</translation>
+    </message>
+    <message>
+        <source>mittlere Weglänge</source>
+        <translation>mean path length</translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Dimension</translation>
+    </message>
+    <message>
+        <source>Reisen</source>
+        <translation>Trips</translation>
+    </message>
+    <message>
+        <source>%1 gemessen</source>
+        <translation>%1 measured</translation>
+    </message>
+    <message>
+        <source>95-%-Bereich von</source>
+        <translation>95 % range from</translation>
+    </message>
+    <message>
+        <source>95-%-Bereich bis</source>
+        <translation>95 % range to</translation>
+    </message>
+    <message>
+        <source>%1 exakt</source>
+        <translation>%1 exact</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::Evaluation</name>
     <message>
         <source>exakt: %1</source>
@@ -681,6 +728,69 @@
         <source>Die Reisen logarithmisch: der Bereich wird wie 1/√n schmaler</source>
         <translation>The journeys on a logarithmic scale: the range narrows like 1/√n</translation>
     </message>
+    <message>
+        <source>&amp;Serie</source>
+        <translation>&amp;Series</translation>
+    </message>
+    <message>
+        <source>S&amp;tartpunkte</source>
+        <translation>S&amp;tart points</translation>
+    </message>
+    <message>
+        <source>&amp;Austrittsorte</source>
+        <translation>E&amp;xit places</translation>
+    </message>
+    <message>
+        <source>Versuchs&amp;reihe</source>
+        <translation>S&amp;weep</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::ExitPlacesPage</name>
+    <message>
+        <source>gemessen –</source>
+        <translation>measured –</translation>
+    </message>
+    <message>
+        <source>gemessen %1 (%2 – %3)</source>
+        <translation>measured %1 (%2 – %3)</translation>
+    </message>
+    <message>
+        <source>%1, exakt %2</source>
+        <translation>%1, exact %2</translation>
+    </message>
+    <message>
+        <source>Austrittsorte am Rand</source>
+        <translation>Exit places on the edge</translation>
+    </message>
+    <message>
+        <source>Das Quadrat ist die Ebene z = 0 mit Start (Punkt) und Ursprung (Ring). Je Randzelle: blauer Balken gemessener Anteil der Reisen, die dort enden, orange Strich sein 95-%-Bereich, schwarze Marke der exakte Anteil.</source>
+        <translation>The square is the plane z = 0 with the start (dot) and the origin (ring). For each edge cell: blue bar the measured share of the trips that end there, orange line its 95 % range, black mark the exact share.</translation>
+    </message>
+    <message>
+        <source>Warum zählt die nahe Seite schneller? Rückt der Start an eine Seite heran, erreichen viele Reisen sie nach wenigen Schritten, bevor der Wanderer sich weit entfernt: Die Zellen dicht vor dem Start bekommen die meisten Austritte, und die anderen Seiten erreicht nur, wer dieser Seite lange ausweicht. Dazu sind diese Reisen kurz, so dass in derselben Zeit mehr Reisen enden. Beides lässt das Kästchen dieser Seite schneller wachsen als die der anderen.</source>
+        <translation>Why does the near side count faster? When the start moves towards a side, many trips reach it within a few steps, before the walker gets far: the cells right in front of the start get most of the exits, and only a walker who keeps away from this side for long reaches the others. Besides, these trips are short, so more trips end in the same time. Both make this side&apos;s box grow faster than the others.</translation>
+    </message>
+    <message>
+        <source>1 Reise der aktuellen Einstellung</source>
+        <translation>1 trip of the current setting</translation>
+    </message>
+    <message>
+        <source>%1 Reisen der aktuellen Einstellung</source>
+        <translation>%1 trips of the current setting</translation>
+    </message>
+    <message>
+        <source> (von %1 der Serie; die anderen liefen unter anderen Einstellungen)</source>
+        <translation> (of %1 in the series; the others ran under other settings)</translation>
+    </message>
+    <message>
+        <source>z-Flächen: %1</source>
+        <translation>z faces: %1</translation>
+    </message>
+    <message>
+        <source>zu Hause: %1</source>
+        <translation>at home: %1</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::Simulation</name>
@@ -698,6 +808,85 @@
     </message>
 </context>
 <context>
+    <name>quirlweg::StartMapPage</name>
+    <message>
+        <source>zu Hause</source>
+        <translation>at home</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>unten</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>Ebene-Rand (z)</source>
+        <translation>z face</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>mittlere Weglänge</source>
+        <translation>mean path length</translation>
+    </message>
+    <message>
+        <source>Was die Farbe zeigt</source>
+        <translation>What the colour shows</translation>
+    </message>
+    <message>
+        <source>Farbe &amp;zeigt:</source>
+        <translation>C&amp;olour shows:</translation>
+    </message>
+    <message>
+        <source>Wo die Reise endet</source>
+        <translation>Where the trip ends</translation>
+    </message>
+    <message>
+        <source>Mit absorbierendem Heimkreis zählt die Ankunft zu Hause, sonst eine Randseite</source>
+        <translation>With the home circle absorbing the arrival at home counts, otherwise an edge side</translation>
+    </message>
+    <message>
+        <source>Anteil &amp;für:</source>
+        <translation>Share &amp;for:</translation>
+    </message>
+    <message>
+        <source>Karte der Startpunkte</source>
+        <translation>Map of the start points</translation>
+    </message>
+    <message>
+        <source>Die Karte wird berechnet …</source>
+        <translation>Computing the map …</translation>
+    </message>
+    <message>
+        <source>Farbe: Anteil „%1“ je Startpunkt</source>
+        <translation>Colour: share “%1” per start point</translation>
+    </message>
+    <message>
+        <source>Farbe: mittlere Weglänge je Startpunkt</source>
+        <translation>Colour: mean path length per start point</translation>
+    </message>
+    <message>
+        <source>Zeigen Sie auf einen Startpunkt, um seine Werte zu lesen.</source>
+        <translation>Point at a start point to read its values.</translation>
+    </message>
+    <message>
+        <source>Start x = %1, y = %2: %3 %4, mittlere Weglänge %5</source>
+        <translation>Start x = %1, y = %2: %3 %4, mean path length %5</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::StatisticsDisplays</name>
     <message>
         <source>Schritte: </source>
@@ -706,6 +895,127 @@
     <message>
         <source>   Nr.  Länge   Endpunkt</source>
         <translation>   No.  Length  End point</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::SweepPage</name>
+    <message>
+        <source>Gittergröße R (2 bis 50)</source>
+        <translation>Lattice size R (2 to 50)</translation>
+    </message>
+    <message>
+        <source>Wahrscheinlichkeit nach rechts (1D)</source>
+        <translation>Probability of a step right (1D)</translation>
+    </message>
+    <message>
+        <source>Start x</source>
+        <translation>Start x</translation>
+    </message>
+    <message>
+        <source>R in allen drei Dimensionen (Pólya)</source>
+        <translation>R in all three dimensions (Pólya)</translation>
+    </message>
+    <message>
+        <source>Was die Versuchsreihe ändert</source>
+        <translation>What the sweep changes</translation>
+    </message>
+    <message>
+        <source>Die übrigen Einstellungen wie im Hauptfenster. Die Wahrscheinlichkeit ändert nur den Weg auf der Linie; Pólyas Reihe startet im Ursprung mit absorbierendem Heimkreis.</source>
+        <translation>The other settings as in the main window. The probability changes only the walk on the line; Pólya&apos;s sweep starts at the origin with the home circle absorbing.</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter:</source>
+        <translation>P&amp;arameter:</translation>
+    </message>
+    <message>
+        <source>Was die Versuchsreihe misst</source>
+        <translation>What the sweep measures</translation>
+    </message>
+    <message>
+        <source>&amp;Messen:</source>
+        <translation>&amp;Measure:</translation>
+    </message>
+    <message>
+        <source>Reisen je Punkt</source>
+        <translation>Trips per point</translation>
+    </message>
+    <message>
+        <source>Reisen &amp;je Punkt:</source>
+        <translation>Trips per p&amp;oint:</translation>
+    </message>
+    <message>
+        <source>&amp;Versuchsreihe starten</source>
+        <translation>Sta&amp;rt sweep</translation>
+    </message>
+    <message>
+        <source>Tabe&amp;lle speichern …</source>
+        <translation>Save tab&amp;le …</translation>
+    </message>
+    <message>
+        <source>Fortschritt der Versuchsreihe</source>
+        <translation>Progress of the sweep</translation>
+    </message>
+    <message>
+        <source>Versuchsreihe: gemessen und exakt</source>
+        <translation>Sweep: measured and exact</translation>
+    </message>
+    <message>
+        <source>Linie: exakter Wert; Punkt mit Strich: gemessener Wert mit seinem 95-%-Bereich.</source>
+        <translation>Line: exact value; dot with bar: measured value with its 95 % range.</translation>
+    </message>
+    <message>
+        <source>Für die andere Messgröße die Versuchsreihe neu starten.</source>
+        <translation>Start the sweep again for the other quantity.</translation>
+    </message>
+    <message>
+        <source>Wird abgebrochen …</source>
+        <translation>Cancelling …</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>%1 Punkte, %2 Reisen je Punkt auf %3 Kernen …</source>
+        <translation>%1 points, %2 trips per point on %3 cores …</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 Punkte, %2 Reisen in %3 s.</source>
+        <translation>%1 points, %2 trips in %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 (%)</source>
+        <translation>%1 (%)</translation>
+    </message>
+    <message>
+        <source>gemessen</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>%1D</source>
+        <translation>%1D</translation>
+    </message>
+    <message>
+        <source>%1 über %2</source>
+        <translation>%1 against %2</translation>
+    </message>
+    <message>
+        <source>Tabelle speichern</source>
+        <translation>Save table</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Die Tabelle konnte nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The table could not be saved to “%1”:
+%2</translation>
     </message>
 </context>
 <context>

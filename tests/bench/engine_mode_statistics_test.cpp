@@ -12,7 +12,7 @@
 #include "common/absorbing_walk.h"
 #include "engine_mode.h"
 #include "exact_files.h"
-#include "exit_tally.h"
+#include "sweep/exit_tally.h"
 #include "theory/exit_places.h"
 
 namespace quirlweg::bench {

@@ -6,7 +6,7 @@
 
 #include "engine/display_roles.h"
 
-namespace quirlweg::bench {
+namespace quirlweg {
 
 // Journey ends counted by boundary cell, as theory::ExitPlaces lays them out: per side (top,
 // right, bottom, left) by the other in-plane coordinate, the z faces and home as one count each.
@@ -57,4 +57,4 @@ class ExitTally {
   std::int64_t journeys_ = 0;
 };
 
-}  // namespace quirlweg::bench
+}  // namespace quirlweg

@@ -1,4 +1,4 @@
-#include "sweep.h"
+#include "sweep/sweep.h"
 
 #include <algorithm>
 #include <atomic>
@@ -8,10 +8,9 @@
 #include <mutex>
 #include <thread>
 
-#include "bench_options.h"
-#include "engine_mode.h"
+#include "sweep/silent_walk.h"
 
-namespace quirlweg::bench {
+namespace quirlweg {
 
 namespace {
 
@@ -33,17 +32,8 @@ std::uint64_t Mixed(std::uint64_t x) {
   return x ^ (x >> 31);
 }
 
-BenchOptions OptionsOf(const theory::Setting& s, const Chunk& chunk, std::uint64_t seed) {
-  BenchOptions o;
-  o.dimension = s.dimension;
-  o.radius = s.radius;
-  o.rightProbability = static_cast<int>(std::lround(s.rightProbability * 100));
-  o.home = s.homeAbsorbs;
-  o.startX = s.startX;
-  o.startY = s.startY;
-  o.journeys = chunk.journeys;
-  o.seed = Mixed(Mixed(Mixed(seed) ^ chunk.point) ^ static_cast<std::uint64_t>(chunk.index));
-  return o;
+std::uint64_t SeedOf(const Chunk& chunk, std::uint64_t seed) {
+  return Mixed(Mixed(Mixed(seed) ^ chunk.point) ^ static_cast<std::uint64_t>(chunk.index));
 }
 
 std::vector<Chunk> ChunksOf(std::size_t points, std::int64_t perPoint) {
@@ -131,8 +121,8 @@ std::optional<std::vector<MeasuredPoint>> MeasureSweep(const std::vector<theory:
       const std::size_t c = next++;
       if (c >= chunks.size()) break;
       const Chunk& chunk = chunks[c];
-      const JourneyTally t = RunEngineMode(OptionsOf(points[chunk.point], chunk, run.seed));
-      perChunk[c] = {t.journeys(), t.home, t.steps};
+      const SilentRun r = RunSilently(points[chunk.point], chunk.journeys, SeedOf(chunk, run.seed));
+      perChunk[c] = {r.journeys, r.homeEnds, r.steps};
       done += chunk.journeys;
     }
     const std::lock_guard lock(mutex);
@@ -174,4 +164,4 @@ std::optional<std::vector<theory::JourneyStatistics>> ExactSweep(
   return exact;
 }
 
-}  // namespace quirlweg::bench
+}  // namespace quirlweg

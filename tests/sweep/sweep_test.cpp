@@ -1,10 +1,10 @@
-#include "sweep.h"
+#include "sweep/sweep.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace quirlweg::bench {
+namespace quirlweg {
 namespace {
 
 // Every point runs its own setting (a chance of 35 % must not reach the engine as 0.35 % or
@@ -43,4 +43,4 @@ TEST(Sweep, CancelledSweepGivesNothing) {
 }
 
 }  // namespace
-}  // namespace quirlweg::bench
+}  // namespace quirlweg

@@ -8,11 +8,11 @@
 #include <optional>
 #include <vector>
 
-#include "sweep_axis.h"
+#include "sweep/sweep_axis.h"
 #include "theory/cancellation.h"
 #include "theory/journey_statistics.h"
 
-namespace quirlweg::bench {
+namespace quirlweg {
 
 // The settings of the sweep's points, each the base with the one thing changed.
 std::vector<theory::Setting> SweepPoints(const theory::Setting& base, SweepAxis axis);
@@ -46,4 +46,4 @@ std::optional<std::vector<MeasuredPoint>> MeasureSweep(const std::vector<theory:
 std::optional<std::vector<theory::JourneyStatistics>> ExactSweep(
     const std::vector<theory::Setting>& points, const theory::Cancellation& cancel = {});
 
-}  // namespace quirlweg::bench
+}  // namespace quirlweg

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace quirlweg::bench {
+namespace quirlweg {
 
 // What a sweep changes from point to point.
 enum class SweepAxis {
@@ -10,4 +10,4 @@ enum class SweepAxis {
   kDimensions,   // 1, 2 and 3
 };
 
-}  // namespace quirlweg::bench
+}  // namespace quirlweg

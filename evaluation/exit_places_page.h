@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+
+#include "evaluation/background_job.h"
+#include "sweep/exit_tally.h"
+#include "theory/exit_places.h"
+#include "theory/journey_statistics.h"
+#include "window/journey_series.h"
+
+class QLabel;
+
+namespace quirlweg {
+
+class ExactStatistics;
+class ExitPlacesPicture;
+struct ExitPlacesView;
+
+// The journeys of `series` that ran under `current`, counted by boundary cell. A series that
+// mixes settings counts only those of the current one: the exact places describe no other.
+ExitTally TallyExits(const JourneySeries& series, const theory::Setting& current);
+
+// What the picture shows for a tally beside the exact places (none while being computed).
+ExitPlacesView ViewOf(const ExitTally& tally, const std::optional<theory::ExitPlaces>& exact,
+                      const theory::Setting& current);
+
+// "Austrittsorte": where on the boundary the journeys of the current setting left the lattice,
+// cell by cell with 95 % ranges, beside the exact exit places; why a start near a side makes
+// that side's count grow faster.
+class ExitPlacesPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  ExitPlacesPage(const JourneySeries& series, const ExactStatistics& exact,
+                 QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void FollowSetting();
+  void Refresh();
+
+  const JourneySeries& series_;
+  const ExactStatistics& exact_;
+  ExitPlacesPicture* picture_ = nullptr;
+  QLabel* counted_ = nullptr;
+  QLabel* others_ = nullptr;
+
+  std::optional<theory::ExitPlaces> places_;
+  std::optional<theory::Setting> placesSetting_;
+  std::uint64_t shownRevision_ = 0;
+  bool stale_ = true;
+  QTimer poll_;
+  BackgroundJob<theory::ExitPlaces> job_{this};
+};
+
+}  // namespace quirlweg

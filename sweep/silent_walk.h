@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "theory/journey_statistics.h"
+
+namespace quirlweg {
+
+// What a run of journeys without displays counted.
+struct SilentRun {
+  std::int64_t journeys = 0;
+  std::int64_t homeEnds = 0;
+  std::int64_t steps = 0;  // the lengths of all its journeys
+};
+
+// Runs `journeys` journeys of `setting` through the program's walk with displays that compile
+// away, drawing from a generator seeded with `seed`. The setting's p is rounded to the whole
+// per cent the scroll bar offers.
+SilentRun RunSilently(const theory::Setting& setting, std::int64_t journeys, std::uint64_t seed);
+
+}  // namespace quirlweg
