@@ -242,6 +242,9 @@ test('on a touch screen every control takes taps on 44 px, named as on the deskt
       const width = Math.max(rect.width, parseFloat(after.width) || 0);
       const height = Math.max(rect.height, parseFloat(after.height) || 0);
       if (width < 43.5 || height < 43.5) tooSmall.push(`${c.id || c.textContent.trim()} ${width}x${height}`);
+      // A tap on the control itself reaches it, not a neighbour's larger box.
+      const hit = document.elementFromPoint(rect.left + rect.width / 2, rect.top + rect.height / 2);
+      if (hit?.closest('button, label, input, select') !== c) tooSmall.push(`${c.id || c.textContent.trim()} covered`);
     }
     return tooSmall;
   });
