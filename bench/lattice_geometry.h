@@ -2,7 +2,7 @@
 
 #include <QSize>
 
-#include "window/layout.h"
+#include "layout/layout.h"
 
 namespace quirlweg::bench {
 

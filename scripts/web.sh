@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(emscripten node-acorn esbuild cmake ninja-build libgtest-dev)
+# chromium: the tests in a real browser (scripts/web-test.sh).
+packages=(emscripten node-acorn esbuild cmake ninja-build libgtest-dev chromium)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -16,6 +17,8 @@ for p in "${packages[@]}"; do
 done
 # Any node of version 12 or later will do; Debian's comes only when there is none.
 command -v node >/dev/null || missing+=(nodejs)
+# npm installs the browser tests' puppeteer-core from web/package-lock.json.
+command -v npm >/dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi

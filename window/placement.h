@@ -2,7 +2,8 @@
 
 #include <QRect>
 
-#include "window/layout.h"
+#include "display/twips.h"
+#include "layout/layout.h"
 
 class QWidget;
 

@@ -12,9 +12,9 @@
 #include "display/walk_displays.h"
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
+#include "layout/layout.h"
 #include "window/control_settings.h"
 #include "window/journey_series.h"
-#include "window/layout.h"
 #include "window/paced_run.h"
 #include "window/window_controls.h"
 

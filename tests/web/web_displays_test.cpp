@@ -133,5 +133,31 @@ TEST(WebDisplays, ResetShowsTheResetTextsAndTheHeaderInThePagesLanguage) {
   EXPECT_FALSE(w.displays().TakeFrame().protocol.has_value());
 }
 
+// The evaluation's series goes on across the statistics' restart after 1001 journeys and starts
+// afresh with a new lattice size; exact values count only for the setting they were computed for.
+TEST(WebWalk, EvaluationFollowsTheSeriesWithItsOwnExactValuesOnly) {
+  WebWalk w(3);
+  w.settings().SetMode(static_cast<int>(RunMode::TwentyJourneys));
+  w.settings().SetLatticeSize(2);
+  w.Load();
+  for (int i = 0; i < 60; ++i) w.walk().Start();
+  EXPECT_EQ(w.displays().TakeFrame().restartNotices, 1);
+  const auto home = static_cast<std::size_t>(SeriesRow::Home);
+  EvaluationFigures figures = w.Evaluation(SeriesRow::Top);
+  EXPECT_EQ(figures.journeys, 1200);
+  EXPECT_FALSE(figures.rows[home].exact.has_value());
+  ASSERT_TRUE(w.ComputeExact().has_value());
+  figures = w.Evaluation(SeriesRow::Top);
+  EXPECT_EQ(figures.rows[home].exact, w.ComputeExact()->home);
+  EXPECT_EQ(figures.convergence.back().journeys, 1200);
+
+  w.settings().SetLatticeSize(3);
+  w.walk().ChangeLatticeSize();
+  w.walk().Start();
+  figures = w.Evaluation(SeriesRow::Top);
+  EXPECT_EQ(figures.journeys, 20);
+  EXPECT_FALSE(figures.rows[home].exact.has_value());
+}
+
 }  // namespace
 }  // namespace quirlweg::web

@@ -96,31 +96,36 @@ val FrameOf(Frame frame) {
   return out;
 }
 
+val StatisticsValues(const theory::JourneyStatistics& j) {
+  val out = val::object();
+  out.set("home", j.home);
+  out.set("top", j.top);
+  out.set("right", j.right);
+  out.set("bottom", j.bottom);
+  out.set("left", j.left);
+  out.set("zFace", j.zFace);
+  out.set("meanLength", j.meanLength);
+  out.set("sdLength", j.sdLength);
+  out.set("distribution", std::string(j.lengthDistribution.empty() ? "none" : "computed"));
+  out.set("lengthDistribution", TypedArrayOf(j.lengthDistribution));
+  return out;
+}
+
+val ErrorValue(const char* error) {
+  val out = val::object();
+  out.set("error", std::string(error));
+  return out;
+}
+
 // The exact statistics of a setting, or {error} for a setting no walk can have.
 val StatisticsOf(const theory::Setting& setting) {
-  val out = val::object();
   std::optional<theory::JourneyStatistics> j;
   try {
     j = theory::ComputeJourneyStatistics(setting);
   } catch (const std::invalid_argument&) {
-    out.set("error", std::string("invalid-setting"));
-    return out;
+    return ErrorValue("invalid-setting");
   }
-  if (!j) {
-    out.set("error", std::string("cancelled"));
-    return out;
-  }
-  out.set("home", j->home);
-  out.set("top", j->top);
-  out.set("right", j->right);
-  out.set("bottom", j->bottom);
-  out.set("left", j->left);
-  out.set("zFace", j->zFace);
-  out.set("meanLength", j->meanLength);
-  out.set("sdLength", j->sdLength);
-  out.set("distribution", std::string(j->lengthDistribution.empty() ? "none" : "computed"));
-  out.set("lengthDistribution", TypedArrayOf(j->lengthDistribution));
-  return out;
+  return j ? StatisticsValues(*j) : ErrorValue("cancelled");
 }
 
 theory::Setting SettingOf(const val& s) {
@@ -203,8 +208,10 @@ val AllMarks(WebWalk& w) {
 val CurrentLattice(WebWalk& w) {
   return LatticeOf(w.displays().Lattice());
 }
-val ExactStatistics(const WebWalk& w) {
-  return StatisticsOf(w.ExactSetting());
+// The current setting's, kept by the walk for its evaluation.
+val ExactStatistics(WebWalk& w) {
+  const auto& j = w.ComputeExact();
+  return j ? StatisticsValues(*j) : ErrorValue("invalid-setting");
 }
 val StatisticsFor(const val& setting) {
   return StatisticsOf(SettingOf(setting));

@@ -113,8 +113,20 @@ void WebDisplays::ResetCounters() {
   hits_.fill(PrintForm(0.0));
 }
 
+void WebDisplays::JourneyEnded(const JourneyRecord& journey) {
+  journeys_.push_back(journey);
+  series_.Add(journey);
+}
+
+void WebDisplays::CountersReset() {
+  countersReset_ = true;
+  // The restart after 1001 journeys resets the counters but goes on with the series.
+  if (!std::exchange(restarting_, false)) series_.Clear();
+}
+
 void WebDisplays::StatisticsRestart() {
   ++restartNotices_;  // the page words the notice in its language
+  restarting_ = true;
 }
 
 std::string WebDisplays::CoordinatesText() const {

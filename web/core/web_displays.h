@@ -9,6 +9,7 @@
 
 #include "engine/display_roles.h"
 #include "trace_picture.h"
+#include "window/journey_series.h"
 
 namespace quirlweg::web {
 
@@ -55,6 +56,9 @@ class WebDisplays final : public LatticeDisplay, public StatisticsDisplay, publi
   // The whole trace picture, for a canvas drawn afresh.
   std::vector<TraceMark> AllMarks() const { return traces_.All(); }
   const LatticeDrawing& Lattice() const { return lattice_; }
+  // The journeys since the user last reset the counters or changed the lattice size, as the
+  // evaluation follows them.
+  const JourneySeries& Series() const { return series_; }
 
   // The protocol's header line in the page's language, without its line end; the next
   // counter reset writes it.
@@ -84,8 +88,8 @@ class WebDisplays final : public LatticeDisplay, public StatisticsDisplay, publi
   void ResetCounters() override;
 
   // RunObserver
-  void JourneyEnded(const JourneyRecord& journey) override { journeys_.push_back(journey); }
-  void CountersReset() override { countersReset_ = true; }
+  void JourneyEnded(const JourneyRecord& journey) override;
+  void CountersReset() override;
   void StatisticsRestart() override;
   void StepTaken() override { ++stepsTaken_; }
 
@@ -116,6 +120,8 @@ class WebDisplays final : public LatticeDisplay, public StatisticsDisplay, publi
   std::int64_t stepsTaken_ = 0;
   bool countersReset_ = false;
   int restartNotices_ = 0;
+  JourneySeries series_;
+  bool restarting_ = false;
 };
 
 }  // namespace quirlweg::web

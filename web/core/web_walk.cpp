@@ -1,6 +1,7 @@
 #include "web_walk.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "theory/walk_setting.h"
 
@@ -40,6 +41,22 @@ bool WebWalk::ContinueRun(int maxSteps) {
 
 theory::Setting WebWalk::ExactSetting() const {
   return theory::SettingOf(walk_.CurrentJourneySetting());
+}
+
+const std::optional<theory::JourneyStatistics>& WebWalk::ComputeExact() {
+  exactSetting_ = ExactSetting();
+  try {
+    exact_ = theory::ComputeJourneyStatistics(exactSetting_);
+  } catch (const std::invalid_argument&) {
+    exact_.reset();
+  }
+  return exact_;
+}
+
+EvaluationFigures WebWalk::Evaluation(SeriesRow side) const {
+  const theory::Setting current = ExactSetting();
+  const bool known = exact_ && SameWalk(exactSetting_, current);
+  return Evaluate(displays_.Series(), current, known ? exact_ : std::nullopt, side);
 }
 
 }  // namespace quirlweg::web

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "engine/settings.h"
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
 #include "theory/journey_statistics.h"
 #include "web_displays.h"
+#include "web_evaluation.h"
 
 namespace quirlweg::web {
 
@@ -57,12 +59,20 @@ class WebWalk {
   bool ContinueRun(int maxSteps);
   // The setting whose exact statistics match the journeys the walk now makes.
   theory::Setting ExactSetting() const;
+  // The exact statistics of the current setting, kept for the evaluation; none for a setting
+  // no walk can have. Slow on large lattices: the page asks once the setting changed.
+  const std::optional<theory::JourneyStatistics>& ComputeExact();
+  // The evaluation of the series against the exact values computed last, where they are those
+  // of the current setting.
+  EvaluationFigures Evaluation(SeriesRow side) const;
 
  private:
   GeneratorSource source_;
   WebSettings settings_;
   WebDisplays displays_;
   Walk walk_;
+  std::optional<theory::JourneyStatistics> exact_;
+  theory::Setting exactSetting_;
 };
 
 }  // namespace quirlweg::web

@@ -1,16 +1,5 @@
-// The exact values of the current setting: in the boxes' tooltips, as the desktop program shows
-// them, and in the evaluation dialog.
-
-const rows = [
-  ['exakt zu Hause', (e) => e.home, 'percent'],
-  ['exakt oben', (e) => e.top, 'percent'],
-  ['exakt rechts', (e) => e.right, 'percent'],
-  ['exakt unten', (e) => e.bottom, 'percent'],
-  ['exakt links', (e) => e.left, 'percent'],
-  ['exakt Ebene-Rand (z)', (e) => e.zFace, 'percent', 3],
-  ['exakt mittlere Weglänge', (e) => e.meanLength, 'length'],
-  ['exakt Standardabweichung der Weglänge', (e) => e.sdLength, 'length'],
-];
+// The exact values of the current setting in the boxes' tooltips, as the desktop program shows
+// them; the core keeps them for the evaluation.
 
 // What each box's tooltip adds, by box: the counts and shares, the mean, the four sides.
 const boxValues = {
@@ -32,25 +21,26 @@ export function valueText(kind, value, separator) {
 }
 
 export class ExactValues {
-  constructor(document, tr, separator) {
+  // `known()` is called once the values of a new setting are computed.
+  constructor(document, tr, separator, known) {
     this.document = document;
     this.tr = tr;
     this.separator = separator;
+    this.known = known;
     this.values = null;
-    this.dimension = 2;
   }
 
   // `compute()` gives the statistics or {error}; it runs once the page has drawn, since a large
   // lattice takes a moment.
-  request(compute, dimension) {
+  request(compute) {
     this.values = null;
-    this.dimension = dimension;
     this.show();
     clearTimeout(this.pending);
     this.pending = setTimeout(() => {
       const values = compute();
       this.values = values.error ? { error: values.error } : values;
       this.show();
+      this.known();
     }, 30);
   }
 
@@ -61,27 +51,6 @@ export class ExactValues {
       if (this.values?.error) text = '\u2013';
       else if (this.values) text = valueText(...valueOf(this.values), this.separator);
       box.title = `${this.tr(box.dataset.tip)}\n${this.tr('exakt: %1', text)}`;
-    }
-    this.fillDialog();
-  }
-
-  fillDialog() {
-    const body = this.document.getElementById('exactRows');
-    body.replaceChildren();
-    const row = (label, value) => {
-      const tr = body.insertRow();
-      tr.insertCell().textContent = label;
-      const cell = tr.insertCell();
-      cell.className = 'value';
-      cell.textContent = value;
-    };
-    if (!this.values || this.values.error) {
-      row(this.tr('exakte Werte noch nicht berechnet'), '');
-      return;
-    }
-    for (const [label, valueOf, kind, onlyIn] of rows) {
-      if (onlyIn && onlyIn !== this.dimension) continue;
-      row(this.tr(label), valueText(kind, valueOf(this.values), this.separator));
     }
   }
 }

@@ -1,8 +1,9 @@
 // The browser edition of Quirlweg: the desktop program's window on a page, its walk and exact
 // statistics the same C++ core compiled to WebAssembly.
+import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
 import { LatticeView } from './lattice_view.js';
-import { placeAll, scaleFor } from './layout.js';
+import { designSize, placeAll, scaleFor } from './layout.js';
 import { fastestTempo, PacedRun, tempoSteps } from './paced_run.js';
 import { caption, chooseLanguage, decimalSeparator, translator } from './texts.js';
 import { storedProtocol, WalkPage } from './walk_page.js';
@@ -13,9 +14,22 @@ function tempoText(tr, stepsPerSecond) {
   return tr('%1 Schritte/s', String(stepsPerSecond));
 }
 
+// The evaluation beside the window takes this share of the page's width, but no less than
+// its table needs.
+const evaluationShare = 0.42;
+const evaluationLeast = 340;
+const leastChartHeight = 220;
+
 function putTexts(document, tr, language) {
   document.documentElement.lang = language;
-  for (const e of document.querySelectorAll('[data-text]')) e.textContent = caption(tr(e.dataset.text));
+  for (const e of document.querySelectorAll('[data-text]')) {
+    const text = tr(e.dataset.text);
+    e.textContent = caption(text);
+    // The desktop program's access key: Alt and the marked letter.
+    const key = text.match(/&(.)/)?.[1];
+    const control = e.closest('button, label');
+    if (key && control) control.accessKey = key.toLowerCase();
+  }
   for (const e of document.querySelectorAll('[data-tip]')) e.title = tr(e.dataset.tip);
   for (const e of document.querySelectorAll('[data-label]')) {
     e.setAttribute('aria-label', tr(e.dataset.label));
@@ -33,7 +47,9 @@ class Quirlweg {
     putTexts(document, this.tr, this.language);
     this.view = new LatticeView(this.byId('lattice'), this.byId('walker'), this.byId('marker'));
     this.page = new WalkPage(document, this.view, this.tr);
-    this.exact = new ExactValues(document, this.tr, this.separator);
+    this.exact = new ExactValues(document, this.tr, this.separator, () => this.refreshEvaluation());
+    this.evaluation = new Evaluation(document, this.tr, this.separator);
+    this.size = designSize(core.arrangeControls);
     this.paced = new PacedRun((n) => this.walk.continueRun(n), () => this.draw(),
                               () => this.showRunGoing(false));
 
@@ -61,20 +77,60 @@ class Quirlweg {
   // The window's layout for the page's size and pixel ratio; the lattice is drawn afresh.
   arrange() {
     const window = this.document.defaultView;
-    const scale = scaleFor(window.innerWidth, window.innerHeight);
-    placeAll(this.byId('window'), scale);
+    let width = window.innerWidth;
+    const panel = Math.max(evaluationLeast, Math.round(width * evaluationShare));
+    if (this.evaluation.open) {
+      this.byId('evaluationPanel').style.width = `${panel}px`;
+      width -= panel;
+    }
+    const scale = scaleFor(this.size, width, window.innerHeight);
+    if (this.evaluation.open) this.placeCharts(width, this.size.height * scale, panel);
+    const touch = window.matchMedia('(pointer: coarse)').matches;
+    placeAll(this.byId('window'), this.size, scale, this.core.arrangeControls, touch);
     const view = this.byId('view');
     this.view.resize(view.clientWidth, view.clientHeight, window.devicePixelRatio || 1,
                      this.walk.lattice(), this.walk.allMarks());
     this.draw();
   }
 
+  // The charts side by side below the window where it leaves room enough, else one above the
+  // other in the evaluation's column, below its table.
+  placeCharts(windowWidth, windowHeight, panel) {
+    const charts = this.byId('evaluationCharts');
+    const window = this.document.defaultView;
+    const below = window.innerHeight - windowHeight;
+    const inColumn = below < leastChartHeight;
+    let box = { left: 0, top: windowHeight, width: windowWidth, height: below };
+    if (inColumn) {
+      const top = this.byId('side').getBoundingClientRect().bottom;
+      const bottom = this.byId('closeEvaluation').getBoundingClientRect().top;
+      box = { left: windowWidth, top, width: panel, height: bottom - top };
+    }
+    charts.classList.toggle('column', inColumn);
+    for (const [edge, value] of Object.entries(box)) charts.style[edge] = `${value}px`;
+  }
+
   draw() {
     this.page.show(this.walk.takeFrame());
+    this.refreshEvaluation(this.paced.running);
+  }
+
+  // While a run goes on, the evaluation follows it now and then; else at once.
+  refreshEvaluation(running = false) {
+    this.evaluation.refresh((side) => this.core.evaluation(this.walk, side),
+                            this.checked('dimension'), this.byId('homeAbsorbs').checked,
+                            performance.now(), running);
+  }
+
+  showEvaluation(shown) {
+    this.byId('evaluationPanel').hidden = !shown;
+    this.byId('evaluationCharts').hidden = !shown;
+    this.arrange();
+    this.byId(shown ? 'closeEvaluation' : 'evaluation').focus();
   }
 
   requestExact() {
-    this.exact.request(() => this.walk.exactStatistics(), this.checked('dimension'));
+    this.exact.request(() => this.walk.exactStatistics());
   }
 
   connect(window) {
@@ -107,16 +163,17 @@ class Quirlweg {
     on('tempo', 'input', () => this.tempoChanged());
     on('clearTraces', 'click', () => this.act(() => this.walk.clearTraces()));
     on('resetCounters', 'click', () => this.act(() => this.walk.resetCounters()));
-    for (let i = 0; i < 5; ++i) {
-      on(`count${i}`, 'input', () => this.walk.setCountBoxText(i, this.byId(`count${i}`).value));
-    }
     on('protocol', 'input', () => this.walk.setProtocolText(storedProtocol(this.byId('protocol').value)));
-    on('evaluation', 'click', () => this.byId('exact').showModal());
+    on('evaluation', 'click', () => this.showEvaluation(this.byId('evaluationPanel').hidden));
+    on('closeEvaluation', 'click', () => this.showEvaluation(false));
+    on('side', 'change', () => this.refreshEvaluation());
     window.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape' && this.paced.running) {
-        this.paced.stop();
-        event.preventDefault();
-      }
+      if (event.key !== 'Escape') return;
+      // Esc stops a paced run; with none going it closes the evaluation, as on the desktop.
+      if (this.paced.running) this.paced.stop();
+      else if (this.evaluation.open) this.showEvaluation(false);
+      else return;
+      event.preventDefault();
     });
   }
 
@@ -190,6 +247,7 @@ class Quirlweg {
                       'home0', 'home1', 'home2', 'home3'].map((id) => this.byId(id));
     changers.push(...this.document.querySelectorAll('input[name=dimension], input[name=mode]'));
     for (const control of changers) control.disabled = going;
+    if (!going) this.refreshEvaluation();
     this.byId('startPicture').src = going ? 'start-pressed.svg' : 'start.svg';
     this.byId('start').title = this.tr(going ? 'Hält die laufende Reise an (Esc)'
                                               : 'Startet Schritt, Reise oder 20 Reisen');

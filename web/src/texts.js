@@ -25,9 +25,23 @@ export const german = [
   'Protokoll: Nummer, Länge und Endpunkt jeder Reise', '   Nr.  Länge   Endpunkt',
   'Achtung: Ab n=1000 wird die Liste neu begonnen', '&Auswertung …',
   'Vergleicht die gezählten Reisen mit den exakten Werten', 'Auswertung – Quirlweg', 'exakt: %1',
-  'exakt zu Hause', 'exakt oben', 'exakt rechts', 'exakt unten', 'exakt links',
-  'exakt Ebene-Rand (z)', 'exakt mittlere Weglänge', 'exakt Standardabweichung der Weglänge',
-  'exakte Werte noch nicht berechnet', 'Schl&ießen', 'Auswertung schließen',
+  'Schl&ießen', 'Auswertung schließen',
+  // Names for screen readers, as the desktop program gives them.
+  'Gitter', 'Ort des Wanderers', 'Schritte', 'Treffer oben', 'Treffer rechts', 'Treffer unten',
+  'Treffer links', 'Ebene', 'Protokoll', 'Gittergröße', 'Gitterbereich',
+  'Wahrscheinlichkeit rechts', 'Wahrscheinlichkeit links', 'Auswertung',
+  // The evaluation.
+  'gezählt', 'gemessen', '95-%-Bereich', 'exakt', 'oben', 'rechts', 'unten', 'links',
+  'Ebene-Rand (z)', '%1 – %2', 'Der exakte Wert liegt außerhalb des 95-%-Bereichs.',
+  'Gezählte, gemessene und exakte Werte',
+  'Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger ' +
+    'Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 ' +
+    'Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt ' +
+    'aus der exakten Streuung σ (±\u00a01,96\u00a0σ/√n) und fehlt, bis sie berechnet ist.',
+  'Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich',
+  '&Verlauf am Rand:', 'Randseite für den Verlauf', 'Verlauf des gemessenen Anteils',
+  'Verteilung der Weglängen', 'Anteil „%1“', 'Reisen', 'Anteil in %', 'exakt ± 1,96 Standardfehler',
+  'Weglängen (Klassenbreite %1)', 'Länge in Schritten',
 ];
 
 // "de" or "en": ?lang= first, as the desktop program's --lang; else English for an English

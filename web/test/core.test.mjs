@@ -1,5 +1,6 @@
 // The page's calls into the real core module (WebAssembly, under node).
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
 
@@ -40,4 +41,15 @@ test('exact statistics come back as values, an impossible setting as an error', 
   assert.ok(Math.abs(ends - 1) < 1e-12);
   assert.deepEqual(core.journeyStatistics({ ...setting, radius: 60 }), { error: 'invalid-setting' });
   assert.deepEqual(core.journeyStatistics({ ...setting, startX: 5 }), { error: 'invalid-setting' });
+});
+
+// The page places its controls by the desktop program's control names in the core's layout
+// table: a name misspelt or given twice would leave a control where the browser puts it.
+test('the page names every row of the layout table once, and nothing else', () => {
+  const page = readFileSync(new URL('../page/index.html', import.meta.url), 'utf8');
+  const named = (attribute) =>
+    [...page.matchAll(new RegExp(`data-${attribute}="([^"]*)"`, 'g'))].map((m) => m[1]).sort();
+  const table = core.arrangeControls(12288, 9216);
+  assert.deepEqual(named('control'), table.controls.map((c) => c.name).sort());
+  assert.deepEqual(named('line'), table.lines.map((l) => l.name).sort());
 });

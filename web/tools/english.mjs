@@ -6,7 +6,9 @@ import { fileURLToPath } from 'node:url';
 const entities = { amp: '&', apos: "'", quot: '"', lt: '<', gt: '>' };
 
 function decode(text) {
-  return text.replace(/&(amp|apos|quot|lt|gt);/g, (_, name) => entities[name]);
+  return text
+    .replace(/&#x([0-9a-f]+);/gi, (_, code) => String.fromCodePoint(parseInt(code, 16)))
+    .replace(/&(amp|apos|quot|lt|gt);/g, (_, name) => entities[name]);
 }
 
 // German source text -> English translation, for every finished message of a Qt .ts file.

@@ -5,8 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "display/twips.h"
-
 namespace quirlweg {
 
 // The design screen the layout was drawn for; the actual screen stretches it per axis.

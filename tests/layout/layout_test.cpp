@@ -1,4 +1,4 @@
-#include "window/layout.h"
+#include "layout/layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,107 @@
+// The control layout and the evaluation for JavaScript: plain objects of numbers, null where
+// the desktop program leaves a field empty.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "layout/layout.h"
+#include "web_walk.h"
+
+namespace quirlweg::web {
+namespace {
+
+using emscripten::val;
+
+val Optional(const std::optional<double>& value) {
+  return value ? val(*value) : val::null();
+}
+
+val ArrangementOf(double screenWidthTwips, double screenHeightTwips) {
+  const Arrangement a = ArrangeControls(screenWidthTwips, screenHeightTwips);
+  val controls = val::array();
+  for (const ControlPlacement& c : a.controls) {
+    val control = val::object();
+    control.set("name", std::string(c.name));
+    control.set("left", c.left);
+    control.set("top", c.top);
+    control.set("width", c.width);
+    control.set("height", c.height);
+    control.set("fontSize", Optional(c.fontSize));
+    controls.call<void>("push", control);
+  }
+  val lines = val::array();
+  for (const LinePlacement& l : a.lines) {
+    val line = val::object();
+    line.set("name", std::string(l.name));
+    line.set("x1", l.x1);
+    line.set("x2", l.x2);
+    line.set("y1", l.y1);
+    line.set("y2", l.y2);
+    lines.call<void>("push", line);
+  }
+  val out = val::object();
+  out.set("controls", controls);
+  out.set("lines", lines);
+  return out;
+}
+
+val RowOf(const TableRow& row) {
+  val out = val::object();
+  out.set("count", row.count ? val(*row.count) : val::null());
+  out.set("measured", Optional(row.measured));
+  out.set("low", Optional(row.low));
+  out.set("high", Optional(row.high));
+  out.set("exact", Optional(row.exact));
+  out.set("outside", row.outside);
+  return out;
+}
+
+// Four numbers a point: journeys, share, band's low and high (NaN without exact values).
+val CurveOf(const std::vector<CurvePoint>& curve) {
+  val out = val::array();
+  for (const CurvePoint& p : curve) {
+    out.call<void>("push", p.journeys);
+    out.call<void>("push", p.share);
+    out.call<void>("push", p.low.value_or(std::nan("")));
+    out.call<void>("push", p.high.value_or(std::nan("")));
+  }
+  return out;
+}
+
+val NumbersOf(const std::vector<double>& values) {
+  val out = val::array();
+  for (const double v : values) out.call<void>("push", v);
+  return out;
+}
+
+// `side`: the row the convergence follows when home does not absorb, as the table's index.
+val EvaluationOf(const WebWalk& w, int side) {
+  const EvaluationFigures f = w.Evaluation(static_cast<SeriesRow>(side));
+  val rows = val::array();
+  for (const TableRow& row : f.rows) rows.call<void>("push", RowOf(row));
+  val lengths = val::object();
+  lengths.set("width", static_cast<double>(f.lengths.width));
+  lengths.set("measured", NumbersOf(f.lengths.measured));
+  lengths.set("exact", NumbersOf(f.lengths.exact));
+  val out = val::object();
+  out.set("journeys", f.journeys);
+  out.set("mixesSettings", f.mixesSettings);
+  out.set("rows", rows);
+  out.set("followed", static_cast<int>(f.followed));
+  out.set("convergence", CurveOf(f.convergence));
+  out.set("lengths", lengths);
+  return out;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(quirlweg_evaluation) {
+  emscripten::function("arrangeControls", &ArrangementOf);
+  emscripten::function("evaluation", &EvaluationOf);
+}
+
+}  // namespace quirlweg::web

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "evaluation/series_summary.h"
+#include "theory/journey_statistics.h"
+#include "window/journey_series.h"
+
+namespace quirlweg::web {
+
+// One row of the evaluation table as numbers; the page words them in its language.
+struct TableRow {
+  std::optional<int> count;        // journeys that ended there; none for the mean length
+  std::optional<double> measured;  // none before the first journey
+  std::optional<double> low;
+  std::optional<double> high;
+  std::optional<double> exact;  // none before the exact values are known, or for no such row
+  bool outside = false;         // the exact value lies outside the measured range
+};
+
+// The measured share of one row after some of the series' journeys, in per cent, with the band
+// of 1.96 standard errors around the exact share for that many journeys.
+struct CurvePoint {
+  double journeys = 0;
+  double share = 0;
+  std::optional<double> low;
+  std::optional<double> high;
+};
+
+// The journey lengths in classes of equal width, in per cent of the journeys, beside what the
+// exact distribution gives each class.
+struct LengthClasses {
+  std::int64_t width = 1;
+  std::vector<double> measured;
+  std::vector<double> exact;  // empty where the distribution was not computed
+};
+
+struct EvaluationFigures {
+  int journeys = 0;
+  bool mixesSettings = false;
+  std::array<TableRow, kSeriesRowCount> rows{};
+  SeriesRow followed = SeriesRow::Home;
+  std::vector<CurvePoint> convergence;
+  LengthClasses lengths;
+};
+
+// What the evaluation shows of `journeys` under `current`: `exact` are the exact values of
+// `current` where known. The convergence follows home where it absorbs, else `side`.
+EvaluationFigures Evaluate(const JourneySeries& journeys, const theory::Setting& current,
+                           const std::optional<theory::JourneyStatistics>& exact, SeriesRow side);
+
+}  // namespace quirlweg::web

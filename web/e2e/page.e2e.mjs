@@ -1,0 +1,274 @@
+// The page in Debian's headless Chromium, opened from disk as a teacher would: every run mode,
+// a paced run stopped, the statistics of many journeys against the exact values, touch sizes
+// and screen-reader names, screenshots, and the figures of speed and size printed.
+//   QUIRLWEG_SITE=build-web/web/site node --test web/e2e/
+// QUIRLWEG_CHROMIUM (default /usr/bin/chromium), QUIRLWEG_SHOTS (where the screenshots go),
+// QUIRLWEG_WALKBENCH (the desktop build's walkbench, for its figure beside the page's).
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, readdirSync, statSync } from 'node:fs';
+import { join, resolve } from 'node:path';
+import { after, before, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+
+import puppeteer from 'puppeteer-core';
+
+const site = resolve(process.env.QUIRLWEG_SITE ?? 'build-web/web/site');
+const shots = process.env.QUIRLWEG_SHOTS ?? join(site, '..', 'shots');
+const page = pathToFileURL(join(site, 'index.html')).href;
+const sizes = [[1024, 768], [1180, 820]];
+let browser;
+
+before(async () => {
+  mkdirSync(shots, { recursive: true });
+  browser = await puppeteer.launch({
+    executablePath: process.env.QUIRLWEG_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--headless=new', '--allow-file-access-from-files'],
+  });
+});
+after(() => browser?.close());
+
+// A page of the site at a window size, every request that is not a file of the disk refused
+// and noted; the restart notice after 1001 journeys is answered with OK.
+async function open({ width = 1024, height = 768, lang = 'de', touch = false, before: prepare } = {}) {
+  const tab = await browser.newPage();
+  await tab.setViewport({ width, height, hasTouch: touch });
+  if (prepare) await prepare(tab);
+  tab.foreign = [];
+  await tab.setRequestInterception(true);
+  tab.on('request', (request) => {
+    // The WebAssembly comes inlined, as a data: URL.
+    if (/^(file|data):/.test(request.url())) return request.continue();
+    tab.foreign.push(request.url().slice(0, 100));
+    return request.abort();
+  });
+  tab.on('dialog', (dialog) => dialog.accept());
+  tab.errors = [];
+  tab.on('pageerror', (error) => tab.errors.push(error.message));
+  await tab.goto(`${page}?lang=${lang}`, { waitUntil: 'load' });
+  await tab.waitForFunction(() => globalThis.quirlweg !== undefined);
+  return tab;
+}
+
+// The page's controls as a user sets them: sliders by value, options and buttons by click.
+const set = (tab, id, value) => tab.evaluate((id, value) => {
+  const control = document.getElementById(id);
+  control.value = String(value);
+  control.dispatchEvent(new Event('input'));
+}, id, value);
+const choose = (tab, name, value) => tab.click(`input[name=${name}][value="${value}"]`);
+const journeysCounted = (tab) => tab.evaluate(() =>
+  Number(document.getElementById('count0').value) + Number(document.getElementById('count2').value));
+
+// Every frame's steps, counted where the page takes its frames from the core.
+const countFrames = (tab) => tab.evaluate(() => {
+  const walk = globalThis.quirlweg.walk;
+  const take = walk.takeFrame.bind(walk);
+  globalThis.frameSteps = [];
+  walk.takeFrame = () => {
+    const frame = take();
+    globalThis.frameSteps.push([performance.now(), frame.stepsTaken]);
+    return frame;
+  };
+});
+
+const shot = (tab, name) => tab.screenshot({ path: join(shots, `${name}.png`) });
+
+test('opens from disk, paints, and asks for nothing beyond its own files', async () => {
+  const tab = await open();
+  const paint = await tab.evaluate(() =>
+    performance.getEntriesByType('paint').find((p) => p.name === 'first-contentful-paint')?.startTime);
+  const bytes = readdirSync(site).reduce((sum, f) => sum + statSync(join(site, f)).size, 0);
+  console.log(`first paint from disk: ${paint?.toFixed(0)} ms; whole download: ` +
+              `${(bytes / 1e6).toFixed(2)} MB in ${readdirSync(site).length} files`);
+  assert.deepEqual(tab.foreign, []);
+  assert.deepEqual(tab.errors, []);
+  await tab.close();
+});
+
+test('Start in each mode takes a step, a journey and twenty journeys', async () => {
+  const tab = await open();
+  await choose(tab, 'mode', 0);
+  await tab.click('#start');
+  assert.match(await tab.$eval('#steps', (e) => e.textContent), /Schritte:\s+1\s*$/);
+  await choose(tab, 'mode', 1);
+  await tab.click('#start');
+  assert.equal(await journeysCounted(tab), 1);
+  await choose(tab, 'mode', 2);
+  await tab.click('#start');
+  assert.equal(await journeysCounted(tab), 21);
+  assert.deepEqual(tab.errors, []);
+  await tab.close();
+});
+
+test('a paced run takes one frame a step and stops on Start', async () => {
+  const tab = await open();
+  await set(tab, 'size', 50);
+  await tab.click('#homeAbsorbs');
+  await countFrames(tab);
+  for (const [index, tempo] of [[5, 50], [6, 100]]) {
+    await set(tab, 'tempo', index);
+    await tab.evaluate(() => { globalThis.frameSteps = []; });
+    await tab.click('#start');
+    await new Promise((done) => setTimeout(done, 1500));
+    await tab.click('#start');
+    const { going, frames } = await tab.evaluate(() => ({
+      going: globalThis.quirlweg.paced.running, frames: globalThis.frameSteps }));
+    assert.equal(going, false);
+    const stepping = frames.filter(([, steps]) => steps > 0);
+    const steps = stepping.reduce((sum, [, n]) => sum + n, 0);
+    const seconds = (stepping.at(-1)[0] - stepping[0][0]) / 1000;
+    const single = stepping.filter(([, n]) => n === 1).length;
+    console.log(`paced at ${tempo} steps/s: ${(steps / seconds).toFixed(1)} steps/s, ` +
+                `${single} of ${stepping.length} frames with one step`);
+    if (tempo <= 60) assert.ok(single >= 0.9 * stepping.length);
+    await tab.evaluate(() => { globalThis.frameSteps = []; });
+    await new Promise((done) => setTimeout(done, 200));
+    assert.deepEqual(await tab.evaluate(() => globalThis.frameSteps.filter(([, n]) => n > 0)), []);
+  }
+  await tab.close();
+});
+
+// The page's measured values are the core's; 5 standard errors miss one in a million series.
+// Checked once; the other sizes and languages run fewer journeys for their screenshots.
+test('20,000 journeys agree with the exact values within 5 standard errors', async () => {
+  for (const [width, height] of sizes) {
+    for (const lang of ['de', 'en']) {
+      const tab = await open({ width, height, lang });
+      await choose(tab, 'mode', 2);
+      await tab.click('#evaluation');
+      await tab.click('#start');
+      await tab.waitForFunction(() => document.querySelector('#evaluationRows td:nth-child(5)')
+        .textContent !== '\u2026');
+      await shot(tab, `i21-${lang}-${width}x${height}-twenty`);
+      if (width === 1024 && lang === 'de') {
+        await tab.click('#evaluation');
+        await shot(tab, `i21-${lang}-${width}x${height}-window`);
+        await tab.click('#evaluation');
+      }
+      const checked = width === 1024 && lang === 'de';
+      const clicks = checked ? 1000 : 100;
+      await tab.evaluate((clicks) => {
+        for (let i = 1; i < clicks; ++i) document.getElementById('start').click();
+      }, clicks);
+      const f = await tab.evaluate(() => globalThis.quirlweg.core.evaluation(globalThis.quirlweg.walk, 2));
+      const exact = await tab.evaluate(() => globalThis.quirlweg.exact.values);
+      const n = f.journeys;
+      assert.equal(n, 20 * clicks);
+      if (checked) {
+        f.rows.forEach((row, r) => {
+          if (row.exact === null) return;
+          const se = r === 7 ? exact.sdLength / Math.sqrt(n) : Math.sqrt(row.exact * (1 - row.exact) / n);
+          // The measured shares come cut to two decimals of a per cent, as the boxes show them.
+          assert.ok(Math.abs(row.measured - row.exact) <= 5 * se + 1e-4, `row ${r}: ${row.measured} ${row.exact}`);
+        });
+      }
+      assert.equal(await tab.$eval('#evaluationRows td', (e) => e.textContent), String(f.rows[0].count));
+      await shot(tab, `i21-${lang}-${width}x${height}-after`);
+      // During a run: a paced one on a large lattice, home not absorbing, the evaluation open.
+      await tab.click('#resetCounters');
+      await set(tab, 'size', 20);
+      await tab.click('#homeAbsorbs');
+      await tab.evaluate(() => { for (let i = 0; i < 10; ++i) document.getElementById('start').click(); });
+      await set(tab, 'tempo', 9);
+      await tab.click('#start');
+      await new Promise((done) => setTimeout(done, 700));
+      await shot(tab, `i21-${lang}-${width}x${height}-during`);
+      await tab.click('#start');
+      assert.deepEqual([tab.foreign, tab.errors], [[], []]);
+      await tab.close();
+    }
+  }
+});
+
+// The walk's own speed is walkbench's engine mode compiled to WebAssembly and run in the page;
+// the page's runs add the displays and the drawing of each frame.
+test('the walk in Chromium beside walkbench, and the page runs', async () => {
+  const tab = await open();
+  const bench = process.env.QUIRLWEG_BENCH ?? join(site, '..', 'quirlweg_bench.js');
+  await tab.addScriptTag({ url: pathToFileURL(bench).href });
+  const setting = { dimension: 2, radius: 50, home: false, journeys: 2000 };
+  const engine = await tab.evaluate(async ({ dimension, radius, home, journeys }) => {
+    const module = await globalThis.createQuirlwegBench();
+    module.engineRun(dimension, radius, home, journeys / 10);  // warm up
+    return module.engineRun(dimension, radius, home, journeys);
+  }, setting);
+  let line = `the walk in Chromium (engine mode, 2-D, R = 50, home off, ${setting.journeys} journeys): ` +
+             `${(engine.steps / engine.seconds / 1e6).toFixed(1)} million steps/s`;
+  const walkbench = process.env.QUIRLWEG_WALKBENCH;
+  if (walkbench) {
+    const out = execFileSync(walkbench, ['--mode', 'engine', '--dimension', '2', '--radius', '50',
+                                         '--home', 'off', '--journeys', String(setting.journeys)],
+                             { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+    const native = Number(out.match(/steps_per_s=(\d+)/)[1]);
+    line += `; walkbench --mode engine, same setting: ${(native / 1e6).toFixed(1)} million steps/s`;
+  }
+  console.log(line);
+
+  await set(tab, 'size', 50);
+  await tab.click('#homeAbsorbs');
+  await choose(tab, 'mode', 2);
+  await countFrames(tab);
+  const page = await tab.evaluate(() => {
+    const start = document.getElementById('start');
+    start.click();  // the first run brings the traces' memory up to size
+    globalThis.frameSteps = [];
+    const begun = performance.now();
+    for (let i = 0; i < 30; ++i) start.click();
+    const seconds = (performance.now() - begun) / 1000;
+    return { steps: globalThis.frameSteps.reduce((sum, [, n]) => sum + n, 0), seconds };
+  });
+  console.log(`the page's "20 Reisen" at max, traces drawn after each click: ` +
+              `${(page.steps / page.seconds / 1e6).toFixed(1)} million steps/s`);
+  assert.ok(engine.steps > 0 && page.steps > 0);
+  await tab.close();
+});
+
+// A tablet's finger needs 44 CSS pixels; the desktop program's names reach screen readers.
+test('on a touch screen every control takes taps on 44 px, named as on the desktop', async () => {
+  const tab = await open({ width: 1180, height: 820, lang: 'de', touch: true, before: async (t) => {
+    const cdp = await t.createCDPSession();
+    await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'pointer', value: 'coarse' }] });
+  } });
+  await tab.click('#evaluation');
+  const small = await tab.evaluate(() => {
+    const controls = document.querySelectorAll('button, label.option, label.check, input[type=range], select');
+    const tooSmall = [];
+    for (const c of controls) {
+      if (c.offsetParent === null) continue;  // not shown in this dimension
+      const after = getComputedStyle(c, '::after');
+      const rect = c.getBoundingClientRect();
+      const width = Math.max(rect.width, parseFloat(after.width) || 0);
+      const height = Math.max(rect.height, parseFloat(after.height) || 0);
+      if (width < 43.5 || height < 43.5) tooSmall.push(`${c.id || c.textContent.trim()} ${width}x${height}`);
+      // A tap on the control itself reaches it, not a neighbour's larger box.
+      const hit = document.elementFromPoint(rect.left + rect.width / 2, rect.top + rect.height / 2);
+      if (hit?.closest('button, label, input, select') !== c) tooSmall.push(`${c.id || c.textContent.trim()} covered`);
+    }
+    return tooSmall;
+  });
+  assert.deepEqual(small, []);
+  const cdp = await tab.createCDPSession();
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const named = new Map();
+  const nameless = [];
+  const roles = new Set(['button', 'checkbox', 'radio', 'slider', 'textbox', 'combobox', 'table', 'image']);
+  for (const node of nodes) {
+    const role = node.role?.value;
+    if (node.ignored || !roles.has(role)) continue;
+    const name = node.name?.value ?? '';
+    if (name === '') nameless.push(role);
+    named.set(name, role);
+  }
+  assert.deepEqual(nameless, []);
+  for (const [name, role] of [['Start', 'button'], ['Gittergröße', 'slider'], ['Tempo', 'slider'],
+    ['Startpunkt nach oben', 'button'], ['Irrfahrt in 3 Dimensionen', 'radio'],
+    ['Heimkreis absorbiert', 'checkbox'], ['Reisen, die am Rand endeten', 'textbox'],
+    ['Gitter', 'image'], ['Gezählte, gemessene und exakte Werte', 'table'],
+    ['Auswertung schließen', 'button']]) {
+    assert.equal(named.get(name), role, name);
+  }
+  await shot(tab, 'i21-de-1180x820-touch');
+  await tab.close();
+});

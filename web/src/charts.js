@@ -1,0 +1,181 @@
+// The evaluation's two charts, drawn on canvases at the screen's pixel ratio: the measured
+// share after each journey against the exact value and its band, and the journey lengths
+// against the exact distribution. Everything drawn comes from the core's figures.
+
+const colours = {
+  band: 'rgba(255, 200, 120, 0.55)',
+  exact: 'rgb(200, 90, 0)',
+  measured: 'rgb(0, 70, 160)',
+  bars: 'rgba(120, 160, 220, 0.63)',
+  axis: '#000',
+  grid: '#d8d8d8',
+};
+const font = '"Liberation Sans", "DejaVu Sans", sans-serif';
+
+// A round step for about `count` ticks up to `top`: 1, 2 or 5 times a power of ten.
+export function tickStep(top, count = 5) {
+  if (!(top > 0)) return 1;
+  const raw = top / count;
+  const power = 10 ** Math.floor(Math.log10(raw));
+  for (const m of [1, 2, 5, 10]) if (m * power >= raw) return m * power;
+  return 10 * power;
+}
+
+function niceTop(value) {
+  const step = tickStep(value);
+  return Math.max(step, Math.ceil(value / step) * step);
+}
+
+// The plot area in CSS pixels within a canvas of `width` x `height`, with room for the title,
+// axis texts and a legend line.
+function plotArea(width, height, fontSize) {
+  return { left: fontSize * 3.6, top: fontSize * 1.8, right: width - fontSize * 2,
+           bottom: height - fontSize * 4.4 };
+}
+
+class Chart {
+  constructor(canvas) {
+    this.canvas = canvas;
+  }
+
+  // A fresh context scaled to CSS pixels; none while the canvas is not shown.
+  begin() {
+    const { clientWidth: width, clientHeight: height } = this.canvas;
+    if (width === 0 || height === 0) return null;
+    const ratio = this.canvas.ownerDocument.defaultView.devicePixelRatio || 1;
+    this.canvas.width = Math.round(width * ratio);
+    this.canvas.height = Math.round(height * ratio);
+    const g = this.canvas.getContext('2d');
+    g.setTransform(ratio, 0, 0, ratio, 0, 0);
+    g.clearRect(0, 0, width, height);
+    this.fontSize = Math.max(10, Math.min(13, width / 32));
+    g.font = `${this.fontSize}px ${font}`;
+    this.area = plotArea(width, height, this.fontSize);
+    this.width = width;
+    this.height = height;
+    return g;
+  }
+
+  // Axes from 0 to xTop and 0 to yTop with ticks and their numbers, the titles, the legend.
+  frame(g, { title, xTitle, yTitle, xTop, yTop, legend, separator }) {
+    const a = this.area;
+    this.x = (v) => a.left + ((a.right - a.left) * v) / xTop;
+    this.y = (v) => a.bottom - ((a.bottom - a.top) * v) / yTop;
+    const number = (v) => String(Number(v.toPrecision(6))).replace('.', separator);
+    g.lineWidth = 1;
+    g.textBaseline = 'middle';
+    g.textAlign = 'right';
+    const yStep = tickStep(yTop);
+    for (let v = 0; v <= yTop + yStep / 1e6; v += yStep) {
+      g.strokeStyle = colours.grid;
+      g.beginPath();
+      g.moveTo(a.left, Math.round(this.y(v)) + 0.5);
+      g.lineTo(a.right, Math.round(this.y(v)) + 0.5);
+      g.stroke();
+      g.fillStyle = colours.axis;
+      g.fillText(number(v), a.left - 4, this.y(v));
+    }
+    g.textAlign = 'center';
+    g.textBaseline = 'top';
+    const xStep = tickStep(xTop);
+    for (let v = 0; v <= xTop + xStep / 1e6; v += xStep) {
+      g.fillText(number(v), this.x(v), a.bottom + 3);
+    }
+    g.strokeStyle = colours.axis;
+    g.strokeRect(a.left + 0.5, a.top + 0.5, a.right - a.left, a.bottom - a.top);
+    g.fillText(xTitle, (a.left + a.right) / 2, a.bottom + this.fontSize * 1.3);
+    g.font = `bold ${this.fontSize}px ${font}`;
+    g.fillText(title, this.width / 2, 2);
+    g.font = `${this.fontSize}px ${font}`;
+    g.save();
+    g.translate(2, (a.top + a.bottom) / 2);
+    g.rotate(-Math.PI / 2);
+    g.fillText(yTitle, 0, 0);
+    g.restore();
+    // The legend: a swatch and a name for each series, on one line below the axis title, in
+    // a smaller font where the line would not fit.
+    g.textAlign = 'left';
+    const widthOf = () => legend.reduce((sum, [name]) => sum + this.fontSize * 2.6 + g.measureText(name).width, 0);
+    let size = this.fontSize;
+    while (size > 7 && a.left + widthOf() > this.width) g.font = `${--size}px ${font}`;
+    let left = a.left;
+    const top = this.height - this.fontSize * 1.4;
+    for (const [name, colour] of legend) {
+      g.fillStyle = colour;
+      g.fillRect(left, top + this.fontSize * 0.3, this.fontSize * 1.4, this.fontSize * 0.5);
+      g.fillStyle = colours.axis;
+      g.fillText(name, left + this.fontSize * 1.8, top);
+      left += this.fontSize * 2.6 + g.measureText(name).width;
+    }
+  }
+
+  line(g, points, colour, width = 1.5) {
+    g.strokeStyle = colour;
+    g.lineWidth = width;
+    g.beginPath();
+    points.forEach(([x, y], i) => (i ? g.lineTo(this.x(x), this.y(y)) : g.moveTo(this.x(x), this.y(y))));
+    g.stroke();
+  }
+
+  clip(g) {
+    const a = this.area;
+    g.save();
+    g.beginPath();
+    g.rect(a.left, a.top, a.right - a.left, a.bottom - a.top);
+    g.clip();
+  }
+}
+
+// `curve`: four numbers a point, journeys, share and the band's low and high in per cent
+// (NaN without exact values); `exact`: the exact share or null.
+export class ConvergenceChart extends Chart {
+  draw(curve, exact, texts) {
+    const g = this.begin();
+    if (!g) return;
+    const points = curve.length / 4;
+    const last = Math.max(10, points ? curve[curve.length - 4] : 0);
+    let highest = exact === null ? 0 : exact * 100;
+    for (let i = 0; i < curve.length; i += 4) highest = Math.max(highest, curve[i + 1], curve[i + 3] || 0);
+    const legend = [[texts.band, colours.band], [texts.exact, colours.exact], [texts.measured, colours.measured]];
+    this.frame(g, { ...texts, xTop: niceTop(last), yTop: Math.min(100, niceTop(Math.max(1, highest * 1.1))),
+                    legend: exact === null ? legend.slice(2) : legend });
+    this.clip(g);
+    if (exact !== null && points > 0) {
+      g.fillStyle = colours.band;
+      g.beginPath();
+      for (let i = 0; i < curve.length; i += 4) g.lineTo(this.x(curve[i]), this.y(curve[i + 3]));
+      for (let i = curve.length - 4; i >= 0; i -= 4) g.lineTo(this.x(curve[i]), this.y(curve[i + 2]));
+      g.fill();
+    }
+    if (exact !== null) this.line(g, [[0, exact * 100], [niceTop(last), exact * 100]], colours.exact);
+    const measured = [];
+    for (let i = 0; i < curve.length; i += 4) measured.push([curve[i], curve[i + 1]]);
+    this.line(g, measured, colours.measured);
+    g.restore();
+  }
+}
+
+// `lengths`: {width, measured, exact} from the core, shares of the journeys in per cent by
+// class; `exact` empty where the distribution was not computed.
+export class LengthChart extends Chart {
+  draw(lengths, texts) {
+    const g = this.begin();
+    if (!g) return;
+    const { width, measured, exact } = lengths;
+    const classes = measured.length;
+    const highest = Math.max(1, ...measured, ...exact) * 1.1;
+    const legend = [[texts.measured, colours.bars]];
+    if (exact.length) legend.push([texts.exact, colours.exact]);
+    this.frame(g, { ...texts, xTop: classes * width, yTop: niceTop(highest), legend });
+    this.clip(g);
+    g.fillStyle = colours.bars;
+    measured.forEach((share, c) => {
+      const left = this.x(c * width);
+      g.fillRect(left, this.y(share), this.x((c + 1) * width) - left, this.y(0) - this.y(share));
+    });
+    if (exact.length) {
+      this.line(g, exact.map((share, c) => [(c + 0.5) * width, share]), colours.exact, 2);
+    }
+    g.restore();
+  }
+}
