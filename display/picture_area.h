@@ -88,6 +88,9 @@ class PictureArea : public QWidget {
   QColor BackColor() const { return backColor_; }
   void SetFlatBorder(bool on);
   bool FlatBorder() const { return flatBorder_; }
+  // The widest line the area is meant to show; the window fits the area's font to it.
+  void SetWidestLine(QString line) { widestLine_ = std::move(line); }
+  const QString& WidestLine() const { return widestLine_; }
 
   // Where a user point lies in pixels of the drawing (fractional; the pixel containing it is
   // floor of each coordinate).
@@ -197,6 +200,7 @@ class PictureArea : public QWidget {
   QColor foreColor_;
   QColor backColor_;
   bool flatBorder_ = true;
+  QString widestLine_;
 
   // Row spans of the round pen by width, for the narrow widths a walk mostly draws.
   std::vector<std::vector<std::pair<int, int>>> discSpans_;

@@ -14,12 +14,16 @@ namespace quirlweg {
 namespace {
 
 // The font for text printed into a picture area, made smaller where a line at the laid-out
-// size would be cut off at the bottom (the coordinate box is lower than its font's lines).
+// size would be cut off at the bottom (the coordinate box is lower than its font's lines) or,
+// for the area's widest line, at the right.
 QFont FittingFont(QFont font, const PictureArea& area) {
   const int border = area.FlatBorder() ? 2 : 0;
-  const double room = area.height() - border;
-  const double line = QFontMetricsF(font).height();
-  if (room > 0 && line > room) font.setPointSizeF(font.pointSizeF() * room / line);
+  const auto shrinkTo = [&font](double room, double needed) {
+    if (room > 0 && needed > room) font.setPointSizeF(font.pointSizeF() * room / needed);
+  };
+  shrinkTo(area.height() - border, QFontMetricsF(font).height());
+  if (!area.WidestLine().isEmpty())
+    shrinkTo(area.width() - border, QFontMetricsF(font).horizontalAdvance(area.WidestLine()));
   return font;
 }
 

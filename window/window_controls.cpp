@@ -21,6 +21,8 @@
 #include "display/fitting_box.h"
 #include "display/picture_area.h"
 #include "display/setting_bar.h"
+#include "display/statistics_displays.h"
+#include "engine/text_forms.h"
 #include "window/paced_run.h"
 
 namespace quirlweg {
@@ -202,6 +204,7 @@ void ControlBuilder::CreatePictureAreas() {
   c_.coordinatesArea->SetForeColor(windowText);
   c_.coordinatesArea->Cls();
   c_.coordinatesArea->setToolTip(tr("Ort des Wanderers (x, y, z)"));
+  c_.coordinatesArea->SetWidestLine(QString::fromStdString(CoordinateText(-50, -50, -50)));
 
   c_.stepsArea = Named(new PictureArea(&window_), QStringLiteral("picSchritte"));
   c_.stepsArea->setFont(DefaultFont());
@@ -209,6 +212,9 @@ void ControlBuilder::CreatePictureAreas() {
   c_.stepsArea->SetForeColor(windowText);
   c_.stepsArea->Cls();
   c_.stepsArea->setToolTip(tr("Schritte der laufenden Reise"));
+  // Five digits hold nearly every journey; a longer one may still run past the right edge.
+  c_.stepsArea->SetWidestLine(StatisticsDisplays::tr("Schritte: ") +
+                              QString::fromStdString(PrintForm(99999.0)));
 
   static constexpr std::array<const char*, 4> kEdgeTips{
       QT_TR_NOOP("Reisen, die am oberen Rand endeten"),

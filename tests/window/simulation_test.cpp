@@ -285,14 +285,17 @@ TEST_F(SimulationTest, LongMeanShowsItsFirstDigit) {
   EXPECT_EQ(mean->cursorPosition(), 0);
 }
 
-// The widest texts each box shows, laid out for screens from 800 x 600 to 3840 x 2160: none is
-// cut off (the mean box once cut "3045,96" to "3045,").
+// The widest texts each box and picture area shows, laid out for screens from 800 x 600 to
+// 3840 x 2160: none is cut off (the mean box once cut "3045,96" to "3045,", the step count
+// "Schritte:  4148" at the right).
 TEST_F(SimulationTest, EveryFigureFitsItsBoxOnEveryScreen) {
   const std::vector<std::pair<const char*, QString>> widest{
       {"Text1(0)", "1001"},          {"Text1(1)", "33,33"},          {"Text1(2)", "1001"},
       {"Text1(3)", "66,66"},         {"Text2", "3045,96"},           {"txtRaster", "-50 ...50"},
       {"Text5(0)", "p(links)=0,55"}, {"Text5(1)", "p(rechts)=0,55"}, {"Text3", " Ebene z = 0"},
       {"Text4", "P(t) = "}};
+  const std::vector<std::pair<const char*, QString>> widestPrinted{
+      {"picSchritte", "Schritte:  99999 "}, {"Picture1", "(-50 ,-50 ,-50 )"}};
   for (const auto& [width, height] : std::vector<std::pair<int, int>>{
            {800, 600}, {1024, 768}, {1280, 800}, {1920, 1080}, {3840, 2160}}) {
     const Arrangement arrangement = ArrangeControls(width * 15.0, height * 15.0);  // 96 dpi
@@ -310,6 +313,11 @@ TEST_F(SimulationTest, EveryFigureFitsItsBoxOnEveryScreen) {
           box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
       const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
       EXPECT_LE(QFontMetricsF(box->font()).horizontalAdvance(text), room.width() - 4)
+          << name << " at " << width << "x" << height;
+    }
+    for (const auto& [name, text] : widestPrinted) {
+      auto* area = Find<PictureArea>(name);
+      EXPECT_LE(QFontMetricsF(area->font()).horizontalAdvance(text), area->width() - 2)
           << name << " at " << width << "x" << height;
     }
   }
