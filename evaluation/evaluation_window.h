@@ -17,6 +17,7 @@ namespace quirlweg {
 
 class EvaluationCharts;
 class ExactStatistics;
+class LessonTools;
 class PictureArea;
 class Simulation;
 
@@ -67,6 +68,7 @@ class EvaluationWindow : public QWidget {
   QCheckBox* besideBox_ = nullptr;
   QCheckBox* logAxisBox_ = nullptr;
   EvaluationCharts* charts_ = nullptr;
+  LessonTools* lessonTools_ = nullptr;
 
   QTimer poll_;
   QElapsedTimer sinceRefresh_;
