@@ -43,9 +43,17 @@ bool Report(const std::optional<QString>& failure, const QString& path) {
   return false;
 }
 
+// The offscreen platform's note that windows have no size hints means nothing to a run that
+// shows none; everything else Qt says still reaches stderr.
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.startsWith(QLatin1String("This plugin does not support"))) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
 }  // namespace
 
 int RunHeadless(const HeadlessRun& run) {
+  qInstallMessageHandler(QuietOffscreenNotes);
   Simulation window;
   const auto* evaluation = new Evaluation(window);  // children of the window, as in the program
   new TraceStyleChoice(window);

@@ -177,8 +177,9 @@ int main(int argc, char* argv[]) {
       new quirlweg::ExperimentFiles(window, *actions, language == quirlweg::Language::English);
   window.showMaximized();
   if (!request.experimentFile.isEmpty()) {
-    // Once the window is up, so that a message has it to stand over.
-    QTimer::singleShot(0, files, [files, &window, path = request.experimentFile] {
+    // Once the window manager has put the window up: the layout it then gets redraws the
+    // lattice, which would wipe the traces of a series walked again from the file.
+    QTimer::singleShot(300, files, [files, &window, path = request.experimentFile] {
       files->OpenFile(path, &window);
     });
   }

@@ -189,7 +189,7 @@ void PaintReport(QPagedPaintDevice& device, const Simulation& window,
   Page page(device);
   page.Line(Report::tr("Quirlweg – Bericht einer Serie"), 16, true);
   page.Line(Report::tr("%1 · Quirlweg %2")
-                .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat),
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                      QCoreApplication::applicationVersion()),
             9);
   page.Skip(8);
@@ -210,7 +210,7 @@ void PaintReport(QPagedPaintDevice& device, const Simulation& window,
   const double chartWidth = (page.width() - gap) / 2;
   const double chartHeight = chartWidth * 0.62;
   // Laid out a little smaller than on screen, so that the axes stay readable on paper.
-  const QSize layout(560, static_cast<int>(560 * 0.62));
+  const QSize layout(470, static_cast<int>(470 * 0.62));
   charts.Paint(page.painter(), 0, QRectF(0, page.y(), chartWidth, chartHeight), layout);
   charts.Paint(page.painter(), 1, QRectF(chartWidth + gap, page.y(), chartWidth, chartHeight),
                layout);

@@ -18,6 +18,9 @@ ExperimentActions::ExperimentActions(Simulation& window)
   open_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   PictureArea* view = window.controls().latticeView;
   view->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* separator = new QAction(this);
+  separator->setSeparator(true);
+  view->addAction(separator);
   for (QAction* action : {save_, open_}) {
     // Wherever the focus is in the window; the menu shows the key beside the entry.
     action->setShortcutContext(Qt::WindowShortcut);
