@@ -123,10 +123,11 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
          QT_TRANSLATE_NOOP("CommandLine", "AUS"));
   option("report", QT_TRANSLATE_NOOP("CommandLine", "Den Bericht als PDF nach AUS schreiben."),
          QT_TRANSLATE_NOOP("CommandLine", "AUS"));
+  const QString file = Translated(QT_TRANSLATE_NOOP("CommandLine", "versuch.quirlweg"));
   parser.addPositionalArgument(
-      QStringLiteral("versuch.quirlweg"),
+      file,
       Translated(QT_TRANSLATE_NOOP("CommandLine", "Ein Versuch, der im Fenster geöffnet wird.")),
-      QStringLiteral("[versuch.quirlweg]"));
+      QLatin1Char('[') + file + QLatin1Char(']'));
   // Qt prints help, version and unknown options itself and ends the program.
   parser.process(app);
 

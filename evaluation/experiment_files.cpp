@@ -50,8 +50,8 @@ QWidget* ExperimentFiles::DialogParent(QWidget* asked) const {
 
 bool ExperimentFiles::Save(QWidget* parent) {
   parent = DialogParent(parent);
-  const QString proposed = QDir(folder_.isEmpty() ? QDir::homePath() : folder_)
-                               .filePath(QStringLiteral("versuch.quirlweg"));
+  const QString proposed =
+      QDir(folder_.isEmpty() ? QDir::homePath() : folder_).filePath(tr("versuch.quirlweg"));
   const QString path =
       AskWhereToSave(parent, tr("Versuch speichern"), proposed,
                      tr("Quirlweg-Versuche (*.quirlweg)"), QLatin1String(kExperimentSuffix));

@@ -67,6 +67,10 @@
         <source>--%1 gilt nur mit --experiment.</source>
         <translation>--%1 works only with --experiment.</translation>
     </message>
+    <message>
+        <source>versuch.quirlweg</source>
+        <translation>experiment.quirlweg</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentFile</name>
@@ -985,6 +989,10 @@
     <message>
         <source>Die gespeicherten Reisen aus „%1“ ließen sich mit dem Startwert nicht genau wiederholen; die Auswertung zeigt die neu gegangenen.</source>
         <translation>The journeys saved in “%1” could not be repeated exactly from the seed; the evaluation shows the ones walked anew.</translation>
+    </message>
+    <message>
+        <source>versuch.quirlweg</source>
+        <translation>experiment.quirlweg</translation>
     </message>
 </context>
 <context>
