@@ -230,11 +230,21 @@ void PaintReport(QPagedPaintDevice& device, const Simulation& window,
   const QRectF column(chartWidth + gap, below, chartWidth, page.height() - below);
   const qsizetype rest = page.Column(lines, 0, column);
   if (rest >= lines.size()) return;
-  // The rest of the protocol on a second page, its newest lines cut where it ends.
+  // The rest of the protocol on a second page in four columns, its newest lines cut where it
+  // ends.
   page.NewPage();
-  const QRectF left(0, 0, chartWidth, page.height());
-  const qsizetype more = page.Column(lines, rest, left);
-  page.Column(lines, more, QRectF(chartWidth + gap, 0, chartWidth, page.height()));
+  const double columnGap = page.Points(10);
+  const double columnWidth = (page.width() - 3 * columnGap) / 4;
+  const double columnHeight = page.height() - page.Points(12);
+  qsizetype next = rest;
+  for (int c = 0; c < 4; ++c) {
+    next = page.Column(lines, next,
+                       QRectF(c * (columnWidth + columnGap), 0, columnWidth, columnHeight));
+  }
+  if (next < lines.size()) {
+    page.Column({Report::tr("… und %1 weitere Zeilen").arg(lines.size() - next)}, 0,
+                QRectF(0, columnHeight, page.width(), page.Points(12)));
+  }
 }
 
 std::optional<QString> WriteReportPdf(const QString& path, const Simulation& window,

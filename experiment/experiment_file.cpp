@@ -260,7 +260,9 @@ QByteArray ExperimentJson(const Experiment& e) {
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-ExperimentReading ParseExperiment(const QByteArray& bytes) {
+ExperimentReading ParseExperiment(const QByteArray& file) {
+  // Editors on some systems begin UTF-8 with a byte order mark, which JSON does not allow.
+  const QByteArray bytes = file.startsWith("\xEF\xBB\xBF") ? file.mid(3) : file;
   QStringDecoder utf8(QStringDecoder::Utf8);
   const QString text = utf8(bytes);
   if (utf8.hasError()) return {std::nullopt, ExperimentFile::tr("Die Datei ist kein UTF-8-Text.")};

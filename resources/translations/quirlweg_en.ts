@@ -232,6 +232,10 @@
         <source>Quirlweg – Diagramme</source>
         <translation>Quirlweg – charts</translation>
     </message>
+    <message>
+        <source>… und %1 weitere Zeilen</source>
+        <translation>… and %1 more lines</translation>
+    </message>
 </context>
 <context>
     <name>SeriesExport</name>
