@@ -174,7 +174,7 @@
     <name>Report</name>
     <message>
         <source>zu Hause</source>
-        <translation>home</translation>
+        <translation>at home</translation>
     </message>
     <message>
         <source>rechts</source>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Dimension %1, Gitter −%2 … %2, Start (%3 | %4), Heimkreis absorbiert: %5</source>
-        <translation>Dimension %1, lattice −%2 … %2, start (%3 | %4), home circle absorbs: %5</translation>
+        <translation>Dimension %1, grid −%2 … %2, start (%3 | %4), home circle absorbs: %5</translation>
     </message>
     <message>
         <source>ja</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Startwert: %1 · Reisen: %2</source>
-        <translation>Seed: %1 · journeys: %2</translation>
+        <translation>Seed: %1 · trips: %2</translation>
     </message>
     <message>
         <source>Die Serie mischt Einstellungen – die exakten Werte gelten für die jetzige.</source>
@@ -404,11 +404,11 @@
     <name>SeriesTable</name>
     <message>
         <source>zu Hause</source>
-        <translation>home</translation>
+        <translation>at home</translation>
     </message>
     <message>
         <source>am Rand</source>
-        <translation>at the boundary</translation>
+        <translation>at edge</translation>
     </message>
     <message>
         <source>oben</source>
@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>Ebene-Rand (z)</source>
-        <translation>plane boundary (z)</translation>
+        <translation>z face</translation>
     </message>
     <message>
         <source>mittlere Weglänge</source>
@@ -992,7 +992,7 @@
     </message>
     <message>
         <source>Die gespeicherten Reisen aus „%1“ ließen sich mit dem Startwert nicht genau wiederholen; die Auswertung zeigt die neu gegangenen.</source>
-        <translation>The journeys saved in “%1” could not be repeated exactly from the seed; the evaluation shows the ones walked anew.</translation>
+        <translation>The trips saved in “%1” could not be repeated exactly from the seed; the evaluation shows the ones walked anew.</translation>
     </message>
     <message>
         <source>versuch.quirlweg</source>
@@ -1007,7 +1007,7 @@
     </message>
     <message>
         <source>Derselbe Startwert gibt bei derselben Einstellung und denselben Klicks dieselben Reisen. Ein neuer Startwert beginnt eine neue Serie (Enter).</source>
-        <translation>The same seed gives the same journeys for the same setting and the same clicks. A new seed starts a new series (Enter).</translation>
+        <translation>The same seed gives the same trips for the same setting and the same clicks. A new seed starts a new series (Enter).</translation>
     </message>
     <message>
         <source>S&amp;tartwert:</source>
