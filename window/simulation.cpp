@@ -336,7 +336,11 @@ void Simulation::UseSeed(std::uint64_t seed) {
   displays_.lattice().HideEndMarker();
   walk_.ClearTraces();
   walk_.ResetCounters();
-  walk_.state().stepCount = 0;
+  // The walker stands on the start point, at step 0 of the series' first journey.
+  WalkState& state = walk_.state();
+  state.stepCount = 0;
+  displays_.statistics().ShowCoordinates(state.posX, -state.posY, state.posZ);
+  displays_.statistics().ShowStepCount(0);
   seed_ = seed;
   generator_ = GeneratorSource(Xoshiro128(seed));
 }
