@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QRect>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -58,6 +59,8 @@ int RunHeadless(const HeadlessRun& run) {
   const auto* evaluation = new Evaluation(window);  // children of the window, as in the program
   new TraceStyleChoice(window);
   window.show();
+  // Laid out as on a large screen, so that the report's lattice picture is sharp on paper.
+  window.LayOutFor(QRect(0, 0, 1600, 1200));
   QCoreApplication::processEvents();
   ApplyExperiment(window, run.experiment);
   WalkJourneys(window, run.journeys);
