@@ -50,8 +50,10 @@ QWidget* ExperimentFiles::DialogParent(QWidget* asked) const {
 
 bool ExperimentFiles::Save(QWidget* parent) {
   parent = DialogParent(parent);
+  // Not into the installed lessons' folder, where nobody may write.
+  const bool writable = !folder_.isEmpty() && QFileInfo(folder_).isWritable();
   const QString proposed =
-      QDir(folder_.isEmpty() ? QDir::homePath() : folder_).filePath(tr("versuch.quirlweg"));
+      QDir(writable ? folder_ : QDir::homePath()).filePath(tr("versuch.quirlweg"));
   const QString path =
       AskWhereToSave(parent, tr("Versuch speichern"), proposed,
                      tr("Quirlweg-Versuche (*.quirlweg)"), QLatin1String(kExperimentSuffix));
