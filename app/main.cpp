@@ -1,12 +1,17 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
+#include "app/headless.h"
 #include "app/language.h"
 #include "display/picture_area_accessible.h"
 #include "evaluation/evaluation.h"
+#include "evaluation/experiment_files.h"
+#include "experiment/experiment_file.h"
+#include "window/experiment_actions.h"
 #include "window/simulation.h"
 #include "window/trace_style_choice.h"
 
@@ -41,10 +46,53 @@ std::optional<quirlweg::Language> RequestedLanguage(const QCommandLineOption& la
   return language;
 }
 
+// What the command line asks for.
+struct StartRequest {
+  quirlweg::Language language = quirlweg::Language::German;
+  QString experimentFile;                         // to open in the window
+  std::optional<quirlweg::HeadlessRun> headless;  // a run without a window instead
+};
+
+// A usage error: told on stderr, status 2.
+[[noreturn]] void Refuse(const QString& message) {
+  std::fprintf(stderr, "quirlweg: %s\n", qPrintable(message));
+  std::exit(2);
+}
+
+std::int64_t JourneysOf(const QString& text) {
+  bool number = false;
+  const qlonglong journeys = text.toLongLong(&number);
+  if (!number || journeys < 1 || journeys > quirlweg::kMostHeadlessJourneys) {
+    Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                        "--journeys braucht eine ganze Zahl von 1 bis %1, nicht "
+                                        "„%2“."))
+               .arg(quirlweg::kMostHeadlessJourneys)
+               .arg(text));
+  }
+  return journeys;
+}
+
+// The headless run's options, checked before any window is made; its experiment is read here,
+// so that a bad file costs no more than reading it.
+quirlweg::HeadlessRun HeadlessRunOf(const QCommandLineParser& parser, const QString& file) {
+  quirlweg::HeadlessRun run;
+  if (!parser.isSet(QStringLiteral("journeys"))) {
+    Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "--experiment braucht --journeys N.")));
+  }
+  run.journeys = JourneysOf(parser.value(QStringLiteral("journeys")));
+  run.csvPath = parser.value(QStringLiteral("csv"));
+  run.reportPath = parser.value(QStringLiteral("report"));
+  const quirlweg::ExperimentReading reading = quirlweg::ReadExperimentFile(file);
+  if (!reading.experiment) Refuse(reading.problem);
+  run.experiment = *reading.experiment;
+  return run;
+}
+
 // Reads the command line. Help, version and unknown options are answered here, in the chosen
-// language, and end the program; so does a language other than de or en. Runs before the
-// window's application exists, so that --help and --version need no display.
-quirlweg::Language ParseCommandLine(int argc, char* argv[]) {
+// language, and end the program; so does a language other than de or en, and a headless run
+// with bad input. Runs before the window's application exists, so that --help, --version and
+// the checks need no display.
+StartRequest ParseCommandLine(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("quirlweg"));
   QCoreApplication::setApplicationVersion(QStringLiteral(QUIRLWEG_VERSION));
@@ -62,23 +110,79 @@ quirlweg::Language ParseCommandLine(int argc, char* argv[]) {
       QStringLiteral("lang"),
       Translated(QT_TRANSLATE_NOOP("CommandLine", "Sprache der Texte: de oder en.")),
       QStringLiteral("de|en")));
+  const auto option = [&parser](const char* name, const char* description, const char* value) {
+    parser.addOption(
+        QCommandLineOption(QLatin1String(name), Translated(description), Translated(value)));
+  };
+  option("experiment",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Führt den Versuch aus DATEI ohne Fenster aus (mit --journeys)."),
+         QT_TRANSLATE_NOOP("CommandLine", "DATEI"));
+  option("journeys", QT_TRANSLATE_NOOP("CommandLine", "So viele Reisen gehen."), "N");
+  option("csv", QT_TRANSLATE_NOOP("CommandLine", "Die Reisen als CSV nach AUS schreiben."),
+         QT_TRANSLATE_NOOP("CommandLine", "AUS"));
+  option("report", QT_TRANSLATE_NOOP("CommandLine", "Den Bericht als PDF nach AUS schreiben."),
+         QT_TRANSLATE_NOOP("CommandLine", "AUS"));
+  const QString file = Translated(QT_TRANSLATE_NOOP("CommandLine", "versuch.quirlweg"));
+  parser.addPositionalArgument(
+      file,
+      Translated(QT_TRANSLATE_NOOP("CommandLine", "Ein Versuch, der im Fenster geöffnet wird.")),
+      QLatin1Char('[') + file + QLatin1Char(']'));
   // Qt prints help, version and unknown options itself and ends the program.
   parser.process(app);
-  return *language;
+
+  StartRequest request;
+  request.language = *language;
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) {
+    Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "Nur ein Versuch lässt sich öffnen.")));
+  }
+  if (parser.isSet(QStringLiteral("experiment"))) {
+    if (!files.isEmpty()) {
+      Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                          "--experiment und eine Versuchsdatei schließen sich "
+                                          "aus.")));
+    }
+    request.headless = HeadlessRunOf(parser, parser.value(QStringLiteral("experiment")));
+  } else {
+    for (const char* name : {"journeys", "csv", "report"}) {
+      if (parser.isSet(QLatin1String(name))) {
+        Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "--%1 gilt nur mit --experiment."))
+                   .arg(QLatin1String(name)));
+      }
+    }
+    if (!files.isEmpty()) request.experimentFile = files.front();
+  }
+  return request;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const quirlweg::Language language = ParseCommandLine(argc, argv);
+  const StartRequest request = ParseCommandLine(argc, argv);
+  // Without a window to show, no display is needed either.
+  if (request.headless) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QCoreApplication::setApplicationVersion(QStringLiteral(QUIRLWEG_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral("de.quirlweg.Quirlweg"));
+  const quirlweg::Language language = request.language;
   quirlweg::InstallTranslation(app, language);
+  if (request.headless) return quirlweg::RunHeadless(*request.headless);
   quirlweg::InstallPictureAreaAccessibility();
 
   quirlweg::Simulation window;
-  new quirlweg::Evaluation(window);  // a child of the window
+  new quirlweg::Evaluation(window);  // children of the window
   new quirlweg::TraceStyleChoice(window);
+  const auto* actions = new quirlweg::ExperimentActions(window);
+  auto* files =
+      new quirlweg::ExperimentFiles(window, *actions, language == quirlweg::Language::English);
   window.showMaximized();
+  if (!request.experimentFile.isEmpty()) {
+    // Once the window manager has put the window up: the layout it then gets redraws the
+    // lattice, which would wipe the traces of a series walked again from the file.
+    QTimer::singleShot(300, files, [files, &window, path = request.experimentFile] {
+      files->OpenFile(path, &window);
+    });
+  }
   return QApplication::exec();
 }

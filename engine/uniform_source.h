@@ -46,6 +46,9 @@ class Xoshiro128 {
   // costs no conversions, which lie on the path of its hardest-to-predict branch.
   int NextBelowSix() { return static_cast<int>(((NextBits() >> 8) * 6U) >> 24); }
 
+  // Equal generators draw the same numbers from here on.
+  friend bool operator==(const Xoshiro128&, const Xoshiro128&) = default;
+
  private:
   static std::uint32_t Rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
   std::array<std::uint32_t, 4> s_{};
@@ -57,6 +60,7 @@ class GeneratorSource final : public UniformSource {
   explicit GeneratorSource(Xoshiro128 generator) : generator_(generator) {}
   float Next() override { return generator_.Next(); }
   int NextBelowSix() override { return generator_.NextBelowSix(); }
+  const Xoshiro128& generator() const { return generator_; }
 
  private:
   Xoshiro128 generator_;

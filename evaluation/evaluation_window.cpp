@@ -23,7 +23,9 @@
 #include "evaluation/evaluation_charts.h"
 #include "evaluation/exact_statistics.h"
 #include "evaluation/exit_places_page.h"
+#include "evaluation/lesson_tools.h"
 #include "evaluation/number_texts.h"
+#include "evaluation/report_tools.h"
 #include "evaluation/save_dialog.h"
 #include "evaluation/series_export.h"
 #include "evaluation/start_map_page.h"
@@ -208,14 +210,21 @@ QWidget* EvaluationWindow::BuildButtons() {
   connect(saveData, &QPushButton::clicked, this, [this] { SaveData(); });
   connect(savePicture, &QPushButton::clicked, this, [this] { SavePicture(); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
-  // Two rows, so that the window still fits beside the main window on a small screen.
+  lessonTools_ = new LessonTools(simulation_, buttons);
+  const auto* handouts = new ReportTools(simulation_, exact_, buttons);
+  // Three columns, so that the window still fits beside the main window on a small screen.
   auto* rows = new QGridLayout(buttons);
   rows->setContentsMargins(0, 0, 0, 0);
   rows->addWidget(besideBox_, 0, 0, 1, 3);
   rows->addWidget(saveData, 1, 0);
+  rows->addWidget(savePicture, 1, 1);
   rows->addWidget(close, 1, 2);
-  rows->addWidget(savePicture, 2, 0);
-  rows->setColumnStretch(1, 1);
+  rows->addWidget(lessonTools_->seedRow(), 2, 0);
+  rows->addWidget(lessonTools_->saveButton(), 2, 1);
+  rows->addWidget(lessonTools_->openButton(), 2, 2);
+  rows->addWidget(handouts->reportButton(), 3, 0);
+  rows->addWidget(handouts->chartsButton(), 3, 1);
+  rows->addWidget(handouts->copyButton(), 3, 2);
   return buttons;
 }
 
@@ -281,6 +290,7 @@ SeriesRow EvaluationWindow::FollowedRow() const {
 void EvaluationWindow::Refresh() {
   stale_ = false;
   shownRevision_ = simulation_.series().Revision();
+  lessonTools_->Refresh();
   const auto& journeys = simulation_.series();
   const theory::Setting& setting = exact_.setting();
   const auto& exact = exact_.values();
@@ -341,7 +351,7 @@ void EvaluationWindow::SaveData() {
       AskWhereToSave(this, tr("Daten speichern"), QStringLiteral("quirlweg-reisen.csv"),
                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
-  if (const auto error = SaveSeries(path, simulation_.series(), exact_)) {
+  if (const auto error = SaveSeries(path, simulation_.series(), exact_, simulation_.Seed())) {
     QMessageBox::warning(this, windowTitle(),
                          tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
                              .arg(QDir::toNativeSeparators(path), *error));

@@ -18,6 +18,7 @@ namespace quirlweg {
 
 class EvaluationCharts;
 class ExactStatistics;
+class LessonTools;
 class PictureArea;
 class Simulation;
 
@@ -69,6 +70,7 @@ class EvaluationWindow : public QWidget {
   QCheckBox* logAxisBox_ = nullptr;
   EvaluationCharts* charts_ = nullptr;
   QTabWidget* pages_ = nullptr;
+  LessonTools* lessonTools_ = nullptr;
 
   QTimer poll_;
   QElapsedTimer sinceRefresh_;

@@ -81,6 +81,7 @@ void WriteHeader(CsvWriter& csv, const SeriesHeader& header) {
   csv.Row({SeriesExport::tr("Start x"), QString::number(s.startX)});
   csv.Row({SeriesExport::tr("Start y"), QString::number(-s.startY)});
   csv.Row({SeriesExport::tr("Heimkreis absorbiert"), YesNo(s.homeAbsorbs)});
+  if (header.seed) csv.Row({SeriesExport::tr("Startwert"), QString::number(*header.seed)});
   if (header.mixesSettings) {
     csv.Row(
         {SeriesExport::tr("Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich")});
@@ -144,9 +145,9 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
 }
 
 std::optional<QString> SaveSeries(const QString& path, const JourneySeries& journeys,
-                                  const ExactStatistics& exact) {
+                                  const ExactStatistics& exact, std::optional<std::uint64_t> seed) {
   const SeriesHeader header{QDateTime::currentDateTime(), exact.setting(), exact.values(),
-                            Summarize(journeys, exact.setting(), std::nullopt).mixesSettings};
+                            Summarize(journeys, exact.setting(), std::nullopt).mixesSettings, seed};
   const QString point = DisplayLocale().decimalPoint();
   return WriteWholeFile(path,
                         SeriesCsv(journeys, header, point.isEmpty() ? QChar('.') : point.front()));

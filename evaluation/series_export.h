@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct SeriesHeader {
   theory::Setting setting;                         // the current one
   std::optional<theory::JourneyStatistics> exact;  // for `setting`, when known
   bool mixesSettings = false;
+  std::optional<std::uint64_t> seed;  // the series' own, when it has one
 };
 
 // The series as CSV for a spreadsheet: a header block, then one row per journey with the end
@@ -38,7 +40,8 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
 // The series as "Daten speichern" writes it, with WriteWholeFile's guarantee: headed by the
 // current setting and its exact values as far as known, numbers as the main window shows them.
 std::optional<QString> SaveSeries(const QString& path, const JourneySeries& journeys,
-                                  const ExactStatistics& exact);
+                                  const ExactStatistics& exact,
+                                  std::optional<std::uint64_t> seed = std::nullopt);
 
 // The picture as PNG, with WriteWholeFile's guarantee.
 std::optional<QString> WritePicture(const QString& path, const QImage& picture);

@@ -25,6 +25,14 @@ dpkg-deb -x "$deb" "$root"
 desktop="$root/usr/share/applications/de.quirlweg.Quirlweg.desktop"
 metainfo="$root/usr/share/metainfo/de.quirlweg.Quirlweg.metainfo.xml"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx 'MimeType=application/x-quirlweg;' "$desktop" || fail "the desktop file opens no experiments"
+# The file type's definition is one shared-mime-info reads, and every lesson is one the program
+# opens (a headless walk of one journey).
+xmllint --noout "$root/usr/share/mime/packages/quirlweg.xml" || fail "the MIME type's XML"
+for lesson in "$root"/usr/share/quirlweg/lessons/*.quirlweg; do
+  QT_QPA_PLATFORM=offscreen "$root/usr/bin/quirlweg" --experiment "$lesson" --journeys 1 \
+    >/dev/null 2>&1 || fail "the program refuses the lesson $lesson"
+done
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
@@ -37,7 +45,12 @@ for file in usr/bin/quirlweg \
   usr/share/man/man1/quirlweg.1.gz \
   usr/share/man/de/man1/quirlweg.1.gz \
   usr/share/doc/quirlweg/copyright \
-  usr/share/doc/quirlweg/changelog.gz; do
+  usr/share/doc/quirlweg/changelog.gz \
+  usr/share/mime/packages/quirlweg.xml \
+  usr/share/icons/hicolor/scalable/mimetypes/application-x-quirlweg.svg \
+  usr/share/quirlweg/lessons/spielerruin-1d.quirlweg \
+  usr/share/quirlweg/lessons/erste-heimkehr-2d.quirlweg \
+  usr/share/quirlweg/lessons/polya-3d.quirlweg; do
   grep -qxF "./$file" <<<"$contents" || fail "the package lacks /$file"
 done
 

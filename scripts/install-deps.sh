@@ -7,17 +7,19 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6svg6 qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-base-dev libqt6svg6 qt6-svg-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   # Qt Charts' CMake package asks for Qt's OpenGL modules, which qt6-charts-dev does not bring.
   qt6-charts-dev libqt6opengl6-dev
   # Qt's own texts (dialogs, --help) in German.
   qt6-translations-l10n
   libgtest-dev libgmock-dev clang-format
+  # pdftotext and pdftoppm read the reports back in the tests.
+  poppler-utils
   fonts-dejavu-core fonts-liberation
   xvfb xauth x11-apps imagemagick xdotool
 )
 # Kept apart because lintian brings many Perl packages that scripts/run.sh does not need.
-packaging=(dpkg-dev lintian desktop-file-utils appstream)
+packaging=(dpkg-dev lintian desktop-file-utils appstream libxml2-utils)
 if [ "${1:-}" = packaging ]; then packages+=("${packaging[@]}"); fi
 
 missing=()

@@ -59,6 +59,13 @@ QPixmap RenderPicture(const QString& path, QSize size, qreal pixelRatio) {
   return QPixmap::fromImage(image);
 }
 
+// Seeds a class can read off the board and type in again: up to six digits.
+constexpr std::uint64_t kSeedRange = 999999;
+
+std::uint64_t ShortSeed(std::uint64_t bits) {
+  return bits % kSeedRange + 1;
+}
+
 }  // namespace
 
 Simulation::Simulation(std::unique_ptr<UniformSource> source, QWidget* parent)
@@ -128,7 +135,8 @@ void Simulation::ConnectHandlers() {
 // Start-up and layout
 
 void Simulation::Load() {
-  generator_ = GeneratorSource(Xoshiro128::SeededFromClock());
+  seed_ = ShortSeed(Xoshiro128::SeededFromClock().NextBits());
+  generator_ = GeneratorSource(Xoshiro128(seed_));
   controls_.protocolBox->hide();
   controls_.probabilityBoxes[0]->hide();
   controls_.probabilityBoxes[1]->hide();
@@ -321,7 +329,35 @@ void Simulation::ShowPacedRunGoing(bool going) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Seed
+
+void Simulation::UseSeed(std::uint64_t seed) {
+  if (pacedRun_->IsRunning()) pacedRun_->Stop();
+  displays_.lattice().HideEndMarker();
+  walk_.ClearTraces();
+  walk_.ResetCounters();
+  // The walker stands on the start point, at step 0 of the series' first journey.
+  WalkState& state = walk_.state();
+  state.stepCount = 0;
+  displays_.statistics().ShowCoordinates(state.posX, -state.posY, state.posZ);
+  displays_.statistics().ShowStepCount(0);
+  seed_ = seed;
+  generator_ = GeneratorSource(Xoshiro128(seed));
+}
+
+// ---------------------------------------------------------------------------------------------
 // Run observer
+
+// The restart after 1001 journeys resets the counters but goes on with the series. A new
+// series after walking takes a fresh seed from the generator, so that it can be walked again.
+void Simulation::CountersReset() {
+  if (std::exchange(restarting_, false)) return;
+  series_.Clear();
+  if (generator_.generator() == Xoshiro128(seed_)) return;  // nothing drawn since seeding
+  Xoshiro128 drawing = generator_.generator();
+  seed_ = ShortSeed(drawing.NextBits());
+  generator_ = GeneratorSource(Xoshiro128(seed_));
+}
 
 void Simulation::StatisticsRestart() {
   restarting_ = true;

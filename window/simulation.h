@@ -56,12 +56,18 @@ class Simulation : public QWidget, public RunObserver {
   // The journeys behind the counters the window shows.
   const JourneySeries& series() const { return series_; }
 
+  // The seed the series was walked from: the same seed, setting and clicks give the same
+  // journeys. Without a seed chosen the first comes from the clock; each new series after
+  // walking gets the next one from the generator, so that every series has its own.
+  std::uint64_t Seed() const { return seed_; }
+  // Starts a new series from `seed`: the walker back on the start point, traces and counters
+  // cleared. A source given to the constructor is not reseeded.
+  void UseSeed(std::uint64_t seed);
+
   // RunObserver
   void JourneyEnded(const JourneyRecord& journey) override { series_.Add(journey); }
   // The restart after 1001 journeys resets the counters but goes on with the series.
-  void CountersReset() override {
-    if (!std::exchange(restarting_, false)) series_.Clear();
-  }
+  void CountersReset() override;
   void StatisticsRestart() override;
   void StepTaken() override;
 
@@ -94,6 +100,7 @@ class Simulation : public QWidget, public RunObserver {
 
   // The walk's generator sits before the walk, which keeps a reference to it.
   GeneratorSource generator_;
+  std::uint64_t seed_ = 0;
   std::unique_ptr<UniformSource> injected_;
   WindowControls controls_;
   WalkDisplays displays_;

@@ -15,12 +15,226 @@
         <source>Sprache der Texte: de oder en.</source>
         <translation>Language of the texts: de or en.</translation>
     </message>
+    <message>
+        <source>quirlweg: „%1“ konnte nicht geschrieben werden: %2</source>
+        <translation>quirlweg: could not write “%1”: %2</translation>
+    </message>
+    <message>
+        <source>--journeys braucht eine ganze Zahl von 1 bis %1, nicht „%2“.</source>
+        <translation>--journeys needs a whole number from 1 to %1, not “%2”.</translation>
+    </message>
+    <message>
+        <source>--experiment braucht --journeys N.</source>
+        <translation>--experiment needs --journeys N.</translation>
+    </message>
+    <message>
+        <source>Führt den Versuch aus DATEI ohne Fenster aus (mit --journeys).</source>
+        <translation>Runs the experiment in FILE without a window (with --journeys).</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>So viele Reisen gehen.</source>
+        <translation>Walk this many journeys.</translation>
+    </message>
+    <message>
+        <source>Die Reisen als CSV nach AUS schreiben.</source>
+        <translation>Write the journeys as CSV to OUT.</translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation>OUT</translation>
+    </message>
+    <message>
+        <source>Den Bericht als PDF nach AUS schreiben.</source>
+        <translation>Write the report as PDF to OUT.</translation>
+    </message>
+    <message>
+        <source>Ein Versuch, der im Fenster geöffnet wird.</source>
+        <translation>An experiment to open in the window.</translation>
+    </message>
+    <message>
+        <source>Nur ein Versuch lässt sich öffnen.</source>
+        <translation>Only one experiment can be opened.</translation>
+    </message>
+    <message>
+        <source>--experiment und eine Versuchsdatei schließen sich aus.</source>
+        <translation>--experiment and an experiment file exclude each other.</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --experiment.</source>
+        <translation>--%1 works only with --experiment.</translation>
+    </message>
+    <message>
+        <source>versuch.quirlweg</source>
+        <translation>experiment.quirlweg</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentFile</name>
+    <message>
+        <source>„%1“ fehlt.</source>
+        <translation>“%1” is missing.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss eine Zahl sein.</source>
+        <translation>“%1” must be a number.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss true oder false sein.</source>
+        <translation>“%1” must be true or false.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss ein Text sein.</source>
+        <translation>“%1” must be a text.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss ein Objekt { … } sein.</source>
+        <translation>“%1” must be an object { … }.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss eine Liste [ … ] sein.</source>
+        <translation>“%1” must be a list [ … ].</translation>
+    </message>
+    <message>
+        <source>„%1“ muss zwischen %2 und %3 liegen, ist aber %4.</source>
+        <translation>“%1” must lie between %2 and %3 but is %4.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss eine ganze Zahl sein.</source>
+        <translation>“%1” must be a whole number.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss in ganzen Prozent angegeben sein, etwa 0.35.</source>
+        <translation>“%1” must be given in whole per cent, such as 0.35.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss zwei Zahlen [x, y] enthalten.</source>
+        <translation>“%1” must hold two numbers [x, y].</translation>
+    </message>
+    <message>
+        <source>„%1“ muss „step“, „journey“ oder „twentyJourneys“ sein.</source>
+        <translation>“%1” must be “step”, “journey” or “twentyJourneys”.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss eine Stufe der Tempo-Skala sein: %2.</source>
+        <translation>“%1” must be a step of the tempo scale: %2.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist länger als %2 Zeichen.</source>
+        <translation>“%1” is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>„series“ hat mehr als %1 Reisen.</source>
+        <translation>“series” has more than %1 journeys.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss vier Zahlen [Länge, x, y, z] enthalten.</source>
+        <translation>“%1” must hold four numbers [length, x, y, z].</translation>
+    </message>
+    <message>
+        <source>Das ist keine Quirlweg-Versuchsdatei.</source>
+        <translation>This is not a Quirlweg experiment file.</translation>
+    </message>
+    <message>
+        <source>Versuchsdateien der Version %1 kennt dieses Programm nicht; es liest Version %2.</source>
+        <translation>This program does not know experiment files of version %1; it reads version %2.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein UTF-8-Text.</source>
+        <translation>The file is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu tief verschachtelt.</source>
+        <translation>The file is nested too deeply.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein vollständiges JSON (Fehler bei Zeichen %1).</source>
+        <translation>The file is not complete JSON (error at character %1).</translation>
+    </message>
+    <message>
+        <source>„%1“ lässt sich nicht als Versuch öffnen: %2</source>
+        <translation>“%1” cannot be opened as an experiment: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als %1 MB.</source>
+        <translation>The file is larger than %1 MB.</translation>
+    </message>
 </context>
 <context>
     <name>LatticeView</name>
     <message>
         <source>Besuche</source>
         <translation>Visits</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>zu Hause</source>
+        <translation>at home</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>Dimension %1, Gitter −%2 … %2, Start (%3 | %4), Heimkreis absorbiert: %5</source>
+        <translation>Dimension %1, grid −%2 … %2, start (%3 | %4), home circle absorbs: %5</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>, p(rechts) = %1</source>
+        <translation>, p(right) = %1</translation>
+    </message>
+    <message>
+        <source>Quirlweg – Bericht einer Serie</source>
+        <translation>Quirlweg – report of a series</translation>
+    </message>
+    <message>
+        <source>%1 · Quirlweg %2</source>
+        <translation>%1 · Quirlweg %2</translation>
+    </message>
+    <message>
+        <source>Startwert: %1 · Reisen: %2</source>
+        <translation>Seed: %1 · trips: %2</translation>
+    </message>
+    <message>
+        <source>Die Serie mischt Einstellungen – die exakten Werte gelten für die jetzige.</source>
+        <translation>The series mixes settings – the exact values are those of the current one.</translation>
+    </message>
+    <message>
+        <source>Die exakten Werte waren noch nicht berechnet.</source>
+        <translation>The exact values had not been computed yet.</translation>
+    </message>
+    <message>
+        <source>Der Bericht ließ sich nicht als PDF erzeugen.</source>
+        <translation>The report could not be made as PDF.</translation>
+    </message>
+    <message>
+        <source>Bericht drucken</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>Quirlweg – Diagramme</source>
+        <translation>Quirlweg – charts</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere Zeilen</source>
+        <translation>… and %1 more lines</translation>
     </message>
 </context>
 <context>
@@ -180,6 +394,65 @@
     <message>
         <source>Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich</source>
         <translation>The series mixes settings – reset the counters for a comparison</translation>
+    </message>
+    <message>
+        <source>Startwert</source>
+        <translation>Seed</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesTable</name>
+    <message>
+        <source>zu Hause</source>
+        <translation>at home</translation>
+    </message>
+    <message>
+        <source>am Rand</source>
+        <translation>at edge</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>unten</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>Ebene-Rand (z)</source>
+        <translation>z face</translation>
+    </message>
+    <message>
+        <source>mittlere Weglänge</source>
+        <translation>mean path length</translation>
+    </message>
+    <message>
+        <source>gezählt</source>
+        <translation>counted</translation>
+    </message>
+    <message>
+        <source>gemessen</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>95 %: von</source>
+        <translation>95 %: from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>exakt</source>
+        <translation>exact</translation>
     </message>
 </context>
 <context>
@@ -790,6 +1063,140 @@
     <message>
         <source>zu Hause: %1</source>
         <translation>at home: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::ExperimentActions</name>
+    <message>
+        <source>Versuch speichern …</source>
+        <translation>Save experiment …</translation>
+    </message>
+    <message>
+        <source>Versuch öffnen …</source>
+        <translation>Open experiment …</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::ExperimentFiles</name>
+    <message>
+        <source>Versuch speichern</source>
+        <translation>Save experiment</translation>
+    </message>
+    <message>
+        <source>Quirlweg-Versuche (*.quirlweg)</source>
+        <translation>Quirlweg experiments (*.quirlweg)</translation>
+    </message>
+    <message>
+        <source>Der Versuch konnte nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The experiment could not be saved to “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Versuch öffnen</source>
+        <translation>Open experiment</translation>
+    </message>
+    <message>
+        <source>Quirlweg-Versuche (*.quirlweg);;Alle Dateien (*)</source>
+        <translation>Quirlweg experiments (*.quirlweg);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Die gespeicherten Reisen aus „%1“ ließen sich mit dem Startwert nicht genau wiederholen; die Auswertung zeigt die neu gegangenen.</source>
+        <translation>The trips saved in “%1” could not be repeated exactly from the seed; the evaluation shows the ones walked anew.</translation>
+    </message>
+    <message>
+        <source>versuch.quirlweg</source>
+        <translation>experiment.quirlweg</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::LessonTools</name>
+    <message>
+        <source>Startwert der Serie</source>
+        <translation>Seed of the series</translation>
+    </message>
+    <message>
+        <source>Derselbe Startwert gibt bei derselben Einstellung und denselben Klicks dieselben Reisen. Ein neuer Startwert beginnt eine neue Serie (Enter).</source>
+        <translation>The same seed gives the same trips for the same setting and the same clicks. A new seed starts a new series (Enter).</translation>
+    </message>
+    <message>
+        <source>S&amp;tartwert:</source>
+        <translation>S&amp;eed:</translation>
+    </message>
+    <message>
+        <source>Versuch &amp;speichern …</source>
+        <translation>&amp;Save experiment …</translation>
+    </message>
+    <message>
+        <source>Einstellung, Startwert und Serie als Versuchsdatei (Strg+S)</source>
+        <translation>Setting, seed and series as an experiment file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Versuch ö&amp;ffnen …</source>
+        <translation>&amp;Open experiment …</translation>
+    </message>
+    <message>
+        <source>Einen gespeicherten Versuch oder eine fertige Unterrichtsstunde (Strg+O)</source>
+        <translation>A saved experiment or a ready-made lesson (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::ReportTools</name>
+    <message>
+        <source>Beric&amp;ht …</source>
+        <translation>Repor&amp;t …</translation>
+    </message>
+    <message>
+        <source>Diagramme als S&amp;VG …</source>
+        <translation>Charts as S&amp;VG …</translation>
+    </message>
+    <message>
+        <source>Tabelle &amp;kopieren</source>
+        <translation>&amp;Copy table</translation>
+    </message>
+    <message>
+        <source>Einstellung, Startwert, Tabelle, Diagramme und Gitter auf A4</source>
+        <translation>Setting, seed, table, charts and lattice on A4</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern …</source>
+        <translation>Save as &amp;PDF …</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken …</source>
+        <translation>&amp;Print …</translation>
+    </message>
+    <message>
+        <source>Die Tabelle mit Tabulatoren, zum Einfügen in eine Tabellenkalkulation</source>
+        <translation>The table with tabs, for pasting into a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Bericht speichern</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>PDF-Dokumente (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Bericht konnte nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The report could not be saved to “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Diagramme speichern</source>
+        <translation>Save charts</translation>
+    </message>
+    <message>
+        <source>SVG-Bilder (*.svg)</source>
+        <translation>SVG pictures (*.svg)</translation>
+    </message>
+    <message>
+        <source>Die Diagramme konnten nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The charts could not be saved to “%1”:
+%2</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@ copy=$(mktemp --suffix=.ts)
 trap 'rm -f "$copy"' EXIT
 cp "$ts" "$copy"
 "$lupdate" -silent -no-obsolete -locations none -source-language de -I "$root" "$root/app" "$root/window" "$root/evaluation" \
-  "$root/display" -ts "$copy"
+  "$root/display" "$root/experiment" -ts "$copy"
 if grep -B3 'type="unfinished"' "$copy" | grep '<source>'; then
   echo "These texts have no English translation in $ts" >&2
   exit 1

@@ -220,7 +220,7 @@ TEST_F(EvaluationTest, CsvReadsBackAsTheProtocolWithEachJourneysSetting) {
   const auto& journeys = window_->series();
   ASSERT_EQ(journeys.size(), 3U);
   const SeriesHeader header{
-      QDateTime::currentDateTime(), {2, 5, 0.5, 1, -1, false}, std::nullopt, true};
+      QDateTime::currentDateTime(), {2, 5, 0.5, 1, -1, false}, std::nullopt, true, 4711};
   for (const bool awkward : {false, true}) {
     for (const auto& [decimal, field] : {std::pair{',', ';'}, std::pair{'.', ','}}) {
       SCOPED_TRACE(::testing::Message() << decimal << (awkward ? " awkward" : ""));

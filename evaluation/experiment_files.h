@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+namespace quirlweg {
+
+class ExperimentActions;
+class Simulation;
+struct Experiment;
+
+// Serves the window's requests to save and open experiments: asks for the file, writes or
+// reads it, and tells what went wrong. A file refused for any reason changes nothing. A child
+// of the main window.
+class ExperimentFiles : public QObject {
+  Q_OBJECT
+
+ public:
+  // `english`: a lesson's description is shown in English rather than German.
+  ExperimentFiles(Simulation& window, const ExperimentActions& actions, bool english);
+
+  // Asks where and saves the current experiment; false when cancelled or failed.
+  bool Save(QWidget* parent);
+  // Asks which file and opens it.
+  bool Open(QWidget* parent);
+  // Opens `path`: sets the window up, walks a saved series again and shows the lesson's
+  // description. A refused file is told of in a message box and leaves everything as it was.
+  bool OpenFile(const QString& path, QWidget* parent);
+  // A new series from `seed`, chosen by the user.
+  void UseSeed(std::uint64_t seed);
+
+  // Where the program keeps its ready-made lessons, or an empty text when none are installed.
+  static QString LessonFolder();
+
+ private:
+  QWidget* DialogParent(QWidget* asked) const;
+  void ShowDescription(const Experiment& experiment, QWidget* parent);
+
+  Simulation& window_;
+  bool english_;
+  QString folder_;  // where the last experiment was saved or opened
+};
+
+}  // namespace quirlweg

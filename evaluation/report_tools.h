@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+class QPushButton;
+class QWidget;
+
+namespace quirlweg {
+
+class ExactStatistics;
+class Simulation;
+
+// The evaluation's handouts: "Bericht …" as PDF or on paper, the charts as SVG and the table
+// on the clipboard for a spreadsheet.
+class ReportTools : public QObject {
+  Q_OBJECT
+
+ public:
+  // The buttons are children of `row`.
+  ReportTools(const Simulation& simulation, const ExactStatistics& exact, QWidget* row);
+
+  QPushButton* reportButton() const { return report_; }
+  QPushButton* chartsButton() const { return charts_; }
+  QPushButton* copyButton() const { return copy_; }
+
+ private:
+  void SaveReport();
+  void Print();
+  void SaveCharts();
+  void CopyTable();
+  void Warn(const QString& what, const QString& path, const QString& reason);
+
+  QWidget* row_;
+  const Simulation& simulation_;
+  const ExactStatistics& exact_;
+  QPushButton* report_;
+  QPushButton* charts_;
+  QPushButton* copy_;
+};
+
+}  // namespace quirlweg

@@ -1,0 +1,86 @@
+#include "evaluation/series_table.h"
+
+#include <QCoreApplication>
+
+#include "engine/walk.h"
+#include "evaluation/exact_statistics.h"
+#include "evaluation/number_texts.h"
+#include "evaluation/series_summary.h"
+#include "window/journey_series.h"
+
+namespace quirlweg {
+namespace {
+
+struct SeriesTableTexts {
+  Q_DECLARE_TR_FUNCTIONS(SeriesTable)
+};
+
+QString RowName(SeriesRow row) {
+  switch (row) {
+    case SeriesRow::Home:
+      return SeriesTableTexts::tr("zu Hause");
+    case SeriesRow::Boundary:
+      return SeriesTableTexts::tr("am Rand");
+    case SeriesRow::Top:
+      return SeriesTableTexts::tr("oben");
+    case SeriesRow::Right:
+      return SeriesTableTexts::tr("rechts");
+    case SeriesRow::Bottom:
+      return SeriesTableTexts::tr("unten");
+    case SeriesRow::Left:
+      return SeriesTableTexts::tr("links");
+    case SeriesRow::ZFace:
+      return SeriesTableTexts::tr("Ebene-Rand (z)");
+    case SeriesRow::MeanLength:
+      return SeriesTableTexts::tr("mittlere Weglänge");
+  }
+  return {};
+}
+
+bool Reachable(SeriesRow row, int dimension) {
+  if (row == SeriesRow::ZFace) return dimension == 3;
+  if (row == SeriesRow::Top || row == SeriesRow::Bottom) return dimension != 1;
+  return true;
+}
+
+}  // namespace
+
+SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact) {
+  const theory::Setting& setting = exact.setting();
+  const auto& values = exact.values();
+  const SeriesSummary summary =
+      Summarize(journeys, setting, values ? std::optional(values->sdLength) : std::nullopt);
+  const auto n = static_cast<int>(journeys.size());
+  SeriesTable table;
+  table.header = {QString(),
+                  SeriesTableTexts::tr("gezählt"),
+                  SeriesTableTexts::tr("gemessen"),
+                  SeriesTableTexts::tr("95 %: von"),
+                  SeriesTableTexts::tr("bis"),
+                  SeriesTableTexts::tr("exakt")};
+  for (int r = 0; r < kSeriesRowCount; ++r) {
+    const auto row = static_cast<SeriesRow>(r);
+    if (!Reachable(row, setting.dimension)) continue;
+    const RowEstimate& e = summary[row];
+    QString measured;
+    // Cut to two decimals by the main window's own rule, as the evaluation window shows it.
+    if (n > 0 && row == SeriesRow::MeanLength) {
+      measured = LengthText(MeanLength(journeys.LengthSum(), n));
+    } else if (n > 0) {
+      measured = PercentText(ShareOf(*e.count, n - *e.count) / 100);
+    }
+    table.rows.push_back({RowName(row), e.count ? QString::number(*e.count) : QString(), measured,
+                          e.low ? RowValueText(row, *e.low) : QString(),
+                          e.high ? RowValueText(row, *e.high) : QString(),
+                          values ? ExactText(*values, row, setting.dimension) : QString()});
+  }
+  return table;
+}
+
+QString TableTsv(const SeriesTable& table) {
+  QString text = table.header.join(QLatin1Char('\t')) + QLatin1Char('\n');
+  for (const QStringList& row : table.rows) text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+  return text;
+}
+
+}  // namespace quirlweg
