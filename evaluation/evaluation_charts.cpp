@@ -18,11 +18,6 @@
 namespace quirlweg {
 namespace {
 
-constexpr double kZ = 1.96;
-// Enough points for a smooth curve; more only cost drawing time while a run goes on.
-constexpr std::size_t kMostPoints = 300;
-constexpr int kLengthClasses = 40;
-
 QValueAxis* AddAxis(QChart& chart, Qt::Alignment side, const QString& title) {
   auto* axis = new QValueAxis(&chart);
   axis->setTitleText(title);
@@ -57,44 +52,6 @@ QChartView* MakeView(QChart* chart, const QString& accessibleName) {
   view->setAccessibleName(accessibleName);
   view->setMinimumSize(200, 200);
   return view;
-}
-
-// After which journeys the convergence curve has a point: evenly spread, or evenly on a
-// logarithmic axis; at most about kMostPoints of them, the last journey always.
-std::vector<std::size_t> CurvePoints(std::size_t journeys, bool logarithmic) {
-  std::vector<std::size_t> points;
-  if (journeys == 0) return points;
-  if (!logarithmic) {
-    const std::size_t stride = std::max<std::size_t>(1, (journeys + kMostPoints - 1) / kMostPoints);
-    for (std::size_t k = stride; k < journeys; k += stride) points.push_back(k);
-  } else {
-    const double last = std::log(static_cast<double>(journeys));
-    for (std::size_t i = 0; i < kMostPoints; ++i) {
-      const auto k =
-          static_cast<std::size_t>(std::exp(last * static_cast<double>(i) / kMostPoints));
-      if (k >= 1 && k < journeys && (points.empty() || k > points.back())) points.push_back(k);
-    }
-  }
-  points.push_back(journeys);
-  return points;
-}
-
-// The class width: about kLengthClasses classes up to `longest`, even above 1, so that every
-// class holds as many odd as even lengths (on the lattice one of the two may be impossible).
-std::int64_t ClassWidth(std::int64_t longest) {
-  std::int64_t width = std::max<std::int64_t>(1, (longest + kLengthClasses - 1) / kLengthClasses);
-  if (width > 1 && width % 2 == 1) ++width;
-  return width;
-}
-
-// The length below which `coverage` of the exact distribution lies.
-std::int64_t ExactQuantile(const std::vector<double>& distribution, double coverage) {
-  double covered = 0;
-  for (std::size_t n = 0; n < distribution.size(); ++n) {
-    covered += distribution[n];
-    if (covered >= coverage) return static_cast<std::int64_t>(n);
-  }
-  return static_cast<std::int64_t>(distribution.size());
 }
 
 }  // namespace
@@ -191,22 +148,11 @@ void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow 
   QList<QPointF> measured;
   QList<QPointF> upper;
   QList<QPointF> lower;
-  std::array<bool, 6> hit{};  // by JourneyEnd
-  for (std::size_t e = 0; e < hit.size(); ++e) hit[e] = EndsIn(static_cast<JourneyEnd>(e), row);
-  std::int64_t hits = 0;
-  std::size_t from = 0;
-  for (const std::size_t to : CurvePoints(n, logarithmic_)) {
-    // Up to the next point of the curve in one tight loop: a million journeys take a few ms.
-    for (std::size_t i = from; i < to; ++i) {
-      hits += hit[static_cast<std::size_t>(journeys.EndAt(i))];
-    }
-    from = to;
-    const auto x = static_cast<double>(to);
-    measured.append({x, 100.0 * static_cast<double>(hits) / x});
-    if (exact) {
-      const double halfWidth = kZ * std::sqrt(*exact * (1 - *exact) / x);
-      upper.append({x, 100 * std::min(1.0, *exact + halfWidth)});
-      lower.append({x, 100 * std::max(0.0, *exact - halfWidth)});
+  for (const CurvePoint& point : ConvergenceCurve(journeys, row, exact, logarithmic_)) {
+    measured.append({point.journeys, point.share});
+    if (point.low && point.high) {
+      upper.append({point.journeys, *point.high});
+      lower.append({point.journeys, *point.low});
     }
   }
   const double lastJourney = std::max<double>(10, static_cast<double>(n));
@@ -226,43 +172,24 @@ void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow 
 
 void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
                                    const std::optional<theory::JourneyStatistics>& exact) {
-  std::int64_t longest = std::max<std::int64_t>(10, journeys.Longest());
-  const bool withDistribution = exact && !exact->lengthDistribution.empty();
-  if (withDistribution) {
-    longest = std::max(longest, ExactQuantile(exact->lengthDistribution, 0.995));
-  } else if (exact) {
-    longest = std::max(longest, static_cast<std::int64_t>(exact->meanLength + 2 * exact->sdLength));
-  }
-  const std::int64_t width = ClassWidth(longest);
-  const auto classes = static_cast<std::size_t>(longest / width + 1);
-
-  std::vector<double> measured(classes, 0.0);
-  const double share = journeys.empty() ? 0.0 : 100.0 / static_cast<double>(journeys.size());
-  const auto& counts = journeys.LengthCounts();
-  for (std::size_t n = 0; n < counts.size(); ++n) {
-    measured[n / static_cast<std::size_t>(width)] += share * static_cast<double>(counts[n]);
-  }
+  const LengthClasses classes = ClassifyLengths(journeys, exact);
+  const bool withDistribution = !classes.exact.empty();
+  const auto width = static_cast<double>(classes.width);
+  const std::size_t count = classes.measured.size();
   QList<QPointF> steps{{0, 0}};
   double highest = 1;
-  for (std::size_t c = 0; c < classes; ++c) {
-    const auto from = static_cast<double>(c) * width;
-    steps.append({from, measured[c]});
-    steps.append({from + width, measured[c]});
-    highest = std::max(highest, measured[c]);
+  for (std::size_t c = 0; c < count; ++c) {
+    const double from = static_cast<double>(c) * width;
+    steps.append({from, classes.measured[c]});
+    steps.append({from + width, classes.measured[c]});
+    highest = std::max(highest, classes.measured[c]);
   }
-  steps.append({static_cast<double>(classes * width), 0});
+  steps.append({static_cast<double>(count) * width, 0});
 
   QList<QPointF> curve;
-  if (withDistribution) {
-    std::vector<double> expected(classes, 0.0);
-    const auto& p = exact->lengthDistribution;
-    for (std::size_t n = 0; n < p.size() && n / width < classes; ++n) {
-      expected[n / width] += 100 * p[n];
-    }
-    for (std::size_t c = 0; c < classes; ++c) {
-      curve.append({(static_cast<double>(c) + 0.5) * width, expected[c]});
-      highest = std::max(highest, expected[c]);
-    }
+  for (std::size_t c = 0; c < classes.exact.size(); ++c) {
+    curve.append({(static_cast<double>(c) + 0.5) * width, classes.exact[c]});
+    highest = std::max(highest, classes.exact[c]);
   }
   highest *= 1.1;
   QList<QPointF> mean;
@@ -278,7 +205,7 @@ void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
   exactDistribution_->replace(curve);
   exactMean_->replace(mean);
   exactSpread_->replace(spread);
-  lengthAxis_->setRange(0, static_cast<double>(classes * width));
+  lengthAxis_->setRange(0, static_cast<double>(count) * width);
   lengthAxis_->applyNiceNumbers();
   lengthShareAxis_->setRange(0, highest);
   lengthShareAxis_->applyNiceNumbers();
@@ -286,7 +213,7 @@ void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
   ShowInLegend(chart, exactDistribution_, withDistribution);
   ShowInLegend(chart, exactMean_, !mean.isEmpty());
   ShowInLegend(chart, exactSpread_, !spread.isEmpty());
-  SetTitle(*lengthView_->chart(), tr("Weglängen (Klassenbreite %1)").arg(width));
+  SetTitle(*lengthView_->chart(), tr("Weglängen (Klassenbreite %1)").arg(classes.width));
 }
 
 }  // namespace quirlweg

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/display_roles.h"
+#include "evaluation/chart_figures.h"
 #include "evaluation/series_summary.h"
 #include "theory/journey_statistics.h"
 #include "window/journey_series.h"

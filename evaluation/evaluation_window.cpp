@@ -28,6 +28,7 @@
 #include "evaluation/report_tools.h"
 #include "evaluation/save_dialog.h"
 #include "evaluation/series_export.h"
+#include "evaluation/series_table.h"
 #include "evaluation/start_map_page.h"
 #include "evaluation/sweep_page.h"
 #include "window/simulation.h"
@@ -45,28 +46,6 @@ const QColor kMarked(255, 190, 190);
 // The sides the convergence chart can follow when home does not absorb.
 constexpr std::array kSides{SeriesRow::Top, SeriesRow::Right, SeriesRow::Bottom, SeriesRow::Left,
                             SeriesRow::ZFace};
-
-QString RowName(SeriesRow row) {
-  switch (row) {
-    case SeriesRow::Home:
-      return EvaluationWindow::tr("zu Hause");
-    case SeriesRow::Boundary:
-      return EvaluationWindow::tr("am Rand");
-    case SeriesRow::Top:
-      return EvaluationWindow::tr("oben");
-    case SeriesRow::Right:
-      return EvaluationWindow::tr("rechts");
-    case SeriesRow::Bottom:
-      return EvaluationWindow::tr("unten");
-    case SeriesRow::Left:
-      return EvaluationWindow::tr("links");
-    case SeriesRow::ZFace:
-      return EvaluationWindow::tr("Ebene-Rand (z)");
-    case SeriesRow::MeanLength:
-      return EvaluationWindow::tr("mittlere Weglänge");
-  }
-  return {};
-}
 
 // Item texts are set only when they change: an unchanged table then costs nothing to redraw.
 void SetText(QTableWidgetItem& item, const QString& text) {
@@ -277,14 +256,8 @@ void EvaluationWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 SeriesRow EvaluationWindow::FollowedRow() const {
-  const theory::Setting& setting = exact_.setting();
-  if (setting.homeAbsorbs) return SeriesRow::Home;
-  const auto side = static_cast<SeriesRow>(sideChooser_->currentData().toInt());
-  // A side the walk cannot reach in this dimension would show a flat zero.
-  const bool vertical = side == SeriesRow::Top || side == SeriesRow::Bottom;
-  if (setting.dimension == 1 && vertical) return SeriesRow::Right;
-  if (setting.dimension != 3 && side == SeriesRow::ZFace) return SeriesRow::Top;
-  return side;
+  return quirlweg::FollowedRow(exact_.setting(),
+                               static_cast<SeriesRow>(sideChooser_->currentData().toInt()));
 }
 
 void EvaluationWindow::Refresh() {

@@ -33,23 +33,6 @@ struct Report {
   Q_DECLARE_TR_FUNCTIONS(Report)
 };
 
-// The row the convergence chart follows, as the evaluation window starts with it.
-SeriesRow FollowedRow(const theory::Setting& setting) {
-  if (setting.homeAbsorbs) return SeriesRow::Home;
-  return setting.dimension == 1 ? SeriesRow::Right : SeriesRow::Top;
-}
-
-QString FollowedName(SeriesRow row) {
-  switch (row) {
-    case SeriesRow::Home:
-      return Report::tr("zu Hause");
-    case SeriesRow::Right:
-      return Report::tr("rechts");
-    default:
-      return Report::tr("oben");
-  }
-}
-
 // The evaluation's charts, drawn for paper: laid out side by side but never shown.
 class PaperCharts {
  public:
@@ -58,10 +41,11 @@ class PaperCharts {
     charts_.resize(1600, 560);
     charts_.show();
     const theory::Setting& setting = exact.setting();
-    const SeriesRow row = FollowedRow(setting);
+    // The row the evaluation window starts with.
+    const SeriesRow row = FollowedRow(setting, SeriesRow::Top);
     std::optional<double> share;
     if (exact.values()) share = ExactValue(*exact.values(), row, setting.dimension);
-    charts_.ShowConvergence(journeys, row, FollowedName(row), share);
+    charts_.ShowConvergence(journeys, row, RowName(row), share);
     charts_.ShowLengths(journeys, exact.values());
     views_ = charts_.findChildren<QChartView*>();
   }

@@ -15,6 +15,14 @@ struct SeriesTableTexts {
   Q_DECLARE_TR_FUNCTIONS(SeriesTable)
 };
 
+bool Reachable(SeriesRow row, int dimension) {
+  if (row == SeriesRow::ZFace) return dimension == 3;
+  if (row == SeriesRow::Top || row == SeriesRow::Bottom) return dimension != 1;
+  return true;
+}
+
+}  // namespace
+
 QString RowName(SeriesRow row) {
   switch (row) {
     case SeriesRow::Home:
@@ -36,14 +44,6 @@ QString RowName(SeriesRow row) {
   }
   return {};
 }
-
-bool Reachable(SeriesRow row, int dimension) {
-  if (row == SeriesRow::ZFace) return dimension == 3;
-  if (row == SeriesRow::Top || row == SeriesRow::Bottom) return dimension != 1;
-  return true;
-}
-
-}  // namespace
 
 SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact) {
   const theory::Setting& setting = exact.setting();

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "evaluation/series_summary.h"
+
 namespace quirlweg {
 
 class ExactStatistics;
@@ -16,6 +18,9 @@ struct SeriesTable {
   QStringList header;
   std::vector<QStringList> rows;
 };
+
+// A row's name, as the table, the charts and the report call it.
+QString RowName(SeriesRow row);
 
 SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact);
 

@@ -173,18 +173,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>zu Hause</source>
-        <translation>at home</translation>
-    </message>
-    <message>
-        <source>rechts</source>
-        <translation>right</translation>
-    </message>
-    <message>
-        <source>oben</source>
-        <translation>top</translation>
-    </message>
-    <message>
         <source>Dimension %1, Gitter −%2 … %2, Start (%3 | %4), Heimkreis absorbiert: %5</source>
         <translation>Dimension %1, grid −%2 … %2, start (%3 | %4), home circle absorbs: %5</translation>
     </message>
@@ -857,38 +845,6 @@
 </context>
 <context>
     <name>quirlweg::EvaluationWindow</name>
-    <message>
-        <source>zu Hause</source>
-        <translation>at home</translation>
-    </message>
-    <message>
-        <source>am Rand</source>
-        <translation>at edge</translation>
-    </message>
-    <message>
-        <source>oben</source>
-        <translation>top</translation>
-    </message>
-    <message>
-        <source>rechts</source>
-        <translation>right</translation>
-    </message>
-    <message>
-        <source>unten</source>
-        <translation>bottom</translation>
-    </message>
-    <message>
-        <source>links</source>
-        <translation>left</translation>
-    </message>
-    <message>
-        <source>Ebene-Rand (z)</source>
-        <translation>z face</translation>
-    </message>
-    <message>
-        <source>mittlere Weglänge</source>
-        <translation>mean path length</translation>
-    </message>
     <message>
         <source>Auswertung – Quirlweg</source>
         <translation>Evaluation – Quirlweg</translation>

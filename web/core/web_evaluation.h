@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "evaluation/chart_figures.h"
 #include "evaluation/series_summary.h"
 #include "theory/journey_statistics.h"
 #include "window/journey_series.h"
@@ -18,23 +19,6 @@ struct TableRow {
   std::optional<double> high;
   std::optional<double> exact;  // none before the exact values are known, or for no such row
   bool outside = false;         // the exact value lies outside the measured range
-};
-
-// The measured share of one row after some of the series' journeys, in per cent, with the band
-// of 1.96 standard errors around the exact share for that many journeys.
-struct CurvePoint {
-  double journeys = 0;
-  double share = 0;
-  std::optional<double> low;
-  std::optional<double> high;
-};
-
-// The journey lengths in classes of equal width, in per cent of the journeys, beside what the
-// exact distribution gives each class.
-struct LengthClasses {
-  std::int64_t width = 1;
-  std::vector<double> measured;
-  std::vector<double> exact;  // empty where the distribution was not computed
 };
 
 struct EvaluationFigures {
