@@ -6,6 +6,8 @@
 #include <QResizeEvent>
 #include <QWidget>
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "display/picture_area.h"
 #include "display/twips.h"
@@ -25,6 +27,21 @@ QFont FittingFont(QFont font, const PictureArea& area) {
   if (!area.WidestLine().isEmpty())
     shrinkTo(area.width() - border, QFontMetricsF(font).horizontalAdvance(area.WidestLine()));
   return font;
+}
+
+// A text area laid out anew in a smaller or larger font (the main window beside the evaluation)
+// shows its lines again in that font, rather than the old lines cut off by its new size.
+void ReprintInFont(PictureArea& area, const QFont& font) {
+  const std::string shown = area.ShownText();
+  area.setFont(font);
+  if (shown.empty()) return;
+  area.Cls();
+  std::size_t from = 0;
+  for (std::size_t end = shown.find('\n');; end = shown.find('\n', from)) {
+    area.Print(std::string_view(shown).substr(from, end == std::string::npos ? end : end - from));
+    if (end == std::string::npos) break;
+    from = end + 1;
+  }
 }
 
 }  // namespace
@@ -52,7 +69,11 @@ void PlaceControl(QWidget& control, const ControlPlacement& placement, double dp
     QFont font = control.font();
     font.setPointSizeF(*placement.fontSize);
     if (area) font = FittingFont(font, *area);
-    control.setFont(font);
+    if (area && font != control.font() && !area->WidestLine().isEmpty()) {
+      ReprintInFont(*area, font);
+    } else {
+      control.setFont(font);
+    }
   }
 }
 

@@ -205,6 +205,12 @@ void Simulation::ArrangeControls() {
       PlaceLine(*control, line, dpiX, dpiY);
     }
   }
+  // Laid out for the area beside the evaluation, the window keeps the traces in view: the
+  // class opened the evaluation to look at them. Only a layout for the screen wipes them.
+  if (layoutSize_) {
+    const WalkState& state = walk_.state();
+    displays_.lattice().RedrawTraces(state.hEdgeVisits, state.vEdgeVisits);
+  }
   FitButtonPictures();
 }
 

@@ -351,8 +351,19 @@ TEST_F(SimulationTest, KeyboardMovesScrollBarsAndShowsTheFocus) {
 }
 
 // Beside the evaluation the window lays itself out for the part of the screen it is given,
-// and for the whole screen again once it has it back.
+// and for the whole screen again once it has it back. Made smaller, it keeps the traces in
+// view and shows the step count whole in its smaller font.
 TEST_F(SimulationTest, LaysItselfOutForTheAreaItIsGiven) {
+  Start("optModus(1)");
+  const auto tracePixels = [this] {
+    const QImage shown = Find<PictureArea>("picAusgabe")->Snapshot();
+    int count = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) count += shown.pixelColor(x, y) == Qt::black;
+    }
+    return count;
+  };
+  ASSERT_GT(tracePixels(), 0);
   const QScreen* screen = window_->screen();
   const double dpiX = screen->logicalDotsPerInchX();
   const double dpiY = screen->logicalDotsPerInchY();
@@ -367,6 +378,8 @@ TEST_F(SimulationTest, LaysItselfOutForTheAreaItIsGiven) {
   EXPECT_TRUE(area.contains(client)) << client.width() << "x" << client.height();
   EXPECT_EQ(std::pair(window_->CurrentArrangement().scaleX, window_->CurrentArrangement().scaleY),
             scalesFor(client.size()));
+  EXPECT_GT(tracePixels(), 0);
+  ExpectShows("picSchritte", Find<PictureArea>("picSchritte")->ShownText());
   window_->LayOutFor(std::nullopt);
   EXPECT_EQ(std::pair(window_->CurrentArrangement().scaleX, window_->CurrentArrangement().scaleY),
             scalesFor(screen->geometry().size()));
