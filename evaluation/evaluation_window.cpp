@@ -133,6 +133,8 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   pages_->addTab(new SweepPage(exact_, this), tr("Versuchs&reihe"));
 
   auto* layout = new QVBoxLayout(this);
+  // Narrow margins: beside the main window on a small screen every pixel of width counts.
+  layout->setContentsMargins(6, 6, 6, 6);
   layout->addWidget(pages_, 1);
   layout->addWidget(BuildButtons());
   // Texts grow with the screen, as the main window's do: readable on a projector.
@@ -191,19 +193,19 @@ QWidget* EvaluationWindow::BuildButtons() {
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   lessonTools_ = new LessonTools(simulation_, buttons);
   const auto* handouts = new ReportTools(simulation_, exact_, buttons);
-  // Three columns, so that the window still fits beside the main window on a small screen.
+  // Two columns, so that the window still fits beside the main window on a small screen.
   auto* rows = new QGridLayout(buttons);
   rows->setContentsMargins(0, 0, 0, 0);
-  rows->addWidget(besideBox_, 0, 0, 1, 3);
-  rows->addWidget(saveData, 1, 0);
-  rows->addWidget(savePicture, 1, 1);
-  rows->addWidget(close, 1, 2);
-  rows->addWidget(lessonTools_->seedRow(), 2, 0);
-  rows->addWidget(lessonTools_->saveButton(), 2, 1);
-  rows->addWidget(lessonTools_->openButton(), 2, 2);
-  rows->addWidget(handouts->reportButton(), 3, 0);
-  rows->addWidget(handouts->chartsButton(), 3, 1);
-  rows->addWidget(handouts->copyButton(), 3, 2);
+  rows->addWidget(besideBox_, 0, 0, 1, 2);
+  rows->addWidget(lessonTools_->seedRow(), 1, 0, 1, 2);
+  rows->addWidget(saveData, 2, 0);
+  rows->addWidget(savePicture, 2, 1);
+  rows->addWidget(lessonTools_->saveButton(), 3, 0);
+  rows->addWidget(lessonTools_->openButton(), 3, 1);
+  rows->addWidget(handouts->reportButton(), 4, 0);
+  rows->addWidget(handouts->chartsButton(), 4, 1);
+  rows->addWidget(handouts->copyButton(), 5, 0);
+  rows->addWidget(close, 5, 1);
   return buttons;
 }
 

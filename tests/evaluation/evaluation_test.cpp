@@ -125,6 +125,13 @@ TEST_F(EvaluationTest, TheButtonBringsAMinimisedWindowBack) {
   EXPECT_TRUE(evaluation->isVisible());
 }
 
+// Beside the main window on a 1024 x 768 screen the evaluation has about 300 pixels: every
+// page and the buttons below them fit (three buttons a row once pushed it off the screen).
+TEST_F(EvaluationTest, FitsBesideTheMainWindowOnASmallScreen) {
+  QWidget* evaluation = OpenTable()->window();
+  EXPECT_LE(evaluation->minimumSizeHint().width(), 300);
+}
+
 // The user's reset and a new lattice size start a new series; the main window's restart after
 // 1001 journeys does not: the series goes on, the boxes and the protocol start over.
 TEST_F(EvaluationTest, SeriesRestartsWhereTheUserResetsAndGoesOnAfter1001) {
