@@ -322,9 +322,8 @@ void EvaluationWindow::FillRow(const SeriesSummary& summary, SeriesRow row,
 }
 
 void EvaluationWindow::SaveData() {
-  const QString path =
-      AskWhereToSave(this, tr("Daten speichern"), QStringLiteral("quirlweg-reisen.csv"),
-                     tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
+  const QString path = AskWhereToSave(this, tr("Daten speichern"), tr("quirlweg-reisen.csv"),
+                                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
   if (const auto error = SaveSeries(path, simulation_.series(), exact_, simulation_.Seed())) {
     QMessageBox::warning(this, windowTitle(),
@@ -334,9 +333,8 @@ void EvaluationWindow::SaveData() {
 }
 
 void EvaluationWindow::SavePicture() {
-  const QString path =
-      AskWhereToSave(this, tr("Bild speichern"), QStringLiteral("quirlweg-gitter.png"),
-                     tr("PNG-Bilder (*.png)"), QStringLiteral("png"));
+  const QString path = AskWhereToSave(this, tr("Bild speichern"), tr("quirlweg-gitter.png"),
+                                      tr("PNG-Bilder (*.png)"), QStringLiteral("png"));
   if (path.isEmpty()) return;
   const QImage picture = latticeView_.grab().toImage();
   if (const auto error = WritePicture(path, picture)) {

@@ -41,9 +41,9 @@ void ReportTools::Warn(const QString& what, const QString& path, const QString& 
 }
 
 void ReportTools::SaveReport() {
-  const QString path = AskWhereToSave(row_->window(), tr("Bericht speichern"),
-                                      QStringLiteral("quirlweg-bericht.pdf"),
-                                      tr("PDF-Dokumente (*.pdf)"), QStringLiteral("pdf"));
+  const QString path =
+      AskWhereToSave(row_->window(), tr("Bericht speichern"), tr("quirlweg-bericht.pdf"),
+                     tr("PDF-Dokumente (*.pdf)"), QStringLiteral("pdf"));
   if (path.isEmpty()) return;
   if (const auto error = WriteReportPdf(path, simulation_, exact_)) {
     Warn(tr("Der Bericht konnte nicht in „%1“ gespeichert werden:\n%2"), path, *error);
@@ -55,9 +55,9 @@ void ReportTools::Print() {
 }
 
 void ReportTools::SaveCharts() {
-  const QString path = AskWhereToSave(row_->window(), tr("Diagramme speichern"),
-                                      QStringLiteral("quirlweg-diagramme.svg"),
-                                      tr("SVG-Bilder (*.svg)"), QStringLiteral("svg"));
+  const QString path =
+      AskWhereToSave(row_->window(), tr("Diagramme speichern"), tr("quirlweg-diagramme.svg"),
+                     tr("SVG-Bilder (*.svg)"), QStringLiteral("svg"));
   if (path.isEmpty()) return;
   if (const auto error = WriteChartsSvg(path, simulation_, exact_)) {
     Warn(tr("Die Diagramme konnten nicht in „%1“ gespeichert werden:\n%2"), path, *error);

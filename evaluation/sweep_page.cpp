@@ -320,7 +320,7 @@ void SweepPage::ShowTable() {
 void SweepPage::SaveTable() {
   if (!table_) return;
   const QString path =
-      AskWhereToSave(this, tr("Tabelle speichern"), QStringLiteral("quirlweg-versuchsreihe.csv"),
+      AskWhereToSave(this, tr("Tabelle speichern"), tr("quirlweg-versuchsreihe.csv"),
                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
   const QString point = DisplayLocale().decimalPoint();

@@ -973,6 +973,14 @@
         <source>Versuchs&amp;reihe</source>
         <translation>S&amp;weep</translation>
     </message>
+    <message>
+        <source>quirlweg-reisen.csv</source>
+        <translation>quirlweg-trips.csv</translation>
+    </message>
+    <message>
+        <source>quirlweg-gitter.png</source>
+        <translation>quirlweg-lattice.png</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::ExitPlacesPage</name>
@@ -1153,6 +1161,14 @@
 %2</source>
         <translation>The charts could not be saved to “%1”:
 %2</translation>
+    </message>
+    <message>
+        <source>quirlweg-bericht.pdf</source>
+        <translation>quirlweg-report.pdf</translation>
+    </message>
+    <message>
+        <source>quirlweg-diagramme.svg</source>
+        <translation>quirlweg-charts.svg</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1395,10 @@
 %2</source>
         <translation>The table could not be saved to “%1”:
 %2</translation>
+    </message>
+    <message>
+        <source>quirlweg-versuchsreihe.csv</source>
+        <translation>quirlweg-sweep.csv</translation>
     </message>
 </context>
 <context>
