@@ -21,16 +21,6 @@ namespace {
 
 constexpr float kDown = 3.5F / 6;
 
-template <class Done>
-bool Eventually(Done done) {
-  QDeadlineTimer deadline(10000);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QTest::qWait(10);
-  }
-  return true;
-}
-
 class EvaluationPagesTest : public WindowTest {
  protected:
   // Opens the evaluation on its page `index`.

@@ -33,18 +33,6 @@ namespace {
 
 enum Column { kCounted, kMeasured, kRange, kExact };
 
-// Lets the event loop run until `done` holds, for the background computation and the
-// window's polling; false when ten seconds were not enough.
-template <class Done>
-bool Eventually(Done done) {
-  QDeadlineTimer deadline(10000);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QTest::qWait(10);
-  }
-  return true;
-}
-
 class EvaluationTest : public WindowTest {
  protected:
   QString Box(const char* name) const { return Find<QLineEdit>(name)->text().trimmed(); }

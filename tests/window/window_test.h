@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <QTest>
 #include <memory>
@@ -13,6 +14,18 @@
 #include "window/simulation.h"
 
 namespace quirlweg {
+
+// Lets the event loop run until `done` holds, for background computations and the
+// windows' polling; false when ten seconds were not enough.
+template <class Done>
+bool Eventually(Done done) {
+  QDeadlineTimer deadline(10000);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QTest::qWait(10);
+  }
+  return true;
+}
 
 // Plays its script, then keeps returning 0. In two dimensions u = 0 steps right (+x), 1/6
 // left, 2/6 up, 3/6 down.
