@@ -1,9 +1,7 @@
 #include "app/headless.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QRect>
-#include <QTimer>
 #include <chrono>
 #include <cstdio>
 
@@ -20,18 +18,6 @@ namespace {
 
 QString Translated(const char* text) {
   return QCoreApplication::translate("CommandLine", text);
-}
-
-// The exact values come from a worker thread, in well under a second even for the largest
-// lattice; without them after a minute the files say they are missing.
-void AwaitExactValues(const ExactStatistics& exact) {
-  if (exact.values()) return;
-  QEventLoop loop;
-  QObject::connect(&exact, &ExactStatistics::Changed, &loop, [&] {
-    if (exact.values()) loop.quit();
-  });
-  QTimer::singleShot(std::chrono::minutes(1), &loop, &QEventLoop::quit);
-  loop.exec();
 }
 
 bool Report(const std::optional<QString>& failure, const QString& path) {
@@ -64,7 +50,7 @@ int RunHeadless(const HeadlessRun& run) {
   QCoreApplication::processEvents();
   ApplyExperiment(window, run.experiment);
   WalkJourneys(window, run.journeys);
-  AwaitExactValues(evaluation->exact());
+  evaluation->exact().AwaitValues();
   bool written = true;
   if (!run.csvPath.isEmpty()) {
     written &= Report(SaveSeries(run.csvPath, window.series(), evaluation->exact(), window.Seed()),

@@ -133,21 +133,9 @@ std::vector<ShownBox> ShownBoxes(Simulation& window) {
           {"mean_box", text(QStringLiteral("Text2"))}};
 }
 
-// The exact values come from a worker thread, in well under a second even for the largest
-// lattice; a user saving after a run has them. Without them after a minute the file says so.
-void AwaitExactValues(const ExactStatistics& exact) {
-  if (exact.values()) return;
-  QEventLoop loop;
-  QObject::connect(&exact, &ExactStatistics::Changed, &loop, [&] {
-    if (exact.values()) loop.quit();
-  });
-  QTimer::singleShot(std::chrono::minutes(1), &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
 std::string SaveEvaluationData(const Simulation& window, const Evaluation& evaluation,
                                const std::string& path) {
-  AwaitExactValues(evaluation.exact());
+  evaluation.exact().AwaitValues();
   const auto failure =
       SaveSeries(QString::fromStdString(path), window.series(), evaluation.exact());
   return failure ? failure->toStdString() : std::string();
@@ -162,7 +150,7 @@ void FeedEvaluation(Simulation& window, const Evaluation& evaluation, const Benc
   feed.journeys = options.feedEvaluation;
   feed.seed = options.seed + 1;
   RunEngineMode(feed, [&window](const JourneyRecord& journey) { window.JourneyEnded(journey); });
-  AwaitExactValues(evaluation.exact());
+  evaluation.exact().AwaitValues();
   auto* shown = window.findChild<EvaluationWindow*>();
   // The fastest of a few: the first also lays out the charts' new axes.
   double fastest = 1e9;

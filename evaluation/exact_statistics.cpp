@@ -1,5 +1,8 @@
 #include "evaluation/exact_statistics.h"
 
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
 #include <stdexcept>
 #include <utility>
 
@@ -40,6 +43,16 @@ void ExactStatistics::Deliver(std::uint64_t request, theory::JourneyStatistics v
   if (request != request_) return;
   values_ = std::move(values);
   emit Changed();
+}
+
+void ExactStatistics::AwaitValues() const {
+  if (values_) return;
+  QEventLoop loop;
+  connect(this, &ExactStatistics::Changed, &loop, [&] {
+    if (values_) loop.quit();
+  });
+  QTimer::singleShot(std::chrono::minutes(1), &loop, &QEventLoop::quit);
+  loop.exec();
 }
 
 }  // namespace quirlweg

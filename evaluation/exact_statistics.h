@@ -26,6 +26,10 @@ class ExactStatistics : public QObject {
   const theory::Setting& setting() const { return setting_; }
   // The values for `setting()`, or nothing while they are being computed or could not be.
   const std::optional<theory::JourneyStatistics>& values() const { return values_; }
+  // Runs the event loop until the values are there, for a program that needs them before it
+  // goes on (a headless run, walkbench); they come in well under a second even for the
+  // largest lattice. Gives up after a minute: the files then say the values are missing.
+  void AwaitValues() const;
 
  signals:
   // After every change of `values()`: when a computation starts and when it delivers.
