@@ -1,6 +1,9 @@
 #include "app/headless.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QRect>
 #include <chrono>
 #include <cstdio>
@@ -9,6 +12,9 @@
 #include "evaluation/exact_statistics.h"
 #include "evaluation/report.h"
 #include "evaluation/series_export.h"
+#include "experiment/file_access.h"
+#include "sweep/silent_walk.h"
+#include "theory/walk_setting.h"
 #include "window/experiment_setup.h"
 #include "window/simulation.h"
 #include "window/trace_style_choice.h"
@@ -22,11 +28,11 @@ QString Translated(const char* text) {
 
 bool Report(const std::optional<QString>& failure, const QString& path) {
   if (!failure) return true;
-  std::fprintf(
-      stderr, "%s\n",
-      qPrintable(Translated(QT_TRANSLATE_NOOP("CommandLine",
-                                              "quirlweg: „%1“ konnte nicht geschrieben werden: %2"))
-                     .arg(path, *failure)));
+  const QString message =
+      Translated(
+          QT_TRANSLATE_NOOP("CommandLine", "quirlweg: „%1“ konnte nicht geschrieben werden: %2"))
+          .arg(path, *failure);
+  std::fprintf(stderr, "%s\n", qPrintable(PrintablePath(message)));
   return false;
 }
 
@@ -37,10 +43,85 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
   std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
 
-}  // namespace
+// How far a long run is, on one line of the terminal that is rewritten as it goes; nothing
+// when stderr is no terminal or the run is over within a few seconds.
+class TerminalProgress {
+ public:
+  explicit TerminalProgress(std::int64_t journeys)
+      : journeys_(journeys), shown_(isatty(STDERR_FILENO) != 0) {}
+  ~TerminalProgress() {
+    if (printed_) std::fputc('\n', stderr);
+  }
+  TerminalProgress(const TerminalProgress&) = delete;
+  TerminalProgress& operator=(const TerminalProgress&) = delete;
 
-int RunHeadless(const HeadlessRun& run) {
-  qInstallMessageHandler(QuietOffscreenNotes);
+  void Walked(std::int64_t walked) {
+    if (!shown_ || walked < next_) return;
+    next_ = walked + 1024;
+    const auto now = Clock::now();
+    if (now - start_ < std::chrono::seconds(3) || now - last_ < std::chrono::milliseconds(500)) {
+      return;
+    }
+    last_ = now;
+    printed_ = true;
+    const QString line =
+        Translated(QT_TRANSLATE_NOOP("CommandLine", "quirlweg: %1 von %2 Reisen gegangen (%3 %)"))
+            .arg(walked)
+            .arg(journeys_)
+            .arg(100 * walked / journeys_);
+    std::fprintf(stderr, "\r%s", qPrintable(line));
+    std::fflush(stderr);
+  }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  std::int64_t journeys_;
+  bool shown_;
+  bool printed_ = false;
+  std::int64_t next_ = 0;
+  Clock::time_point start_ = Clock::now();
+  Clock::time_point last_{};
+};
+
+theory::Setting SettingOf(const Experiment& e) {
+  // y counts upward in the file, downward in the walk.
+  return theory::SettingOf(JourneySetting{e.dimension, e.radius, e.rightPercent / 100.0,
+                                          e.homeAbsorbs, e.startX, -e.startY});
+}
+
+// Without a report nothing needs the window: the journeys are walked by the engine alone and
+// written as they end, so that memory stays flat however many there are.
+int StreamJourneys(const HeadlessRun& run) {
+  const Experiment& e = run.experiment;
+  const theory::Setting setting = SettingOf(e);
+  TerminalProgress progress(run.journeys);
+  std::int64_t walked = 0;
+  if (run.csvPath.isEmpty()) {
+    WalkSilently(setting, run.journeys, e.seed, [&](const JourneyRecord&) {
+      progress.Walked(++walked);
+      return true;
+    });
+    return 0;
+  }
+  ExactStatistics exact;
+  exact.Request(setting);
+  exact.AwaitValues();
+  SeriesCsvFile csv(run.csvPath, SeriesHeader{QDateTime::currentDateTime(), exact.setting(),
+                                              exact.values(), false, e.seed});
+  std::optional<QString> failure = csv.Open();
+  if (!failure) {
+    WalkSilently(setting, run.journeys, e.seed, [&](const JourneyRecord& journey) {
+      failure = csv.Add(journey);
+      progress.Walked(++walked);
+      return !failure;
+    });
+  }
+  if (!failure) failure = csv.Commit();
+  return Report(failure, run.csvPath) ? 0 : 1;
+}
+
+// The report shows the window's lattice picture, so its journeys go through the window.
+int WalkThroughTheWindow(const HeadlessRun& run) {
   Simulation window;
   const auto* evaluation = new Evaluation(window);  // children of the window, as in the program
   new TraceStyleChoice(window);
@@ -49,17 +130,26 @@ int RunHeadless(const HeadlessRun& run) {
   window.LayOutFor(QRect(0, 0, 1600, 1200));
   QCoreApplication::processEvents();
   ApplyExperiment(window, run.experiment);
-  WalkJourneys(window, run.journeys);
+  TerminalProgress progress(run.journeys);
+  WalkJourneys(window, run.journeys, [&progress](std::int64_t walked) {
+    progress.Walked(walked);
+    return true;
+  });
   evaluation->exact().AwaitValues();
   bool written = true;
   if (!run.csvPath.isEmpty()) {
     written &= Report(SaveSeries(run.csvPath, window.series(), evaluation->exact(), window.Seed()),
                       run.csvPath);
   }
-  if (!run.reportPath.isEmpty()) {
-    written &= Report(WriteReportPdf(run.reportPath, window, evaluation->exact()), run.reportPath);
-  }
+  written &= Report(WriteReportPdf(run.reportPath, window, evaluation->exact()), run.reportPath);
   return written ? 0 : 1;
+}
+
+}  // namespace
+
+int RunHeadless(const HeadlessRun& run) {
+  qInstallMessageHandler(QuietOffscreenNotes);
+  return run.reportPath.isEmpty() ? StreamJourneys(run) : WalkThroughTheWindow(run);
 }
 
 }  // namespace quirlweg

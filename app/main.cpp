@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -11,6 +13,8 @@
 #include "evaluation/evaluation.h"
 #include "evaluation/experiment_files.h"
 #include "experiment/experiment_file.h"
+#include "experiment/file_access.h"
+#include "files/safe_file.h"
 #include "window/experiment_actions.h"
 #include "window/simulation.h"
 #include "window/trace_style_choice.h"
@@ -21,6 +25,18 @@ QString Translated(const char* text) {
   return QCoreApplication::translate("CommandLine", text);
 }
 
+// `--name` as the last argument, or `--name=` with nothing after it.
+bool LacksValue(const QStringList& arguments, const QString& name) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    if (a == QLatin1String("--")) return false;
+    const bool bare = a == QLatin1String("--") + name || a == QLatin1Char('-') + name;
+    if (bare && i + 1 == arguments.size()) return true;
+    if (a == QLatin1String("--") + name + QLatin1Char('=')) return true;
+  }
+  return false;
+}
+
 // The language the command line asks for, or the system's; nothing for an unknown --lang.
 std::optional<quirlweg::Language> RequestedLanguage(const QCommandLineOption& lang) {
   QCommandLineParser peek;
@@ -29,6 +45,7 @@ std::optional<quirlweg::Language> RequestedLanguage(const QCommandLineOption& la
   peek.parse(QCoreApplication::arguments());  // unknown options are answered below
   std::optional<QString> flag;
   if (peek.isSet(lang)) flag = peek.value(lang);
+  if (!flag && LacksValue(QCoreApplication::arguments(), QStringLiteral("lang"))) flag = QString();
   const auto language = quirlweg::ChooseLanguage(flag, QLocale::system().language());
   if (!language) {
     // Refused in the system's language, since the asked-for one is unknown.
@@ -36,12 +53,15 @@ std::optional<quirlweg::Language> RequestedLanguage(const QCommandLineOption& la
         *QCoreApplication::instance(),
         *quirlweg::ChooseLanguage(std::nullopt, QLocale::system().language()));
     // Status 2, as usual for a usage error.
-    std::fprintf(
-        stderr, "%s\n",
-        qPrintable(Translated(QT_TRANSLATE_NOOP(
-                                  "CommandLine",
-                                  "quirlweg: Unbekannte Sprache „%1“, erlaubt sind de und en."))
-                       .arg(*flag)));
+    const QString problem =
+        flag->isEmpty()
+            ? Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                           "quirlweg: --lang braucht eine Sprache, de oder en."))
+            : Translated(
+                  QT_TRANSLATE_NOOP("CommandLine",
+                                    "quirlweg: Unbekannte Sprache „%1“, erlaubt sind de und en."))
+                  .arg(*flag);
+    std::fprintf(stderr, "%s\n", qPrintable(quirlweg::PrintablePath(problem)));
   }
   return language;
 }
@@ -53,9 +73,10 @@ struct StartRequest {
   std::optional<quirlweg::HeadlessRun> headless;  // a run without a window instead
 };
 
-// A usage error: told on stderr, status 2.
+// A usage error: told on stderr, status 2. Control characters of a file name are shown as
+// escapes, so that a name cannot rewrite the terminal.
 [[noreturn]] void Refuse(const QString& message) {
-  std::fprintf(stderr, "quirlweg: %s\n", qPrintable(message));
+  std::fprintf(stderr, "quirlweg: %s\n", qPrintable(quirlweg::PrintablePath(message)));
   std::exit(2);
 }
 
@@ -72,6 +93,40 @@ std::int64_t JourneysOf(const QString& text) {
   return journeys;
 }
 
+// Outputs that could only fail or destroy something are refused before anything is walked: two
+// outputs on one file, an output over the experiment it was walked from, a report not named
+// as a PDF, and a target that is no regular file (a pipe, a device, a folder).
+void CheckOutputs(const quirlweg::HeadlessRun& run, const QString& experimentFile) {
+  using quirlweg::LocalPath;
+  const QString& csv = run.csvPath;
+  const QString& report = run.reportPath;
+  if (!csv.isEmpty() && !report.isEmpty() &&
+      quirlweg::SameFile(LocalPath(csv), LocalPath(report))) {
+    Refuse(Translated(
+               QT_TRANSLATE_NOOP("CommandLine", "--csv und --report nennen dieselbe Datei „%1“."))
+               .arg(csv));
+  }
+  for (const QString& out : {csv, report}) {
+    if (out.isEmpty()) continue;
+    if (quirlweg::SameFile(LocalPath(out), LocalPath(experimentFile))) {
+      Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                          "„%1“ ist die Versuchsdatei selbst; sie wird nicht "
+                                          "überschrieben."))
+                 .arg(out));
+    }
+    if (const auto kind = quirlweg::NotARegularFile(LocalPath(out))) {
+      Refuse(QStringLiteral("„%1“: %2")
+                 .arg(out, quirlweg::FileProblemText(*kind, quirlweg::FileAccess::Writing)));
+    }
+  }
+  if (!report.isEmpty() && QFileInfo(report).suffix().toLower() != QLatin1String("pdf")) {
+    Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                        "--report schreibt ein PDF: der Name muss auf .pdf enden, "
+                                        "nicht „%1“."))
+               .arg(report));
+  }
+}
+
 // The headless run's options, checked before any window is made; its experiment is read here,
 // so that a bad file costs no more than reading it.
 quirlweg::HeadlessRun HeadlessRunOf(const QCommandLineParser& parser, const QString& file) {
@@ -82,6 +137,7 @@ quirlweg::HeadlessRun HeadlessRunOf(const QCommandLineParser& parser, const QStr
   run.journeys = JourneysOf(parser.value(QStringLiteral("journeys")));
   run.csvPath = parser.value(QStringLiteral("csv"));
   run.reportPath = parser.value(QStringLiteral("report"));
+  CheckOutputs(run, file);
   const quirlweg::ExperimentReading reading = quirlweg::ReadExperimentFile(file);
   if (!reading.experiment) Refuse(reading.problem);
   run.experiment = *reading.experiment;
@@ -128,8 +184,11 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
       file,
       Translated(QT_TRANSLATE_NOOP("CommandLine", "Ein Versuch, der im Fenster geöffnet wird.")),
       QLatin1Char('[') + file + QLatin1Char(']'));
-  // Qt prints help, version and unknown options itself and ends the program.
-  parser.process(app);
+  // Help and version end the program with status 0, a wrong option with 2 like every other
+  // usage error.
+  if (!parser.parse(QCoreApplication::arguments())) Refuse(parser.errorText());
+  if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+  if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
 
   StartRequest request;
   request.language = *language;
@@ -159,6 +218,9 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // A file grown past the process's size limit fails to write, as a full disk does, instead of
+  // ending the program without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
   const StartRequest request = ParseCommandLine(argc, argv);
   // Without a window to show, no display is needed either.
   if (request.headless) qputenv("QT_QPA_PLATFORM", "offscreen");

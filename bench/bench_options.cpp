@@ -153,6 +153,10 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
     return "--tempo paces runs of the window: use it with --mode window";
   if (secondsGiven && options.tempo == 0)
     return "--seconds is how long a paced run goes on: use it with --tempo";
+  // The first step comes at once and the run stops half a step before its time: a shorter
+  // run would have to stop before it began.
+  if (options.tempo > 0 && options.seconds < 1.0 / options.tempo)
+    return "--seconds must last at least one step at the tempo: 1/N seconds for --tempo N";
   if (options.sweep && options.sweepWindow)
     return "--sweep and --sweep-window are two ways of one sweep: give one of them";
   if (options.sweep && options.mode != Mode::Engine)

@@ -1,5 +1,6 @@
 // walkbench: runs many journeys through the real code and prints what happened and how fast.
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -80,6 +81,8 @@ int ExactAfterRun(const BenchOptions& options, const quirlweg::ExitTally* exits)
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file past the size limit fails to write, as on a full disk, instead of ending the run.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
   const auto options = quirlweg::bench::ParseOptions(args, error);

@@ -137,7 +137,7 @@ std::string SaveEvaluationData(const Simulation& window, const Evaluation& evalu
                                const std::string& path) {
   evaluation.exact().AwaitValues();
   const auto failure =
-      SaveSeries(QString::fromStdString(path), window.series(), evaluation.exact());
+      SaveSeries(QString::fromStdString(path), window.series(), evaluation.exact(), window.Seed());
   return failure ? failure->toStdString() : std::string();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -17,7 +18,7 @@ class CsvWriter {
 
   void Row(const QStringList& fields) {
     QStringList quoted;
-    for (const QString& f : fields) quoted << Quoted(f);
+    for (const QString& f : fields) quoted << Quoted(Inert(f));
     text_ += quoted.join(field_) + QStringLiteral("\r\n");
   }
   QString Number(double value) const {
@@ -26,8 +27,31 @@ class CsvWriter {
     return text;
   }
   QByteArray Bytes() const { return QByteArray("\xEF\xBB\xBF") + text_.toUtf8(); }
+  // The rows made since the last call, the first time after the byte order mark, so that a
+  // long table can be written as it grows.
+  QByteArray Take() {
+    QByteArray bytes = text_.toUtf8();
+    if (!begun_) bytes.prepend("\xEF\xBB\xBF");
+    begun_ = true;
+    text_.clear();
+    return bytes;
+  }
 
  private:
+  // A spreadsheet runs a cell that begins with one of these as a formula: a text from a file
+  // or a typed name could then fetch or compute anything. Such a text gets a leading quote,
+  // the usual sign for "text"; numbers such as -3 or +1e5 stay as they are.
+  static QString Inert(const QString& field) {
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)?(e[+-]?[0-9]+)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QString starters = QStringLiteral("=+-@\t\r");
+    if (field.isEmpty() || !starters.contains(field.front()) || number.match(field).hasMatch()) {
+      return field;
+    }
+    return QLatin1Char('\'') + field;
+  }
+
   // As RFC 4180 has it: a field holding the separator, a quote or a line break goes in quotes,
   // its quotes doubled. Translations and dates may hold any of them.
   QString Quoted(QString field) const {
@@ -41,6 +65,7 @@ class CsvWriter {
   QChar decimal_;
   QChar field_;
   QString text_;
+  bool begun_ = false;
 };
 
 }  // namespace quirlweg

@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -326,9 +325,9 @@ void EvaluationWindow::SaveData() {
                                       tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
   if (const auto error = SaveSeries(path, simulation_.series(), exact_, simulation_.Seed())) {
-    QMessageBox::warning(this, windowTitle(),
-                         tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
-                             .arg(QDir::toNativeSeparators(path), *error));
+    WarnPlainly(this, windowTitle(),
+                tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
+                    .arg(QDir::toNativeSeparators(path), *error));
   }
 }
 
@@ -338,9 +337,9 @@ void EvaluationWindow::SavePicture() {
   if (path.isEmpty()) return;
   const QImage picture = latticeView_.grab().toImage();
   if (const auto error = WritePicture(path, picture)) {
-    QMessageBox::warning(this, windowTitle(),
-                         tr("Das Bild konnte nicht in „%1“ gespeichert werden:\n%2")
-                             .arg(QDir::toNativeSeparators(path), *error));
+    WarnPlainly(this, windowTitle(),
+                tr("Das Bild konnte nicht in „%1“ gespeichert werden:\n%2")
+                    .arg(QDir::toNativeSeparators(path), *error));
   }
 }
 

@@ -2,13 +2,21 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "evaluation/save_dialog.h"
 #include "evaluation/series_export.h"
@@ -27,12 +35,59 @@ std::vector<SavedJourney> SavedSeries(const Simulation& window) {
   return journeys;
 }
 
+// A text from a file, shown as plain text in a box that fits the screen however long it is:
+// it scrolls and wraps anywhere, and no markup, link or picture in it is ever followed.
+void ShowPlainText(QWidget* parent, const QString& title, const QString& text) {
+  QDialog box(parent);
+  box.setObjectName(QStringLiteral("msgVersuch"));
+  box.setWindowTitle(title);
+  auto* view = new QPlainTextEdit(&box);
+  view->setObjectName(QStringLiteral("txtAnleitung"));
+  view->setReadOnly(true);
+  view->setPlainText(text);
+  view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  view->setFrameShape(QFrame::NoFrame);
+  // Read aloud to a class or from the back row: a size larger than the controls'.
+  QFont font = view->font();
+  font.setPointSizeF(font.pointSizeF() * 1.25);
+  view->setFont(font);
+  view->viewport()->setAutoFillBackground(false);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&box);
+  layout->addWidget(view, 1);
+  layout->addWidget(buttons);
+  // About 60 characters wide, as tall as the text needs, never beyond most of the screen.
+  const QFontMetrics metrics(view->font());
+  const QRect screen = (parent != nullptr ? parent->screen() : box.screen())->availableGeometry();
+  const int width = std::min(metrics.averageCharWidth() * 64, screen.width() * 3 / 4);
+  const QRect needed = metrics.boundingRect(QRect(0, 0, width, 100000),
+                                            Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
+  const int height = std::min(needed.height() + metrics.height() * 2, screen.height() * 3 / 5);
+  view->setFixedSize(width, std::max(height, metrics.height() * 3));
+  box.exec();
+}
+
 }  // namespace
 
 ExperimentFiles::ExperimentFiles(Simulation& window, const ExperimentActions& actions, bool english)
     : QObject(&window), window_(window), english_(english) {
   connect(actions.save(), &QAction::triggered, this, [this] { Save(nullptr); });
   connect(actions.open(), &QAction::triggered, this, [this] { Open(nullptr); });
+  window.installEventFilter(this);
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+    closing_ = true;
+    cancelWalk_ = true;
+  });
+}
+
+// A closed window ends a series being walked again: nothing of it must pop up afterwards.
+bool ExperimentFiles::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &window_ && event->type() == QEvent::Close) {
+    closing_ = true;
+    cancelWalk_ = true;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 QString ExperimentFiles::LessonFolder() {
@@ -60,9 +115,9 @@ bool ExperimentFiles::Save(QWidget* parent) {
   if (path.isEmpty()) return false;
   const Experiment experiment = CurrentExperiment(window_);
   if (const auto error = WriteWholeFile(path, ExperimentJson(experiment))) {
-    QMessageBox::warning(parent, QStringLiteral("Quirlweg"),
-                         tr("Der Versuch konnte nicht in „%1“ gespeichert werden:\n%2")
-                             .arg(QDir::toNativeSeparators(path), *error));
+    WarnPlainly(parent, QStringLiteral("Quirlweg"),
+                tr("Der Versuch konnte nicht in „%1“ gespeichert werden:\n%2")
+                    .arg(QDir::toNativeSeparators(path), *error));
     return false;
   }
   folder_ = QFileInfo(path).absolutePath();
@@ -90,28 +145,78 @@ bool ExperimentFiles::Open(QWidget* parent) {
 }
 
 bool ExperimentFiles::OpenFile(const QString& path, QWidget* parent) {
+  if (walkingAgain_) {
+    // One experiment at a time: the one being walked again gives way to the new one.
+    cancelWalk_ = true;
+    replaced_ = true;
+    QTimer::singleShot(0, this, [this, path, parent] { OpenFile(path, parent); });
+    return false;
+  }
   parent = DialogParent(parent);
   const ExperimentReading reading = ReadExperimentFile(path);
   if (!reading.experiment) {
-    QMessageBox::warning(parent, QStringLiteral("Quirlweg"), reading.problem);
+    WarnPlainly(parent, QStringLiteral("Quirlweg"), reading.problem);
     return false;
   }
   const Experiment& experiment = *reading.experiment;
   folder_ = QFileInfo(path).absolutePath();
   ApplyExperiment(window_, experiment);
-  if (!experiment.series.empty()) {
-    // The saved journeys come back by walking them again from the seed; a series that was
-    // saved from a walk begun in the middle of a journey cannot.
-    WalkJourneys(window_, static_cast<std::int64_t>(experiment.series.size()));
-    if (SavedSeries(window_) != experiment.series) {
-      QMessageBox::information(
-          parent, QStringLiteral("Quirlweg"),
-          tr("Die gespeicherten Reisen aus „%1“ ließen sich mit dem Startwert nicht genau "
-             "wiederholen; die Auswertung zeigt die neu gegangenen.")
-              .arg(QDir::toNativeSeparators(path)));
-    }
-  }
+  if (!experiment.series.empty() && !WalkSeriesAgain(experiment, path, parent)) return true;
   ShowDescription(experiment, parent);
+  return true;
+}
+
+bool ExperimentFiles::WalkSeriesAgain(const Experiment& experiment, const QString& path,
+                                      QWidget* parent) {
+  const auto journeys = static_cast<std::int64_t>(experiment.series.size());
+  QProgressDialog progress(
+      tr("Die gespeicherten Reisen aus „%1“ werden neu gegangen …").arg(QFileInfo(path).fileName()),
+      tr("Abbrechen"), 0, static_cast<int>(journeys), parent);
+  progress.setObjectName(QStringLiteral("dlgNeuGehen"));
+  progress.setWindowTitle(QStringLiteral("Quirlweg"));
+  progress.setWindowModality(Qt::ApplicationModal);
+  progress.setMinimumDuration(0);
+  progress.setAutoClose(false);
+  progress.setAutoReset(false);
+  connect(&progress, &QProgressDialog::canceled, this, [this] { cancelWalk_ = true; });
+  QElapsedTimer clock;
+  clock.start();
+  qint64 lastLook = 0;
+  walkingAgain_ = true;
+  cancelWalk_ = false;
+  // Input is taken only once the modal dialog stands, so that no click reaches the window
+  // while it walks.
+  const std::int64_t walked = WalkJourneys(window_, journeys, [&](std::int64_t done) {
+    if (clock.elapsed() - lastLook < 50) return !cancelWalk_;
+    lastLook = clock.elapsed();
+    if (lastLook > 300 && !progress.isVisible()) progress.show();
+    if (progress.isVisible()) {
+      progress.setValue(static_cast<int>(done));
+      QCoreApplication::processEvents();
+    }
+    return !cancelWalk_;
+  });
+  walkingAgain_ = false;
+  progress.hide();
+  if (closing_) return false;
+  if (walked < journeys) {
+    // A file waiting to be opened says nothing of this one; the user's cancel is confirmed.
+    if (std::exchange(replaced_, false)) return false;
+    ShowPlainText(parent, QStringLiteral("Quirlweg"),
+                  tr("Abgebrochen: %1 der %2 gespeicherten Reisen aus „%3“ sind neu gegangen.")
+                      .arg(walked)
+                      .arg(journeys)
+                      .arg(QDir::toNativeSeparators(path)));
+    return false;
+  }
+  // The saved journeys come back by walking them again from the seed; a series that was
+  // saved from a walk begun in the middle of a journey cannot.
+  if (SavedSeries(window_) != experiment.series) {
+    ShowPlainText(parent, QStringLiteral("Quirlweg"),
+                  tr("Die gespeicherten Reisen aus „%1“ ließen sich mit dem Startwert nicht genau "
+                     "wiederholen; die Auswertung zeigt die neu gegangenen.")
+                      .arg(QDir::toNativeSeparators(path)));
+  }
   return true;
 }
 
@@ -119,11 +224,8 @@ void ExperimentFiles::ShowDescription(const Experiment& experiment, QWidget* par
   QString text = english_ ? experiment.descriptionEnglish : experiment.descriptionGerman;
   if (text.isEmpty())
     text = english_ ? experiment.descriptionGerman : experiment.descriptionEnglish;
-  if (text.isEmpty()) return;
-  QMessageBox box(QMessageBox::Information, QStringLiteral("Quirlweg"), text, QMessageBox::Ok,
-                  parent);
-  box.setObjectName(QStringLiteral("msgVersuch"));
-  box.exec();
+  if (text.isEmpty() || closing_) return;
+  ShowPlainText(parent, QStringLiteral("Quirlweg"), text);
 }
 
 void ExperimentFiles::UseSeed(std::uint64_t seed) {

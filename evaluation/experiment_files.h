@@ -28,6 +28,9 @@ class ExperimentFiles : public QObject {
   bool Open(QWidget* parent);
   // Opens `path`: sets the window up, walks a saved series again and shows the lesson's
   // description. A refused file is told of in a message box and leaves everything as it was.
+  // A long series is walked under a progress dialog that can cancel it; opening another file,
+  // closing the window or quitting cancels it as well, so that the window only ever shows one
+  // file's state.
   bool OpenFile(const QString& path, QWidget* parent);
   // A new series from `seed`, chosen by the user.
   void UseSeed(std::uint64_t seed);
@@ -38,10 +41,17 @@ class ExperimentFiles : public QObject {
  private:
   QWidget* DialogParent(QWidget* asked) const;
   void ShowDescription(const Experiment& experiment, QWidget* parent);
+  // Walks the file's saved series again; false when it was cancelled.
+  bool WalkSeriesAgain(const Experiment& experiment, const QString& path, QWidget* parent);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   Simulation& window_;
   bool english_;
   QString folder_;  // where the last experiment was saved or opened
+  bool walkingAgain_ = false;
+  bool cancelWalk_ = false;
+  bool replaced_ = false;  // another file asked to be opened meanwhile
+  bool closing_ = false;   // the window is closed or the program quits
 };
 
 }  // namespace quirlweg

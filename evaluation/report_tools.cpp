@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "evaluation/report.h"
@@ -36,8 +35,8 @@ ReportTools::ReportTools(const Simulation& simulation, const ExactStatistics& ex
 }
 
 void ReportTools::Warn(const QString& what, const QString& path, const QString& reason) {
-  QMessageBox::warning(row_->window(), row_->window()->windowTitle(),
-                       what.arg(QDir::toNativeSeparators(path), reason));
+  WarnPlainly(row_->window(), row_->window()->windowTitle(),
+              what.arg(QDir::toNativeSeparators(path), reason));
 }
 
 void ReportTools::SaveReport() {

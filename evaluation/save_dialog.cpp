@@ -1,6 +1,7 @@
 #include "evaluation/save_dialog.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 
 namespace quirlweg {
 
@@ -12,6 +13,12 @@ QString AskWhereToSave(QWidget* parent, const QString& title, const QString& pro
   dialog.setDefaultSuffix(suffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front();
+}
+
+void WarnPlainly(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 }  // namespace quirlweg

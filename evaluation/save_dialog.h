@@ -11,4 +11,8 @@ namespace quirlweg {
 QString AskWhereToSave(QWidget* parent, const QString& title, const QString& proposed,
                        const QString& filter, const QString& suffix);
 
+// Tells that something went wrong, in a warning box over `parent`. The text is shown as it is:
+// file names and what files hold may look like markup, which must never be rendered.
+void WarnPlainly(QWidget* parent, const QString& title, const QString& text);
+
 }  // namespace quirlweg

@@ -3,14 +3,13 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
-#include <QSaveFile>
 #include <QStringList>
-#include <cerrno>
 
 #include "evaluation/csv_writer.h"
 #include "evaluation/exact_statistics.h"
 #include "evaluation/number_texts.h"
 #include "evaluation/series_summary.h"
+#include "experiment/file_access.h"
 
 namespace quirlweg {
 namespace {
@@ -36,35 +35,6 @@ QString EndName(JourneyEnd end) {
       return SeriesExport::tr("z");
   }
   return {};
-}
-
-// Why a file could not be written, in the user's language where the system's error number
-// is a common one; the system's own words otherwise. `error` is errno right after the failure:
-// a write cut short by a full disk leaves no error text in the file.
-QString FailureOf(const QFileDevice& file, int error) {
-  switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-      return SeriesExport::tr("Auf dem Datenträger ist kein Platz mehr frei.");
-    case EFBIG:
-      return SeriesExport::tr("Die Datei wird zu groß für diesen Datenträger.");
-    case EACCES:
-    case EPERM:
-      return SeriesExport::tr("Dort darf nicht geschrieben werden.");
-    case EROFS:
-      return SeriesExport::tr("Der Datenträger ist schreibgeschützt.");
-    case ENOENT:
-    case ENOTDIR:
-      return SeriesExport::tr("Diesen Ordner gibt es nicht.");
-    case EIO:
-      return SeriesExport::tr("Der Datenträger meldet einen Schreibfehler.");
-    default:
-      break;
-  }
-  const QString text = file.errorString();
-  return text.isEmpty() || file.error() == QFileDevice::NoError
-             ? SeriesExport::tr("Beim Schreiben ging etwas schief.")
-             : text;
 }
 
 QString YesNo(bool yes) {
@@ -112,45 +82,79 @@ QStringList JourneyFields(const CsvWriter& csv, const JourneyRecord& j) {
           YesNo(s.homeAbsorbs),         QString::number(s.startX), QString::number(-s.startY)};
 }
 
+QStringList ColumnNames() {
+  return {SeriesExport::tr("Nr."),       SeriesExport::tr("Länge"),
+          SeriesExport::tr("x"),         SeriesExport::tr("y"),
+          SeriesExport::tr("z"),         SeriesExport::tr("Ende"),
+          SeriesExport::tr("Dimension"), SeriesExport::tr("R"),
+          SeriesExport::tr("p(rechts)"), SeriesExport::tr("Heimkreis absorbiert"),
+          SeriesExport::tr("Start x"),   SeriesExport::tr("Start y")};
+}
+
+QChar DisplayDecimalPoint() {
+  const QString point = DisplayLocale().decimalPoint();
+  return point.isEmpty() ? QChar('.') : point.front();
+}
+
 }  // namespace
+
+SeriesCsvStream::SeriesCsvStream(const SeriesHeader& header, QChar decimalSeparator)
+    : csv_(decimalSeparator) {
+  WriteHeader(csv_, header);
+  csv_.Row(ColumnNames());
+}
+
+void SeriesCsvStream::Add(const JourneyRecord& journey) {
+  csv_.Row(JourneyFields(csv_, journey));
+}
 
 QByteArray SeriesCsv(const JourneySeries& journeys, const SeriesHeader& header,
                      QChar decimalSeparator) {
-  CsvWriter csv(decimalSeparator);
-  WriteHeader(csv, header);
-  csv.Row({SeriesExport::tr("Nr."), SeriesExport::tr("Länge"), SeriesExport::tr("x"),
-           SeriesExport::tr("y"), SeriesExport::tr("z"), SeriesExport::tr("Ende"),
-           SeriesExport::tr("Dimension"), SeriesExport::tr("R"), SeriesExport::tr("p(rechts)"),
-           SeriesExport::tr("Heimkreis absorbiert"), SeriesExport::tr("Start x"),
-           SeriesExport::tr("Start y")});
-  for (const JourneyRecord& j : journeys) csv.Row(JourneyFields(csv, j));
-  return csv.Bytes();
+  SeriesCsvStream csv(header, decimalSeparator);
+  for (const JourneyRecord& j : journeys) csv.Add(j);
+  return csv.Take();
 }
 
-std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  // Unbuffered: a buffered write only fails when commit() flushes it, and commit() does not
-  // look at that failure; it would put a cut file in place of the old one.
-  errno = 0;
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return FailureOf(file, errno);
-  errno = 0;
-  if (file.write(bytes) != bytes.size() || !file.flush()) {
-    const QString reason = FailureOf(file, errno);
-    file.cancelWriting();
-    return reason;
-  }
-  errno = 0;
-  if (!file.commit()) return FailureOf(file, errno);
-  return std::nullopt;
+SeriesCsvFile::SeriesCsvFile(const QString& path, const SeriesHeader& header)
+    : file_(LocalPath(path)), csv_(header, DisplayDecimalPoint()) {}
+
+std::optional<QString> SeriesCsvFile::Open() {
+  return Failed(file_.Open());
+}
+
+std::optional<QString> SeriesCsvFile::Add(const JourneyRecord& journey) {
+  csv_.Add(journey);
+  // Written in pieces of about a megabyte: memory stays flat however long the series.
+  if (++pending_ < kRowsPerWrite) return std::nullopt;
+  pending_ = 0;
+  return WritePending();
+}
+
+std::optional<QString> SeriesCsvFile::Commit() {
+  if (auto failure = WritePending()) return failure;
+  return Failed(file_.Commit());
+}
+
+std::optional<QString> SeriesCsvFile::WritePending() {
+  const QByteArray bytes = csv_.Take();
+  return Failed(file_.Write(std::string_view(bytes.constData(), bytes.size())));
+}
+
+std::optional<QString> SeriesCsvFile::Failed(const std::optional<FileFailure>& failure) {
+  if (!failure) return std::nullopt;
+  return FileProblemText(*failure, FileAccess::Writing);
 }
 
 std::optional<QString> SaveSeries(const QString& path, const JourneySeries& journeys,
                                   const ExactStatistics& exact, std::optional<std::uint64_t> seed) {
   const SeriesHeader header{QDateTime::currentDateTime(), exact.setting(), exact.values(),
                             Summarize(journeys, exact.setting(), std::nullopt).mixesSettings, seed};
-  const QString point = DisplayLocale().decimalPoint();
-  return WriteWholeFile(path,
-                        SeriesCsv(journeys, header, point.isEmpty() ? QChar('.') : point.front()));
+  SeriesCsvFile file(path, header);
+  if (auto failure = file.Open()) return failure;
+  for (const JourneyRecord& j : journeys) {
+    if (auto failure = file.Add(j)) return failure;
+  }
+  return file.Commit();
 }
 
 std::optional<QString> WritePicture(const QString& path, const QImage& picture) {

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "engine/display_roles.h"
+#include "evaluation/csv_writer.h"
+#include "experiment/file_access.h"
+#include "files/safe_file.h"
 #include "theory/journey_statistics.h"
 #include "window/journey_series.h"
 
@@ -26,16 +29,44 @@ struct SeriesHeader {
   std::optional<std::uint64_t> seed;  // the series' own, when it has one
 };
 
-// The series as CSV for a spreadsheet: a header block, then one row per journey with the end
-// point as the protocol shows it (y upward). With ',' as decimal separator the fields are
+// The series' CSV made journey by journey: a header block, then one row per journey with the
+// end point as the protocol shows it (y upward). With ',' as decimal separator the fields are
 // separated by ';', as German spreadsheets expect; otherwise by ','. UTF-8 with a byte order
 // mark, so that spreadsheets read the umlauts.
+class SeriesCsvStream {
+ public:
+  SeriesCsvStream(const SeriesHeader& header, QChar decimalSeparator);
+  void Add(const JourneyRecord& journey);
+  // What was made since the last call.
+  QByteArray Take() { return csv_.Take(); }
+
+ private:
+  CsvWriter csv_;
+};
+
+// The whole series as SeriesCsvStream makes it.
 QByteArray SeriesCsv(const JourneySeries& journeys, const SeriesHeader& header,
                      QChar decimalSeparator);
 
-// Writes all of `bytes` or nothing: the old file stays as it was when anything fails. Returns
-// the reason of a failure, ready to be shown.
-std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes);
+// The series' CSV written to a file as it grows, numbers as the main window shows them, with
+// WriteWholeFile's guarantee: nothing replaces the old file until Commit() succeeds. Each call
+// returns the reason of a failure, ready to be shown.
+class SeriesCsvFile {
+ public:
+  SeriesCsvFile(const QString& path, const SeriesHeader& header);
+  std::optional<QString> Open();
+  std::optional<QString> Add(const JourneyRecord& journey);
+  std::optional<QString> Commit();
+
+ private:
+  static constexpr int kRowsPerWrite = 16384;
+  std::optional<QString> WritePending();
+  static std::optional<QString> Failed(const std::optional<FileFailure>& failure);
+
+  AtomicFile file_;
+  SeriesCsvStream csv_;
+  int pending_ = 0;
+};
 
 // The series as "Daten speichern" writes it, with WriteWholeFile's guarantee: headed by the
 // current setting and its exact values as far as known, numbers as the main window shows them.

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
@@ -326,9 +325,9 @@ void SweepPage::SaveTable() {
   const QString point = DisplayLocale().decimalPoint();
   const QByteArray bytes = SweepCsv(*table_, point.isEmpty() ? QChar('.') : point.front());
   if (const auto error = WriteWholeFile(path, bytes)) {
-    QMessageBox::warning(this, window()->windowTitle(),
-                         tr("Die Tabelle konnte nicht in „%1“ gespeichert werden:\n%2")
-                             .arg(QDir::toNativeSeparators(path), *error));
+    WarnPlainly(this, window()->windowTitle(),
+                tr("Die Tabelle konnte nicht in „%1“ gespeichert werden:\n%2")
+                    .arg(QDir::toNativeSeparators(path), *error));
   }
 }
 

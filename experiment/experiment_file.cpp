@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +13,8 @@
 #include <cmath>
 #include <utility>
 
+#include "experiment/file_access.h"
+#include "files/safe_file.h"
 // The tempo scale is a list of constants the window's slider shows; the file names its steps.
 #include "window/tempo_scale.h"
 
@@ -27,6 +28,7 @@ struct ExperimentFile {
 constexpr int kVersion = 1;
 const QString kFormat = QStringLiteral("quirlweg-experiment");
 constexpr qsizetype kLongestDescription = 4000;
+constexpr qsizetype kMostDescriptionLines = 100;
 
 constexpr std::array<std::pair<RunMode, const char*>, 3> kModeNames{{
     {RunMode::Step, "step"},
@@ -177,6 +179,11 @@ void ReadDescription(const Fields& description, Experiment& e) {
                  .arg(description.Name(key))
                  .arg(kLongestDescription));
     }
+    if (text->count(QLatin1Char('\n')) >= kMostDescriptionLines) {
+      Refuse(ExperimentFile::tr("„%1“ hat mehr als %2 Zeilen.")
+                 .arg(description.Name(key))
+                 .arg(kMostDescriptionLines));
+    }
   }
 }
 
@@ -225,6 +232,14 @@ Experiment ReadExperiment(const QJsonObject& root) {
   return e;
 }
 
+// Where the parser stopped, as a reader counts: line and character, not byte.
+QString PlaceOf(const QByteArray& bytes, qsizetype offset) {
+  const QByteArray before = bytes.left(offset);
+  const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+  const qsizetype column = QString::fromUtf8(before.mid(lineStart)).toUcs4().size() + 1;
+  return ExperimentFile::tr("Zeile %1, Zeichen %2").arg(before.count('\n') + 1).arg(column);
+}
+
 }  // namespace
 
 QByteArray ExperimentJson(const Experiment& e) {
@@ -266,6 +281,7 @@ ExperimentReading ParseExperiment(const QByteArray& file) {
   QStringDecoder utf8(QStringDecoder::Utf8);
   const QString text = utf8(bytes);
   if (utf8.hasError()) return {std::nullopt, ExperimentFile::tr("Die Datei ist kein UTF-8-Text.")};
+  if (bytes.trimmed().isEmpty()) return {std::nullopt, ExperimentFile::tr("Die Datei ist leer.")};
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error == QJsonParseError::DeepNesting) {
@@ -273,8 +289,8 @@ ExperimentReading ParseExperiment(const QByteArray& file) {
   }
   if (error.error != QJsonParseError::NoError) {
     return {std::nullopt,
-            ExperimentFile::tr("Die Datei ist kein vollständiges JSON (Fehler bei Zeichen %1).")
-                .arg(error.offset)};
+            ExperimentFile::tr("Die Datei ist kein vollständiges JSON (Fehler in %1).")
+                .arg(PlaceOf(bytes, error.offset))};
   }
   if (!document.isObject()) {
     return {std::nullopt, ExperimentFile::tr("Das ist keine Quirlweg-Versuchsdatei.")};
@@ -292,14 +308,14 @@ ExperimentReading ReadExperimentFile(const QString& path) {
                              ExperimentFile::tr("„%1“ lässt sich nicht als Versuch öffnen: %2")
                                  .arg(QDir::toNativeSeparators(path), problem)};
   };
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return refused(file.errorString());
-  // Read one byte beyond the limit: a pipe or device tells no size beforehand.
-  const QByteArray bytes = file.read(kLargestExperimentFile + 1);
-  if (bytes.size() > kLargestExperimentFile) {
-    return refused(ExperimentFile::tr("Die Datei ist größer als %1 MB.")
-                       .arg(kLargestExperimentFile / (1024 * 1024)));
+  const FileReading read = ReadRegularFile(LocalPath(path), kLargestExperimentFile);
+  if (!read.bytes) {
+    return refused(read.failure.problem == FileProblem::TooLarge
+                       ? ExperimentFile::tr("Die Datei ist größer als %1 MB.")
+                             .arg(kLargestExperimentFile / (1024 * 1024))
+                       : FileProblemText(read.failure, FileAccess::Reading));
   }
+  const QByteArray bytes = QByteArray::fromStdString(*read.bytes);
   ExperimentReading reading = ParseExperiment(bytes);
   if (!reading.experiment) return refused(reading.problem);
   return reading;

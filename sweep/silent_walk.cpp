@@ -25,10 +25,11 @@ struct PlainSettings {
   char DecimalSeparator() const { return ','; }
 };
 
-// Displays whose requests compile away; only the journeys' ends are counted.
-class CountingSink {
+// Displays whose requests compile away; only the journeys' ends reach `OnJourney`.
+template <class OnJourney>
+class JourneySink {
  public:
-  explicit CountingSink(SilentRun& run) : run_(run) {}
+  explicit JourneySink(OnJourney& onJourney) : onJourney_(onJourney) {}
   void ShowCoordinates(int, int, int) {}
   void ShowStepCount(std::int64_t) {}
   void SetWalkerVisible(bool) {}
@@ -49,36 +50,56 @@ class CountingSink {
   void ClearTraces(const LatticeDrawing&) {}
   void DrawLattice(const LatticeDrawing&) {}
   void StepTaken() {}
-  void JourneyEnded(const JourneyRecord& journey) {
-    ++run_.journeys;
-    if (journey.end == JourneyEnd::Home) ++run_.homeEnds;
-    run_.steps += journey.length;
-  }
+  void JourneyEnded(const JourneyRecord& journey) { onJourney_(journey); }
   void CountersReset() {}
 
  private:
-  SilentRun& run_;
+  OnJourney& onJourney_;
 };
 
-}  // namespace
-
-SilentRun RunSilently(const theory::Setting& setting, std::int64_t journeys, std::uint64_t seed) {
-  SilentRun run;
-  CountingSink sink(run);
+// Walks until `walkOn` says the last journey was walked.
+template <class OnJourney, class WalkOn>
+void WalkUntil(const theory::Setting& setting, std::uint64_t seed, OnJourney& onJourney,
+               const WalkOn& walkOn) {
+  JourneySink<OnJourney> sink(onJourney);
   const PlainSettings settings{setting.dimension,
                                std::lround(setting.rightProbability * 100) / 100.0,
                                setting.homeAbsorbs, setting.radius};
   Xoshiro128 generator(seed);
-  BasicWalk<CountingSink, CountingSink, CountingSink, PlainSettings, Xoshiro128> walk(
-      sink, sink, sink, settings, generator);
+  using Sink = JourneySink<OnJourney>;
+  BasicWalk<Sink, Sink, Sink, PlainSettings, Xoshiro128> walk(sink, sink, sink, settings,
+                                                              generator);
   walk.StartUp();
   walk.ChangeLatticeSize();
   WalkState& state = walk.state();
   state.homeX = state.posX = state.prevX = setting.startX;
   state.homeY = state.posY = state.prevY = setting.startY;
   state.batchMode = true;
-  for (std::int64_t i = 0; i < journeys; ++i) walk.RunJourney();
+  while (walkOn()) walk.RunJourney();
+}
+
+}  // namespace
+
+SilentRun RunSilently(const theory::Setting& setting, std::int64_t journeys, std::uint64_t seed) {
+  SilentRun run;
+  auto count = [&run](const JourneyRecord& journey) {
+    ++run.journeys;
+    if (journey.end == JourneyEnd::Home) ++run.homeEnds;
+    run.steps += journey.length;
+  };
+  WalkUntil(setting, seed, count, [&] { return run.journeys < journeys; });
   return run;
+}
+
+void WalkSilently(const theory::Setting& setting, std::int64_t journeys, std::uint64_t seed,
+                  const std::function<bool(const JourneyRecord&)>& journeyEnded) {
+  std::int64_t walked = 0;
+  bool goOn = true;
+  auto hand = [&](const JourneyRecord& journey) {
+    ++walked;
+    goOn = journeyEnded(journey);
+  };
+  WalkUntil(setting, seed, hand, [&] { return goOn && walked < journeys; });
 }
 
 }  // namespace quirlweg

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
+#include "engine/display_roles.h"
 #include "theory/journey_statistics.h"
 
 namespace quirlweg {
@@ -17,5 +19,11 @@ struct SilentRun {
 // away, drawing from a generator seeded with `seed`. The setting's p is rounded to the whole
 // per cent the scroll bar offers.
 SilentRun RunSilently(const theory::Setting& setting, std::int64_t journeys, std::uint64_t seed);
+
+// The same walk handing every journey's record to `journeyEnded`, numbered as the main
+// window's protocol numbers it (anew after 1001 journeys), until `journeys` are walked or it
+// returns false. The records are what the window's series holds for the same seed and setting.
+void WalkSilently(const theory::Setting& setting, std::int64_t journeys, std::uint64_t seed,
+                  const std::function<bool(const JourneyRecord&)>& journeyEnded);
 
 }  // namespace quirlweg

@@ -2,15 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 
@@ -82,27 +79,30 @@ void ApplyExperiment(Simulation& window, const Experiment& e) {
   window.UseSeed(e.seed);
 }
 
-void WalkJourneys(Simulation& window, std::int64_t journeys) {
+std::int64_t WalkJourneys(Simulation& window, std::int64_t journeys,
+                          const std::function<bool(std::int64_t walked)>& goOn) {
   const WindowControls& c = window.controls();
   QRadioButton* const mode = c.modeOptions[static_cast<std::size_t>(window.settings().Mode())];
   const int tempo = c.tempoSlider->value();
   c.tempoSlider->setValue(TempoPosition(kFastestTempo));
-  // The notice holds the run in its own event loop, where this timer finds it.
-  QTimer answer;
-  answer.setInterval(0);
-  QObject::connect(&answer, &QTimer::timeout, [] {
-    if (auto* notice = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      notice->accept();
+  window.ShowRestartNotice(false);
+  std::int64_t walked = 0;
+  const auto clickFor = [&](RunMode runMode, int perClick, std::int64_t clicks) {
+    c.modeOptions[static_cast<std::size_t>(runMode)]->setChecked(true);
+    for (std::int64_t i = 0; i < clicks; ++i) {
+      c.startButton->click();
+      walked += perClick;
+      if (goOn && !goOn(walked)) return false;
     }
-  });
-  answer.start();
-  c.modeOptions[static_cast<std::size_t>(RunMode::TwentyJourneys)]->setChecked(true);
-  for (std::int64_t i = 0; i < journeys / 20; ++i) c.startButton->click();
-  c.modeOptions[static_cast<std::size_t>(RunMode::Journey)]->setChecked(true);
-  for (std::int64_t i = 0; i < journeys % 20; ++i) c.startButton->click();
-  answer.stop();
+    return true;
+  };
+  if (clickFor(RunMode::TwentyJourneys, 20, journeys / 20)) {
+    clickFor(RunMode::Journey, 1, journeys % 20);
+  }
+  window.ShowRestartNotice(true);
   mode->setChecked(true);
   c.tempoSlider->setValue(tempo);
+  return walked;
 }
 
 }  // namespace quirlweg

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "experiment/experiment.h"
 
@@ -16,8 +17,11 @@ Experiment CurrentExperiment(const Simulation& window);
 // series from the experiment's seed. Its series is not walked here: see WalkJourneys.
 void ApplyExperiment(Simulation& window, const Experiment& experiment);
 
-// Walks `journeys` whole journeys as the start button does at the fastest tempo, the restart
-// notice after 1001 journeys answered at once; the run mode and tempo are put back after.
-void WalkJourneys(Simulation& window, std::int64_t journeys);
+// Walks `journeys` whole journeys as the start button does at the fastest tempo, without the
+// restart notice after 1001 journeys; the run mode and tempo are put back after. `goOn`, when
+// given, is asked after every click with the journeys walked so far and stops the walk when it
+// says no. Returns the journeys walked.
+std::int64_t WalkJourneys(Simulation& window, std::int64_t journeys,
+                          const std::function<bool(std::int64_t walked)>& goOn = {});
 
 }  // namespace quirlweg

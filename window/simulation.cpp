@@ -367,9 +367,11 @@ void Simulation::CountersReset() {
 
 void Simulation::StatisticsRestart() {
   restarting_ = true;
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quirlweg"),
-                  tr("Achtung: Ab n=1000 wird die Liste neu begonnen"), QMessageBox::Ok, this);
-  box.exec();
+  if (restartNoticeShown_) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quirlweg"),
+                    tr("Achtung: Ab n=1000 wird die Liste neu begonnen"), QMessageBox::Ok, this);
+    box.exec();
+  }
   lastFrame_ = Clock::now();
 }
 

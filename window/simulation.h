@@ -64,6 +64,10 @@ class Simulation : public QWidget, public RunObserver {
   // cleared. A source given to the constructor is not reseeded.
   void UseSeed(std::uint64_t seed);
 
+  // Whether the restart after 1001 journeys is told in a notice that holds the run until it is
+  // closed. Off while the program walks journeys by itself, which nobody watches.
+  void ShowRestartNotice(bool shown) { restartNoticeShown_ = shown; }
+
   // RunObserver
   void JourneyEnded(const JourneyRecord& journey) override { series_.Add(journey); }
   // The restart after 1001 journeys resets the counters but goes on with the series.
@@ -108,6 +112,7 @@ class Simulation : public QWidget, public RunObserver {
   Walk walk_;
   JourneySeries series_;
   bool restarting_ = false;
+  bool restartNoticeShown_ = true;
   PacedRun* pacedRun_ = nullptr;
 
   Arrangement arrangement_;

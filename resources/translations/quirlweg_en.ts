@@ -71,6 +71,26 @@
         <source>versuch.quirlweg</source>
         <translation>experiment.quirlweg</translation>
     </message>
+    <message>
+        <source>quirlweg: %1 von %2 Reisen gegangen (%3 %)</source>
+        <translation>quirlweg: %1 of %2 trips walked (%3 %)</translation>
+    </message>
+    <message>
+        <source>quirlweg: --lang braucht eine Sprache, de oder en.</source>
+        <translation>quirlweg: --lang needs a language, de or en.</translation>
+    </message>
+    <message>
+        <source>--csv und --report nennen dieselbe Datei „%1“.</source>
+        <translation>--csv and --report name the same file “%1”.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist die Versuchsdatei selbst; sie wird nicht überschrieben.</source>
+        <translation>“%1” is the experiment file itself; it is not overwritten.</translation>
+    </message>
+    <message>
+        <source>--report schreibt ein PDF: der Name muss auf .pdf enden, nicht „%1“.</source>
+        <translation>--report writes a PDF: the name must end in .pdf, not “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentFile</name>
@@ -151,16 +171,107 @@
         <translation>The file is nested too deeply.</translation>
     </message>
     <message>
-        <source>Die Datei ist kein vollständiges JSON (Fehler bei Zeichen %1).</source>
-        <translation>The file is not complete JSON (error at character %1).</translation>
-    </message>
-    <message>
         <source>„%1“ lässt sich nicht als Versuch öffnen: %2</source>
         <translation>“%1” cannot be opened as an experiment: %2</translation>
     </message>
     <message>
         <source>Die Datei ist größer als %1 MB.</source>
         <translation>The file is larger than %1 MB.</translation>
+    </message>
+    <message>
+        <source>„%1“ hat mehr als %2 Zeilen.</source>
+        <translation>“%1” has more than %2 lines.</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Zeichen %2</source>
+        <translation>line %1, character %2</translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein vollständiges JSON (Fehler in %1).</source>
+        <translation>The file is not complete JSON (error in %1).</translation>
+    </message>
+</context>
+<context>
+    <name>FileProblems</name>
+    <message>
+        <source>Das ist ein Ordner, keine Datei.</source>
+        <translation>That is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Dort steht ein Ordner; er wird nicht ersetzt.</source>
+        <translation>A folder is there; it is not replaced.</translation>
+    </message>
+    <message>
+        <source>Das ist eine Pipe, keine gewöhnliche Datei; sie wird nicht gelesen.</source>
+        <translation>That is a pipe, not a regular file; it is not read.</translation>
+    </message>
+    <message>
+        <source>Das ist eine Pipe, keine gewöhnliche Datei; sie wird nicht ersetzt.</source>
+        <translation>That is a pipe, not a regular file; it is not replaced.</translation>
+    </message>
+    <message>
+        <source>Das ist ein Gerät, keine gewöhnliche Datei; es wird nicht gelesen.</source>
+        <translation>That is a device, not a regular file; it is not read.</translation>
+    </message>
+    <message>
+        <source>Das ist ein Gerät, keine gewöhnliche Datei; es wird nicht ersetzt.</source>
+        <translation>That is a device, not a regular file; it is not replaced.</translation>
+    </message>
+    <message>
+        <source>Das ist ein Socket, keine gewöhnliche Datei.</source>
+        <translation>That is a socket, not a regular file.</translation>
+    </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>That is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Diese Datei gibt es nicht.</source>
+        <translation>That file does not exist.</translation>
+    </message>
+    <message>
+        <source>Diesen Ordner gibt es nicht.</source>
+        <translation>That folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Diese Datei darf nicht gelesen werden.</source>
+        <translation>Reading this file is not permitted.</translation>
+    </message>
+    <message>
+        <source>Dort darf nicht geschrieben werden.</source>
+        <translation>Writing there is not permitted.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>The disk is write-protected.</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger ist kein Platz mehr frei.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Die Datei wird zu groß für diesen Datenträger.</source>
+        <translation>The file is too large for this disk.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß.</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger meldet einen Lesefehler.</source>
+        <translation>The disk reports a read error.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger meldet einen Schreibfehler.</source>
+        <translation>The disk reports a write error.</translation>
+    </message>
+    <message>
+        <source>Das Betriebssystem meldet den Fehler Nr. %1.</source>
+        <translation>The operating system reports error number %1.</translation>
     </message>
 </context>
 <context>
@@ -350,34 +461,6 @@
     <message>
         <source>Das Bild lässt sich nicht als PNG kodieren.</source>
         <translation>The picture cannot be encoded as PNG.</translation>
-    </message>
-    <message>
-        <source>Auf dem Datenträger ist kein Platz mehr frei.</source>
-        <translation>The disk is full.</translation>
-    </message>
-    <message>
-        <source>Die Datei wird zu groß für diesen Datenträger.</source>
-        <translation>The file is too large for this disk.</translation>
-    </message>
-    <message>
-        <source>Dort darf nicht geschrieben werden.</source>
-        <translation>Writing there is not permitted.</translation>
-    </message>
-    <message>
-        <source>Der Datenträger ist schreibgeschützt.</source>
-        <translation>The disk is write-protected.</translation>
-    </message>
-    <message>
-        <source>Diesen Ordner gibt es nicht.</source>
-        <translation>That folder does not exist.</translation>
-    </message>
-    <message>
-        <source>Der Datenträger meldet einen Schreibfehler.</source>
-        <translation>The disk reports a write error.</translation>
-    </message>
-    <message>
-        <source>Beim Schreiben ging etwas schief.</source>
-        <translation>Something went wrong while writing.</translation>
     </message>
     <message>
         <source>Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich</source>
@@ -1071,6 +1154,18 @@
     <message>
         <source>versuch.quirlweg</source>
         <translation>experiment.quirlweg</translation>
+    </message>
+    <message>
+        <source>Die gespeicherten Reisen aus „%1“ werden neu gegangen …</source>
+        <translation>Walking the saved trips of “%1” again …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: %1 der %2 gespeicherten Reisen aus „%3“ sind neu gegangen.</source>
+        <translation>Cancelled: %1 of the %2 saved trips of “%3” were walked again.</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,7 @@ TEST(BenchOptions, AcceptsOnlyWhatTheWalkCanRun) {
       {{"--journeys", "5", "--speed"}, "unknown option --speed"},
       {{"--mode", "window", "--seconds", "3"}, "--tempo"},  // nothing to pace
       {{"--mode", "window", "--tempo", "10", "--seconds", "3"}, nullptr},
+      {{"--mode", "window", "--tempo", "1", "--seconds", "0.4"}, "one step"},  // would never end
       {{"--csv", "out.csv"}, "--mode window"},
       {{"--help"}, nullptr},
       {{"--radius", "1", "--help"}, "bad value"},

@@ -23,6 +23,7 @@
 
 #include "common/program_texts.h"
 #include "engine/protocol.h"
+#include "evaluation/csv_writer.h"
 #include "evaluation/number_texts.h"
 #include "evaluation/series_export.h"
 #include "window/simulation.h"
@@ -300,6 +301,31 @@ TEST_F(EvaluationTest, SaveButtonsAddTheExtensionAndNameTheFileThatFailed) {
       EXPECT_TRUE(warning.isEmpty()) << warning.toStdString();
       EXPECT_GT(QFileInfo(c.written).size(), 0);
     }
+  }
+}
+
+// A cell a spreadsheet would run as a formula is written as text; numbers, negative ones
+// included, stay numbers.
+TEST(SeriesExport, CellsNeverRunAsFormulas) {
+  const struct {
+    const char* field;
+    const char* written;
+  } cases[] = {
+      {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+      {"+A1", "'+A1"},
+      {"-A1+1", "'-A1+1"},
+      {"@SUM(A1)", "'@SUM(A1)"},
+      {"\tTab", "'\tTab"},
+      {"-3", "-3"},
+      {"-0,25", "\"-0,25\""},  // quoted for the ',' between the fields, and still a number
+      {"+1e5", "+1e5"},
+      {"Anna", "Anna"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    CsvWriter csv(QLatin1Char('.'));
+    csv.Row({QString::fromUtf8(c.field)});
+    EXPECT_EQ(csv.Take(), QByteArray("\xEF\xBB\xBF") + c.written + "\r\n");
   }
 }
 

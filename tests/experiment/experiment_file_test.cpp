@@ -52,7 +52,13 @@ TEST(ExperimentFileTest, RefusesBadFilesNamingTheProblem) {
     const char* named;  // part of the problem's text
   } cases[] = {
       {"truncated", good.left(good.size() / 2), "JSON"},
-      {"empty", QByteArray(), "JSON"},
+      {"empty", QByteArray(), "leer"},
+      {"blank", "\r\n  \n", "leer"},
+      // A reader counts characters, not the bytes of the umlauts before them.
+      {"error after umlauts", "{\n \"\xc3\xa4\xc3\xb6\xc3\xbc\": x}", "Zeile 2, Zeichen 9"},
+      {"description of 200 lines",
+       WithReplaced("\"de\": \"", "\"de\": \"" + QByteArray(200, '\\').replace("\\", "\\n")),
+       "Zeilen"},
       {"an array", "[1, 2]", "keine Quirlweg"},
       {"another format", WithReplaced("quirlweg-experiment", "quirlweg-x"), "keine Quirlweg"},
       {"unknown version", WithReplaced("\"version\": 1", "\"version\": 2"), "Version 2"},

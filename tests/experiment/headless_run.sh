@@ -59,5 +59,63 @@ expect_refusal "zero journeys" "--journeys" --experiment "$lesson" --journeys 0
 expect_refusal "journeys as text" "viele" --experiment "$lesson" --journeys viele
 expect_refusal "csv without experiment" "--csv" --csv "$work/x.csv"
 
+# The window walks the same journeys as the engine alone: a run that writes a report goes
+# through the window, one that does not streams from the engine, and their rows agree.
+"$program" --experiment "$lesson" --journeys 1500 --csv "$work/window.csv" \
+  --report "$work/window.pdf" 2>"$work/err" || { echo "FAIL window run"; cat "$work/err"; fail=1; }
+"$program" --experiment "$lesson" --journeys 1500 --csv "$work/engine.csv" 2>"$work/err" ||
+  { echo "FAIL engine run"; cat "$work/err"; fail=1; }
+if ! diff <(grep -v '^Datum' "$work/window.csv") <(grep -v '^Datum' "$work/engine.csv") >/dev/null
+then
+  echo "FAIL: the window and the engine walked different journeys"; fail=1
+fi
+
+# Hostile paths: never a blocked open, never a pipe or device replaced, the right status and
+# reason. Each row: what, expected status, text the output must hold, arguments.
+mkfifo "$work/pipe" "$work/pipe.csv"
+cp "$lesson" "$work/lesson.quirlweg"
+: >"$work/empty.quirlweg"
+printf '{\n  "format": "quirlweg-experiment", "version": 1, \xc3\xa4 }' >"$work/position.quirlweg"
+printf 'old' >"$work/old.csv"
+# A device node of our own where we may make one: should it ever be replaced, no system one is.
+device=/dev/null
+[ "$(id -u)" = 0 ] && mknod "$work/full" c 1 7 2>/dev/null && device="$work/full"
+while IFS='|' read -r what status text args; do
+  [ -z "$what" ] && continue
+  eval "set -- $args"
+  out=$(timeout 20 "$program" "$@" 2>&1)
+  got=$?
+  if [ "$got" != "$status" ] || ! grep -qF -- "$text" <<<"$out"; then
+    echo "FAIL $what: status $got (wanted $status), output: $out"; fail=1
+  fi
+done <<ROWS
+pipe as experiment|2|Pipe|--experiment "$work/pipe" --journeys 1
+device as experiment|2|Gerät|--experiment /dev/zero --journeys 1
+folder as experiment|2|Ordner|--experiment "$work" --journeys 1
+empty experiment|2|leer|--experiment "$work/empty.quirlweg" --journeys 1
+error place in lines and characters|2|Zeile 2, Zeichen|--experiment "$work/position.quirlweg" --journeys 1
+pipe as csv|2|Pipe|--experiment "$lesson" --journeys 1 --csv "$work/pipe.csv"
+device as csv|2|Gerät|--experiment "$lesson" --journeys 1 --csv "$device"
+csv and report on one file|2|dieselbe|--experiment "$lesson" --journeys 1 --csv "$work/x.pdf" --report "$work/x.pdf"
+csv over the experiment|2|Versuchsdatei selbst|--experiment "$work/lesson.quirlweg" --journeys 1 --csv "$work/lesson.quirlweg"
+report not a pdf|2|.pdf|--experiment "$lesson" --journeys 1 --report "$work/x.txt"
+unknown option|2|fliegen|--experiment "$lesson" --journeys 1 --fliegen
+language without value|2|--lang braucht|--experiment "$lesson" --journeys 1 --lang
+control characters in a name|2|\x1b[31m|--experiment "$work/$(printf '\033')[31m.quirlweg" --journeys 1
+ROWS
+[ -p "$work/pipe.csv" ] || { echo "FAIL: the pipe was replaced"; fail=1; }
+[ -e "$work/x.txt" ] && { echo "FAIL: a report was written into x.txt"; fail=1; }
+cmp -s "$lesson" "$work/lesson.quirlweg" || { echo "FAIL: the experiment was overwritten"; fail=1; }
+[ -c "$device" ] || { echo "FAIL: the device node $device was replaced"; fail=1; }
+# A write past the file size limit is a failed write (status 1), not a silent death, and the old
+# file stays.
+(ulimit -f 8; "$program" --experiment "$lesson" --journeys 20000 --csv "$work/old.csv") \
+  >"$work/out" 2>&1
+got=$?
+if [ "$got" != 1 ] || ! grep -qF "zu groß" "$work/out" || [ "$(cat "$work/old.csv")" != old ]; then
+  echo "FAIL file size limit: status $got, $(cat "$work/out")"; fail=1
+fi
+ls -A "$work" | grep -q '\.tmp$' && { echo "FAIL: a temporary file was left"; fail=1; }
+
 [ "$fail" = 0 ] && echo "The headless run repeats itself and refuses bad input."
 exit "$fail"
