@@ -24,8 +24,8 @@
 #include "evaluation/evaluation_window.h"
 #include "evaluation/exact_statistics.h"
 #include "evaluation/series_export.h"
+#include "lesson/tempo_scale.h"
 #include "window/simulation.h"
-#include "window/tempo_scale.h"
 #include "window/trace_style_choice.h"
 
 namespace quirlweg::bench {

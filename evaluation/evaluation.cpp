@@ -16,7 +16,7 @@
 #include "evaluation/evaluation_window.h"
 #include "evaluation/exact_statistics.h"
 #include "evaluation/number_texts.h"
-#include "evaluation/series_summary.h"
+#include "series/series_summary.h"
 #include "theory/walk_setting.h"
 #include "window/placement.h"
 #include "window/simulation.h"

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "engine/display_roles.h"
-#include "evaluation/chart_figures.h"
-#include "evaluation/series_summary.h"
+#include "series/chart_figures.h"
+#include "series/journey_series.h"
+#include "series/series_summary.h"
 #include "theory/journey_statistics.h"
-#include "window/journey_series.h"
 
 class QAreaSeries;
 class QChart;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "evaluation/series_summary.h"
+#include "series/series_summary.h"
 
 class QCheckBox;
 class QComboBox;

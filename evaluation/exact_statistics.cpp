@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "evaluation/series_summary.h"
+#include "series/series_summary.h"
 
 namespace quirlweg {
 

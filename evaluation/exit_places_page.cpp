@@ -6,7 +6,7 @@
 #include "evaluation/exact_statistics.h"
 #include "evaluation/exit_places_picture.h"
 #include "evaluation/number_texts.h"
-#include "evaluation/series_summary.h"
+#include "series/series_summary.h"
 #include "theory/walk_setting.h"
 
 namespace quirlweg {

@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "evaluation/background_job.h"
+#include "series/journey_series.h"
 #include "sweep/exit_tally.h"
 #include "theory/exit_places.h"
 #include "theory/journey_statistics.h"
-#include "window/journey_series.h"
 
 class QLabel;
 

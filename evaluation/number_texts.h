@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "evaluation/series_summary.h"
+#include "series/series_summary.h"
 #include "theory/journey_statistics.h"
 
 namespace quirlweg {

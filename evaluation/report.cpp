@@ -22,8 +22,8 @@
 #include "evaluation/exact_statistics.h"
 #include "evaluation/number_texts.h"
 #include "evaluation/series_export.h"
-#include "evaluation/series_summary.h"
 #include "evaluation/series_table.h"
+#include "series/series_summary.h"
 #include "window/simulation.h"
 
 namespace quirlweg {

@@ -8,8 +8,8 @@
 #include "evaluation/csv_writer.h"
 #include "evaluation/exact_statistics.h"
 #include "evaluation/number_texts.h"
-#include "evaluation/series_summary.h"
 #include "experiment/file_access.h"
+#include "series/series_summary.h"
 
 namespace quirlweg {
 namespace {

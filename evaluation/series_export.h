@@ -11,8 +11,8 @@
 #include "evaluation/csv_writer.h"
 #include "experiment/file_access.h"
 #include "files/safe_file.h"
+#include "series/journey_series.h"
 #include "theory/journey_statistics.h"
-#include "window/journey_series.h"
 
 class QImage;
 

@@ -5,8 +5,8 @@
 #include "engine/walk.h"
 #include "evaluation/exact_statistics.h"
 #include "evaluation/number_texts.h"
-#include "evaluation/series_summary.h"
-#include "window/journey_series.h"
+#include "series/journey_series.h"
+#include "series/series_summary.h"
 
 namespace quirlweg {
 namespace {

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "evaluation/series_summary.h"
+#include "series/series_summary.h"
 
 namespace quirlweg {
 

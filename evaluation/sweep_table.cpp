@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "evaluation/csv_writer.h"
-#include "evaluation/series_summary.h"
+#include "series/series_summary.h"
 
 namespace quirlweg {
 namespace {

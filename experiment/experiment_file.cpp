@@ -16,7 +16,7 @@
 #include "experiment/file_access.h"
 #include "files/safe_file.h"
 // The tempo scale is a list of constants the window's slider shows; the file names its steps.
-#include "window/tempo_scale.h"
+#include "lesson/tempo_scale.h"
 
 namespace quirlweg {
 namespace {

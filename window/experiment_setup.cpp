@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "lesson/tempo_scale.h"
 #include "window/simulation.h"
-#include "window/tempo_scale.h"
 
 namespace quirlweg {
 namespace {

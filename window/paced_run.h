@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "window/tempo_scale.h"
+#include "lesson/tempo_scale.h"
 
 namespace quirlweg {
 

@@ -13,8 +13,8 @@
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
 #include "layout/layout.h"
+#include "series/journey_series.h"
 #include "window/control_settings.h"
-#include "window/journey_series.h"
 #include "window/paced_run.h"
 #include "window/window_controls.h"
 

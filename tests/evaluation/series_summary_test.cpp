@@ -1,4 +1,4 @@
-#include "evaluation/series_summary.h"
+#include "series/series_summary.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/display_roles.h"
+#include "series/journey_series.h"
 #include "trace_picture.h"
-#include "window/journey_series.h"
 
 namespace quirlweg::web {
 

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "evaluation/chart_figures.h"
-#include "evaluation/series_summary.h"
+#include "series/chart_figures.h"
+#include "series/journey_series.h"
+#include "series/series_summary.h"
 #include "theory/journey_statistics.h"
-#include "window/journey_series.h"
 
 namespace quirlweg::web {
 

@@ -8,9 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "evaluation/series_summary.h"
+#include "series/journey_series.h"
+#include "series/series_summary.h"
 #include "theory/journey_statistics.h"
-#include "window/journey_series.h"
 
 namespace quirlweg {
 

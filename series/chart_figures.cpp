@@ -1,4 +1,4 @@
-#include "evaluation/chart_figures.h"
+#include "series/chart_figures.h"
 
 #include <algorithm>
 #include <array>

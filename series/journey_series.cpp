@@ -1,4 +1,4 @@
-#include "window/journey_series.h"
+#include "series/journey_series.h"
 
 #include <algorithm>
 #include <limits>

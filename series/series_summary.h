@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "engine/display_roles.h"
+#include "series/journey_series.h"
 #include "theory/journey_statistics.h"
 #include "theory/walk_setting.h"
-#include "window/journey_series.h"
 
 namespace quirlweg {
 
