@@ -14,7 +14,6 @@
 #include "evaluation/series_export.h"
 #include "experiment/file_access.h"
 #include "sweep/silent_walk.h"
-#include "theory/walk_setting.h"
 #include "window/experiment_setup.h"
 #include "window/simulation.h"
 #include "window/trace_style_choice.h"
@@ -85,8 +84,8 @@ class TerminalProgress {
 
 theory::Setting SettingOf(const Experiment& e) {
   // y counts upward in the file, downward in the walk.
-  return theory::SettingOf(JourneySetting{e.dimension, e.radius, e.rightPercent / 100.0,
-                                          e.homeAbsorbs, e.startX, -e.startY});
+  return JourneySetting{e.dimension,   e.radius, e.rightPercent / 100.0,
+                        e.homeAbsorbs, e.startX, -e.startY};
 }
 
 // Without a report nothing needs the window: the journeys are walked by the engine alone and

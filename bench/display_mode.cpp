@@ -63,8 +63,7 @@ TimedRun RunDisplayMode(const BenchOptions& options, QSize latticeSize) {
   LayOutLikeTheWindow(controls, latticeSize);
   WalkDisplays displays(DisplayWidgetsOf(controls));
   TallyingObserver observer(displays.statistics(), run.tally);
-  FixedSettings chosen = SettingsFor(options);
-  SettingsSource settings(chosen);
+  FixedSettings settings = SettingsFor(options);
   GeneratorSource source(Xoshiro128(options.seed));
   Walk walk(displays.lattice(), displays.statistics(), observer, settings, source);
   observer.Watch(walk.state());
@@ -74,7 +73,7 @@ TimedRun RunDisplayMode(const BenchOptions& options, QSize latticeSize) {
   walk.StartUp();
   walk.ChangeLatticeSize();
   MoveStartPointTo(walk, options.startX, options.startY);
-  run.seconds = SecondsOf([&] { RunInClicks(walk, chosen, options.journeys); });
+  run.seconds = SecondsOf([&] { RunInClicks(walk, settings, options.journeys); });
   observer.TakeShownTotals();
   return run;
 }

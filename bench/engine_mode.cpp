@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "bench_settings.h"
+#include "engine/silent_displays.h"
 #include "engine/walk.h"
 
 namespace quirlweg::bench {
@@ -10,35 +11,17 @@ namespace quirlweg::bench {
 namespace {
 
 // Displays whose requests compile away; only journey ends and steps are tallied.
-class NullSink {
+class NullSink final : public SilentDisplays {
  public:
   NullSink(JourneyTally& tally, const JourneyEnds& ended) : tally_(tally), ended_(ended) {}
-  void ShowCoordinates(int, int, int) {}
-  void ShowStepCount(std::int64_t) {}
-  void SetWalkerVisible(bool) {}
-  void PlaceWalker(double, double) {}
-  void SizeWalker(double) {}
-  void WalkerToFront() {}
-  void HideEndMarker() {}
-  void ShowEndMarker(double left, double top, double width, double height) {
+  void ShowEndMarker(double left, double top, double width, double height) override {
     tally_.EndMarkerShown(left, top, width, height);
   }
-  void DrawTraceSegment(int, int, int, int, int) {}
-  void PlotPoint(int, int) {}
-  std::string CountBoxText(CountBox) const { return {}; }
-  void SetCountBoxText(CountBox box, std::string_view) { tally_.CountBoxWritten(box); }
-  void ShowHitCount(HitBox, std::optional<double>) {}
-  std::string ProtocolText() const { return {}; }
-  void SetProtocolText(std::string_view) {}
-  void StatisticsRestart() {}
-  void ResetCounters() {}
-  void ClearTraces(const LatticeDrawing&) {}
-  void DrawLattice(const LatticeDrawing&) {}
-  void StepTaken() { ++tally_.steps; }
-  void JourneyEnded(const JourneyRecord& journey) {
+  void SetCountBoxText(CountBox box, std::string_view) override { tally_.CountBoxWritten(box); }
+  void StepTaken() override { ++tally_.steps; }
+  void JourneyEnded(const JourneyRecord& journey) override {
     if (ended_) ended_(journey);
   }
-  void CountersReset() {}
 
  private:
   JourneyTally& tally_;

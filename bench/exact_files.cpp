@@ -10,7 +10,6 @@
 #include "files/safe_file.h"
 #include "theory/exit_places.h"
 #include "theory/start_map.h"
-#include "theory/walk_setting.h"
 #include "timed_run.h"
 
 namespace quirlweg::bench {
@@ -73,8 +72,7 @@ theory::JourneyEnding MapEndingOf(const BenchOptions& options) {
 }  // namespace
 
 theory::Setting TheorySettingOf(const BenchOptions& options) {
-  return theory::SettingOf(
-      JourneySettingOf(SettingsFor(options), options.radius, options.startX, options.startY));
+  return SettingOf(options);
 }
 
 bool WriteDistributionFile(const BenchOptions& options) {

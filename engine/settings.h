@@ -50,4 +50,24 @@ JourneySetting JourneySettingOf(const Settings& settings, int radius, int startX
           settings.HomeAbsorbs(), startX, startY};
 }
 
+// A walk's inputs fixed for a run: a setting with the run mode and the decimal separator. Final,
+// so that a walk instantiated on this type calls it directly; the program's window reads its
+// controls instead.
+struct FixedSettings final : WalkSettingsSource {
+  FixedSettings() = default;
+  explicit FixedSettings(const JourneySetting& walkSetting, RunMode runMode = RunMode::Journey)
+      : setting(walkSetting), mode(runMode) {}
+
+  int Dimension() const override { return setting.dimension; }
+  double RightProbability() const override { return setting.rightProbability; }
+  bool HomeAbsorbs() const override { return setting.homeAbsorbs; }
+  int LatticeSize() const override { return setting.radius; }
+  RunMode Mode() const override { return mode; }
+  char DecimalSeparator() const override { return decimalSeparator; }
+
+  JourneySetting setting;  // the start point is the walk's own, set on its state
+  RunMode mode = RunMode::Journey;
+  char decimalSeparator = ',';
+};
+
 }  // namespace quirlweg

@@ -17,7 +17,6 @@
 #include "evaluation/exact_statistics.h"
 #include "evaluation/number_texts.h"
 #include "series/series_summary.h"
-#include "theory/walk_setting.h"
 #include "window/placement.h"
 #include "window/simulation.h"
 
@@ -50,7 +49,7 @@ Evaluation::Evaluation(Simulation& window)
 Evaluation::~Evaluation() = default;
 
 void Evaluation::RequestExactValues() {
-  exact_->Request(theory::SettingOf(window_.walk().CurrentJourneySetting()));
+  exact_->Request(window_.walk().CurrentJourneySetting());
 }
 
 void Evaluation::OpenWindow() {

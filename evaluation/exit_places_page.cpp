@@ -7,7 +7,6 @@
 #include "evaluation/exit_places_picture.h"
 #include "evaluation/number_texts.h"
 #include "series/series_summary.h"
-#include "theory/walk_setting.h"
 
 namespace quirlweg {
 namespace {
@@ -32,7 +31,7 @@ ExitTally TallyExits(const JourneySeries& series, const theory::Setting& current
   ExitTally tally(current.radius);
   std::vector<bool> counts;
   for (const JourneySetting& s : series.Settings()) {
-    counts.push_back(SameWalk(theory::SettingOf(s), current));
+    counts.push_back(SameWalk(s, current));
   }
   for (std::size_t i = 0; i < series.size(); ++i) {
     if (counts[series.SettingAt(i)]) tally.Count(series[i]);

@@ -86,9 +86,9 @@ SeriesSummary Summarize(const JourneySeries& journeys, const theory::Setting& cu
     }
     summary.rows[r] = ShareRow(static_cast<int>(count), summary.journeys);
   }
-  summary.mixesSettings = std::any_of(
-      journeys.Settings().begin(), journeys.Settings().end(),
-      [&](const JourneySetting& s) { return !SameWalk(theory::SettingOf(s), current); });
+  summary.mixesSettings =
+      std::any_of(journeys.Settings().begin(), journeys.Settings().end(),
+                  [&](const JourneySetting& s) { return !SameWalk(s, current); });
   // The exact deviation says nothing of a series of other settings.
   if (summary.mixesSettings) exactSd.reset();
   summary.rows[static_cast<int>(SeriesRow::MeanLength)] = MeanRow(journeys, exactSd);

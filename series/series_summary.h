@@ -7,7 +7,6 @@
 #include "engine/display_roles.h"
 #include "series/journey_series.h"
 #include "theory/journey_statistics.h"
-#include "theory/walk_setting.h"
 
 namespace quirlweg {
 

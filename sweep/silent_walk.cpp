@@ -5,53 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "engine/silent_displays.h"
 #include "engine/walk.h"
 
 namespace quirlweg {
 namespace {
 
-// The walk's settings as plain members, read without a virtual call.
-struct PlainSettings {
-  int dimension = 2;
-  double rightProbability = 0.5;
-  bool homeAbsorbs = false;
-  int latticeSize = 50;
-
-  int Dimension() const { return dimension; }
-  double RightProbability() const { return rightProbability; }
-  bool HomeAbsorbs() const { return homeAbsorbs; }
-  int LatticeSize() const { return latticeSize; }
-  RunMode Mode() const { return RunMode::TwentyJourneys; }
-  char DecimalSeparator() const { return ','; }
-};
-
 // Displays whose requests compile away; only the journeys' ends reach `OnJourney`.
 template <class OnJourney>
-class JourneySink {
+class JourneySink final : public SilentDisplays {
  public:
   explicit JourneySink(OnJourney& onJourney) : onJourney_(onJourney) {}
-  void ShowCoordinates(int, int, int) {}
-  void ShowStepCount(std::int64_t) {}
-  void SetWalkerVisible(bool) {}
-  void PlaceWalker(double, double) {}
-  void SizeWalker(double) {}
-  void WalkerToFront() {}
-  void HideEndMarker() {}
-  void ShowEndMarker(double, double, double, double) {}
-  void DrawTraceSegment(int, int, int, int, int) {}
-  void PlotPoint(int, int) {}
-  std::string CountBoxText(CountBox) const { return {}; }
-  void SetCountBoxText(CountBox, std::string_view) {}
-  void ShowHitCount(HitBox, std::optional<double>) {}
-  std::string ProtocolText() const { return {}; }
-  void SetProtocolText(std::string_view) {}
-  void StatisticsRestart() {}
-  void ResetCounters() {}
-  void ClearTraces(const LatticeDrawing&) {}
-  void DrawLattice(const LatticeDrawing&) {}
-  void StepTaken() {}
-  void JourneyEnded(const JourneyRecord& journey) { onJourney_(journey); }
-  void CountersReset() {}
+  void JourneyEnded(const JourneyRecord& journey) override { onJourney_(journey); }
 
  private:
   OnJourney& onJourney_;
@@ -62,12 +27,13 @@ template <class OnJourney, class WalkOn>
 void WalkUntil(const theory::Setting& setting, std::uint64_t seed, OnJourney& onJourney,
                const WalkOn& walkOn) {
   JourneySink<OnJourney> sink(onJourney);
-  const PlainSettings settings{setting.dimension,
-                               std::lround(setting.rightProbability * 100) / 100.0,
-                               setting.homeAbsorbs, setting.radius};
+  // p in the whole per cent the scroll bar offers.
+  JourneySetting shown = setting;
+  shown.rightProbability = std::lround(setting.rightProbability * 100) / 100.0;
+  const FixedSettings settings(shown, RunMode::TwentyJourneys);
   Xoshiro128 generator(seed);
   using Sink = JourneySink<OnJourney>;
-  BasicWalk<Sink, Sink, Sink, PlainSettings, Xoshiro128> walk(sink, sink, sink, settings,
+  BasicWalk<Sink, Sink, Sink, FixedSettings, Xoshiro128> walk(sink, sink, sink, settings,
                                                               generator);
   walk.StartUp();
   walk.ChangeLatticeSize();

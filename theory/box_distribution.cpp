@@ -28,12 +28,12 @@ double ModeWeightOf(int radius, int start) {
 
 // Steps after which even the walk without home (whose mass is never smaller) has left less
 // than 1 - coverage inside, with a factor e to spare for rounding.
-std::size_t StepBound(const Setting& s) {
+std::size_t StepBound(const Setting& s, double coverage) {
   double weight = ModeWeightOf(s.radius, s.startX) * ModeWeightOf(s.radius, s.startY);
   if (s.dimension == 3) weight *= ModeWeightOf(s.radius, 0);
   const double half = std::sin(std::numbers::pi / (4 * s.radius));
   const double slowestDecay = 2 * half * half;  // 1 - cos(pi / 2R)
-  const double logs = std::log(weight) + std::log(1 / (1 - s.distributionCoverage)) + 1;
+  const double logs = std::log(weight) + std::log(1 / (1 - coverage)) + 1;
   return static_cast<std::size_t>(std::ceil(std::max(logs, 1.0) / slowestDecay)) + 2;
 }
 
@@ -104,15 +104,16 @@ class BoxWalk {
 }  // namespace
 
 std::optional<std::vector<double>> BoxLengthDistribution(const Setting& s,
-                                                         const Cancellation& cancel) {
-  const std::size_t bound = StepBound(s);
+                                                         const Cancellation& cancel,
+                                                         double coverage) {
+  const std::size_t bound = StepBound(s, coverage);
   BoxWalk walk(s, bound);
   const bool startOnOrigin = s.startX == 0 && s.startY == 0;
   HomeRenewal renewal(startOnOrigin, std::abs(s.startX + s.startY), bound);
 
   std::vector<double> probabilities{0.0};
   double covered = 0;
-  for (std::size_t n = 1; covered < s.distributionCoverage && n <= bound; ++n) {
+  for (std::size_t n = 1; covered < coverage && n <= bound; ++n) {
     if (n % 256 == 0 && cancel.Requested()) return std::nullopt;
     walk.Reach(n);
     const WalkSequences& start = walk.FromStart();

@@ -15,6 +15,7 @@ namespace quirlweg::theory::detail {
 // about 20 sqrt(n), plus n^2 / 4 for each product of series with home, where stepping the mass
 // costs n times the lattice's cells. Empty when cancelled.
 std::optional<std::vector<double>> BoxLengthDistribution(const Setting& s,
-                                                         const Cancellation& cancel);
+                                                         const Cancellation& cancel,
+                                                         double coverage);
 
 }  // namespace quirlweg::theory::detail

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <utility>
 
 #include "length_distribution.h"
@@ -13,10 +14,12 @@ namespace quirlweg::theory {
 using namespace detail;
 
 std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& s,
-                                                          const Cancellation& cancel) {
+                                                          const Cancellation& cancel,
+                                                          double coverage) {
+  if (!(coverage > 0 && coverage < 1)) throw std::invalid_argument("no coverage of this size");
   auto j = ComputeEndingsAndMoments(s, cancel);
   if (!j) return std::nullopt;
-  auto distribution = ComputeLengthDistribution(s, cancel);
+  auto distribution = ComputeLengthDistribution(s, cancel, coverage);
   if (!distribution || cancel.Requested()) return std::nullopt;
   j->lengthDistribution = *std::move(distribution);
   return j;

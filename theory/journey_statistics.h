@@ -7,19 +7,15 @@
 #include <vector>
 
 #include "cancellation.h"
+#include "engine/settings.h"
 
 namespace quirlweg::theory {
 
-struct Setting {
-  int dimension = 2;              // 1, 2 or 3
-  int radius = 50;                // 2 to 50; the boundary is |coordinate| == radius
-  double rightProbability = 0.5;  // 1-D only: chance of a step to +x
-  int startX = 0;                 // |startX|, |startY| <= radius - 1
-  int startY = 0;                 // as stored: y grows downward, top is y = -radius
-  bool homeAbsorbs = false;       // the origin ends a journey, whatever the start point
-  // How much of the mass the length distribution must cover before it stops.
-  double distributionCoverage = 0.999;
-};
+// The walk's own setting: every field that decides how a journey goes.
+using Setting = JourneySetting;
+
+// How much of the mass a length distribution covers before it stops, unless asked otherwise.
+inline constexpr double kDistributionCoverage = 0.999;
 
 // How a journey ends: on the origin with home absorbing, or on a part of the boundary.
 enum class JourneyEnding { kHome, kTop, kRight, kBottom, kLeft, kZFace };
@@ -34,14 +30,15 @@ struct JourneyStatistics {
   double meanLength = 0;
   double sdLength = 0;
   // lengthDistribution[n] = P(L = n), [0] = 0, up to the first n where the covered mass reaches
-  // the setting's coverage. Empty only from ComputeEndingsAndMoments.
+  // `coverage`. Empty only from ComputeEndingsAndMoments.
   std::vector<double> lengthDistribution;
 };
 
 // Nothing when `cancel` was requested before the computation finished. Throws
 // std::invalid_argument for a setting the walk cannot have.
 std::optional<JourneyStatistics> ComputeJourneyStatistics(const Setting& setting,
-                                                          const Cancellation& cancel = {});
+                                                          const Cancellation& cancel = {},
+                                                          double coverage = kDistributionCoverage);
 
 // The same with the length distribution left empty: the endings, mean and deviation alone,
 // for curves over many settings (3-D R = 50 in about 10 ms instead of 0.2 s).

@@ -153,14 +153,15 @@ std::array<std::vector<std::pair<std::size_t, double>>, 2> ExitsOf(const Setting
 
 // The steps after which the mass left is below `1 - coverage` at the latest (up to the
 // mode-sum factor, allowed for by `slack`).
-double StepsToCover(const Setting& s, double slack) {
+double StepsToCover(const Setting& s, double slack, double coverage) {
   const double half = std::sin(std::numbers::pi / (4 * s.radius));
   const double slowestDecay = 2 * half * half;  // 1 - cos(pi / 2R)
-  return (std::log(1 / (1 - s.distributionCoverage)) + slack) / slowestDecay;
+  return (std::log(1 / (1 - coverage)) + slack) / slowestDecay;
 }
 
 template <int kDimension>
-std::optional<std::vector<double>> StepMass(const Setting& s, const Cancellation& cancel) {
+std::optional<std::vector<double>> StepMass(const Setting& s, const Cancellation& cancel,
+                                            double coverage) {
   const CheckerLattice lattice(s);
   const MassStepper<kDimension> stepper(s, lattice);
   const auto exits = ExitsOf(s, lattice);
@@ -168,7 +169,7 @@ std::optional<std::vector<double>> StepMass(const Setting& s, const Cancellation
   const bool home = s.homeAbsorbs && (s.dimension > 1 || s.startY == 0);
   const CheckerLattice::Cell origin = lattice.CellOf(Point{});
   // A cap that is never reached in exact arithmetic; it keeps rounding from looping forever.
-  const auto stepCap = static_cast<std::size_t>(StepsToCover(s, 3.0 * s.dimension + 5)) +
+  const auto stepCap = static_cast<std::size_t>(StepsToCover(s, 3.0 * s.dimension + 5, coverage)) +
                        4 * static_cast<std::size_t>(s.radius);
 
   std::array<std::vector<double>, 2> mass{std::vector<double>(lattice.cellsPerColour(), 0.0),
@@ -178,7 +179,7 @@ std::optional<std::vector<double>> StepMass(const Setting& s, const Cancellation
   mass[static_cast<std::size_t>(now)][start.index] = 1;
   std::vector<double> probabilities{0.0};
   double covered = 0;
-  while (covered < s.distributionCoverage && probabilities.size() <= stepCap) {
+  while (covered < coverage && probabilities.size() <= stepCap) {
     if (probabilities.size() % 64 == 0 && cancel.Requested()) return std::nullopt;
     const auto& before = mass[static_cast<std::size_t>(now)];
     auto& after = mass[static_cast<std::size_t>(1 - now)];
@@ -201,23 +202,26 @@ std::optional<std::vector<double>> StepMass(const Setting& s, const Cancellation
 }  // namespace
 
 std::optional<std::vector<double>> SteppedLengthDistribution(const Setting& s,
-                                                             const Cancellation& cancel) {
+                                                             const Cancellation& cancel,
+                                                             double coverage) {
   switch (s.dimension) {
     case 1:
-      return StepMass<1>(s, cancel);
+      return StepMass<1>(s, cancel, coverage);
     case 2:
-      return StepMass<2>(s, cancel);
+      return StepMass<2>(s, cancel, coverage);
     default:
-      return StepMass<3>(s, cancel);
+      return StepMass<3>(s, cancel, coverage);
   }
 }
 
 std::optional<std::vector<double>> ComputeLengthDistribution(const Setting& s,
-                                                             const Cancellation& cancel) {
+                                                             const Cancellation& cancel,
+                                                             double coverage) {
   // In the plane with home the renewal's products of series cost more than stepping the few
   // cells; on a row stepping is cheapest anyway.
   const bool mixed = s.dimension == 3 || (s.dimension == 2 && !s.homeAbsorbs);
-  return mixed ? BoxLengthDistribution(s, cancel) : SteppedLengthDistribution(s, cancel);
+  return mixed ? BoxLengthDistribution(s, cancel, coverage)
+               : SteppedLengthDistribution(s, cancel, coverage);
 }
 
 }  // namespace quirlweg::theory::detail

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "common/fake_settings.h"
 #include "common/program_texts.h"
 #include "engine/display_roles.h"
 #include "engine/protocol.h"
+#include "engine/settings.h"
 #include "engine/text_forms.h"
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
@@ -172,7 +172,7 @@ class RecordingSink final : public LatticeDisplay, public StatisticsDisplay, pub
 
 // A walk wired to the fakes. `PutWalker` stands the walker somewhere between two steps.
 struct Rig {
-  FakeSettings settings;
+  FixedSettings settings;
   RecordingSink sink;
   ScriptedSource source;
   Walk walk{sink, sink, sink, settings, source};

@@ -38,8 +38,8 @@ TEST(JourneyEnd, PostconditionsForEveryKindOfEnd) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Rig rig;
-    rig.settings.latticeSize = rig.s().gridRadius = 2;
-    rig.settings.dimension = c.dimension;
+    rig.settings.setting.radius = rig.s().gridRadius = 2;
+    rig.settings.setting.dimension = c.dimension;
     rig.s().homeX = c.homeX;
     rig.s().homeY = c.homeY;
     rig.PutWalker(c.homeX, c.homeY);
@@ -147,7 +147,7 @@ TEST(JourneyEnd, MeanLengthCutToTwoDecimals) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.mean);
     Rig rig;
-    rig.settings.separator = c.separator;
+    rig.settings.decimalSeparator = c.separator;
     rig.s().lengthSum = c.sumBefore;
     rig.s().journeyCount = c.journeysBefore;
     rig.s().stepCount = c.steps;

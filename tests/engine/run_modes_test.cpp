@@ -15,7 +15,7 @@ using namespace quirlweg::testing;
 
 TEST(RunModes, JourneyCompletesWhatSingleStepsBegan) {
   Rig rig;
-  rig.settings.latticeSize = rig.s().gridRadius = 2;
+  rig.settings.setting.radius = rig.s().gridRadius = 2;
   AddSteps(rig.source, {kRight, kRight, kUp, kRight, kLeft, kUp});
   rig.walk.Start();  // one whole journey: right, right
   rig.settings.mode = RunMode::Step;
@@ -32,7 +32,7 @@ TEST(RunModes, JourneyCompletesWhatSingleStepsBegan) {
 
 TEST(RunModes, TwentyJourneysLeaveTheWalkerPictureAlone) {
   Rig rig;
-  rig.settings.latticeSize = rig.s().gridRadius = 2;
+  rig.settings.setting.radius = rig.s().gridRadius = 2;
   rig.settings.mode = RunMode::TwentyJourneys;
   for (int i = 0; i < 10; ++i) AddSteps(rig.source, {kRight, kLeft, kUp, kUp});  // home, top
   rig.sink.walkerLeft = rig.sink.walkerTop = 42;
@@ -71,7 +71,7 @@ TEST(StartPoint, ButtonsMoveWithinTheBoundary) {
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "R " << c.r << " button " << c.button);
     Rig rig;
-    rig.settings.latticeSize = rig.s().gridRadius = c.r;
+    rig.settings.setting.radius = rig.s().gridRadius = c.r;
     rig.PutWalker(c.x, c.y, c.z);
     rig.s().stepCount = 3;
     for (int i = 0; i < c.clicks; ++i) rig.walk.MoveStartPoint(static_cast<Direction>(c.button));
@@ -95,7 +95,7 @@ TEST(StartPoint, SwitchingAbsorptionRestartsOnAFreshLattice) {
   rig.s().stepCount = 3;
   rig.s().hEdgeVisits[3][4] = 9;
   rig.sink.Box(CountBox::Home) = " 4";
-  rig.settings.homeAbsorbs = false;
+  rig.settings.setting.homeAbsorbs = false;
   rig.walk.SwitchHomeAbsorption();
   const WalkState& s = rig.s();
   EXPECT_EQ((std::array{s.posX, s.posY, s.posZ}), (std::array{1, 0, 0}));
@@ -114,7 +114,7 @@ TEST(RunModes, StepwiseRunTakesTheSameJourneysAsStart) {
   for (const RunMode mode : {RunMode::Journey, RunMode::TwentyJourneys}) {
     SCOPED_TRACE(static_cast<int>(mode));
     const auto run = [mode](bool stepwise) {
-      FakeSettings settings;
+      FixedSettings settings;
       settings.mode = mode;
       RecordingSink sink;
       GeneratorSource source(Xoshiro128(7));
@@ -135,7 +135,7 @@ TEST(RunModes, StepwiseRunTakesTheSameJourneysAsStart) {
 // stood before.
 TEST(StartPoint, DimensionChangeStartsTheNextSegmentAtTheOrigin) {
   Rig rig;
-  rig.settings.homeAbsorbs = false;
+  rig.settings.setting.homeAbsorbs = false;
   rig.s().homeX = rig.s().homeY = 2;
   rig.PutWalker(3, 1);
   rig.walk.MoveStartToOrigin();
@@ -166,7 +166,7 @@ TEST(LatticeSize, ChangeKeepsTheStartPointInsideAndClearsEverything) {
     rig.s().journeyCount = 5;
     rig.s().hitsLeft = 3;
     rig.s().vEdgeVisits[5][5] = 3;
-    rig.settings.latticeSize = c.r;
+    rig.settings.setting.radius = c.r;
     rig.walk.ChangeLatticeSize();
     const WalkState& s = rig.s();
     EXPECT_EQ(s.gridRadius, c.r);
@@ -189,7 +189,7 @@ TEST(LatticeSize, ChangeKeepsTheStartPointInsideAndClearsEverything) {
     EXPECT_EQ(rig.sink.CountOf("draw lattice"), 0U);
 
     // One step outward from a start point pulled in ends the journey on the boundary.
-    rig.settings.homeAbsorbs = false;
+    rig.settings.setting.homeAbsorbs = false;
     AddSteps(rig.source, {c.endHomeY > 0 ? kDown : kUp});
     rig.walk.DoStep();
     EXPECT_EQ(rig.s().journeyCount, std::abs(c.endHomeY) == c.r - 1 ? 1 : 0);

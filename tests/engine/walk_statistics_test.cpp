@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/absorbing_walk.h"
-#include "common/quiet_sink.h"
+#include "engine/silent_displays.h"
 #include "engine/walk.h"
 #include "engine_fakes.h"
 
@@ -23,7 +23,7 @@ using testing::Lattice;
 using testing::Outcome;
 
 // Notes each journey's end and length; keeps no growing protocol text.
-class TallySink final : public testing::QuietSink {
+class TallySink final : public SilentDisplays {
  public:
   std::vector<std::pair<bool, std::int64_t>> journeys;  // ended at home, length
 
@@ -59,11 +59,11 @@ TEST(WalkStatistics, AgreesWithTheExactAbsorbingChain) {
   for (const auto& l : cases) {
     SCOPED_TRACE(::testing::Message() << l.dimension << "D R " << l.radius << " start "
                                       << l.start[0] << "," << l.start[1]);
-    testing::FakeSettings settings;
-    settings.dimension = l.dimension;
-    settings.latticeSize = l.radius;
-    settings.rightProbability = l.rightProbability;
-    settings.homeAbsorbs = l.homeAbsorbs;
+    FixedSettings settings;
+    settings.setting.dimension = l.dimension;
+    settings.setting.radius = l.radius;
+    settings.setting.rightProbability = l.rightProbability;
+    settings.setting.homeAbsorbs = l.homeAbsorbs;
     TallySink sink;
     GeneratorSource source(Xoshiro128(20240611U + static_cast<unsigned>(l.dimension)));
     Walk walk(sink, sink, sink, settings, source);

@@ -40,8 +40,8 @@ TEST(Step, DirectionRules) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Rig rig;
-    rig.settings.dimension = c.dimension;
-    rig.settings.rightProbability = c.rightProbability;
+    rig.settings.setting.dimension = c.dimension;
+    rig.settings.setting.rightProbability = c.rightProbability;
     for (const float u : c.numbers) rig.source.Add({u});
     rig.PutWalker(1, 1, 1);
     rig.walk.DoStep();
@@ -82,7 +82,7 @@ TEST(Step, NotesTheSmallerEndsOfTheEdge) {
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.x << "," << c.y << " dir " << c.direction);
     Rig rig;
-    rig.settings.homeAbsorbs = false;
+    rig.settings.setting.homeAbsorbs = false;
     rig.PutWalker(c.x, c.y);
     AddSteps(rig.source, {c.direction});
     rig.walk.DoStep();
@@ -97,7 +97,7 @@ TEST(Step, NotesTheSmallerEndsOfTheEdge) {
 
 TEST(Step, EdgeWidthGrowsWithVisitsAndSaturates) {
   Rig rig;
-  rig.settings.homeAbsorbs = false;
+  rig.settings.setting.homeAbsorbs = false;
   const int r = 5;
   AddSteps(rig.source, {kRight, kLeft, kRight});
   for (int i = 0; i < 3; ++i) rig.walk.DoStep();
@@ -118,7 +118,7 @@ TEST(Step, EdgeWidthGrowsWithVisitsAndSaturates) {
 
 TEST(Step, OnlyThePlaneZeroIsDrawn) {
   Rig rig;
-  rig.settings.dimension = 3;
+  rig.settings.setting.dimension = 3;
   rig.PutWalker(1, 2);
   AddSteps(rig.source, {kZUp, kZDown, kRight});
 
@@ -143,7 +143,7 @@ TEST(Step, AbsorptionAtTheOriginOnlyWhenSwitchedOn) {
   for (const bool absorbs : {true, false}) {
     SCOPED_TRACE(absorbs);
     Rig rig;
-    rig.settings.homeAbsorbs = absorbs;
+    rig.settings.setting.homeAbsorbs = absorbs;
     AddSteps(rig.source, {kRight, kLeft});
     rig.walk.DoStep();
     rig.walk.DoStep();

@@ -41,7 +41,7 @@ TEST_F(EvaluationPagesTest, MapMarksTheStartAndReadsTheCellUnderThePointer) {
   auto* picture = window_->findChild<StartMapPicture*>();
   auto* note = Find<QLabel>("lblStartwert");
   const theory::StartMap map =
-      *theory::ComputeStartMap({2, 5, 0.5, 0, 0, true}, theory::JourneyEnding::kHome);
+      *theory::ComputeStartMap({2, 5, 0.5, true, 0, 0}, theory::JourneyEnding::kHome);
   const QString expected = PercentText(map.chance[map.IndexOf(start.x(), start.y())]);
   const auto pointAt = [&](QPointF where) {
     QMouseEvent move(QEvent::MouseMove, where, picture->mapToGlobal(where), Qt::NoButton,
@@ -75,7 +75,7 @@ TEST_F(EvaluationPagesTest, MapMarksTheStartAndReadsTheCellUnderThePointer) {
 TEST_F(EvaluationPagesTest, ExitTallyCountsEachSettingsJourneysOnTheirCells) {
   Click("chkHeim");
   Click("cmdHome(1)");
-  const theory::Setting first{2, 5, 0.5, 1, 0, false};
+  const theory::Setting first{2, 5, 0.5, false, 1, 0};
   const std::vector<std::vector<float>> journeys{
       std::vector<float>(5, kUp), std::vector<float>(4, kRight), std::vector<float>(5, kDown),
       std::vector<float>(6, kLeft)};
@@ -94,7 +94,7 @@ TEST_F(EvaluationPagesTest, ExitTallyCountsEachSettingsJourneysOnTheirCells) {
   EXPECT_EQ(before.OnSide(1, 0), 1);  // right at y = 0
   EXPECT_EQ(before.OnSide(2, 1), 1);  // bottom at x = 1
   EXPECT_EQ(before.OnSide(3, 0), 1);  // left at y = 0
-  const ExitTally after = TallyExits(window_->series(), {2, 5, 0.5, 1, 1, false});
+  const ExitTally after = TallyExits(window_->series(), {2, 5, 0.5, false, 1, 1});
   EXPECT_EQ(after.journeys(), 1);
   EXPECT_EQ(after.OnSide(1, 1), 1);
 

@@ -73,7 +73,7 @@ TEST_F(EvaluationTest, TableAgreesWithTheCountersAndTheExactValues) {
             DisplayLocale().toDouble(Box("Text2")));
   EXPECT_EQ(Cell(table, SeriesRow::Right, kCounted), QStringLiteral("2"));
 
-  const theory::JourneyStatistics homeAbsorbs = Exact({2, 5, 0.5, 0, 0, true});
+  const theory::JourneyStatistics homeAbsorbs = Exact({2, 5, 0.5, true, 0, 0});
   ExpectExactColumn(table, homeAbsorbs);
   EXPECT_TRUE(Find("Text1(1)")
                   ->toolTip()
@@ -85,7 +85,7 @@ TEST_F(EvaluationTest, TableAgreesWithTheCountersAndTheExactValues) {
 
   // Home absorption keeps the counters: the series now mixes two settings.
   Click("chkHeim");
-  ExpectExactColumn(table, Exact({2, 5, 0.5, 0, 0, false}));
+  ExpectExactColumn(table, Exact({2, 5, 0.5, false, 0, 0}));
   EXPECT_TRUE(Eventually([&] { return mixNote->isVisibleTo(mixNote->window()); }));
   EXPECT_TRUE(table->item(static_cast<int>(SeriesRow::Home), kExact)->background() == QBrush());
   Click("Command2");
@@ -216,7 +216,7 @@ TEST_F(EvaluationTest, CsvReadsBackAsTheProtocolWithEachJourneysSetting) {
   const auto& journeys = window_->series();
   ASSERT_EQ(journeys.size(), 3U);
   const SeriesHeader header{
-      QDateTime::currentDateTime(), {2, 5, 0.5, 1, -1, false}, std::nullopt, true, 4711};
+      QDateTime::currentDateTime(), {2, 5, 0.5, false, 1, -1}, std::nullopt, true, 4711};
   for (const bool awkward : {false, true}) {
     for (const auto& [decimal, field] : {std::pair{',', ';'}, std::pair{'.', ','}}) {
       SCOPED_TRACE(::testing::Message() << decimal << (awkward ? " awkward" : ""));

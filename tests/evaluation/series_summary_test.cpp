@@ -33,13 +33,11 @@ TEST(SeriesSummary, WilsonRangesAndTheMeansRange) {
   // Lengths 2, 4, 6: mean 4; with an exact deviation of 3 the range is 4 ± 1.96 * 3 / sqrt(3).
   const JourneySeries three{Journey(2, JourneyEnd::Home), Journey(4, JourneyEnd::Top),
                             Journey(6, JourneyEnd::ZFace)};
-  const SeriesSummary s = Summarize(three, theory::SettingOf(three[0].setting), 3.0);
+  const SeriesSummary s = Summarize(three, three[0].setting, 3.0);
   EXPECT_DOUBLE_EQ(s[SeriesRow::MeanLength].measured, 4);
   EXPECT_NEAR(*s[SeriesRow::MeanLength].low, 4 - 1.96 * 3 / std::sqrt(3.0), 1e-12);
   EXPECT_NEAR(*s[SeriesRow::MeanLength].high, 4 + 1.96 * 3 / std::sqrt(3.0), 1e-12);
-  EXPECT_FALSE(
-      Summarize(three, theory::SettingOf(three[0].setting), std::nullopt)[SeriesRow::MeanLength]
-          .low);
+  EXPECT_FALSE(Summarize(three, three[0].setting, std::nullopt)[SeriesRow::MeanLength].low);
   EXPECT_EQ(s[SeriesRow::Boundary].count, 2);
   EXPECT_EQ(s[SeriesRow::ZFace].count, 1);
 }
@@ -63,7 +61,7 @@ TEST(SeriesSummary, MixedSettingsAreThoseThatChangeTheWalk) {
     same.setting.dimension = c.dimension;
     JourneyRecord other = same;
     c.apply(other);
-    const theory::Setting current = theory::SettingOf(same.setting);
+    const theory::Setting current = same.setting;
     // A series of both, and a series of the other alone: neither matches the current setting.
     EXPECT_EQ(Summarize({same, other}, current, 1.0).mixesSettings, c.mixes) << c.change;
     EXPECT_EQ(Summarize({other}, current, 1.0).mixesSettings, c.mixes) << c.change;
@@ -78,11 +76,10 @@ TEST(SeriesSummary, MixedSettingsAreThoseThatChangeTheWalk) {
 // about one of twenty, for short series and long ones alike, on skewed lengths too.
 TEST(SeriesSummary, MeanRangeMissesTheExactMeanOnceInTwenty) {
   std::mt19937_64 random(20);
-  for (const theory::Setting& setting : {theory::Setting{1, 10, 0.5, 0, 0, true, 1 - 1e-12},
-                                         theory::Setting{2, 5, 0.5, 0, 0, true, 1 - 1e-12},
-                                         theory::Setting{2, 5, 0.5, 0, 0, false, 1 - 1e-12},
-                                         theory::Setting{3, 5, 0.5, 0, 0, true, 1 - 1e-12}}) {
-    const auto exact = theory::ComputeJourneyStatistics(setting);
+  for (const theory::Setting& setting :
+       {theory::Setting{1, 10, 0.5, true, 0, 0}, theory::Setting{2, 5, 0.5, true, 0, 0},
+        theory::Setting{2, 5, 0.5, false, 0, 0}, theory::Setting{3, 5, 0.5, true, 0, 0}}) {
+    const auto exact = theory::ComputeJourneyStatistics(setting, {}, 1 - 1e-12);
     ASSERT_TRUE(exact && !exact->lengthDistribution.empty());
     std::discrete_distribution<int> length(exact->lengthDistribution.begin(),
                                            exact->lengthDistribution.end());

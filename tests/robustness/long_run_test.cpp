@@ -11,11 +11,11 @@
 #include <string>
 #include <string_view>
 
-#include "common/fake_settings.h"
 #include "common/program_texts.h"
-#include "common/quiet_sink.h"
 #include "engine/display_roles.h"
 #include "engine/protocol.h"
+#include "engine/settings.h"
+#include "engine/silent_displays.h"
 #include "engine/text_forms.h"
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
@@ -32,7 +32,7 @@ constexpr std::size_t kLongestList = kProtocolHeader.size() + kEntriesPerList * 
 
 // Keeps what the window's displays keep (the count, hit and protocol texts) and counts the
 // rest. At every restart notice it checks the list about to be cleared against the walk.
-class LedgerSink final : public testing::QuietSink {
+class LedgerSink final : public SilentDisplays {
  public:
   // The walk whose tallies the lists are checked against; in one and two dimensions every
   // boundary end counts on exactly one side, in three the two z faces count on none.
@@ -142,12 +142,12 @@ TEST_P(LongRunTest, StaysBoundedAndLosesNoJourney) {
   const std::int64_t journeys = run.journeys;
   ASSERT_EQ(journeys % 20, 0);
 
-  testing::FakeSettings settings;
-  settings.latticeSize = kRadius;
+  FixedSettings settings;
+  settings.setting.radius = kRadius;
   settings.mode = RunMode::TwentyJourneys;
-  settings.dimension = run.dimension;
-  settings.rightProbability = run.rightProbability;
-  settings.homeAbsorbs = run.homeAbsorbs;
+  settings.setting.dimension = run.dimension;
+  settings.setting.rightProbability = run.rightProbability;
+  settings.setting.homeAbsorbs = run.homeAbsorbs;
   GeneratorSource source(Xoshiro128(20240611));
   LedgerSink ledger;
   Walk walk(ledger, ledger, ledger, settings, source);

@@ -10,7 +10,7 @@ namespace {
 // Every point runs its own setting (a chance of 35 % must not reach the engine as 0.35 % or
 // the base's 50 %), and the chunks' seeds depend on nothing but seed, point and chunk.
 TEST(Sweep, PointsFollowTheExactCurveWhateverTheThreads) {
-  const theory::Setting base{1, 4, 0.5, -1, 0, true};
+  const theory::Setting base{1, 4, 0.5, true, -1, 0};
   const auto points = SweepPoints(base, SweepAxis::kProbability);
   ASSERT_EQ(points.size(), 21U);
   constexpr std::int64_t kJourneys = 3000;
@@ -33,7 +33,7 @@ TEST(Sweep, PointsFollowTheExactCurveWhateverTheThreads) {
 }
 
 TEST(Sweep, CancelledSweepGivesNothing) {
-  const auto points = SweepPoints({3, 50, 0.5, 0, 0, false}, SweepAxis::kRadius);
+  const auto points = SweepPoints({3, 50, 0.5, false, 0, 0}, SweepAxis::kRadius);
   int reports = 0;
   const auto measured = MeasureSweep(
       points, {1'000'000, 2, 1}, [&reports](std::int64_t, std::int64_t) { ++reports; },

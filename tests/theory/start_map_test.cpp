@@ -25,13 +25,13 @@ TEST(StartMap, EveryStartHasTheStatisticsOfItsOwnJourney) {
     JourneyEnding target;
   };
   const Case cases[] = {
-      {{2, 4, 0.5, 0, 0, true}, JourneyEnding::kHome},
-      {{2, 4, 0.5, 0, 0, false}, JourneyEnding::kTop},
-      {{2, 3, 0.5, 0, 0, true}, JourneyEnding::kRight},
-      {{3, 3, 0.5, 0, 0, true}, JourneyEnding::kBottom},
-      {{3, 3, 0.5, 0, 0, false}, JourneyEnding::kZFace},
-      {{1, 5, 0.3, 0, 0, true}, JourneyEnding::kHome},
-      {{1, 5, 0.7, 0, 0, false}, JourneyEnding::kLeft},
+      {{2, 4, 0.5, true, 0, 0}, JourneyEnding::kHome},
+      {{2, 4, 0.5, false, 0, 0}, JourneyEnding::kTop},
+      {{2, 3, 0.5, true, 0, 0}, JourneyEnding::kRight},
+      {{3, 3, 0.5, true, 0, 0}, JourneyEnding::kBottom},
+      {{3, 3, 0.5, false, 0, 0}, JourneyEnding::kZFace},
+      {{1, 5, 0.3, true, 0, 0}, JourneyEnding::kHome},
+      {{1, 5, 0.7, false, 0, 0}, JourneyEnding::kLeft},
   };
   for (const Case& c : cases) {
     const auto map = ComputeStartMap(c.setting, c.target);
@@ -104,9 +104,9 @@ ExitPlaces SteppedExits(const Setting& s) {
 // side's total is right.
 TEST(ExitPlaces, EveryCellGetsTheMassThatStepsOntoIt) {
   const Setting cases[] = {
-      {2, 3, 0.5, 1, -2, true}, {2, 4, 0.5, 0, 0, true},  {2, 3, 0.5, 2, 1, false},
-      {3, 3, 0.5, 1, 0, false}, {3, 3, 0.5, -1, 2, true}, {3, 3, 0.5, 0, 0, true},
-      {1, 4, 0.7, 1, 2, true},  {1, 4, 0.3, -1, 0, true},
+      {2, 3, 0.5, true, 1, -2}, {2, 4, 0.5, true, 0, 0},  {2, 3, 0.5, false, 2, 1},
+      {3, 3, 0.5, false, 1, 0}, {3, 3, 0.5, true, -1, 2}, {3, 3, 0.5, true, 0, 0},
+      {1, 4, 0.7, true, 1, 2},  {1, 4, 0.3, true, -1, 0},
   };
   for (const Setting& s : cases) {
     SCOPED_TRACE(::testing::Message() << s.dimension << "D R " << s.radius << " home "

@@ -136,9 +136,6 @@ theory::Setting SettingOf(const val& s) {
   setting.startX = s["startX"].as<int>();
   setting.startY = s["startY"].as<int>();
   setting.homeAbsorbs = s["homeAbsorbs"].as<bool>();
-  if (s.hasOwnProperty("distributionCoverage")) {
-    setting.distributionCoverage = s["distributionCoverage"].as<double>();
-  }
   return setting;
 }
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "theory/walk_setting.h"
-
 namespace quirlweg::web {
 
 void WebSettings::SetDimension(int dimension) {
@@ -40,7 +38,7 @@ bool WebWalk::ContinueRun(int maxSteps) {
 }
 
 theory::Setting WebWalk::ExactSetting() const {
-  return theory::SettingOf(walk_.CurrentJourneySetting());
+  return walk_.CurrentJourneySetting();
 }
 
 const std::optional<theory::JourneyStatistics>& WebWalk::ComputeExact() {
