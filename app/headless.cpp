@@ -82,17 +82,11 @@ class TerminalProgress {
   Clock::time_point last_{};
 };
 
-theory::Setting SettingOf(const Experiment& e) {
-  // y counts upward in the file, downward in the walk.
-  return JourneySetting{e.dimension,   e.radius, e.rightPercent / 100.0,
-                        e.homeAbsorbs, e.startX, -e.startY};
-}
-
 // Without a report nothing needs the window: the journeys are walked by the engine alone and
 // written as they end, so that memory stays flat however many there are.
 int StreamJourneys(const HeadlessRun& run) {
   const Experiment& e = run.experiment;
-  const theory::Setting setting = SettingOf(e);
+  const theory::Setting& setting = e.setting;
   TerminalProgress progress(run.journeys);
   std::int64_t walked = 0;
   if (run.csvPath.isEmpty()) {

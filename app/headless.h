@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "experiment/experiment.h"
+#include "lesson/experiment.h"
 
 namespace quirlweg {
 

@@ -72,7 +72,7 @@ TimedRun RunDisplayMode(const BenchOptions& options, QSize latticeSize) {
   walk.DrawLattice();
   walk.StartUp();
   walk.ChangeLatticeSize();
-  MoveStartPointTo(walk, options.startX, options.startY);
+  walk.MoveStartPointTo(options.startX, options.startY);
   run.seconds = SecondsOf([&] { RunInClicks(walk, settings, options.journeys); });
   observer.TakeShownTotals();
   return run;

@@ -66,6 +66,15 @@ class BasicWalk {
 
   // Moves the walker one step within the boundary and makes its position the start point.
   void MoveStartPoint(Direction direction);
+  // Moves the start point to (x, y) from where the walker stands, one step at a time as the
+  // arrow buttons move it (y as stored, downward).
+  void MoveStartPointTo(int x, int y) {
+    const int dx = x - s_.posX;
+    const int dy = y - s_.posY;
+    for (int i = 0; i < std::abs(dx); ++i)
+      MoveStartPoint(dx < 0 ? Direction::Left : Direction::Right);
+    for (int i = 0; i < std::abs(dy); ++i) MoveStartPoint(dy < 0 ? Direction::Up : Direction::Down);
+  }
   // Home absorption switched on or off: the walker restarts on a fresh lattice, drawn with or
   // without the home circle.
   void SwitchHomeAbsorption() { ClearTraces(); }

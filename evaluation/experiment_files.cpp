@@ -114,7 +114,7 @@ bool ExperimentFiles::Save(QWidget* parent) {
                      tr("Quirlweg-Versuche (*.quirlweg)"), QLatin1String(kExperimentSuffix));
   if (path.isEmpty()) return false;
   const Experiment experiment = CurrentExperiment(window_);
-  if (const auto error = WriteWholeFile(path, ExperimentJson(experiment))) {
+  if (const auto error = WriteWholeFile(path, ExperimentFileBytes(experiment))) {
     WarnPlainly(parent, QStringLiteral("Quirlweg"),
                 tr("Der Versuch konnte nicht in „%1“ gespeichert werden:\n%2")
                     .arg(QDir::toNativeSeparators(path), *error));
@@ -221,9 +221,10 @@ bool ExperimentFiles::WalkSeriesAgain(const Experiment& experiment, const QStrin
 }
 
 void ExperimentFiles::ShowDescription(const Experiment& experiment, QWidget* parent) {
-  QString text = english_ ? experiment.descriptionEnglish : experiment.descriptionGerman;
-  if (text.isEmpty())
-    text = english_ ? experiment.descriptionGerman : experiment.descriptionEnglish;
+  const std::string& own = english_ ? experiment.descriptionEnglish : experiment.descriptionGerman;
+  const std::string& other =
+      english_ ? experiment.descriptionGerman : experiment.descriptionEnglish;
+  const QString text = QString::fromStdString(own.empty() ? other : own);
   if (text.isEmpty() || closing_) return;
   ShowPlainText(parent, QStringLiteral("Quirlweg"), text);
 }

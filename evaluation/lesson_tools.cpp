@@ -8,7 +8,7 @@
 #include <QRegularExpressionValidator>
 
 #include "evaluation/experiment_files.h"
-#include "experiment/experiment.h"
+#include "lesson/experiment.h"
 #include "window/experiment_actions.h"
 #include "window/simulation.h"
 

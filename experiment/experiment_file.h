@@ -4,17 +4,13 @@
 #include <QString>
 #include <optional>
 
-#include "experiment/experiment.h"
+#include "lesson/experiment.h"
+#include "lesson/experiment_file.h"
 
 namespace quirlweg {
 
-// Files are read whole; anything larger is refused before it is read.
-inline constexpr qint64 kLargestExperimentFile = 16 * 1024 * 1024;
-// The file name's extension, without the dot.
-inline constexpr char kExperimentSuffix[] = "quirlweg";
-
-// The experiment as the file holds it: JSON in UTF-8.
-QByteArray ExperimentJson(const Experiment& experiment);
+// The experiment as the file holds it.
+QByteArray ExperimentFileBytes(const Experiment& experiment);
 
 // An experiment read, or the problem that stopped it, ready to be shown.
 struct ExperimentReading {
@@ -22,10 +18,13 @@ struct ExperimentReading {
   QString problem;
 };
 
-// Every field is checked for its type and range; the first one amiss refuses the whole file.
-ExperimentReading ParseExperiment(const QByteArray& bytes);
+// The file's bytes parsed; a refusal in the user's language.
+ExperimentReading ReadExperimentBytes(const QByteArray& bytes);
 
-// Reads and parses a file; the problem then names the file.
+// Reads and parses a file, which must be a regular file; the problem then names the file.
 ExperimentReading ReadExperimentFile(const QString& path);
+
+// What is wrong with a file, in the user's language.
+QString RefusalText(const ExperimentRefusal& refusal);
 
 }  // namespace quirlweg

@@ -13,6 +13,8 @@ packages=(
   # Qt's own texts (dialogs, --help) in German.
   qt6-translations-l10n
   libgtest-dev libgmock-dev clang-format
+  # Experiment files are JSON, read in the Qt-free lesson library.
+  nlohmann-json3-dev
   # pdftotext and pdftoppm read the reports back in the tests.
   poppler-utils
   fonts-dejavu-core fonts-liberation

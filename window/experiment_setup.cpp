@@ -28,22 +28,12 @@ int TempoPosition(int stepsPerSecond) {
                           kTempoSteps.begin());
 }
 
-void ClickTimes(QAbstractButton* button, int times) {
-  for (int i = 0; i < times; ++i) button->click();
-}
-
 }  // namespace
 
 Experiment CurrentExperiment(const Simulation& window) {
   const WindowControls& c = window.controls();
-  const WalkState& state = window.walk().state();
   Experiment e;
-  e.dimension = c.dimensionGroup->checkedId() + 1;
-  e.radius = c.latticeSizeBar->value();
-  e.rightPercent = c.probabilityBar->value();
-  e.startX = state.homeX;
-  e.startY = -state.homeY;
-  e.homeAbsorbs = c.homeAbsorbsBox->isChecked();
+  e.setting = window.walk().CurrentJourneySetting();
   e.mode = window.settings().Mode();
   e.tempo = kTempoSteps[static_cast<std::size_t>(c.tempoSlider->value())];
   e.protocolShown = c.showProtocolBox->isChecked();
@@ -52,8 +42,7 @@ Experiment CurrentExperiment(const Simulation& window) {
   e.seed = window.Seed();
   // A series walked under one setting from its seed: opening the file walks it again.
   const JourneySeries& series = window.series();
-  const JourneySetting now = window.walk().CurrentJourneySetting();
-  const bool oneSetting = series.Settings().size() == 1 && series.Settings().front() == now;
+  const bool oneSetting = series.Settings().size() == 1 && series.Settings().front() == e.setting;
   if (oneSetting && series.size() <= kMostSavedJourneys) {
     for (const JourneyRecord& j : series) e.series.push_back({j.length, j.x, -j.y, j.z});
   }
@@ -62,19 +51,11 @@ Experiment CurrentExperiment(const Simulation& window) {
 
 void ApplyExperiment(Simulation& window, const Experiment& e) {
   const WindowControls& c = window.controls();
-  // A paced run ends first; its handlers would otherwise find the controls disabled.
-  if (window.IsPacedRunGoing()) c.startButton->click();
-  // A click on the dimension puts the start point back on the origin, chosen or not before.
-  c.dimensionOptions[static_cast<std::size_t>(e.dimension - 1)]->click();
-  c.latticeSizeBar->setValue(e.radius);
-  c.probabilityBar->setValue(e.rightPercent);
-  if (c.homeAbsorbsBox->isChecked() != e.homeAbsorbs) c.homeAbsorbsBox->click();
-  // Left, right, up, down; y counts upward in the file, downward in the walk.
-  ClickTimes(c.startPointButtons[e.startX < 0 ? 0 : 1], std::abs(e.startX));
-  ClickTimes(c.startPointButtons[e.startY > 0 ? 2 : 3], std::abs(e.startY));
+  window.ApplySetting(e.setting);
+  // The run mode and the tempo are read when the start button is clicked.
   c.modeOptions[static_cast<std::size_t>(e.mode)]->setChecked(true);
   c.tempoSlider->setValue(TempoPosition(e.tempo));
-  if (c.showProtocolBox->isChecked() != e.protocolShown) c.showProtocolBox->click();
+  window.ShowProtocol(e.protocolShown);
   if (QAction* heat = HeatTraceAction(window)) heat->setChecked(e.heatTraces);
   window.UseSeed(e.seed);
 }
@@ -90,7 +71,7 @@ std::int64_t WalkJourneys(Simulation& window, std::int64_t journeys,
   const auto clickFor = [&](RunMode runMode, int perClick, std::int64_t clicks) {
     c.modeOptions[static_cast<std::size_t>(runMode)]->setChecked(true);
     for (std::int64_t i = 0; i < clicks; ++i) {
-      c.startButton->click();
+      window.Start();
       walked += perClick;
       if (goOn && !goOn(walked)) return false;
     }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "experiment/experiment.h"
+#include "lesson/experiment.h"
 
 namespace quirlweg {
 
@@ -13,8 +13,9 @@ class Simulation;
 // when it is short enough to save and all of it ran under the current setting.
 Experiment CurrentExperiment(const Simulation& window);
 
-// Sets the window's controls as a user would, through their own handlers, then starts a new
-// series from the experiment's seed. Its series is not walked here: see WalkJourneys.
+// Puts the window in the experiment's setting, run and display choices through the handlers
+// the controls reach, then starts a new series from the experiment's seed. Its series is not
+// walked here: see WalkJourneys.
 void ApplyExperiment(Simulation& window, const Experiment& experiment);
 
 // Walks `journeys` whole journeys as the start button does at the fastest tempo, without the

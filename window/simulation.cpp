@@ -310,6 +310,26 @@ void Simulation::OnStartClicked() {
   DrawFrame();
 }
 
+void Simulation::ApplySetting(const JourneySetting& s) {
+  if (pacedRun_->IsRunning()) pacedRun_->Stop();
+  const int dimension = std::clamp(s.dimension, 1, 3) - 1;
+  controls_.dimensionOptions[static_cast<std::size_t>(dimension)]->setChecked(true);
+  OnDimensionChosen(dimension);
+  // The bars' own handlers follow their values, as when they are dragged.
+  controls_.latticeSizeBar->setValue(s.radius);
+  controls_.probabilityBar->setValue(static_cast<int>(std::lround(s.rightProbability * 100)));
+  if (controls_.homeAbsorbsBox->isChecked() != s.homeAbsorbs) {
+    controls_.homeAbsorbsBox->setChecked(s.homeAbsorbs);
+    walk_.SwitchHomeAbsorption();
+  }
+  walk_.MoveStartPointTo(s.startX, s.startY);
+}
+
+void Simulation::ShowProtocol(bool shown) {
+  controls_.showProtocolBox->setChecked(shown);
+  OnShowProtocolClicked();
+}
+
 int Simulation::Tempo() const {
   return kTempoSteps[static_cast<std::size_t>(controls_.tempoSlider->value())];
 }

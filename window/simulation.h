@@ -53,6 +53,15 @@ class Simulation : public QWidget, public RunObserver {
   // window is laid out for the whole screen and maximised again, as it starts.
   void LayOutFor(const std::optional<QRect>& area);
 
+  // Puts the window in `setting` through the handlers a user's clicks reach, without clicking:
+  // the dimension (which puts the start point back on the origin), the lattice size, p, home,
+  // then the start point one step at a time as its arrows move it. A paced run ends first.
+  void ApplySetting(const JourneySetting& setting);
+  // Shows or hides the protocol as its check box does.
+  void ShowProtocol(bool shown);
+  // What the start button does: a step, a journey or twenty, paced by the tempo or at once.
+  void Start() { OnStartClicked(); }
+
   // The journeys behind the counters the window shows.
   const JourneySeries& series() const { return series_; }
 

@@ -85,7 +85,7 @@ class PipeFeeder {
           while (!stop.stop_requested()) {
             const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
             if (fd >= 0) {
-              const QByteArray good = ExperimentJson(Experiment{});
+              const QByteArray good = ExperimentFileBytes(Experiment{});
               [[maybe_unused]] const auto written = ::write(fd, good.constData(), good.size());
               ::close(fd);
               return;
@@ -108,9 +108,9 @@ class HostileFilesTest : public WindowTest {
   }
   QString Lesson(const QString& name, const QString& description) const {
     Experiment lesson;
-    lesson.descriptionGerman = description;
+    lesson.descriptionGerman = description.toStdString();
     const QString path = dir_.filePath(name);
-    EXPECT_EQ(WriteWholeFile(path, ExperimentJson(lesson)), std::nullopt);
+    EXPECT_EQ(WriteWholeFile(path, ExperimentFileBytes(lesson)), std::nullopt);
     return path;
   }
 
@@ -169,15 +169,15 @@ TEST_F(HostileFilesTest, NothingBlocksOrIsReplacedAndTextsStayPlain) {
 // one follows.
 TEST_F(HostileFilesTest, AFileOpenedDuringAWalkAgainTakesItsPlace) {
   Experiment first;
-  first.radius = 50;
+  first.setting.radius = 50;
   first.series.assign(30000, SavedJourney{50, 50, 0, 0});
   const QString firstPath = dir_.filePath(QStringLiteral("first.quirlweg"));
-  ASSERT_EQ(WriteWholeFile(firstPath, ExperimentJson(first)), std::nullopt);
+  ASSERT_EQ(WriteWholeFile(firstPath, ExperimentFileBytes(first)), std::nullopt);
   Experiment second;
-  second.radius = 7;
+  second.setting.radius = 7;
   second.seed = 99;
   const QString secondPath = dir_.filePath(QStringLiteral("second.quirlweg"));
-  ASSERT_EQ(WriteWholeFile(secondPath, ExperimentJson(second)), std::nullopt);
+  ASSERT_EQ(WriteWholeFile(secondPath, ExperimentFileBytes(second)), std::nullopt);
 
   QStringList notices;
   bool secondAsked = false;

@@ -11,19 +11,14 @@ namespace {
 
 Experiment Lesson() {
   Experiment e;
-  e.dimension = 1;
-  e.radius = 12;
-  e.rightPercent = 35;
-  e.startX = -11;
-  e.startY = 3;
-  e.homeAbsorbs = false;
+  e.setting = {1, 12, 0.35, false, -11, -3};
   e.mode = RunMode::TwentyJourneys;
   e.tempo = 200;
   e.protocolShown = true;
   e.heatTraces = true;
   e.seed = kLargestSeed;
-  e.descriptionGerman = QStringLiteral("Der Ruin „des Spielers“");
-  e.descriptionEnglish = QStringLiteral("Gambler's ruin");
+  e.descriptionGerman = "Der Ruin „des Spielers“";
+  e.descriptionEnglish = "Gambler's ruin";
   e.series = {{14, -12, 3, 0}, {1, 12, 3, 0}};
   return e;
 }
@@ -32,20 +27,20 @@ Experiment Lesson() {
 // read under another, or a percentage off by rounding, would change the lesson.
 TEST(ExperimentFileTest, ReadsBackWhatItWrites) {
   const Experiment written = Lesson();
-  const ExperimentReading read = ParseExperiment(ExperimentJson(written));
+  const ExperimentReading read = ReadExperimentBytes(ExperimentFileBytes(written));
   ASSERT_TRUE(read.experiment) << read.problem.toStdString();
   EXPECT_EQ(*read.experiment, written);
 }
 
 QByteArray WithReplaced(const char* from, const char* to) {
-  QByteArray json = ExperimentJson(Lesson());
+  QByteArray json = ExperimentFileBytes(Lesson());
   EXPECT_TRUE(json.contains(from)) << from;
   return json.replace(from, to);
 }
 
 // A damaged or hostile file is refused, and the reason names what is wrong.
 TEST(ExperimentFileTest, RefusesBadFilesNamingTheProblem) {
-  const QByteArray good = ExperimentJson(Lesson());
+  const QByteArray good = ExperimentFileBytes(Lesson());
   const struct {
     const char* what;
     QByteArray bytes;
@@ -87,7 +82,7 @@ TEST(ExperimentFileTest, RefusesBadFilesNamingTheProblem) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const ExperimentReading read = ParseExperiment(c.bytes);
+    const ExperimentReading read = ReadExperimentBytes(c.bytes);
     EXPECT_FALSE(read.experiment);
     EXPECT_TRUE(read.problem.contains(QString::fromUtf8(c.named))) << read.problem.toStdString();
   }
@@ -99,7 +94,7 @@ TEST(ExperimentFileTest, RefusesAHugeFileByName) {
   const QString path = dir.filePath(QStringLiteral("riesig.quirlweg"));
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(ExperimentJson(Lesson()));
+  file.write(ExperimentFileBytes(Lesson()));
   ASSERT_TRUE(file.resize(100 * 1024 * 1024));  // sparse: no disk is filled
   file.close();
   const ExperimentReading read = ReadExperimentFile(path);

@@ -33,26 +33,18 @@ std::vector<SavedJourney> Journeys(const Simulation& window) {
 // control or a seed not taken would each break one of them.
 TEST(ExperimentSetupTest, WindowTakesTheExperimentAndWalksItAgain) {
   Experiment oneD;
-  oneD.dimension = 1;
-  oneD.radius = 7;
-  oneD.rightPercent = 63;
-  oneD.startX = -6;
-  oneD.startY = 2;
-  oneD.homeAbsorbs = false;
+  oneD.setting = {1, 7, 0.63, false, -6, -2};
   oneD.mode = RunMode::Step;
   oneD.tempo = 20;
   oneD.protocolShown = true;
   oneD.seed = 4242;
   Experiment threeD;
-  threeD.dimension = 3;
-  threeD.radius = 3;
-  threeD.startX = 2;
-  threeD.startY = -1;
+  threeD.setting = {3, 3, 0.5, true, 2, 1};
   threeD.mode = RunMode::TwentyJourneys;
   threeD.heatTraces = true;
   threeD.seed = 0;
   for (const Experiment& experiment : {oneD, threeD, Experiment{}}) {
-    SCOPED_TRACE(experiment.dimension);
+    SCOPED_TRACE(experiment.setting.dimension);
     const auto first = ProgramWindow();
     // Walked before, so that the experiment has to undo it.
     first->controls().startPointButtons[2]->click();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/settings.h"
@@ -21,19 +21,15 @@ struct SavedJourney {
 // Everything that makes a lesson's walk: the setting, how it runs and is shown, and the seed,
 // so that opening it again gives the same journeys for the same clicks.
 struct Experiment {
-  int dimension = 2;      // 1..3
-  int radius = 5;         // 2..50
-  int rightPercent = 50;  // the one-dimensional right-step probability in per cent
-  int startX = 0;         // the start point, y upward as shown; inside the boundary
-  int startY = 0;
-  bool homeAbsorbs = true;
+  // The start point as the walk stores it (y downward); p in whole per cent, as the scroll bar.
+  JourneySetting setting;
   RunMode mode = RunMode::Journey;
   int tempo = 0;  // steps per second on the tempo scale; 0 is as fast as possible
   bool protocolShown = false;
   bool heatTraces = false;
-  std::uint64_t seed = 1;  // 0..kLargestSeed
-  QString descriptionGerman;
-  QString descriptionEnglish;
+  std::uint64_t seed = 1;         // 0..kLargestSeed
+  std::string descriptionGerman;  // UTF-8
+  std::string descriptionEnglish;
   std::vector<SavedJourney> series;  // optional: the journeys walked from the seed
   friend bool operator==(const Experiment&, const Experiment&) = default;
 };
