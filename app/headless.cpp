@@ -9,10 +9,10 @@
 #include <cstdio>
 
 #include "evaluation/evaluation.h"
-#include "evaluation/exact_statistics.h"
-#include "evaluation/report.h"
-#include "evaluation/series_export.h"
 #include "experiment/file_access.h"
+#include "export/report.h"
+#include "export/series_export.h"
+#include "figures/exact_statistics.h"
 #include "sweep/silent_walk.h"
 #include "window/experiment_setup.h"
 #include "window/simulation.h"

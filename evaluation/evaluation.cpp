@@ -14,8 +14,8 @@
 
 #include "display/picture_area.h"
 #include "evaluation/evaluation_window.h"
-#include "evaluation/exact_statistics.h"
-#include "evaluation/number_texts.h"
+#include "figures/exact_statistics.h"
+#include "figures/number_texts.h"
 #include "series/series_summary.h"
 #include "window/placement.h"
 #include "window/simulation.h"

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "evaluation/exact_statistics.h"
 #include "evaluation/exit_places_picture.h"
-#include "evaluation/number_texts.h"
+#include "figures/exact_statistics.h"
+#include "figures/number_texts.h"
 #include "series/series_summary.h"
 
 namespace quirlweg {

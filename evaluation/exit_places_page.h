@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "evaluation/background_job.h"
+#include "figures/background_job.h"
 #include "series/journey_series.h"
 #include "sweep/exit_tally.h"
 #include "theory/exit_places.h"

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "evaluation/number_texts.h"
+#include "figures/number_texts.h"
 
 namespace quirlweg {
 namespace {

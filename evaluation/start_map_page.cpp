@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "evaluation/exact_statistics.h"
-#include "evaluation/number_texts.h"
 #include "evaluation/start_map_picture.h"
+#include "figures/exact_statistics.h"
+#include "figures/number_texts.h"
 
 namespace quirlweg {
 namespace {

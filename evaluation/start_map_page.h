@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "evaluation/background_job.h"
+#include "figures/background_job.h"
 #include "theory/journey_statistics.h"
 #include "theory/start_map.h"
 

@@ -19,10 +19,10 @@
 #include <algorithm>
 #include <array>
 
-#include "evaluation/exact_statistics.h"
-#include "evaluation/number_texts.h"
-#include "evaluation/save_dialog.h"
-#include "evaluation/series_export.h"
+#include "export/save_dialog.h"
+#include "export/series_export.h"
+#include "figures/exact_statistics.h"
+#include "figures/number_texts.h"
 
 namespace quirlweg {
 namespace {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <cmath>
 
-#include "evaluation/csv_writer.h"
+#include "export/csv_writer.h"
 #include "series/series_summary.h"
 
 namespace quirlweg {

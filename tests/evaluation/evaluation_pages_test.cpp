@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "evaluation/exit_places_page.h"
-#include "evaluation/number_texts.h"
 #include "evaluation/start_map_picture.h"
 #include "evaluation/sweep_page.h"
+#include "figures/number_texts.h"
 #include "theory/start_map.h"
 #include "window/simulation.h"
 #include "window/window_test.h"

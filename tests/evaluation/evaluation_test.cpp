@@ -23,9 +23,9 @@
 
 #include "common/program_texts.h"
 #include "engine/protocol.h"
-#include "evaluation/csv_writer.h"
-#include "evaluation/number_texts.h"
-#include "evaluation/series_export.h"
+#include "export/csv_writer.h"
+#include "export/series_export.h"
+#include "figures/number_texts.h"
 #include "window/simulation.h"
 #include "window/window_test.h"
 

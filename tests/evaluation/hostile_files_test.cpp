@@ -22,9 +22,9 @@
 #include <stop_token>
 #include <thread>
 
-#include "evaluation/experiment_files.h"
 #include "experiment/experiment_file.h"
 #include "experiment/file_access.h"
+#include "export/experiment_files.h"
 #include "window/experiment_actions.h"
 #include "window/window_test.h"
 

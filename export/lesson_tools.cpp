@@ -1,4 +1,4 @@
-#include "evaluation/lesson_tools.h"
+#include "export/lesson_tools.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "evaluation/experiment_files.h"
+#include "export/experiment_files.h"
 #include "lesson/experiment.h"
 #include "window/experiment_actions.h"
 #include "window/simulation.h"

@@ -1,4 +1,4 @@
-#include "evaluation/evaluation_charts.h"
+#include "figures/evaluation_charts.h"
 
 #include <QAreaSeries>
 #include <QChart>

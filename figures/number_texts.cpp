@@ -1,4 +1,4 @@
-#include "evaluation/number_texts.h"
+#include "figures/number_texts.h"
 
 namespace quirlweg {
 

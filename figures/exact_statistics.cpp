@@ -1,4 +1,4 @@
-#include "evaluation/exact_statistics.h"
+#include "figures/exact_statistics.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "evaluation/report_tools.h"
+#include "export/report_tools.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "evaluation/report.h"
-#include "evaluation/save_dialog.h"
-#include "evaluation/series_table.h"
+#include "export/report.h"
+#include "export/save_dialog.h"
+#include "figures/series_table.h"
 #include "window/simulation.h"
 
 namespace quirlweg {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/display_roles.h"
-#include "evaluation/csv_writer.h"
 #include "experiment/file_access.h"
+#include "export/csv_writer.h"
 #include "files/safe_file.h"
 #include "series/journey_series.h"
 #include "theory/journey_statistics.h"

@@ -1,10 +1,10 @@
-#include "evaluation/series_table.h"
+#include "figures/series_table.h"
 
 #include <QCoreApplication>
 
 #include "engine/walk.h"
-#include "evaluation/exact_statistics.h"
-#include "evaluation/number_texts.h"
+#include "figures/exact_statistics.h"
+#include "figures/number_texts.h"
 #include "series/journey_series.h"
 #include "series/series_summary.h"
 

@@ -1,4 +1,4 @@
-#include "evaluation/report.h"
+#include "export/report.h"
 
 #include <QBuffer>
 #include <QChartView>
@@ -18,11 +18,11 @@
 #include <array>
 
 #include "display/picture_area.h"
-#include "evaluation/evaluation_charts.h"
-#include "evaluation/exact_statistics.h"
-#include "evaluation/number_texts.h"
-#include "evaluation/series_export.h"
-#include "evaluation/series_table.h"
+#include "export/series_export.h"
+#include "figures/evaluation_charts.h"
+#include "figures/exact_statistics.h"
+#include "figures/number_texts.h"
+#include "figures/series_table.h"
 #include "series/series_summary.h"
 #include "window/simulation.h"
 

@@ -1,4 +1,4 @@
-#include "evaluation/save_dialog.h"
+#include "export/save_dialog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

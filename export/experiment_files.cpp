@@ -1,4 +1,4 @@
-#include "evaluation/experiment_files.h"
+#include "export/experiment_files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,9 +18,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "evaluation/save_dialog.h"
-#include "evaluation/series_export.h"
 #include "experiment/experiment_file.h"
+#include "export/save_dialog.h"
+#include "export/series_export.h"
 #include "window/experiment_actions.h"
 #include "window/experiment_setup.h"
 #include "window/simulation.h"

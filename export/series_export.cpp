@@ -1,14 +1,14 @@
-#include "evaluation/series_export.h"
+#include "export/series_export.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QStringList>
 
-#include "evaluation/csv_writer.h"
-#include "evaluation/exact_statistics.h"
-#include "evaluation/number_texts.h"
 #include "experiment/file_access.h"
+#include "export/csv_writer.h"
+#include "figures/exact_statistics.h"
+#include "figures/number_texts.h"
 #include "series/series_summary.h"
 
 namespace quirlweg {
