@@ -51,8 +51,9 @@ class Quirlweg {
     putTexts(document, this.tr, this.language);
     this.view = new LatticeView(this.byId('lattice'), this.byId('walker'), this.byId('marker'));
     this.page = new WalkPage(document, this.view, this.tr);
-    this.exact = new ExactValues(document, this.tr, this.separator, () => this.refreshEvaluation());
-    this.evaluation = new Evaluation(document, this.tr, this.separator);
+    this.exact = new ExactValues(document, core, this.tr, this.separator,
+                                 () => this.refreshEvaluation());
+    this.evaluation = new Evaluation(document, core, this.tr, this.separator);
     this.size = designSize(core);
     this.tempoSteps = core.tempoSteps();
     this.paced = new PacedRun(new core.StepPacing(), (n) => this.walk.continueRun(n),
@@ -127,8 +128,7 @@ class Quirlweg {
   // While a run goes on, the evaluation follows it now and then; else at once.
   refreshEvaluation(running = false) {
     this.evaluation.refresh((side) => this.core.evaluation(this.walk, side),
-                            this.checked('dimension'), this.byId('homeAbsorbs').checked,
-                            performance.now(), running);
+                            this.byId('homeAbsorbs').checked, performance.now(), running);
   }
 
   showEvaluation(shown) {
@@ -139,7 +139,7 @@ class Quirlweg {
   }
 
   requestExact() {
-    this.exact.request(() => this.walk.exactStatistics());
+    this.exact.request(this.walk);
   }
 
   connect(window) {
