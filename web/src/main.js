@@ -46,7 +46,7 @@ class Quirlweg {
     this.document = document;
     this.core = core;
     this.language = chooseLanguage(window.location.search, window.navigator.language);
-    this.tr = translator(this.language, globalThis.quirlwegEnglish ?? {});
+    this.tr = translator(this.language, globalThis.quirlwegTexts);
     this.separator = decimalSeparator(window.navigator.language);
     putTexts(document, this.tr, this.language);
     this.view = new LatticeView(this.byId('lattice'), this.byId('walker'), this.byId('marker'));
@@ -257,8 +257,8 @@ class Quirlweg {
     }
     if (!going) this.refreshEvaluation();
     this.byId('startPicture').src = going ? 'start-pressed.svg' : 'start.svg';
-    this.byId('start').title = this.tr(going ? 'Hält die laufende Reise an (Esc)'
-                                              : 'Startet Schritt, Reise oder 20 Reisen');
+    this.byId('start').title = going ? this.tr('Hält die laufende Reise an (Esc)')
+                                     : this.tr('Startet Schritt, Reise oder 20 Reisen');
   }
 }
 
