@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "display/twips.h"
+#include "layout/twips.h"
 #include "window/placement.h"
 
 namespace quirlweg::bench {

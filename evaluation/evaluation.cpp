@@ -9,10 +9,10 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
-#include <array>
 #include <optional>
 
 #include "display/picture_area.h"
+#include "display/qt_text.h"
 #include "evaluation/evaluation_window.h"
 #include "figures/exact_statistics.h"
 #include "figures/number_texts.h"
@@ -39,10 +39,10 @@ Evaluation::Evaluation(Simulation& window)
   connect(c.evaluationButton, &QPushButton::clicked, this, [this] { OpenWindow(); });
   connect(exact_, &ExactStatistics::Changed, this, [this] { ShowExactInTooltips(); });
 
-  const std::vector<QWidget*> boxes{c.countBoxes[0], c.countBoxes[1], c.countBoxes[2],
-                                    c.countBoxes[3], c.meanLengthBox, c.hitAreas[0],
-                                    c.hitAreas[1],   c.hitAreas[2],   c.hitAreas[3]};
-  for (QWidget* box : boxes) tooltips_.emplace_back(box, box->toolTip());
+  for (const BoxRow& box : kExactInBoxes) {
+    QWidget* control = c.byName.value(ToQString(box.control));
+    tooltips_.push_back({control, control->toolTip(), box.row});
+  }
   RequestExactValues();
 }
 
@@ -113,16 +113,10 @@ void Evaluation::PlaceSideBySide() {
 }
 
 void Evaluation::ShowExactInTooltips() {
-  // The boxes in the order of `tooltips_`: counts and shares, mean, then the four sides.
-  static constexpr std::array<SeriesRow, 9> kRows{
-      SeriesRow::Home,     SeriesRow::Home,       SeriesRow::Boundary,
-      SeriesRow::Boundary, SeriesRow::MeanLength, SeriesRow::Top,
-      SeriesRow::Right,    SeriesRow::Bottom,     SeriesRow::Left};
   const auto& values = exact_->values();
-  for (std::size_t i = 0; i < tooltips_.size(); ++i) {
-    const auto& [box, base] = tooltips_[i];
+  for (const auto& [box, base, row] : tooltips_) {
     QString exact = QStringLiteral("\u2026");
-    if (values) exact = ExactText(*values, kRows[i], exact_->setting().dimension);
+    if (values) exact = ExactText(*values, row, exact_->setting().dimension);
     box->setToolTip(base + QLatin1Char('\n') + tr("exakt: %1").arg(exact));
   }
 }

@@ -3,9 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <utility>
 #include <vector>
 
+#include "series/series_summary.h"
 #include "theory/journey_statistics.h"
 
 class QWidget;
@@ -42,8 +42,14 @@ class Evaluation : public QObject {
   const WindowControls& controls_;
   ExactStatistics* exact_ = nullptr;
   QPointer<EvaluationWindow> evaluationWindow_;
-  // Each box with the tooltip it had before the exact value was added.
-  std::vector<std::pair<QWidget*, QString>> tooltips_;
+  // Each box with the tooltip it had before the exact value was added, and the row whose
+  // exact value it adds.
+  struct Tooltip {
+    QWidget* box;
+    QString base;
+    SeriesRow row;
+  };
+  std::vector<Tooltip> tooltips_;
 };
 
 }  // namespace quirlweg

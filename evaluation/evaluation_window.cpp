@@ -15,7 +15,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <array>
 
 #include "display/picture_area.h"
 #include "engine/walk.h"
@@ -41,10 +40,6 @@ constexpr auto kPollInterval = std::chrono::milliseconds(100);
 constexpr int kQuietFactor = 30;
 enum Column { kCounted, kMeasured, kRange, kExact, kColumnCount };
 const QColor kMarked(255, 190, 190);
-
-// The sides the convergence chart can follow when home does not absorb.
-constexpr std::array kSides{SeriesRow::Top, SeriesRow::Right, SeriesRow::Bottom, SeriesRow::Left,
-                            SeriesRow::ZFace};
 
 // Item texts are set only when they change: an unchanged table then costs nothing to redraw.
 void SetText(QTableWidgetItem& item, const QString& text) {
@@ -88,7 +83,7 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
 
   sideChooser_ = new QComboBox(this);
   sideChooser_->setObjectName(QStringLiteral("cboRandseite"));
-  for (SeriesRow side : kSides) sideChooser_->addItem(RowName(side), static_cast<int>(side));
+  for (SeriesRow side : kSideRows) sideChooser_->addItem(RowName(side), static_cast<int>(side));
   sideChooser_->setAccessibleName(tr("Randseite für den Verlauf"));
   auto* sideLabel = new QLabel(tr("&Verlauf am Rand:"), this);
   sideLabel->setBuddy(sideChooser_);
@@ -273,11 +268,8 @@ void EvaluationWindow::Refresh() {
   FillTable(summary, journeys);
   mixNote_->setVisible(summary.mixesSettings);
 
-  const bool threeDimensional = setting.dimension == 3;
-  const bool oneDimensional = setting.dimension == 1;
-  table_->setRowHidden(static_cast<int>(SeriesRow::ZFace), !threeDimensional);
-  table_->setRowHidden(static_cast<int>(SeriesRow::Top), oneDimensional);
-  table_->setRowHidden(static_cast<int>(SeriesRow::Bottom), oneDimensional);
+  for (int r = 0; r < kSeriesRowCount; ++r)
+    table_->setRowHidden(r, !RowShown(static_cast<SeriesRow>(r), setting.dimension));
   sideChooser_->setEnabled(!setting.homeAbsorbs);
 
   const SeriesRow followed = FollowedRow();

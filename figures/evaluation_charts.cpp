@@ -11,9 +11,6 @@
 #include <QStackedLayout>
 #include <QTabWidget>
 #include <QValueAxis>
-#include <algorithm>
-#include <array>
-#include <cmath>
 
 namespace quirlweg {
 namespace {
@@ -33,6 +30,20 @@ Series* AddSeries(QChart& chart, Series* series, const QString& name, QColor col
   chart.addSeries(series);
   for (QAbstractAxis* axis : chart.axes()) series->attachAxis(axis);
   return series;
+}
+
+// An axis as the chart figures give it, ticked at the multiples of its step.
+void SetAxis(QValueAxis& axis, const ChartAxis& figures) {
+  if (axis.tickType() != QValueAxis::TicksDynamic) {
+    axis.setTickInterval(figures.step);
+    axis.setTickAnchor(0);
+    axis.setTickType(QValueAxis::TicksDynamic);
+  }
+  // Each change lays the axis out anew: in this order no range is ticked finer than its step.
+  const bool finer = figures.step < axis.tickInterval();
+  if (!finer) axis.setTickInterval(figures.step);
+  axis.setRange(figures.low, figures.high);
+  if (finer) axis.setTickInterval(figures.step);
 }
 
 // A new title lays the chart out anew: only when it changes.
@@ -104,7 +115,7 @@ void EvaluationCharts::BuildConvergenceChart() {
   logJourneyAxis_->setLabelFormat(QStringLiteral("%g"));
   logJourneyAxis_->setBase(10);
   auto* shareAxis = AddAxis(*chart, Qt::AlignLeft, tr("Anteil in %"));
-  shareAxis->setRange(0, 100);
+  SetAxis(*shareAxis, ConvergenceAxes(0, false).y);
   bandUpper_ = new QLineSeries(chart);
   bandLower_ = new QLineSeries(chart);
   auto* band = AddSeries(*chart, new QAreaSeries(bandUpper_, bandLower_),
@@ -155,17 +166,16 @@ void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow 
       lower.append({point.journeys, *point.low});
     }
   }
-  const double lastJourney = std::max<double>(10, static_cast<double>(n));
+  const ChartAxis journeyAxis = ConvergenceAxes(n, logarithmic_).x;
   measuredShare_->replace(measured);
   bandUpper_->replace(upper);
   bandLower_->replace(lower);
-  exactShare_->replace(exact ? QList<QPointF>{{1, 100 * *exact}, {lastJourney, 100 * *exact}}
+  exactShare_->replace(exact ? QList<QPointF>{{1, 100 * *exact}, {journeyAxis.high, 100 * *exact}}
                              : QList<QPointF>{});
   if (logarithmic_) {
-    logJourneyAxis_->setRange(1, lastJourney);
+    logJourneyAxis_->setRange(journeyAxis.low, journeyAxis.high);
   } else {
-    journeyAxis_->setRange(0, lastJourney);
-    journeyAxis_->applyNiceNumbers();
+    SetAxis(*journeyAxis_, journeyAxis);
   }
   SetTitle(*convergenceView_->chart(), tr("Anteil „%1“").arg(rowName));
 }
@@ -177,21 +187,18 @@ void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
   const auto width = static_cast<double>(classes.width);
   const std::size_t count = classes.measured.size();
   QList<QPointF> steps{{0, 0}};
-  double highest = 1;
   for (std::size_t c = 0; c < count; ++c) {
     const double from = static_cast<double>(c) * width;
     steps.append({from, classes.measured[c]});
     steps.append({from + width, classes.measured[c]});
-    highest = std::max(highest, classes.measured[c]);
   }
   steps.append({static_cast<double>(count) * width, 0});
 
   QList<QPointF> curve;
-  for (std::size_t c = 0; c < classes.exact.size(); ++c) {
+  for (std::size_t c = 0; c < classes.exact.size(); ++c)
     curve.append({(static_cast<double>(c) + 0.5) * width, classes.exact[c]});
-    highest = std::max(highest, classes.exact[c]);
-  }
-  highest *= 1.1;
+  const ChartAxes axes = LengthAxes(classes);
+  const double highest = axes.y.high;
   QList<QPointF> mean;
   QList<QPointF> spread;
   if (exact && !withDistribution) {
@@ -205,10 +212,8 @@ void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
   exactDistribution_->replace(curve);
   exactMean_->replace(mean);
   exactSpread_->replace(spread);
-  lengthAxis_->setRange(0, static_cast<double>(count) * width);
-  lengthAxis_->applyNiceNumbers();
-  lengthShareAxis_->setRange(0, highest);
-  lengthShareAxis_->applyNiceNumbers();
+  SetAxis(*lengthAxis_, axes.x);
+  SetAxis(*lengthShareAxis_, axes.y);
   QChart& chart = *lengthView_->chart();
   ShowInLegend(chart, exactDistribution_, withDistribution);
   ShowInLegend(chart, exactMean_, !mean.isEmpty());

@@ -1,6 +1,15 @@
 #include "figures/number_texts.h"
 
+#include "series/value_forms.h"
+
 namespace quirlweg {
+namespace {
+
+std::string DecimalSeparator() {
+  return DisplayLocale().decimalPoint().toStdString();
+}
+
+}  // namespace
 
 QLocale DisplayLocale() {
   QLocale locale = QLocale::system();
@@ -9,15 +18,15 @@ QLocale DisplayLocale() {
 }
 
 QString PercentText(double share) {
-  return DisplayLocale().toString(share * 100, 'f', 2) + QStringLiteral(" %");
+  return QString::fromStdString(PercentForm(share, DecimalSeparator()));
 }
 
 QString LengthText(double length) {
-  return DisplayLocale().toString(length, 'f', 2);
+  return QString::fromStdString(LengthForm(length, DecimalSeparator()));
 }
 
 QString RowValueText(SeriesRow row, double value) {
-  return row == SeriesRow::MeanLength ? LengthText(value) : PercentText(value);
+  return QString::fromStdString(RowValueForm(row, value, DecimalSeparator()));
 }
 
 QString ExactText(const theory::JourneyStatistics& exact, SeriesRow row, int dimension) {

@@ -15,12 +15,6 @@ struct SeriesTableTexts {
   Q_DECLARE_TR_FUNCTIONS(SeriesTable)
 };
 
-bool Reachable(SeriesRow row, int dimension) {
-  if (row == SeriesRow::ZFace) return dimension == 3;
-  if (row == SeriesRow::Top || row == SeriesRow::Bottom) return dimension != 1;
-  return true;
-}
-
 }  // namespace
 
 QString RowName(SeriesRow row) {
@@ -60,7 +54,7 @@ SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact)
                   SeriesTableTexts::tr("exakt")};
   for (int r = 0; r < kSeriesRowCount; ++r) {
     const auto row = static_cast<SeriesRow>(r);
-    if (!Reachable(row, setting.dimension)) continue;
+    if (!RowShown(row, setting.dimension)) continue;
     const RowEstimate& e = summary[row];
     QString measured;
     // Cut to two decimals by the main window's own rule, as the evaluation window shows it.

@@ -77,6 +77,18 @@ constexpr std::array kDesignLines{
     DesignLine{"Line2", 240, 3280, 1600, 1600},
 };
 
+constexpr const DesignRow& DesignRowOf(std::string_view name) {
+  return *std::find_if(kDesignRows.begin(), kDesignRows.end(),
+                       [name](const DesignRow& row) { return row.name == name; });
+}
+
+// The window's extent at factor 1; the right frame and the evaluation button end the area.
+constexpr DesignRow kView = DesignRowOf("picAusgabe");
+constexpr double kDesignWidth =
+    DesignRowOf("Frame1").left + DesignRowOf("Frame1").width + kView.left;
+constexpr double kDesignHeight =
+    DesignRowOf("cmdAuswertung").top + DesignRowOf("cmdAuswertung").height + kView.top;
+
 // The controls receive single-precision values.
 double Single(double value) {
   return static_cast<float>(value);
@@ -122,6 +134,10 @@ Arrangement ArrangeControls(double screenWidthTwips, double screenHeightTwips) {
                        Single(line.y1 * a.scaleY), Single(line.y2 * a.scaleY)});
   }
   return a;
+}
+
+Extent WindowExtent(const Arrangement& arrangement) {
+  return {kDesignWidth * arrangement.scaleX, kDesignHeight * arrangement.scaleY};
 }
 
 }  // namespace quirlweg

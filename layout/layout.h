@@ -52,4 +52,12 @@ inline constexpr std::size_t kPlacedBeforeLattice = 2;
 // in single precision as the controls receive it; nothing is rounded here.
 Arrangement ArrangeControls(double screenWidthTwips, double screenHeightTwips);
 
+// The window's extent in twips: the laid-out area, which reaches the frames' right edge and
+// the evaluation button's lower edge, with the lattice view's margins beside it.
+struct Extent {
+  double width = 0;
+  double height = 0;
+};
+Extent WindowExtent(const Arrangement& arrangement);
+
 }  // namespace quirlweg

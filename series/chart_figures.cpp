@@ -11,6 +11,8 @@ constexpr double kZ = 1.96;
 // Enough points for a smooth curve; more only cost drawing time while a run goes on.
 constexpr std::size_t kMostPoints = 300;
 constexpr int kLengthClasses = 40;
+// About this many ticks along an axis.
+constexpr int kTicks = 5;
 
 // After which journeys the convergence curve has a point.
 std::vector<std::size_t> CurvePoints(std::size_t journeys, bool logarithmic) {
@@ -49,18 +51,52 @@ std::int64_t ExactQuantile(const std::vector<double>& distribution, double cover
   return static_cast<std::int64_t>(distribution.size());
 }
 
+// From 0 to the first multiple of its tick step at or above `top`.
+ChartAxis RoundAxis(double top) {
+  const double step = TickStep(top);
+  return {0, std::max(step, std::ceil(top / step) * step), step};
+}
+
 }  // namespace
 
 SeriesRow FollowedRow(const theory::Setting& setting, SeriesRow side) {
   if (setting.homeAbsorbs) return SeriesRow::Home;
-  const SeriesRow reachable = setting.dimension == 1 ? SeriesRow::Right : SeriesRow::Top;
   // A side the walk cannot reach in this dimension would show a flat zero.
-  const bool vertical = side == SeriesRow::Top || side == SeriesRow::Bottom;
-  if (setting.dimension == 1 && vertical) return reachable;
-  if (setting.dimension != 3 && side == SeriesRow::ZFace) return reachable;
-  if (side == SeriesRow::Home || side == SeriesRow::Boundary || side == SeriesRow::MeanLength)
-    return reachable;
-  return side;
+  const bool isSide = std::find(kSideRows.begin(), kSideRows.end(), side) != kSideRows.end();
+  if (isSide && RowShown(side, setting.dimension)) return side;
+  return setting.dimension == 1 ? SeriesRow::Right : SeriesRow::Top;
+}
+
+double TickStep(double top) {
+  if (!(top > 0)) return 1;
+  const double raw = top / kTicks;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (const double m : {1.0, 2.0, 5.0}) {
+    if (m * power >= raw) return m * power;
+  }
+  return 10 * power;
+}
+
+ChartAxes ConvergenceAxes(std::size_t journeys, bool logarithmic) {
+  const double last = std::max(10.0, static_cast<double>(journeys));
+  ChartAxes axes;
+  axes.x = logarithmic ? ChartAxis{1, last, 0} : RoundAxis(last);
+  // Fixed, so that the curve does not jump while a run goes on; the band shows the spread.
+  axes.y = {0, 100, TickStep(100)};
+  return axes;
+}
+
+ChartAxes LengthAxes(const LengthClasses& classes) {
+  const auto width = static_cast<double>(classes.width);
+  double highest = 1;
+  for (const double share : classes.measured) highest = std::max(highest, share);
+  for (const double share : classes.exact) highest = std::max(highest, share);
+  ChartAxes axes;
+  // As far as the classes reach, so that the bars fill the chart.
+  const double reach = static_cast<double>(classes.measured.size()) * width;
+  axes.x = {0, reach, TickStep(reach)};
+  axes.y = RoundAxis(highest * 1.1);
+  return axes;
 }
 
 std::vector<CurvePoint> ConvergenceCurve(const JourneySeries& journeys, SeriesRow row,

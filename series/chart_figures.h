@@ -31,6 +31,19 @@ struct LengthClasses {
   std::vector<double> exact;  // empty where the distribution was not computed
 };
 
+// An axis from `low` to `high`, ticked every `step`: 1, 2 or 5 times a power of ten. A
+// logarithmic axis has no step; it ticks at the powers of ten.
+struct ChartAxis {
+  double low = 0;
+  double high = 1;
+  double step = 1;
+};
+
+struct ChartAxes {
+  ChartAxis x;
+  ChartAxis y;
+};
+
 // The row the convergence follows: home where it absorbs, else `side`, or a side the walk can
 // reach in the setting's dimension where it cannot reach `side`.
 SeriesRow FollowedRow(const theory::Setting& setting, SeriesRow side);
@@ -39,6 +52,17 @@ SeriesRow FollowedRow(const theory::Setting& setting, SeriesRow side);
 // about 300 points, the last journey always; the band where `exact` is known.
 std::vector<CurvePoint> ConvergenceCurve(const JourneySeries& journeys, SeriesRow row,
                                          std::optional<double> exact, bool logarithmic);
+
+// A round step for about five ticks from 0 to `top`.
+double TickStep(double top);
+
+// The convergence chart's axes after `journeys` journeys: the journeys up to a round number
+// past the last, at least 10 (logarithmic: from 1 to the last); the share from 0 to 100 %.
+ChartAxes ConvergenceAxes(std::size_t journeys, bool logarithmic);
+
+// The length chart's axes: the lengths as far as the classes reach, their share up to a round
+// number above the highest class, measured or exact.
+ChartAxes LengthAxes(const LengthClasses& classes);
 
 // About 40 classes, reaching at least to where 99.5 % of the exact distribution lies (or to
 // the exact mean + 2 SD where it was not computed).

@@ -52,6 +52,12 @@ std::optional<std::pair<double, double>> WilsonInterval(int count, int total) {
   return std::pair{std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
+bool RowShown(SeriesRow row, int dimension) {
+  if (row == SeriesRow::ZFace) return dimension == 3;
+  if (row == SeriesRow::Top || row == SeriesRow::Bottom) return dimension != 1;
+  return true;
+}
+
 bool EndsIn(JourneyEnd end, SeriesRow row) {
   switch (row) {
     case SeriesRow::Home:

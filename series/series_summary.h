@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "engine/display_roles.h"
@@ -13,6 +14,35 @@ namespace quirlweg {
 // The rows of the evaluation table, in the order shown.
 enum class SeriesRow { Home, Boundary, Top, Right, Bottom, Left, ZFace, MeanLength };
 inline constexpr int kSeriesRowCount = 8;
+
+// The sides the convergence chart can follow when home does not absorb.
+inline constexpr std::array kSideRows{SeriesRow::Top, SeriesRow::Right, SeriesRow::Bottom,
+                                      SeriesRow::Left, SeriesRow::ZFace};
+
+// Every row but the mean length is a share of the journeys.
+constexpr bool IsShare(SeriesRow row) {
+  return row != SeriesRow::MeanLength;
+}
+
+// The row whose exact value each statistics box of the main window adds to its tooltip, by
+// the name the layout places the box by: counts and shares, the mean, then the four sides.
+struct BoxRow {
+  std::string_view control;
+  SeriesRow row;
+};
+inline constexpr std::array<BoxRow, 9> kExactInBoxes{{{"Text1(0)", SeriesRow::Home},
+                                                      {"Text1(1)", SeriesRow::Home},
+                                                      {"Text1(2)", SeriesRow::Boundary},
+                                                      {"Text1(3)", SeriesRow::Boundary},
+                                                      {"Text2", SeriesRow::MeanLength},
+                                                      {"picRandtreffer(0)", SeriesRow::Top},
+                                                      {"picRandtreffer(1)", SeriesRow::Right},
+                                                      {"picRandtreffer(2)", SeriesRow::Bottom},
+                                                      {"picRandtreffer(3)", SeriesRow::Left}}};
+
+// Whether a walk in `dimension` can end in a row: the top and bottom sides need two
+// dimensions, the z faces three. The table hides the others.
+bool RowShown(SeriesRow row, int dimension);
 
 // One row of what the series measured: a share of journeys or the mean length.
 struct RowEstimate {

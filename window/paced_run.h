@@ -3,17 +3,15 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
-#include <cstdint>
 #include <functional>
 
-#include "lesson/tempo_scale.h"
+#include "lesson/step_pacing.h"
 
 namespace quirlweg {
 
 // A run taken step by step at a set tempo while the event loop keeps running. Up to the
 // screen's refresh every step gets a frame of its own; above it, each frame first takes the
-// steps that fell due since the last one. Due steps are counted from a time origin, so timer
-// jitter does not change the rate; after a stall (a notice held open) the backlog is dropped.
+// steps that fell due since the last one, as StepPacing counts them.
 class PacedRun : public QObject {
   Q_OBJECT
 
@@ -35,18 +33,14 @@ class PacedRun : public QObject {
  private:
   using Clock = std::chrono::steady_clock;
   void Tick();
-  void Rebase(Clock::time_point now);
   void ScheduleNextTick(Clock::time_point now);
-  std::int64_t MostStepsPerFrame() const;
 
   std::function<bool()> step_;
   std::function<void()> frame_;
   QTimer timer_;
-  int tempo_ = 1;
+  StepPacing pacing_;
   bool running_ = false;
   bool inStep_ = false;
-  Clock::time_point origin_{};
-  std::int64_t stepsSinceOrigin_ = 0;
 };
 
 }  // namespace quirlweg

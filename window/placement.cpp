@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "display/picture_area.h"
-#include "display/twips.h"
+#include "layout/twips.h"
 
 namespace quirlweg {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QRect>
 
-#include "display/twips.h"
 #include "layout/layout.h"
+#include "layout/twips.h"
 
 class QWidget;
 

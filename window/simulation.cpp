@@ -17,14 +17,16 @@
 #include <QSlider>
 #include <QWindow>
 #include <algorithm>
-#include <vector>
+#include <string_view>
 
 #include "display/controls.h"
 #include "display/picture_area.h"
 #include "display/qt_text.h"
-#include "display/twips.h"
 #include "engine/protocol.h"
 #include "engine/text_forms.h"
+#include "layout/twips.h"
+#include "layout/walk_changers.h"
+#include "lesson/tempo_scale.h"
 #include "window/placement.h"
 
 namespace quirlweg {
@@ -252,13 +254,9 @@ void Simulation::FitButtonPictures() {
 // A restored window shows the whole laid-out area where the screen has room for it.
 QSize Simulation::NormalSize() const {
   const QScreen* shown = screen();
-  const double dpiX = shown->logicalDotsPerInchX();
-  const double dpiY = shown->logicalDotsPerInchY();
-  // The laid-out area reaches 11892 x 8552 twips from the window's corner; add a margin.
-  constexpr double kDesignWidth = 11892 + 360;
-  constexpr double kDesignHeight = 8552 + 440;
-  const QSize wanted(TwipsToPixels(kDesignWidth * arrangement_.scaleX, dpiX),
-                     TwipsToPixels(kDesignHeight * arrangement_.scaleY, dpiY));
+  const Extent extent = WindowExtent(arrangement_);
+  const QSize wanted(TwipsToPixels(extent.width, shown->logicalDotsPerInchX()),
+                     TwipsToPixels(extent.height, shown->logicalDotsPerInchY()));
   return wanted.boundedTo(shown->availableGeometry().size()).expandedTo(minimumSize());
 }
 
@@ -338,17 +336,14 @@ void Simulation::OnTempoChanged(int position) {
   const int tempo = kTempoSteps[static_cast<std::size_t>(position)];
   controls_.tempoText->setText(TempoText(tempo));
   // Moved to "max" mid-run, the run goes on paced at the scale's fastest tempo.
-  pacedRun_->SetTempo(tempo == kFastestTempo ? kTempoSteps[kTempoSteps.size() - 2] : tempo);
+  pacedRun_->SetTempo(tempo);
 }
 
 void Simulation::ShowPacedRunGoing(bool going) {
   const WindowControls& c = controls_;
-  std::vector<QWidget*> walkChangers{c.latticeSizeBar, c.probabilityBar, c.homeAbsorbsBox,
-                                     c.clearTracesButton, c.resetCountersButton};
-  walkChangers.insert(walkChangers.end(), c.dimensionOptions.begin(), c.dimensionOptions.end());
-  walkChangers.insert(walkChangers.end(), c.startPointButtons.begin(), c.startPointButtons.end());
-  walkChangers.insert(walkChangers.end(), c.modeOptions.begin(), c.modeOptions.end());
-  for (QWidget* control : walkChangers) control->setEnabled(!going);
+  for (const std::string_view name : kWalkChangers) {
+    if (QWidget* control = c.byName.value(ToQString(name))) control->setEnabled(!going);
+  }
   c.startButton->setIcon(QIcon(going ? startPictureAlternate_ : startPicture_));
   c.startButton->setToolTip(going ? tr("Hält die laufende Reise an (Esc)")
                                   : tr("Startet Schritt, Reise oder 20 Reisen"));

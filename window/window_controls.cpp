@@ -23,7 +23,7 @@
 #include "display/setting_bar.h"
 #include "display/statistics_displays.h"
 #include "engine/text_forms.h"
-#include "window/paced_run.h"
+#include "lesson/tempo_scale.h"
 
 namespace quirlweg {
 namespace {
@@ -447,8 +447,10 @@ QFont DefaultFont() {
 }
 
 QString TempoText(int stepsPerSecond) {
-  if (stepsPerSecond == kFastestTempo) return QCoreApplication::translate("Simulation", "max");
-  if (stepsPerSecond == 1) return QCoreApplication::translate("Simulation", "1 Schritt/s");
+  const TempoWording wording = WordingOf(stepsPerSecond);
+  if (wording == TempoWording::Fastest) return QCoreApplication::translate("Simulation", "max");
+  if (wording == TempoWording::OneStep)
+    return QCoreApplication::translate("Simulation", "1 Schritt/s");
   return QCoreApplication::translate("Simulation", "%1 Schritte/s").arg(stepsPerSecond);
 }
 

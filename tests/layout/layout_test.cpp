@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 
+#include "layout/walk_changers.h"
+
 namespace quirlweg {
 namespace {
 
@@ -163,6 +165,13 @@ TEST(ArrangeControls, FramesFillTheColumnBesideTheLatticeView) {
   EXPECT_EQ(run.top + run.height + 108, statistics.top);
   EXPECT_EQ(statistics.top + statistics.height, view.top + view.height);
   EXPECT_GT(settings.left, view.left + view.width);
+}
+
+// Both editions find the controls a paced run disables by their layout names: a name missing
+// from the table would leave its control enabled under the run.
+TEST(ArrangeControls, EveryControlAPacedRunDisablesIsPlaced) {
+  const Arrangement a = ArrangeControls(kRefScreenWidth, kRefScreenHeight);
+  for (const std::string_view name : kWalkChangers) EXPECT_NE(a.Find(name), nullptr) << name;
 }
 
 }  // namespace

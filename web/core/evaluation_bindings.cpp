@@ -57,6 +57,7 @@ val RowOf(const TableRow& row) {
   out.set("high", Optional(row.high));
   out.set("exact", Optional(row.exact));
   out.set("outside", row.outside);
+  out.set("shown", row.shown);
   return out;
 }
 
@@ -69,6 +70,21 @@ val CurveOf(const std::vector<CurvePoint>& curve) {
     out.call<void>("push", p.low.value_or(std::nan("")));
     out.call<void>("push", p.high.value_or(std::nan("")));
   }
+  return out;
+}
+
+val AxisOf(const ChartAxis& axis) {
+  val out = val::object();
+  out.set("low", axis.low);
+  out.set("high", axis.high);
+  out.set("step", axis.step);
+  return out;
+}
+
+val AxesOf(const ChartAxes& axes) {
+  val out = val::object();
+  out.set("x", AxisOf(axes.x));
+  out.set("y", AxisOf(axes.y));
   return out;
 }
 
@@ -93,7 +109,9 @@ val EvaluationOf(const WebWalk& w, int side) {
   out.set("rows", rows);
   out.set("followed", static_cast<int>(f.followed));
   out.set("convergence", CurveOf(f.convergence));
+  out.set("convergenceAxes", AxesOf(f.convergenceAxes));
   out.set("lengths", lengths);
+  out.set("lengthAxes", AxesOf(f.lengthAxes));
   return out;
 }
 

@@ -11,7 +11,7 @@ namespace {
 // As the main window's boxes show it: cut to two decimals by the window's own rule.
 double MeasuredValue(SeriesRow row, const RowEstimate& estimate, const JourneySeries& journeys) {
   const auto n = static_cast<int>(journeys.size());
-  if (row != SeriesRow::MeanLength) return ShareOf(*estimate.count, n - *estimate.count) / 100;
+  if (IsShare(row)) return ShareOf(*estimate.count, n - *estimate.count) / 100;
   return MeanLength(journeys.LengthSum(), n);
 }
 
@@ -34,11 +34,14 @@ EvaluationFigures Evaluate(const JourneySeries& journeys, const theory::Setting&
     shown.high = estimate.high;
     if (exact) shown.exact = ExactValue(*exact, row, current.dimension);
     shown.outside = shown.exact && OutsideRange(summary, row, *shown.exact);
+    shown.shown = RowShown(row, current.dimension);
   }
   figures.followed = FollowedRow(current, side);
   const auto exactShare = figures.rows[static_cast<std::size_t>(figures.followed)].exact;
   figures.convergence = ConvergenceCurve(journeys, figures.followed, exactShare, false);
+  figures.convergenceAxes = ConvergenceAxes(journeys.size(), false);
   figures.lengths = ClassifyLengths(journeys, exact);
+  figures.lengthAxes = LengthAxes(figures.lengths);
   return figures;
 }
 

@@ -19,6 +19,7 @@ struct TableRow {
   std::optional<double> high;
   std::optional<double> exact;  // none before the exact values are known, or for no such row
   bool outside = false;         // the exact value lies outside the measured range
+  bool shown = true;            // the current setting's walk can end there
 };
 
 struct EvaluationFigures {
@@ -27,7 +28,9 @@ struct EvaluationFigures {
   std::array<TableRow, kSeriesRowCount> rows{};
   SeriesRow followed = SeriesRow::Home;
   std::vector<CurvePoint> convergence;
+  ChartAxes convergenceAxes;
   LengthClasses lengths;
+  ChartAxes lengthAxes;
 };
 
 // What the evaluation shows of `journeys` under `current`: `exact` are the exact values of

@@ -57,4 +57,14 @@ EvaluationFigures WebWalk::Evaluation(SeriesRow side) const {
   return Evaluate(displays_.Series(), current, known ? exact_ : std::nullopt, side);
 }
 
+std::array<std::optional<double>, kSeriesRowCount> WebWalk::ExactRows() const {
+  std::array<std::optional<double>, kSeriesRowCount> rows{};
+  if (!exact_) return rows;
+  for (int r = 0; r < kSeriesRowCount; ++r) {
+    rows[static_cast<std::size_t>(r)] =
+        ExactValue(*exact_, static_cast<SeriesRow>(r), exactSetting_.dimension);
+  }
+  return rows;
+}
+
 }  // namespace quirlweg::web

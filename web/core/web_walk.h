@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -65,6 +66,8 @@ class WebWalk {
   // The evaluation of the series against the exact values computed last, where they are those
   // of the current setting.
   EvaluationFigures Evaluation(SeriesRow side) const;
+  // Each row's exact value for the setting computed last; none before, or for no such row.
+  std::array<std::optional<double>, kSeriesRowCount> ExactRows() const;
 
  private:
   GeneratorSource source_;

@@ -1,8 +1,8 @@
 // Keeps the whole page on the device once it has been opened from a web server, so that a
 // tablet runs it without a network. Every file is fetched from here and nowhere else.
-const cacheName = 'quirlweg-1';
+const cacheName = 'quirlweg-2';
 const siteFiles = [
-  './', 'index.html', 'style.css', 'app.js', 'english.js', 'quirlweg_core.js',
+  './', 'index.html', 'style.css', 'app.js', 'texts.js', 'quirlweg_core.js',
   'manifest.webmanifest', 'walker.svg', 'start.svg', 'start-pressed.svg', 'arrow-up.svg',
   'arrow-down.svg', 'quirlweg.svg',
 ];

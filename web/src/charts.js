@@ -1,6 +1,7 @@
 // The evaluation's two charts, drawn on canvases at the screen's pixel ratio: the measured
 // share after each journey against the exact value and its band, and the journey lengths
-// against the exact distribution. Everything drawn comes from the core's figures.
+// against the exact distribution. Everything drawn comes from the core's figures, the axes'
+// ranges and ticks too.
 
 const colours = {
   band: 'rgba(255, 200, 120, 0.55)',
@@ -11,20 +12,6 @@ const colours = {
   grid: '#d8d8d8',
 };
 const font = '"Liberation Sans", "DejaVu Sans", sans-serif';
-
-// A round step for about `count` ticks up to `top`: 1, 2 or 5 times a power of ten.
-export function tickStep(top, count = 5) {
-  if (!(top > 0)) return 1;
-  const raw = top / count;
-  const power = 10 ** Math.floor(Math.log10(raw));
-  for (const m of [1, 2, 5, 10]) if (m * power >= raw) return m * power;
-  return 10 * power;
-}
-
-function niceTop(value) {
-  const step = tickStep(value);
-  return Math.max(step, Math.ceil(value / step) * step);
-}
 
 // The plot area in CSS pixels within a canvas of `width` x `height`, with room for the title,
 // axis texts and a legend line.
@@ -56,17 +43,17 @@ class Chart {
     return g;
   }
 
-  // Axes from 0 to xTop and 0 to yTop with ticks and their numbers, the titles, the legend.
-  frame(g, { title, xTitle, yTitle, xTop, yTop, legend, separator }) {
+  // The core's axes with their ticks and numbers, the titles, the legend.
+  frame(g, { title, xTitle, yTitle, axes, legend, separator }) {
     const a = this.area;
-    this.x = (v) => a.left + ((a.right - a.left) * v) / xTop;
-    this.y = (v) => a.bottom - ((a.bottom - a.top) * v) / yTop;
+    const { x: xAxis, y: yAxis } = axes;
+    this.x = (v) => a.left + ((a.right - a.left) * (v - xAxis.low)) / (xAxis.high - xAxis.low);
+    this.y = (v) => a.bottom - ((a.bottom - a.top) * (v - yAxis.low)) / (yAxis.high - yAxis.low);
     const number = (v) => String(Number(v.toPrecision(6))).replace('.', separator);
     g.lineWidth = 1;
     g.textBaseline = 'middle';
     g.textAlign = 'right';
-    const yStep = tickStep(yTop);
-    for (let v = 0; v <= yTop + yStep / 1e6; v += yStep) {
+    for (let v = yAxis.low; v <= yAxis.high + yAxis.step / 1e6; v += yAxis.step) {
       g.strokeStyle = colours.grid;
       g.beginPath();
       g.moveTo(a.left, Math.round(this.y(v)) + 0.5);
@@ -77,8 +64,7 @@ class Chart {
     }
     g.textAlign = 'center';
     g.textBaseline = 'top';
-    const xStep = tickStep(xTop);
-    for (let v = 0; v <= xTop + xStep / 1e6; v += xStep) {
+    for (let v = xAxis.low; v <= xAxis.high + xAxis.step / 1e6; v += xAxis.step) {
       g.fillText(number(v), this.x(v), a.bottom + 3);
     }
     g.strokeStyle = colours.axis;
@@ -127,18 +113,14 @@ class Chart {
 }
 
 // `curve`: four numbers a point, journeys, share and the band's low and high in per cent
-// (NaN without exact values); `exact`: the exact share or null.
+// (NaN without exact values); `exact`: the exact share or null; `axes`: the core's.
 export class ConvergenceChart extends Chart {
-  draw(curve, exact, texts) {
+  draw(curve, exact, axes, texts) {
     const g = this.begin();
     if (!g) return;
     const points = curve.length / 4;
-    const last = Math.max(10, points ? curve[curve.length - 4] : 0);
-    let highest = exact === null ? 0 : exact * 100;
-    for (let i = 0; i < curve.length; i += 4) highest = Math.max(highest, curve[i + 1], curve[i + 3] || 0);
     const legend = [[texts.band, colours.band], [texts.exact, colours.exact], [texts.measured, colours.measured]];
-    this.frame(g, { ...texts, xTop: niceTop(last), yTop: Math.min(100, niceTop(Math.max(1, highest * 1.1))),
-                    legend: exact === null ? legend.slice(2) : legend });
+    this.frame(g, { ...texts, axes, legend: exact === null ? legend.slice(2) : legend });
     this.clip(g);
     if (exact !== null && points > 0) {
       g.fillStyle = colours.band;
@@ -147,7 +129,7 @@ export class ConvergenceChart extends Chart {
       for (let i = curve.length - 4; i >= 0; i -= 4) g.lineTo(this.x(curve[i]), this.y(curve[i + 2]));
       g.fill();
     }
-    if (exact !== null) this.line(g, [[0, exact * 100], [niceTop(last), exact * 100]], colours.exact);
+    if (exact !== null) this.line(g, [[axes.x.low, exact * 100], [axes.x.high, exact * 100]], colours.exact);
     const measured = [];
     for (let i = 0; i < curve.length; i += 4) measured.push([curve[i], curve[i + 1]]);
     this.line(g, measured, colours.measured);
@@ -156,17 +138,15 @@ export class ConvergenceChart extends Chart {
 }
 
 // `lengths`: {width, measured, exact} from the core, shares of the journeys in per cent by
-// class; `exact` empty where the distribution was not computed.
+// class; `exact` empty where the distribution was not computed; `axes`: the core's.
 export class LengthChart extends Chart {
-  draw(lengths, texts) {
+  draw(lengths, axes, texts) {
     const g = this.begin();
     if (!g) return;
     const { width, measured, exact } = lengths;
-    const classes = measured.length;
-    const highest = Math.max(1, ...measured, ...exact) * 1.1;
     const legend = [[texts.measured, colours.bars]];
     if (exact.length) legend.push([texts.exact, colours.exact]);
-    this.frame(g, { ...texts, xTop: classes * width, yTop: niceTop(highest), legend });
+    this.frame(g, { ...texts, axes, legend });
     this.clip(g);
     g.fillStyle = colours.bars;
     measured.forEach((share, c) => {

@@ -1,30 +1,30 @@
 // The evaluation beside the window: the series counted and measured beside the exact values
 // with the measurement's 95 % range, the convergence chart and the length histogram. The core
-// gives every figure; this only words and draws them.
+// gives every figure, the table's rows and their value texts; this only words and draws them.
 import { ConvergenceChart, LengthChart } from './charts.js';
-import { valueText } from './exact_values.js';
 
-// The table's rows in the core's order; which dimensions show them.
-const rows = [
-  ['zu Hause', 'percent', [1, 2, 3]],
-  ['am Rand', 'percent', [1, 2, 3]],
-  ['oben', 'percent', [2, 3]],
-  ['rechts', 'percent', [1, 2, 3]],
-  ['unten', 'percent', [2, 3]],
-  ['links', 'percent', [1, 2, 3]],
-  ['Ebene-Rand (z)', 'percent', [3]],
-  ['mittlere Weglänge', 'length', [1, 2, 3]],
-];
-const firstSide = 2;
-const meanRow = 7;
+// The rows' names as the desktop program's evaluation table words them, by the core's ids.
+const rowNames = (tr) => ({
+  home: tr('zu Hause'),
+  boundary: tr('am Rand'),
+  top: tr('oben'),
+  right: tr('rechts'),
+  bottom: tr('unten'),
+  left: tr('links'),
+  zFace: tr('Ebene-Rand (z)'),
+  meanLength: tr('mittlere Weglänge'),
+});
 // Refreshing while a run goes on: at most this often, as the desktop program polls.
 const refreshInterval = 100;
 
 export class Evaluation {
-  constructor(document, tr, separator) {
+  constructor(document, core, tr, separator) {
     this.document = document;
+    this.core = core;
     this.tr = tr;
     this.separator = separator;
+    const names = rowNames(tr);
+    this.names = core.seriesRows().map((row) => names[row.key]);
     this.panel = document.getElementById('evaluationPanel');
     this.convergence = new ConvergenceChart(document.getElementById('convergenceChart'));
     this.lengths = new LengthChart(document.getElementById('lengthChart'));
@@ -39,11 +39,11 @@ export class Evaluation {
 
   buildTable() {
     const body = this.document.getElementById('evaluationRows');
-    this.cells = rows.map(([name]) => {
+    this.cells = this.names.map((name) => {
       const row = body.insertRow();
       const head = this.document.createElement('th');
       head.scope = 'row';
-      head.textContent = this.tr(name);
+      head.textContent = name;
       row.append(head);
       return [0, 1, 2, 3].map(() => row.insertCell());
     });
@@ -51,23 +51,23 @@ export class Evaluation {
 
   buildSideChooser() {
     const chooser = this.document.getElementById('side');
-    for (let r = firstSide; r < meanRow; ++r) chooser.add(new Option(this.tr(rows[r][0]), String(r)));
+    for (const r of this.core.sideRows()) chooser.add(new Option(this.names[r], String(r)));
   }
 
   side() {
     return Number(this.document.getElementById('side').value);
   }
 
-  // `figures()` gives the core's evaluation; `dimension` and `homeAbsorbs` the current setting.
-  refresh(figures, dimension, homeAbsorbs, now = 0, running = false) {
+  // `figures(side)` gives the core's evaluation; `homeAbsorbs` is the current setting's.
+  refresh(figures, homeAbsorbs, now = 0, running = false) {
     if (!this.open || (running && now - this.lastRefresh < refreshInterval)) return;
     this.lastRefresh = now;
     const f = figures(this.side());
-    const text = (r, value) => valueText(rows[r][1], value, this.separator);
+    const text = (r, value) => this.core.rowValueText(r, value, this.separator);
     f.rows.forEach((row, r) => {
       const [counted, measured, range, exact] = this.cells[r];
       const tableRow = counted.parentElement;
-      tableRow.hidden = !rows[r][2].includes(dimension);
+      tableRow.hidden = !row.shown;
       counted.textContent = row.count === null ? '' : String(row.count);
       measured.textContent = row.measured === null ? '' : text(r, row.measured);
       range.textContent = row.low === null || row.high === null ? ''
@@ -79,8 +79,8 @@ export class Evaluation {
     this.document.getElementById('mixNote').hidden = !f.mixesSettings;
     this.document.getElementById('side').disabled = homeAbsorbs;
     const followed = f.rows[f.followed];
-    this.convergence.draw(f.convergence, followed.exact, {
-      title: this.tr('Anteil „%1“', this.tr(rows[f.followed][0])),
+    this.convergence.draw(f.convergence, followed.exact, f.convergenceAxes, {
+      title: this.tr('Anteil „%1“', this.names[f.followed]),
       xTitle: this.tr('Reisen'),
       yTitle: this.tr('Anteil in %'),
       band: this.tr('exakt ± 1,96 Standardfehler'),
@@ -88,7 +88,7 @@ export class Evaluation {
       measured: this.tr('gemessen'),
       separator: this.separator,
     });
-    this.lengths.draw(f.lengths, {
+    this.lengths.draw(f.lengths, f.lengthAxes, {
       title: this.tr('Weglängen (Klassenbreite %1)', String(f.lengths.width)),
       xTitle: this.tr('Länge in Schritten'),
       yTitle: this.tr('Anteil in %'),

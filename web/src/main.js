@@ -4,14 +4,18 @@ import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
 import { LatticeView } from './lattice_view.js';
 import { designSize, placeAll, scaleFor } from './layout.js';
-import { fastestTempo, PacedRun, tempoSteps } from './paced_run.js';
+import { PacedRun } from './paced_run.js';
 import { caption, chooseLanguage, decimalSeparator, translator } from './texts.js';
 import { storedProtocol, WalkPage } from './walk_page.js';
 
-function tempoText(tr, stepsPerSecond) {
-  if (stepsPerSecond === fastestTempo) return tr('max');
-  if (stepsPerSecond === 1) return tr('1 Schritt/s');
-  return tr('%1 Schritte/s', String(stepsPerSecond));
+// A tempo as the desktop program words it; the core says which wording a tempo takes.
+function tempoText(core, tr, stepsPerSecond) {
+  const texts = {
+    fastest: () => tr('max'),
+    oneStep: () => tr('1 Schritt/s'),
+    steps: () => tr('%1 Schritte/s', String(stepsPerSecond)),
+  };
+  return texts[core.tempoWording(stepsPerSecond)]();
 }
 
 // The evaluation beside the window takes this share of the page's width, but no less than
@@ -42,23 +46,29 @@ class Quirlweg {
     this.document = document;
     this.core = core;
     this.language = chooseLanguage(window.location.search, window.navigator.language);
-    this.tr = translator(this.language, globalThis.quirlwegEnglish ?? {});
+    this.tr = translator(this.language, globalThis.quirlwegTexts);
     this.separator = decimalSeparator(window.navigator.language);
     putTexts(document, this.tr, this.language);
     this.view = new LatticeView(this.byId('lattice'), this.byId('walker'), this.byId('marker'));
     this.page = new WalkPage(document, this.view, this.tr);
-    this.exact = new ExactValues(document, this.tr, this.separator, () => this.refreshEvaluation());
-    this.evaluation = new Evaluation(document, this.tr, this.separator);
-    this.size = designSize(core.arrangeControls);
-    this.paced = new PacedRun((n) => this.walk.continueRun(n), () => this.draw(),
-                              () => this.showRunGoing(false));
+    this.exact = new ExactValues(document, core, this.tr, this.separator,
+                                 () => this.refreshEvaluation());
+    this.evaluation = new Evaluation(document, core, this.tr, this.separator);
+    this.size = designSize(core);
+    this.tempoSteps = core.tempoSteps();
+    this.paced = new PacedRun(new core.StepPacing(), (n) => this.walk.continueRun(n),
+                              () => this.draw(), () => this.showRunGoing(false));
 
     this.walk = new core.Walk(Math.floor(Math.random() * 2 ** 52));
     this.walk.setDecimalSeparator(this.separator);
     this.walk.setProtocolHeader(this.tr('   Nr.  Länge   Endpunkt'));
     this.byId('left').value = this.tr('p(links)=') + '0,5';
     this.byId('right').value = this.tr('p(rechts)=') + '0,5';
-    this.byId('tempoText').textContent = tempoText(this.tr, fastestTempo);
+    // The tempo control starts at its fastest position, the scale's last.
+    const tempo = this.byId('tempo');
+    tempo.max = String(this.tempoSteps.length - 1);
+    tempo.value = tempo.max;
+    this.byId('tempoText').textContent = tempoText(core, this.tr, this.tempo());
     this.arrange();
     this.walk.load();
     this.draw();
@@ -86,7 +96,7 @@ class Quirlweg {
     const scale = scaleFor(this.size, width, window.innerHeight);
     if (this.evaluation.open) this.placeCharts(width, this.size.height * scale, panel);
     const touch = window.matchMedia('(pointer: coarse)').matches;
-    placeAll(this.byId('window'), this.size, scale, this.core.arrangeControls, touch);
+    placeAll(this.byId('window'), this.size, scale, this.core, touch);
     const view = this.byId('view');
     this.view.resize(view.clientWidth, view.clientHeight, window.devicePixelRatio || 1,
                      this.walk.lattice(), this.walk.allMarks());
@@ -118,8 +128,7 @@ class Quirlweg {
   // While a run goes on, the evaluation follows it now and then; else at once.
   refreshEvaluation(running = false) {
     this.evaluation.refresh((side) => this.core.evaluation(this.walk, side),
-                            this.checked('dimension'), this.byId('homeAbsorbs').checked,
-                            performance.now(), running);
+                            this.byId('homeAbsorbs').checked, performance.now(), running);
   }
 
   showEvaluation(shown) {
@@ -130,7 +139,7 @@ class Quirlweg {
   }
 
   requestExact() {
-    this.exact.request(() => this.walk.exactStatistics());
+    this.exact.request(this.walk);
   }
 
   connect(window) {
@@ -214,16 +223,14 @@ class Quirlweg {
   }
 
   tempo() {
-    return tempoSteps[Number(this.byId('tempo').value)];
+    return this.tempoSteps[Number(this.byId('tempo').value)];
   }
 
   tempoChanged() {
     const tempo = this.tempo();
-    this.byId('tempoText').textContent = tempoText(this.tr, tempo);
+    this.byId('tempoText').textContent = tempoText(this.core, this.tr, tempo);
     // Moved to "max" mid-run, the run goes on paced at the scale's fastest tempo.
-    if (this.paced.running) {
-      this.paced.setTempo(tempo === fastestTempo ? tempoSteps[tempoSteps.length - 2] : tempo);
-    }
+    if (this.paced.running) this.paced.setTempo(tempo);
   }
 
   startClicked() {
@@ -231,7 +238,7 @@ class Quirlweg {
       this.paced.stop();
       return;
     }
-    if (this.tempo() !== fastestTempo && this.walk.beginRun()) {
+    if (this.tempo() !== this.core.fastestTempo && this.walk.beginRun()) {
       this.showRunGoing(true);
       this.paced.start(this.tempo());
       return;
@@ -241,16 +248,17 @@ class Quirlweg {
   }
 
   // While a paced run goes, the start button stops it and whatever would change the walk
-  // under it is disabled.
+  // under it is disabled: the core names those controls, as the desktop program's layout
+  // does. A named label stands for the option or box inside it.
   showRunGoing(going) {
-    const changers = ['size', 'probability', 'homeAbsorbs', 'clearTraces', 'resetCounters',
-                      'home0', 'home1', 'home2', 'home3'].map((id) => this.byId(id));
-    changers.push(...this.document.querySelectorAll('input[name=dimension], input[name=mode]'));
-    for (const control of changers) control.disabled = going;
+    for (const name of this.core.walkChangers()) {
+      const named = this.document.querySelector(`[data-control="${name}"]`);
+      (named.control ?? named).disabled = going;
+    }
     if (!going) this.refreshEvaluation();
     this.byId('startPicture').src = going ? 'start-pressed.svg' : 'start.svg';
-    this.byId('start').title = this.tr(going ? 'Hält die laufende Reise an (Esc)'
-                                              : 'Startet Schritt, Reise oder 20 Reisen');
+    this.byId('start').title = going ? this.tr('Hält die laufende Reise an (Esc)')
+                                     : this.tr('Startet Schritt, Reise oder 20 Reisen');
   }
 }
 

@@ -1,19 +1,13 @@
-// A run taken step by step at a set tempo. Steps fall due by the clock from the run's start,
-// so frame jitter does not change the rate; each animation frame takes the steps due since
-// the last one, inside WebAssembly, and then draws once.
-
-export const tempoSteps = [1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 0];
-export const fastestTempo = 0;
-
-// Steps due `elapsed` milliseconds after the run's origin, of which `taken` are taken: step k
-// falls due k / tempo seconds after it, the first at once.
-export function stepsDue(elapsed, tempo, taken) {
-  return Math.max(0, Math.floor((elapsed * tempo) / 1000) + 1 - taken);
-}
+// A run taken step by step at a set tempo. The core's pacing, the desktop program's own, counts
+// the steps due by the clock from the run's start, so frame jitter does not change the rate,
+// and drops a stall's backlog; each animation frame takes the steps due, inside WebAssembly,
+// and then draws once.
 
 export class PacedRun {
-  // `steps(n)` takes at most n steps and is false once the run is over; `frame()` draws.
-  constructor(steps, frame, finished) {
+  // `pacing` is the core's StepPacing; `steps(n)` takes at most n steps and is false once the
+  // run is over; `frame()` draws.
+  constructor(pacing, steps, frame, finished) {
+    this.pacing = pacing;
     this.stepsOf = steps;
     this.frame = frame;
     this.finished = finished;
@@ -22,15 +16,13 @@ export class PacedRun {
 
   start(tempo) {
     this.running = true;
-    this.setTempo(tempo);
+    this.pacing.start(tempo, performance.now());
     this.schedule();
   }
 
-  // Takes effect at once: the steps due are counted afresh from now.
+  // Takes effect at once; the fastest position goes on at the scale's fastest pace.
   setTempo(tempo) {
-    this.tempo = tempo;
-    this.origin = performance.now();
-    this.taken = 0;
+    this.pacing.setTempo(tempo, performance.now());
   }
 
   stop() {
@@ -47,13 +39,7 @@ export class PacedRun {
 
   tick() {
     if (!this.running) return;
-    let due = stepsDue(performance.now() - this.origin, this.tempo, this.taken);
-    // After a stall (a hidden page, a notice held open) the backlog is dropped.
-    if (due > Math.max(this.tempo, 1)) {
-      this.setTempo(this.tempo);
-      due = 1;
-    }
-    this.taken += due;
+    const due = this.pacing.takeDue(performance.now());
     const more = due === 0 || this.stepsOf(due);
     this.frame();
     if (more) {

@@ -49,7 +49,7 @@ test('the page names every row of the layout table once, and nothing else', () =
   const page = readFileSync(new URL('../page/index.html', import.meta.url), 'utf8');
   const named = (attribute) =>
     [...page.matchAll(new RegExp(`data-${attribute}="([^"]*)"`, 'g'))].map((m) => m[1]).sort();
-  const table = core.arrangeControls(12288, 9216);
+  const table = core.arrangeControls(core.designScreenWidth, core.designScreenHeight);
   assert.deepEqual(named('control'), table.controls.map((c) => c.name).sort());
   assert.deepEqual(named('line'), table.lines.map((l) => l.name).sort());
 });
