@@ -18,11 +18,18 @@ namespace quirlweg {
 
 namespace {
 
-constexpr int kLegendLeastHeight = 7;
+// The legend's text: 12 pixels on the view of a 1024 x 768 screen, growing with the view.
+constexpr int kLegendLeastText = 12;
+constexpr double kLegendTextPerHeight = 12.0 / 640;
 
 }  // namespace
 
 void LatticeView::ShowHeatVisit(int fromX, int fromY, int toX, int toY, int visits) {
+  // A new top changes every colour.
+  if (visits > heat_.Top()) {
+    DrawShownTraces();
+    return;
+  }
   // A first visit draws the edge; a later one only when its colour or width changes.
   if (visits > 1 && heat_.LooksAlike(visits, visits - 1)) return;
   const int r = drawing_.radius;
@@ -98,7 +105,14 @@ void LatticeView::RaiseHeatEdge(int fromX, int fromY, int toX, int toY, int visi
 void LatticeView::PrepareHeatScale() {
   spacing_ = area_.ToPixel(1, 0).x() - area_.ToPixel(0, 0).x();
   const int widest = HeatPenWidthFor(spacing_);
-  if (widest != heat_.WidestPen()) heat_ = HeatScale(widest);
+  int most = 0;
+  for (const EdgeVisits* counts : {&shownHorizontal_, &shownVertical_}) {
+    for (const auto& column : *counts) {
+      most = std::max(most, int{*std::max_element(column.begin(), column.end())} - 1);
+    }
+  }
+  const int top = HeatTopFor(most);
+  if (widest != heat_.WidestPen() || top != heat_.Top()) heat_ = HeatScale(widest, top);
   pointRings_ = widest > PointWidthFor(drawing_.radius);
   const double r = drawing_.radius;
   const int line = static_cast<int>(std::ceil(kBoundaryWidth * area_.devicePixelRatioF()));
@@ -110,7 +124,7 @@ void LatticeView::PrepareHeatScale() {
 }
 
 // In the bottom right corner, below the boundary line, where no trace reaches; on a view too
-// small for it, it rises into the boundary line's outer half, clear of the points on it.
+// small for it, it rises into the boundary line.
 void LatticeView::PrepareHeatLegend() {
   const double r = drawing_.radius;
   const QPointF corner = area_.ToPixel(kMarginX * r, kMarginY * r);
@@ -120,19 +134,19 @@ void LatticeView::PrepareHeatLegend() {
   legend_ = QImage();
   legendPixels_ = QRect();
   if (!(unitX > 0) || !(unitY > 0)) return;
-  // Pixels between the boundary line's centre and its outer edge.
-  constexpr int kBoundaryReach = kBoundaryWidth / 2;
-  const int room = static_cast<int>(corner.y() - boundary.y()) - kBoundaryReach - 2;
-  const int height = std::max(kLegendLeastHeight, room);
-  legend_ = HeatLegend(height, area_.devicePixelRatioF(), area_.font(), PaletteColor(0),
-                       area_.BackColor(), QCoreApplication::translate("LatticeView", "Besuche"));
-  const double width = legend_.deviceIndependentSize().width();
-  const double left = boundary.x() + kBoundaryReach - width;
-  const double top = corner.y() - height - 1;
+  const int text =
+      std::max(kLegendLeastText, static_cast<int>(std::lround(corner.y() * kLegendTextPerHeight)));
+  legend_ =
+      HeatLegend(text, area_.devicePixelRatioF(), area_.font(), PaletteColor(0), area_.BackColor(),
+                 QCoreApplication::translate("LatticeView", "Besuche"), heat_.Top());
+  const QSizeF size = legend_.deviceIndependentSize();
+  // The boundary line's outer edge.
+  const double left = boundary.x() + kBoundaryWidth / 2 - size.width();
+  const double top = corner.y() - size.height() - 1;
   legendLeft_ = r + (left - boundary.x()) / unitX;
   legendTop_ = r + (top - boundary.y()) / unitY;
-  legendPixels_ = area_.PixelBox(legendLeft_, legendTop_, legendLeft_ + width / unitX,
-                                 legendTop_ + height / unitY, 1);
+  legendPixels_ = area_.PixelBox(legendLeft_, legendTop_, legendLeft_ + size.width() / unitX,
+                                 legendTop_ + size.height() / unitY, 1);
 }
 
 void LatticeView::PaintHeat(const PointRange& points, const std::optional<QRect>& clip) {
