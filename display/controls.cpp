@@ -8,10 +8,11 @@
 
 namespace quirlweg {
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
-  // The picture is drawn over the whole control; what lies behind is never seen.
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
+// The picture covers the whole control, but the control is not marked opaque: Qt moves an
+// opaque child by copying its pixels and then takes the parent for one that no sibling
+// overlaps, so that the parent's next changes would be painted over the controls lying on it
+// (the hit boxes and the start point cross over the lattice view).
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
 
 void ImageControl::SetPicture(const QString& path) {
   path_ = path;

@@ -30,12 +30,29 @@ QColor ScaleEntry(std::size_t i) {
   return {kScale[i][0], kScale[i][1], kScale[i][2]};
 }
 
+// Thousands set apart by a space, as on the board: 50 000.
+QString CountText(int count) {
+  QString digits = QString::number(count);
+  for (auto at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, QLatin1Char(' '));
+  return digits;
+}
+
 }  // namespace
 
-double HeatShare(int count) {
+int HeatTopFor(int mostVisits) {
+  // 2, 5, 10, 20, 50, ... in int: the most visits stay below 2^15.
+  for (int decade = 1;; decade *= 10) {
+    for (const int step : {1, 2, 5}) {
+      const int top = step * decade;
+      if (top >= std::max(mostVisits, kHeatLeastTop)) return top;
+    }
+  }
+}
+
+double HeatShare(int count, int top) {
   if (count <= 1) return 0;
-  if (count >= kHeatTopCount) return 1;
-  return std::log(count) / std::log(kHeatTopCount);
+  if (count >= top) return 1;
+  return std::log(count) / std::log(top);
 }
 
 QColor HeatColour(double share) {
@@ -54,31 +71,33 @@ int HeatPenWidthFor(double spacing) {
   return std::clamp(static_cast<int>(spacing / 3), 1, kMostPen);
 }
 
-HeatScale::HeatScale(int widestPen)
+HeatScale::HeatScale(int widestPen, int top)
     : widestPen_(std::clamp(widestPen, 1, kMostPen)),
-      colours_(kHeatTopCount + 1),
-      widths_(kHeatTopCount + 1) {
-  for (int count = 0; count <= kHeatTopCount; ++count) {
-    const double share = HeatShare(count);
+      top_(std::max(top, kHeatLeastTop)),
+      colours_(static_cast<std::size_t>(top_) + 1),
+      widths_(static_cast<std::size_t>(top_) + 1) {
+  for (int count = 0; count <= top_; ++count) {
+    const double share = HeatShare(count, top_);
     const auto i = static_cast<std::size_t>(count);
     colours_[i] = HeatColour(share).rgb();
     widths_[i] = static_cast<std::uint8_t>(1 + std::lround(share * (widestPen_ - 1)));
   }
 }
 
-std::size_t HeatScale::Index(int count) {
-  return static_cast<std::size_t>(std::clamp(count, 0, kHeatTopCount));
+std::size_t HeatScale::Index(int count) const {
+  return static_cast<std::size_t>(std::clamp(count, 0, top_));
 }
 
-QImage HeatLegend(int height, qreal ratio, const QFont& font, QColor ink, QColor back,
-                  const QString& caption) {
-  QFont small(font);
-  small.setPixelSize(std::max(6, height - 1));
-  const QFontMetrics metrics(small);
+QImage HeatLegend(int textPixels, qreal ratio, const QFont& font, QColor ink, QColor back,
+                  const QString& caption, int top) {
+  QFont text(font);
+  text.setPixelSize(std::max(1, textPixels));
+  const QFontMetrics metrics(text);
+  const int height = metrics.height() + 2;
   const QString low = QStringLiteral("1");
-  const QString high = QString::number(kHeatTopCount / 1000) + QStringLiteral(" 000");
-  const int gap = std::max(2, height / 2);
-  const int bar = 10 * height;
+  const QString high = CountText(top);
+  const int gap = std::max(2, textPixels / 2);
+  const int bar = 8 * textPixels;
   const int captionWidth = metrics.horizontalAdvance(caption);
   const int lowWidth = metrics.horizontalAdvance(low);
   const int highWidth = metrics.horizontalAdvance(high);
@@ -88,24 +107,25 @@ QImage HeatLegend(int height, qreal ratio, const QFont& font, QColor ink, QColor
   legend.setDevicePixelRatio(ratio);
   legend.fill(back);
   QPainter painter(&legend);
-  painter.setFont(small);
+  painter.setFont(text);
   painter.setPen(ink);
-  const auto text = [&](int left, int textWidth, const QString& words) {
+  const auto write = [&](int left, int textWidth, const QString& words) {
     painter.drawText(QRect(left, 0, textWidth, height), Qt::AlignLeft | Qt::AlignVCenter, words);
   };
   int x = 0;
-  text(x, captionWidth, caption);
+  write(x, captionWidth, caption);
   x += captionWidth + gap;
-  text(x, lowWidth, low);
+  write(x, lowWidth, low);
   x += lowWidth + gap;
   // The same straight-line mixing of neighbouring entries as HeatColour.
   QLinearGradient gradient(x, 0, x + bar, 0);
   for (std::size_t i = 0; i < kScale.size(); ++i) {
     gradient.setColorAt(static_cast<double>(i) / (kScale.size() - 1), ScaleEntry(i));
   }
-  painter.fillRect(QRect(x, 1, bar, height - 2), gradient);
+  const int barHeight = std::max(1, textPixels * 2 / 3);
+  painter.fillRect(QRect(x, (height - barHeight) / 2, bar, barHeight), gradient);
   x += bar + gap;
-  text(x, highWidth, high);
+  write(x, highWidth, high);
   return legend;
 }
 

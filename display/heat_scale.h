@@ -9,13 +9,17 @@
 
 namespace quirlweg {
 
-// Heat traces show an edge's visit count as a colour on a logarithmic scale from 1 to
-// kHeatTopCount; more visits share the top colour. A fixed top keeps a colour meaning the same
-// count for the whole run, so the picture never has to be redrawn while the walk goes on.
-inline constexpr int kHeatTopCount = 10'000;
+// Heat traces show an edge's visit count as a colour on a logarithmic scale from 1 to a top
+// fitted to the counts so far: the most visits rounded up to a 1-2-5 step, so that a short
+// lesson uses the whole scale as a long run does. More visits than the top share its colour;
+// a new top changes every colour, and the picture is drawn afresh then.
+inline constexpr int kHeatLeastTop = 2;
 
-// Where a count lies on the scale: 0 for one visit or none, 1 from kHeatTopCount on.
-double HeatShare(int count);
+// The top for the most visits of any edge: the least of 2, 5, 10, 20, 50, ... at or above it.
+int HeatTopFor(int mostVisits);
+
+// Where a count lies on the scale up to `top`: 0 for one visit or none, 1 from `top` on.
+double HeatShare(int count, int top);
 // The scale's colour at a share in [0, 1].
 QColor HeatColour(double share);
 
@@ -25,13 +29,14 @@ QColor HeatColour(double share);
 // uses.
 int HeatPenWidthFor(double spacing);
 
-// Colour and pen width of every count up to the top, worked out once per lattice: a step then
-// costs a table look-up rather than a logarithm.
+// Colour and pen width of every count up to the top, worked out once per lattice and top: a
+// step then costs a table look-up rather than a logarithm.
 class HeatScale {
  public:
-  explicit HeatScale(int widestPen = 1);
+  explicit HeatScale(int widestPen = 1, int top = kHeatLeastTop);
 
   int WidestPen() const { return widestPen_; }
+  int Top() const { return top_; }
   QRgb Colour(int count) const { return colours_[Index(count)]; }
   int Width(int count) const { return widths_[Index(count)]; }
   bool LooksAlike(int count, int other) const {
@@ -39,16 +44,17 @@ class HeatScale {
   }
 
  private:
-  static std::size_t Index(int count);
+  std::size_t Index(int count) const;
 
   int widestPen_;
+  int top_;
   std::vector<QRgb> colours_;
   std::vector<std::uint8_t> widths_;
 };
 
-// The legend: `caption`, then a colour bar from 1 to kHeatTopCount with both counts, `height`
-// device-independent pixels high, drawn at `ratio` image pixels per such pixel.
-QImage HeatLegend(int height, qreal ratio, const QFont& font, QColor ink, QColor back,
-                  const QString& caption);
+// The legend: `caption`, then a colour bar from 1 to `top` with both counts, its text
+// `textPixels` device-independent pixels high, drawn at `ratio` image pixels per such pixel.
+QImage HeatLegend(int textPixels, qreal ratio, const QFont& font, QColor ink, QColor back,
+                  const QString& caption, int top);
 
 }  // namespace quirlweg

@@ -1,8 +1,9 @@
 #include "lattice_view.h"
 
-#include <QCoreApplication>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "controls.h"
@@ -14,15 +15,8 @@ namespace quirlweg {
 namespace {
 
 constexpr int kBoundaryColour = 14;
-constexpr int kPointColour = 3;
 constexpr int kHomeRingColour = 15;
 constexpr int kHomeCircleColour = 9;
-constexpr int kBoundaryWidth = 10;
-constexpr int kHomeRingWidth = 10;
-constexpr double kHomeCircleRadius = 0.5;
-// Pixels between the boundary line's centre and its outer edge.
-constexpr int kBoundaryReach = kBoundaryWidth / 2;
-constexpr int kLegendLeastHeight = 7;
 
 struct WalkedEdge {
   int fromX, fromY, toX, toY;
@@ -30,7 +24,7 @@ struct WalkedEdge {
 };
 
 // Every walked edge, least visited first: the classic pen is one colour, so the order does not
-// matter there, and heat traces overlap where they meet as they do while the walk goes on.
+// matter.
 std::vector<WalkedEdge> WalkedEdges(const EdgeVisits& horizontal, const EdgeVisits& vertical,
                                     int radius) {
   std::vector<WalkedEdge> edges;
@@ -61,31 +55,59 @@ int LatticeView::PointWidthFor(int radius) {
 }
 
 void LatticeView::DrawLattice(const LatticeDrawing& lattice) {
-  const int r = lattice.radius;
-  const double rd = r;
+  drawing_ = lattice;
+  shownHorizontal_ = FreshEdgeVisits();
+  shownVertical_ = FreshEdgeVisits();
+  DrawShownTraces();
+  walkerSize_ = lattice.walkerSize;
+  PlaceWalker(lattice.homeX - lattice.walkerSize / 2, lattice.homeY - lattice.walkerSize / 2);
+}
+
+// Drawing the lattice wipes the area first, traces included.
+void LatticeView::ClearTraces(const LatticeDrawing& lattice) {
+  DrawLattice(lattice);
+}
+
+void LatticeView::RedrawTraces(const EdgeVisits& horizontal, const EdgeVisits& vertical) {
+  const double left = walkerLeft_;
+  const double top = walkerTop_;
+  shownHorizontal_ = horizontal;
+  shownVertical_ = vertical;
+  DrawShownTraces();
+  // The next dot of the walk comes in the width it asked for last, as without the redrawing.
+  if (style_ == TraceStyle::Classic && walkWidth_) area_.SetDrawWidth(*walkWidth_);
+  PlaceWalker(left, top);
+}
+
+void LatticeView::DrawShownTraces() {
+  const double rd = drawing_.radius;
   // A little room around the boundary square, a little less above and below.
   area_.Scale(-kMarginX * rd, -kMarginY * rd, kMarginX * rd, kMarginY * rd);
   area_.Cls();
+  PrepareHeatScale();
+  if (style_ == TraceStyle::Heat) {
+    PaintHeat(AllPoints(), std::nullopt);
+    return;
+  }
+  DrawBoundary();
+  DrawPoints(AllPoints());
+  // The home circle always sits on the origin, wherever the start point is.
+  if (drawing_.homeCircle) DrawHomeCircle();
+  DrawClassicTraces();
+}
 
-  walkerSize_ = lattice.walkerSize;
-  PlaceWalker(lattice.homeX - lattice.walkerSize / 2, lattice.homeY - lattice.walkerSize / 2);
-
+void LatticeView::DrawBoundary() {
+  const double rd = drawing_.radius;
   area_.SetDrawWidth(kBoundaryWidth);
   area_.Line(-rd, -rd, rd, rd, PaletteColor(kBoundaryColour), LineShape::Box);
+}
 
-  // The points go over the boundary square, the boundary points included.
-  area_.SetDrawWidth(PointWidthFor(r));
+void LatticeView::DrawPoints(const PointRange& points) {
+  area_.SetDrawWidth(PointWidthFor(drawing_.radius));
   const QColor point = PaletteColor(kPointColour);
-  for (int x = -r; x <= r; ++x) {
-    for (int y = -r; y <= r; ++y) area_.PSet(x, y, point);
+  for (int x = points.left; x <= points.right; ++x) {
+    for (int y = points.top; y <= points.bottom; ++y) area_.PSet(x, y, point);
   }
-
-  // The home circle always sits on the origin, wherever the start point is.
-  drawing_ = lattice;
-  if (lattice.homeCircle) DrawHomeCircle();
-
-  PrepareHeatScale();
-  if (style_ == TraceStyle::Heat) DrawHeatLegend();
 }
 
 void LatticeView::DrawHomeCircle() {
@@ -95,100 +117,56 @@ void LatticeView::DrawHomeCircle() {
   area_.Circle(0, 0, kHomeCircleRadius, PaletteColor(kHomeCircleColour));
 }
 
-// Drawing the lattice wipes the area first, traces included.
-void LatticeView::ClearTraces(const LatticeDrawing& lattice) {
-  DrawLattice(lattice);
+void LatticeView::DrawClassicTraces() {
+  for (const WalkedEdge& e : WalkedEdges(shownHorizontal_, shownVertical_, drawing_.radius)) {
+    // Round pens of neighbouring widths do not nest pixel for pixel, those two apart do: the
+    // two last widths cover all the walk drew over the edge.
+    for (int width = std::max(1, e.width - 1); width <= e.width; ++width) {
+      area_.SetDrawWidth(width);
+      area_.Line(e.fromX, e.fromY, e.toX, e.toY);
+    }
+  }
 }
 
 void LatticeView::DrawTraceSegment(int fromX, int fromY, int toX, int toY, int width) {
   walkWidth_ = width;
+  NoteVisit(fromX, fromY, toX, toY, width);
   if (style_ == TraceStyle::Heat) {
-    // Most visits leave an edge's colour and width as they were: nothing to draw then.
-    if (!heat_.LooksAlike(width, width - 1)) DrawHeatSegment(fromX, fromY, toX, toY, width);
+    ShowHeatVisit(fromX, fromY, toX, toY, width);
     return;
   }
   area_.SetDrawWidth(width);
   area_.Line(fromX, fromY, toX, toY);
 }
 
+// The walk draws a visit in the width of the edge's count before it: the count is one more now.
+void LatticeView::NoteVisit(int fromX, int fromY, int toX, int toY, int visits) {
+  const bool horizontal = fromY == toY;
+  if (std::abs(toX - fromX) + std::abs(toY - fromY) != 1) return;
+  const int i = std::min(fromX, toX) + drawing_.radius;
+  const int j = std::min(fromY, toY) + drawing_.radius;
+  if (i < 0 || i >= kEdgeIndexCount || j < 0 || j >= kEdgeIndexCount) return;
+  auto& count = (horizontal ? shownHorizontal_ : shownVertical_)[i][j];
+  count = static_cast<std::int16_t>(
+      std::clamp(visits + 1, 1, int{std::numeric_limits<std::int16_t>::max()}));
+}
+
+int LatticeView::ShownCount(bool horizontal, int x, int y) const {
+  const int i = x + drawing_.radius;
+  const int j = y + drawing_.radius;
+  if (i < 0 || i >= kEdgeIndexCount || j < 0 || j >= kEdgeIndexCount) return 1;
+  return (horizontal ? shownHorizontal_ : shownVertical_)[i][j];
+}
+
+LatticeView::PointRange LatticeView::AllPoints() const {
+  const int r = drawing_.radius;
+  return {-r, -r, r, r};
+}
+
 // Heat traces leave the lattice points as they are, so a walker coming back into the plane
 // leaves no dot.
 void LatticeView::PlotPoint(int x, int y) {
   if (style_ == TraceStyle::Classic) area_.PSet(x, y);
-}
-
-void LatticeView::RedrawTraces(const EdgeVisits& horizontal, const EdgeVisits& vertical) {
-  const double left = walkerLeft_;
-  const double top = walkerTop_;
-  DrawLattice(drawing_);
-  for (const WalkedEdge& e : WalkedEdges(horizontal, vertical, drawing_.radius)) {
-    if (style_ == TraceStyle::Heat) {
-      DrawHeatSegment(e.fromX, e.fromY, e.toX, e.toY, e.width);
-    } else {
-      // Round pens of neighbouring widths do not nest pixel for pixel, those two apart do: the
-      // two last widths cover all the walk drew over the edge.
-      for (int width = std::max(1, e.width - 1); width <= e.width; ++width) {
-        area_.SetDrawWidth(width);
-        area_.Line(e.fromX, e.fromY, e.toX, e.toY);
-      }
-    }
-  }
-  // The next dot of the walk comes in the width it asked for last, as without the redrawing.
-  if (style_ == TraceStyle::Classic && walkWidth_) area_.SetDrawWidth(*walkWidth_);
-  PlaceWalker(left, top);
-}
-
-// ---- heat traces ------------------------------------------------------------------------------
-
-void LatticeView::PrepareHeatScale() {
-  const double spacing = area_.ToPixel(1, 0).x() - area_.ToPixel(0, 0).x();
-  const int widest = HeatPenWidthFor(spacing);
-  if (widest != heat_.WidestPen()) heat_ = HeatScale(widest);
-  pointRings_ = widest > PointWidthFor(drawing_.radius);
-}
-
-// The points at both ends, the home circle and the legend go back over the new segment: the
-// picture keeps them however often the walk passes.
-void LatticeView::DrawHeatSegment(int fromX, int fromY, int toX, int toY, int count) {
-  area_.SetDrawWidth(heat_.Width(count));
-  area_.Line(fromX, fromY, toX, toY, QColor(heat_.Colour(count)));
-  RedrawPoint(fromX, fromY);
-  RedrawPoint(toX, toY);
-  const bool atOrigin = (fromX == 0 && fromY == 0) || (toX == 0 && toY == 0);
-  if (drawing_.homeCircle && atOrigin) DrawHomeCircle();
-  if (fromY == drawing_.radius || toY == drawing_.radius) DrawHeatLegend();
-}
-
-void LatticeView::RedrawPoint(int x, int y) {
-  const int r = drawing_.radius;
-  const int width = PointWidthFor(r);
-  const bool inside = std::abs(x) < r && std::abs(y) < r;
-  if (inside && pointRings_) {
-    area_.SetDrawWidth(width + 2);
-    area_.PSet(x, y, area_.BackColor());
-  }
-  area_.SetDrawWidth(width);
-  area_.PSet(x, y, PaletteColor(kPointColour));
-}
-
-// In the bottom right corner, below the boundary line, where no trace reaches; on a view too
-// small for it, it rises into the boundary line's outer half, clear of the points on it.
-void LatticeView::DrawHeatLegend() {
-  const double r = drawing_.radius;
-  const QPointF corner = area_.ToPixel(kMarginX * r, kMarginY * r);
-  const QPointF boundary = area_.ToPixel(r, r);
-  const double unitX = area_.ToPixel(1, 0).x() - area_.ToPixel(0, 0).x();
-  const double unitY = area_.ToPixel(0, 1).y() - area_.ToPixel(0, 0).y();
-  if (!(unitX > 0) || !(unitY > 0)) return;
-  const int room = static_cast<int>(corner.y() - boundary.y()) - kBoundaryReach - 2;
-  const int height = std::max(kLegendLeastHeight, room);
-  const QImage legend =
-      HeatLegend(height, area_.devicePixelRatioF(), area_.font(), PaletteColor(0),
-                 area_.BackColor(), QCoreApplication::translate("LatticeView", "Besuche"));
-  const double width = legend.deviceIndependentSize().width();
-  const double left = boundary.x() + kBoundaryReach - width;
-  const double top = corner.y() - height - 1;
-  area_.DrawPicture(r + (left - boundary.x()) / unitX, r + (top - boundary.y()) / unitY, legend);
 }
 
 void LatticeView::SetWalkerVisible(bool visible) {

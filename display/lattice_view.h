@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QImage>
+#include <QRect>
 #include <optional>
+#include <tuple>
+#include <vector>
 
 #include "display/heat_scale.h"
 #include "engine/display_roles.h"
@@ -40,7 +44,9 @@ class LatticeView final : public LatticeDisplay {
   void SetTraceStyle(TraceStyle style) { style_ = style; }
   TraceStyle Style() const { return style_; }
   // Draws the lattice last drawn afresh and every walked edge of the plane z = 0 from the walk's
-  // visit counts (see WalkState), in the current style; the walker stays where it stands.
+  // visit counts (see WalkState), in the current style; the walker stays where it stands. Heat
+  // traces drawn step by step look exactly like this redraw from the counts they were drawn
+  // with.
   void RedrawTraces(const EdgeVisits& horizontal, const EdgeVisits& vertical);
 
   void SetWalkerVisible(bool visible) override;
@@ -55,13 +61,54 @@ class LatticeView final : public LatticeDisplay {
   static int PointWidthFor(int radius);
 
  private:
+  // Lattice points from (left, top) to (right, bottom), both included.
+  struct PointRange {
+    int left, top, right, bottom;
+  };
+  struct HeatEdge {
+    int visits;
+    int i, j;  // edge indices, as the counts have them
+    bool vertical;
+    int x, y;  // the end with the smaller coordinates
+
+    // The order of a redraw of the whole: by visits, then as the counts are stored.
+    auto Key() const { return std::tie(visits, i, j, vertical); }
+  };
+
+  // Scale, wipe, boundary, points, traces from the counts shown, in the current style.
+  void DrawShownTraces();
+  void DrawBoundary();
+  // The points go over the boundary square, the boundary points included.
+  void DrawPoints(const PointRange& points);
   void DrawHomeCircle();
-  void DrawHeatSegment(int fromX, int fromY, int toX, int toY, int count);
+  void DrawClassicTraces();
+  // The counts the picture shows, kept as the walk draws.
+  void NoteVisit(int fromX, int fromY, int toX, int toY, int visits);
+
+  // Heat traces (lattice_view_heat.cpp). A visit that changes how its edge looks draws the
+  // part of the picture around the edge again, in the order of a redraw.
+  void ShowHeatVisit(int fromX, int fromY, int toX, int toY, int visits);
+  void RaiseHeatEdge(int fromX, int fromY, int toX, int toY, int visits, const QRect& clip);
+  void PrepareHeatScale();
+  void PrepareHeatLegend();
+  // The heat picture of `points`: the bare lattice, their walked edges least visited first,
+  // the points at their ends again, the home circle and the legend, within `clip` (image
+  // pixels) or, without one, over a picture just wiped.
+  void PaintHeat(const PointRange& points, const std::optional<QRect>& clip);
+  void DrawHeatEdges(const PointRange& points);
+  void DrawHeatEdge(const HeatEdge& edge);
+  void DrawHeatTop(const std::optional<QRect>& clip);
   // A lattice point drawn again over the heat traces, inside the boundary with a ring of
   // background around it where traces are wider than the point.
   void RedrawPoint(int x, int y);
-  void DrawHeatLegend();
-  void PrepareHeatScale();
+  bool IsWalkedPoint(int x, int y) const;
+  int ShownCount(bool horizontal, int x, int y) const;
+  PointRange AllPoints() const;
+
+  static constexpr int kPointColour = 3;
+  static constexpr int kBoundaryWidth = 10;
+  static constexpr int kHomeRingWidth = 10;
+  static constexpr double kHomeCircleRadius = 0.5;
 
   PictureArea& area_;
   ImageControl& walker_;
@@ -73,7 +120,17 @@ class LatticeView final : public LatticeDisplay {
   TraceStyle style_ = TraceStyle::Classic;
   HeatScale heat_;
   bool pointRings_ = false;
+  double spacing_ = 1;    // pixels between neighbouring points
+  QRect boundaryInside_;  // image pixels the boundary line leaves alone
+  QRect homeCirclePixels_;
+  std::vector<HeatEdge> heatEdges_;  // reused from visit to visit
+  QImage legend_;
+  QRect legendPixels_;  // where the legend goes, image pixels
+  double legendLeft_ = 0;
+  double legendTop_ = 0;
   std::optional<int> walkWidth_;  // the pen width the walk asked for last
+  EdgeVisits shownHorizontal_ = FreshEdgeVisits();
+  EdgeVisits shownVertical_ = FreshEdgeVisits();
 };
 
 }  // namespace quirlweg

@@ -365,13 +365,14 @@ void PictureArea::Circle(double x, double y, double radius, QColor color) {
   solid_.Forget();
   {
     QPainter painter(&image_);  // aliased, like every other drawing here
+    ClipPainter(painter);
     painter.setPen(QPen(color, width));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(centre) + QPointF(0.5, 0.5), pixels, pixels);
   }
   const int reach = static_cast<int>(std::ceil(pixels)) + width;
   MarkDirty(QRect(centre.x() - reach, centre.y() - reach, 2 * reach + 1, 2 * reach + 1) &
-            image_.rect());
+            Drawable());
 }
 
 void PictureArea::DrawPicture(double left, double top, const QImage& picture) {
@@ -382,11 +383,12 @@ void PictureArea::DrawPicture(double left, double top, const QImage& picture) {
   solid_.Forget();
   {
     QPainter painter(&image_);
+    ClipPainter(painter);
     painter.drawImage(QRectF(QPointF(corner), QSizeF(picture.deviceIndependentSize()) * ratio_),
                       picture);
   }
   const QSize covered = (QSizeF(picture.deviceIndependentSize()) * ratio_).toSize();
-  MarkDirty(QRect(corner, covered).adjusted(0, 0, 1, 1) & image_.rect());
+  MarkDirty(QRect(corner, covered).adjusted(0, 0, 1, 1) & Drawable());
 }
 
 // ---- children ---------------------------------------------------------------------------------

@@ -11,12 +11,15 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "solid_rows.h"
+
+class QPainter;
 
 namespace quirlweg {
 
@@ -79,6 +82,17 @@ class PictureArea : public QWidget {
   // Print with the text made only if the line is ever drawn: a display that changes at every
   // step then costs no formatting either. `make` must give the same text whenever it is called.
   void PrintLater(TextMaker make);
+
+  // Until Unclip, drawing (Line, PSet, Circle, DrawPicture, FillClip) changes only the image's
+  // pixels within `pixels`: a part of a drawing can be drawn again as it was drawn first,
+  // everything around it staying as it is. Print is not clipped.
+  void ClipTo(const QRect& pixels);
+  void Unclip();
+  // Fills the clip with the back colour.
+  void FillClip();
+  // The image's pixels within `reach` device-independent pixels of the box whose corners hold
+  // the two user points, for ClipTo.
+  QRect PixelBox(double x1, double y1, double x2, double y2, int reach) const;
 
   void SetDrawWidth(int width);  // widths below 1 draw 1 pixel wide
   int DrawWidth() const { return drawWidth_; }
@@ -169,6 +183,9 @@ class PictureArea : public QWidget {
   QRect DrawingRect() const;
   void AdoptDrawingSize();
 
+  // The image's pixels drawing may change: the clip, or all of them.
+  QRect Drawable() const { return clip_ ? *clip_ & image_.rect() : image_.rect(); }
+  void ClipPainter(QPainter& painter) const;
   void FillCapsule(QPoint from, QPoint to, int width, QRgb color);
   const std::vector<std::pair<int, int>>* CachedDiscSpans(int width);
   void DrawStraightLine(QPoint from, QPoint to, int width, QColor color);
@@ -190,6 +207,8 @@ class PictureArea : public QWidget {
   QPoint textPosition_;
   int lineHeight_ = -1;  // of the widget's font; -1 until measured
   QRect requested_;      // widget pixels already handed to update() and not yet painted
+
+  std::optional<QRect> clip_;
 
   bool scaled_ = false;
   QRectF userEdges_;        // left, top, right, bottom once Scale was called

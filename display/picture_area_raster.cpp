@@ -1,4 +1,5 @@
-// The rasteriser: round-pen lines and dots in the image's own pixels.
+// The rasteriser: round-pen lines and dots in the image's own pixels, and the clip that limits
+// all drawing.
 
 #include <QPainter>
 #include <algorithm>
@@ -33,6 +34,46 @@ std::pair<int, int> DiscRowSpan(int width, int row) {
 
 }  // namespace
 
+// ---- clipping ---------------------------------------------------------------------------------
+
+void PictureArea::ClipTo(const QRect& pixels) {
+  FitToWidget();
+  RasterisePending();
+  solid_.Forget();
+  clip_ = pixels.normalized();
+}
+
+void PictureArea::Unclip() {
+  clip_.reset();
+}
+
+void PictureArea::FillClip() {
+  FitToWidget();
+  RasterisePending();
+  const QRect fill = Drawable();
+  if (fill.isEmpty()) return;
+  solid_.Forget();
+  const QRgb back = backColor_.rgb();
+  for (int y = fill.top(); y <= fill.bottom(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    std::fill(row + fill.left(), row + fill.right() + 1, back);
+  }
+  MarkDirty(fill);
+}
+
+QRect PictureArea::PixelBox(double x1, double y1, double x2, double y2, int reach) const {
+  const int pixels = DeviceWidth(std::max(reach, 0));
+  return QRect(PixelOf(x1, y1), PixelOf(x2, y2))
+      .normalized()
+      .adjusted(-pixels, -pixels, pixels, pixels);
+}
+
+void PictureArea::ClipPainter(QPainter& painter) const {
+  if (clip_) painter.setClipRect(*clip_);
+}
+
+// ---- lines and dots ---------------------------------------------------------------------------
+
 // Axis-parallel lines, the walk's only kind, are filled straight into the image; any other
 // line goes through QPainter with the same round pen.
 void PictureArea::DrawStraightLine(QPoint from, QPoint to, int width, QColor color) {
@@ -44,12 +85,13 @@ void PictureArea::DrawStraightLine(QPoint from, QPoint to, int width, QColor col
   solid_.Forget();
   {
     QPainter painter(&image_);
+    ClipPainter(painter);
     painter.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPointF half(0.5, 0.5);
     painter.drawLine(QPointF(from) + half, QPointF(to) + half);
   }
   const QRect box = QRect(from, to).normalized();
-  MarkDirty(box.adjusted(-width, -width, width, width) & image_.rect());
+  MarkDirty(box.adjusted(-width, -width, width, width) & Drawable());
 }
 
 const std::vector<std::pair<int, int>>* PictureArea::CachedDiscSpans(int width) {
@@ -71,28 +113,39 @@ void PictureArea::FillCapsule(QPoint from, QPoint to, int width, QRgb color) {
   const int right = std::max(from.x(), to.x());
   const int top = std::min(from.y(), to.y());
   const int bottom = std::max(from.y(), to.y());
-  const int lastX = image_.width() - 1;
-  const int y0 = std::max(top + lo, 0);
-  const int y1 = std::min(bottom + lo + width - 1, image_.height() - 1);
-  if (y0 > y1 || left + lo > lastX || right + lo + width - 1 < 0) return;
+  const QRect drawable = Drawable();
+  const int firstX = drawable.left();
+  const int lastX = drawable.right();
+  const int y0 = std::max(top + lo, drawable.top());
+  const int y1 = std::min(bottom + lo + width - 1, drawable.bottom());
+  if (y0 > y1 || left + lo > lastX || right + lo + width - 1 < firstX) return;
   // Every row of the pen lies within the band between the ends: where all of it is known to
   // hold the colour already, the drawing would change nothing.
-  const int bandLeft = std::max(left + lo, 0);
+  const int bandLeft = std::max(left + lo, firstX);
   const int bandRight = std::min(right + lo + width - 1, lastX);
-  solid_.Track(color);
-  if (from == to && solid_.DotInsideLastStroke(from, width)) return;
-  if (solid_.Covers(y0, y1, bandLeft, bandRight)) {
-    solid_.NoteStroke(from, to, width);
-    return;
+  // A clipped drawing redraws a small part in many colours, where knowing the rows would cost
+  // more than it saves: ClipTo forgot them, and they stay unknown until Unclip.
+  const bool tracked = !clip_;
+  if (tracked) {
+    solid_.Track(color);
+    if (from == to && solid_.DotInsideLastStroke(from, width)) return;
+    if (solid_.Covers(y0, y1, bandLeft, bandRight)) {
+      solid_.NoteStroke(from, to, width);
+      return;
+    }
   }
 
   uchar* const bits = image_.bits();
   const qsizetype stride = image_.bytesPerLine();
   const auto fillRow = [&](int y, int x0, int x1) {
-    x0 = std::max(x0, 0);
+    x0 = std::max(x0, firstX);
     x1 = std::min(x1, lastX);
     if (x0 > x1) return;
     auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+    if (!tracked) {
+      std::fill(row + x0, row + x1 + 1, color);
+      return;
+    }
     // Only the pixels outside the row's known span can change.
     const int knownLeft = solid_.Left(y);
     const int knownRight = solid_.Right(y);
@@ -123,8 +176,10 @@ void PictureArea::FillCapsule(QPoint from, QPoint to, int width, QRgb color) {
       fillRow(y, left + l, right + r);
     }
   }
-  solid_.Settle(y0, y1);
-  solid_.NoteStroke(from, to, width);
+  if (tracked) {
+    solid_.Settle(y0, y1);
+    solid_.NoteStroke(from, to, width);
+  }
   MarkDirty(QRect(QPoint(bandLeft, y0), QPoint(bandRight, y1)));
 }
 

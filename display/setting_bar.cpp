@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QWheelEvent>
 
 namespace quirlweg {
 
@@ -22,6 +23,14 @@ void SettingBar::paintEvent(QPaintEvent* event) {
   style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
   painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+void SettingBar::wheelEvent(QWheelEvent* event) {
+  if (!hasFocus()) {
+    event->ignore();
+    return;
+  }
+  QScrollBar::wheelEvent(event);
 }
 
 }  // namespace quirlweg

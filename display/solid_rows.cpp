@@ -11,17 +11,26 @@ void SolidRows::Reset(int rows) {
   blockRight_.assign(blocks, -1);
   blockStale_.assign(blocks, 0);
   stroke_ = Stroke{};
+  firstKnown_ = kNone;
+  lastKnown_ = -1;
   known_ = false;
 }
 
 void SolidRows::Forget() {
   if (!known_) return;
-  std::fill(left_.begin(), left_.end(), kNone);
-  std::fill(right_.begin(), right_.end(), -1);
-  std::fill(blockLeft_.begin(), blockLeft_.end(), kNone);
-  std::fill(blockRight_.begin(), blockRight_.end(), -1);
-  std::fill(blockStale_.begin(), blockStale_.end(), 0);
+  const auto rows = [&](std::vector<int>& spans, int value) {
+    std::fill(spans.begin() + firstKnown_, spans.begin() + lastKnown_ + 1, value);
+  };
+  rows(left_, kNone);
+  rows(right_, -1);
+  const auto firstBlock = static_cast<std::ptrdiff_t>(firstKnown_ / kBlockRows);
+  const auto endBlock = static_cast<std::ptrdiff_t>(lastKnown_ / kBlockRows) + 1;
+  std::fill(blockLeft_.begin() + firstBlock, blockLeft_.begin() + endBlock, kNone);
+  std::fill(blockRight_.begin() + firstBlock, blockRight_.begin() + endBlock, -1);
+  std::fill(blockStale_.begin() + firstBlock, blockStale_.begin() + endBlock, 0);
   stroke_ = Stroke{};
+  firstKnown_ = kNone;
+  lastKnown_ = -1;
   known_ = false;
 }
 
@@ -81,6 +90,8 @@ void SolidRows::Add(int y, int x0, int x1) {
     return;
   }
   blockStale_[Index(y / kBlockRows)] = 1;
+  firstKnown_ = std::min(firstKnown_, y);
+  lastKnown_ = std::max(lastKnown_, y);
   known_ = true;
 }
 

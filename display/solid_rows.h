@@ -63,6 +63,9 @@ class SolidRows {
     int width = 0;  // none
   };
   Stroke stroke_;
+  // The rows known, so that forgetting costs what was drawn rather than the image's height.
+  int firstKnown_ = kNone;
+  int lastKnown_ = -1;
   QRgb color_ = 0;  // no pixel of an opaque image has this value
   bool known_ = false;
 };

@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "display/heat_scale.h"
@@ -41,6 +43,12 @@ TEST(HeatTraces, KeepTheLatticeReadableAndSwitchBackToTheClassicPicture) {
   const QImage classic = view.Snapshot();
   const WalkState& state = window.walk().state();
   ASSERT_GT(state.hEdgeVisits[kRadius][kRadius], 100);
+  int most = 0;
+  for (const EdgeVisits* counts : {&state.hEdgeVisits, &state.vEdgeVisits}) {
+    for (const auto& column : *counts) {
+      for (const int count : column) most = std::max(most, count - 1);
+    }
+  }
 
   choice->action()->trigger();
   const QImage heat = view.Snapshot();
@@ -57,7 +65,8 @@ TEST(HeatTraces, KeepTheLatticeReadableAndSwitchBackToTheClassicPicture) {
       // Each walked edge in its count's colour, away from the home circle; counts start at 1.
       const int visits = state.hEdgeVisits[x + kRadius][y + kRadius] - 1;
       if (visits > 0 && (y != 0 || (x != 0 && x != -1))) {
-        EXPECT_EQ(heat.pixelColor(PixelAt(view, x + 0.5, y)), HeatColour(HeatShare(visits)));
+        EXPECT_EQ(heat.pixelColor(PixelAt(view, x + 0.5, y)),
+                  HeatColour(HeatShare(visits, HeatTopFor(most))));
       }
     }
   }
@@ -65,6 +74,60 @@ TEST(HeatTraces, KeepTheLatticeReadableAndSwitchBackToTheClassicPicture) {
 
   choice->action()->trigger();
   EXPECT_TRUE(view.Snapshot() == classic);
+}
+
+// Drawn step by step, the traces look exactly as a redraw from the visit counts does: after
+// every frame of a run paced by the timer and after every run at the fastest tempo, in either
+// style. A small lattice gives wide heat pens, which overlap where edges meet.
+TEST(TracesWhileWalking, EveryFrameShowsWhatARedrawFromTheCountsShows) {
+  constexpr int kTempo50 = 5;  // slider positions
+  constexpr int kTempoMax = 10;
+  struct Case {
+    const char* name;
+    bool heat;
+    int tempo;
+    int runs;
+  };
+  for (const Case& c :
+       {Case{"classic, 50 steps/s", false, kTempo50, 4},
+        Case{"heat, 50 steps/s", true, kTempo50, 4}, Case{"classic, max", false, kTempoMax, 30},
+        Case{"heat, max", true, kTempoMax, 30}}) {
+    SCOPED_TRACE(c.name);
+    Simulation window(std::make_unique<GeneratorSource>(Xoshiro128(7)));
+    auto* choice = new TraceStyleChoice(window);
+    window.show();
+    auto& view = *window.findChild<PictureArea*>(QStringLiteral("picAusgabe"));
+    window.findChild<QScrollBar*>(QStringLiteral("hscRaster"))->setValue(4);
+    window.findChild<QSlider*>(QStringLiteral("sldTempo"))->setValue(c.tempo);
+    window.findChild<QRadioButton*>(QStringLiteral("optModus(1)"))->click();
+    if (c.heat) choice->action()->trigger();
+    int compared = 0;
+    int differing = 0;
+    const auto compare = [&] {
+      const QImage shown = view.Snapshot();
+      const WalkState& state = window.walk().state();
+      window.lattice().RedrawTraces(state.hEdgeVisits, state.vEdgeVisits);
+      ++compared;
+      if (!(view.Snapshot() == shown)) ++differing;
+    };
+    for (int run = 0; run < c.runs; ++run) {
+      window.findChild<QAbstractButton*>(QStringLiteral("cmdStarten"))->click();
+      int frames = window.FramesDrawn();
+      while (window.IsPacedRunGoing()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (window.FramesDrawn() != frames) {
+          frames = window.FramesDrawn();
+          compare();
+        }
+      }
+      compare();
+    }
+    // Paced, the journeys' frames were compared one by one.
+    if (c.tempo != kTempoMax) {
+      EXPECT_GT(compared, 10 * c.runs);
+    }
+    EXPECT_EQ(differing, 0) << "of " << compared << " pictures";
+  }
 }
 
 }  // namespace

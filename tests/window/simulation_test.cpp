@@ -19,6 +19,7 @@
 #include <QStyleOptionFrame>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <vector>
 
 #include "common/program_texts.h"
@@ -323,20 +324,32 @@ TEST_F(SimulationTest, EveryFigureFitsItsBoxOnEveryScreen) {
   }
 }
 
-// The arrow keys move a scroll bar the way they point, and a control with the keyboard focus
-// looks different from one without.
+// The arrow keys move a scroll bar the way they point, the mouse wheel only while it has the
+// keyboard focus (a turn over "Raster" would wipe traces and counters), and a control with the
+// keyboard focus looks different from one without.
 TEST_F(SimulationTest, KeyboardMovesScrollBarsAndShowsTheFocus) {
   Click("Option1(0)");  // shows the probability bar
   window_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   for (const auto& [name, start] : {std::pair{"hscRaster", 5}, {"hscWaRi", 50}}) {
     auto* bar = Find<QScrollBar>(name);
+    const auto turnWheel = [bar] {
+      const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
+      QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(bar, &wheel);
+    };
+    window_->setFocus();
+    turnWheel();
+    EXPECT_EQ(bar->value(), start) << name;
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Left);
     EXPECT_EQ(bar->value(), start - 1) << name;
     QTest::keyClick(bar, Qt::Key_Right);
     QTest::keyClick(bar, Qt::Key_Right);
     EXPECT_EQ(bar->value(), start + 1) << name;
+    turnWheel();
+    EXPECT_NE(bar->value(), start + 1) << name;
   }
   QTest::keyClick(window_.get(), Qt::Key_Tab);  // styles mark the focus once keys move it
   for (QWidget* control : window_->findChildren<QWidget*>()) {
