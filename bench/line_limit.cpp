@@ -9,15 +9,15 @@
 #include <utility>
 #include <vector>
 
-#include "display/lattice_view.h"
+#include "picture/lattice_frame.h"
 
 namespace quirlweg::bench {
 
 namespace {
 
 // The lattice view's scale, in lattice radii from one side to the other.
-constexpr double kSpanX = 2 * LatticeView::kMarginX;
-constexpr double kSpanY = 2 * LatticeView::kMarginY;
+constexpr double kSpanX = 2 * kLatticeMarginX;
+constexpr double kSpanY = 2 * kLatticeMarginY;
 
 // Unit segments along a winding path over the whole lattice, alternately across and down,
 // so that the lines land everywhere in the image as a long walk's traces do.

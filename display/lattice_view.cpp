@@ -8,15 +8,13 @@
 
 #include "controls.h"
 #include "palette.h"
+#include "picture/lattice_frame.h"
+#include "picture/trace_style.h"
 #include "picture_area.h"
 
 namespace quirlweg {
 
 namespace {
-
-constexpr int kBoundaryColour = 14;
-constexpr int kHomeRingColour = 15;
-constexpr int kHomeCircleColour = 9;
 
 struct WalkedEdge {
   int fromX, fromY, toX, toY;
@@ -47,13 +45,6 @@ std::vector<WalkedEdge> WalkedEdges(const EdgeVisits& horizontal, const EdgeVisi
 LatticeView::LatticeView(PictureArea& area, ImageControl& walker, ShapeControl& marker)
     : area_(area), walker_(walker), marker_(marker) {}
 
-int LatticeView::PointWidthFor(int radius) {
-  if (radius < 5) return 4;
-  if (radius < 15) return 3;
-  if (radius < 25) return 2;
-  return 1;
-}
-
 void LatticeView::DrawLattice(const LatticeDrawing& lattice) {
   drawing_ = lattice;
   shownHorizontal_ = FreshEdgeVisits();
@@ -80,9 +71,8 @@ void LatticeView::RedrawTraces(const EdgeVisits& horizontal, const EdgeVisits& v
 }
 
 void LatticeView::DrawShownTraces() {
-  const double rd = drawing_.radius;
-  // A little room around the boundary square, a little less above and below.
-  area_.Scale(-kMarginX * rd, -kMarginY * rd, kMarginX * rd, kMarginY * rd);
+  const UserEdges edges = LatticeEdges(drawing_.radius);
+  area_.Scale(edges.left, edges.top, edges.right, edges.bottom);
   area_.Cls();
   PrepareHeatScale();
   if (style_ == TraceStyle::Heat) {
@@ -113,7 +103,7 @@ void LatticeView::DrawPoints(const PointRange& points) {
 void LatticeView::DrawHomeCircle() {
   area_.SetDrawWidth(kHomeRingWidth);
   area_.Circle(0, 0, kHomeCircleRadius, PaletteColor(kHomeRingColour));
-  area_.SetDrawWidth(1);
+  area_.SetDrawWidth(kHomeCircleWidth);
   area_.Circle(0, 0, kHomeCircleRadius, PaletteColor(kHomeCircleColour));
 }
 

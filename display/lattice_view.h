@@ -24,11 +24,6 @@ enum class TraceStyle { Classic, Heat };
 // lattice units (y downward). The walker and the marker must be children of the area.
 class LatticeView final : public LatticeDisplay {
  public:
-  // The view's user scale reaches this far beyond the boundary square, as a share of R,
-  // across and up and down.
-  static constexpr double kMarginX = 1.1;
-  static constexpr double kMarginY = 1.06;
-
   LatticeView(PictureArea& area, ImageControl& walker, ShapeControl& marker);
 
   // Scales the area to the lattice, wipes it, centres the walker on the start point and draws
@@ -55,10 +50,6 @@ class LatticeView final : public LatticeDisplay {
   void WalkerToFront() override;
   void HideEndMarker() override;
   void ShowEndMarker(double left, double top, double width, double height) override;
-
-  // Pen width of the lattice points for a lattice radius: 4 below 5, 3 below 15, 2 below 25,
-  // else 1.
-  static int PointWidthFor(int radius);
 
  private:
   // Lattice points from (left, top) to (right, bottom), both included.
@@ -104,11 +95,6 @@ class LatticeView final : public LatticeDisplay {
   bool IsWalkedPoint(int x, int y) const;
   int ShownCount(bool horizontal, int x, int y) const;
   PointRange AllPoints() const;
-
-  static constexpr int kPointColour = 3;
-  static constexpr int kBoundaryWidth = 10;
-  static constexpr int kHomeRingWidth = 10;
-  static constexpr double kHomeCircleRadius = 0.5;
 
   PictureArea& area_;
   ImageControl& walker_;

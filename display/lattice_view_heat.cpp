@@ -12,6 +12,8 @@
 
 #include "lattice_view.h"
 #include "palette.h"
+#include "picture/lattice_frame.h"
+#include "picture/trace_style.h"
 #include "picture_area.h"
 
 namespace quirlweg {
@@ -127,7 +129,8 @@ void LatticeView::PrepareHeatScale() {
 // small for it, it rises into the boundary line.
 void LatticeView::PrepareHeatLegend() {
   const double r = drawing_.radius;
-  const QPointF corner = area_.ToPixel(kMarginX * r, kMarginY * r);
+  const UserEdges edges = LatticeEdges(drawing_.radius);
+  const QPointF corner = area_.ToPixel(edges.right, edges.bottom);
   const QPointF boundary = area_.ToPixel(r, r);
   const double unitX = area_.ToPixel(1, 0).x() - area_.ToPixel(0, 0).x();
   const double unitY = area_.ToPixel(0, 1).y() - area_.ToPixel(0, 0).y();
@@ -136,9 +139,9 @@ void LatticeView::PrepareHeatLegend() {
   if (!(unitX > 0) || !(unitY > 0)) return;
   const int text =
       std::max(kLegendLeastText, static_cast<int>(std::lround(corner.y() * kLegendTextPerHeight)));
-  legend_ =
-      HeatLegend(text, area_.devicePixelRatioF(), area_.font(), PaletteColor(0), area_.BackColor(),
-                 QCoreApplication::translate("LatticeView", "Besuche"), heat_.Top());
+  legend_ = HeatLegend(text, area_.devicePixelRatioF(), area_.font(), PaletteColor(kInkColour),
+                       area_.BackColor(), QCoreApplication::translate("LatticeView", "Besuche"),
+                       heat_.Top());
   const QSizeF size = legend_.deviceIndependentSize();
   // The boundary line's outer edge.
   const double left = boundary.x() + kBoundaryWidth / 2 - size.width();

@@ -1,16 +1,9 @@
 #include "palette.h"
 
-#include <array>
-
 namespace quirlweg {
 
 QColor PaletteColor(int index) {
-  static constexpr std::array<QRgb, 16> kColors = {
-      0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-      0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-  };
-  if (index < 0 || index >= static_cast<int>(kColors.size())) return QColor(0, 0, 0);
-  return QColor::fromRgb(kColors[static_cast<std::size_t>(index)]);
+  return QColor::fromRgb(PaletteRgb(index));
 }
 
 }  // namespace quirlweg

@@ -9,17 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "layout/twips.h"
 #include "qt_text.h"
-#include "twips.h"
 
 namespace quirlweg {
 
 namespace {
 
-// Pixel coordinates are kept far inside int so that any user value, even NaN or infinite,
-// maps to a harmless pixel well outside every drawing, and a pen width added to it cannot
-// overflow.
-constexpr int kPixelLimit = 10'000'000;
 constexpr int kMaxDrawWidth = 32767;
 // Printed lines kept before they are drawn anyway, so printing without ever clearing or
 // painting cannot pile up text.
@@ -91,14 +87,9 @@ PictureArea::Mapping PictureArea::MappingFor(QSize pixels, qreal ratio) const {
     return Mapping{0, 0, logicalDpiX() * ratio / kTwipsPerInch,
                    logicalDpiY() * ratio / kTwipsPerInch};
   }
-  // Equal edges would divide by zero: the whole axis then falls on its first pixel.
-  const auto factor = [](int pixels, double span) {
-    const double f = pixels / span;
-    return std::isfinite(f) ? f : 0.0;
-  };
-  return Mapping{userEdges_.left(), userEdges_.top(),
-                 factor(pixels.width(), userEdges_.right() - userEdges_.left()),
-                 factor(pixels.height(), userEdges_.bottom() - userEdges_.top())};
+  const UserEdges edges{userEdges_.left(), userEdges_.top(), userEdges_.right(),
+                        userEdges_.bottom()};
+  return MappingOnto(edges, pixels.width(), pixels.height());
 }
 
 void PictureArea::UpdateMapping() {
@@ -107,16 +98,8 @@ void PictureArea::UpdateMapping() {
 }
 
 QPointF PictureArea::ToPixel(double x, double y) const {
-  const Mapping m = MappingFor(DrawingRect().size(), 1);
-  return {(x - m.originX) * m.factorX, (y - m.originY) * m.factorY};
-}
-
-// floor() without a library call; NaN and far-away values go to the limits.
-int PictureArea::PixelIndex(double coordinate) {
-  if (!(coordinate > -kPixelLimit)) return -kPixelLimit;
-  if (coordinate > kPixelLimit) return kPixelLimit;
-  const int truncated = static_cast<int>(coordinate);
-  return truncated > coordinate ? truncated - 1 : truncated;
+  const PlacePoint p = PlaceOf(MappingFor(DrawingRect().size(), 1), x, y);
+  return {p.x, p.y};
 }
 
 // ---- pending work and repainting --------------------------------------------------------------
@@ -359,7 +342,7 @@ void PictureArea::Circle(double x, double y, double radius, QColor color) {
   FitToWidget();
   RasterisePending();
   const double pixels = std::fabs(radius * mapping_.factorX);
-  if (image_.isNull() || !(pixels < kPixelLimit)) return;
+  if (image_.isNull() || !(pixels < kFarPixel)) return;
   const QPoint centre = PixelOf(x, y);
   const int width = DeviceWidth(drawWidth_);
   solid_.Forget();

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "picture/lattice_frame.h"
 #include "solid_rows.h"
 
 class QPainter;
@@ -143,19 +144,14 @@ class PictureArea : public QWidget {
     QRectF units;
     QRect pixels;
   };
-  struct Mapping {  // pixel = (user - origin) * factor
-    double originX = 0;
-    double originY = 0;
-    double factorX = 1;
-    double factorY = 1;
-  };
+  using Mapping = PixelMapping;
 
   // The image's pixel holding a user point.
   QPoint PixelOf(double x, double y) const { return PixelOf(mapping_, x, y); }
   static QPoint PixelOf(const Mapping& m, double x, double y) {
-    return {PixelIndex((x - m.originX) * m.factorX), PixelIndex((y - m.originY) * m.factorY)};
+    const PixelPoint p = quirlweg::PixelOf(m, x, y);
+    return {p.x, p.y};
   }
-  static int PixelIndex(double coordinate);
   // The mapping onto `pixels` (the drawing's size in pixels of some resolution) with `ratio`
   // pixels per device-independent pixel.
   Mapping MappingFor(QSize pixels, qreal ratio) const;
@@ -169,9 +165,7 @@ class PictureArea : public QWidget {
     if (DrawingRect().size() != logicalSize_ || devicePixelRatioF() != ratio_) AdoptDrawingSize();
   }
   // A pen width in pixels of the image.
-  int DeviceWidth(int width) const {
-    return ratio_ == 1 ? width : std::max(1, static_cast<int>(std::lround(width * ratio_)));
-  }
+  int DeviceWidth(int width) const { return DevicePenWidth(width, ratio_); }
   void RasterisePending() const;
   void AddLine(std::string text, TextMaker make);
   // `pixels` of the image changed; RequestPaint takes device-independent pixels of the drawing.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "picture/lattice_frame.h"
 #include "picture_area.h"
 
 namespace quirlweg {
@@ -15,14 +16,10 @@ namespace {
 constexpr int kCachedDiscWidths = 64;
 
 // A round pen of width d covers, around its point, the offsets lo..lo+d-1 in each direction
-// (for even widths the centre sits on a pixel corner) that lie within d/2 of the centre.
-int DiscLow(int width) {
-  return -(width / 2);
-}
-
-// Columns covered by the disc's row `row` (an offset lo..lo+d-1), as offsets from its point.
+// (lo = PenLow(d)) that lie within d/2 of the centre. Columns covered by the disc's row `row`
+// (an offset lo..lo+d-1), as offsets from its point.
 std::pair<int, int> DiscRowSpan(int width, int row) {
-  const int lo = DiscLow(width);
+  const int lo = PenLow(width);
   const double centre = lo + (width - 1) / 2.0;
   const double radius = width / 2.0;
   const double dy = row - centre;
@@ -99,7 +96,7 @@ const std::vector<std::pair<int, int>>* PictureArea::CachedDiscSpans(int width) 
   if (discSpans_.empty()) discSpans_.resize(kCachedDiscWidths + 1);
   auto& spans = discSpans_[static_cast<std::size_t>(width)];
   if (spans.empty()) {
-    const int lo = DiscLow(width);
+    const int lo = PenLow(width);
     for (int row = lo; row < lo + width; ++row) spans.push_back(DiscRowSpan(width, row));
   }
   return &spans;
@@ -108,7 +105,7 @@ const std::vector<std::pair<int, int>>* PictureArea::CachedDiscSpans(int width) 
 // The pixels a round pen of `width` covers along an axis-parallel line from `from` to `to`
 // (a dot when they are equal): the disc at each end and the band between them.
 void PictureArea::FillCapsule(QPoint from, QPoint to, int width, QRgb color) {
-  const int lo = DiscLow(width);
+  const int lo = PenLow(width);
   const int left = std::min(from.x(), to.x());
   const int right = std::max(from.x(), to.x());
   const int top = std::min(from.y(), to.y());

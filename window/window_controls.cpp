@@ -24,6 +24,7 @@
 #include "display/statistics_displays.h"
 #include "engine/text_forms.h"
 #include "lesson/tempo_scale.h"
+#include "picture/trace_style.h"
 
 namespace quirlweg {
 namespace {
@@ -185,7 +186,7 @@ void ControlBuilder::CreatePictureAreas() {
 
   c_.latticeView = Named(new PictureArea(&window_), QStringLiteral("picAusgabe"));
   c_.latticeView->setFont(DefaultFont());
-  c_.latticeView->SetBackColor(QColor(224, 224, 224));
+  c_.latticeView->SetBackColor(QColor::fromRgb(kLatticeBack));
   c_.latticeView->SetForeColor(windowText);
   c_.latticeView->SetDrawWidth(4);
   c_.latticeView->Cls();

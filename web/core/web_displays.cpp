@@ -4,6 +4,7 @@
 
 #include "engine/protocol.h"
 #include "engine/text_forms.h"
+#include "picture/trace_style.h"
 
 namespace quirlweg::web {
 
@@ -15,16 +16,6 @@ constexpr std::string_view kGermanProtocolHeader = "   Nr.  L\u00e4nge   Endpunk
 constexpr std::string_view kCoordinatesAfterReset = "(0, 0, 0)";
 // Without the sign place: the step display after a reset shows "Schritte: 0 ".
 constexpr std::string_view kStepsAfterReset = "0 ";
-
-// The lattice view's pen after drawing the lattice: the home circle's outline, or else the
-// lattice points'. A dot plotted before the next trace segment takes it.
-int PenWidthAfterLattice(const LatticeDrawing& lattice) {
-  if (lattice.homeCircle) return 1;
-  if (lattice.radius < 5) return 4;
-  if (lattice.radius < 15) return 3;
-  if (lattice.radius < 25) return 2;
-  return 1;
-}
 
 }  // namespace
 
@@ -71,7 +62,8 @@ void WebDisplays::DrawLattice(const LatticeDrawing& lattice) {
   lattice_ = lattice;
   latticeDrawn_ = true;
   traces_.Clear();
-  penWidth_ = PenWidthAfterLattice(lattice);
+  // A dot plotted before the next trace segment takes the pen the lattice left.
+  penWidth_ = PenAfterLattice(lattice.radius, lattice.homeCircle);
   walker_.size = lattice.walkerSize;
   PlaceWalker(lattice.homeX - lattice.walkerSize / 2, lattice.homeY - lattice.walkerSize / 2);
 }

@@ -1,21 +1,11 @@
 // The lattice view: the lattice and the traces on a canvas at the screen's own resolution,
-// the walker picture and the end marker placed over it.
-import { devicePen, latticeMapping, penCentre, pixelOf, placeOf, pointWidthFor } from './geometry.js';
-
-const colours = {
-  back: 'rgb(224, 224, 224)',
-  trace: '#000000',
-  boundary: '#ffff00',
-  point: '#008080',
-  homeRing: '#ffffff',
-  homeCircle: '#0000ff',
-};
-const boundaryWidth = 10;
-const homeRingWidth = 10;
-const homeCircleRadius = 0.5;
+// the walker picture and the end marker placed over it. Where things go and with which pens
+// and colours, the core says; this module strokes and fills.
+import { LatticeGeometry } from './geometry.js';
 
 export class LatticeView {
-  constructor(canvas, walker, marker) {
+  constructor(core, canvas, walker, marker) {
+    this.core = core;
     this.canvas = canvas;
     this.walker = walker;
     this.marker = marker;
@@ -40,23 +30,26 @@ export class LatticeView {
   drawLattice(lattice) {
     this.lattice = lattice;
     const r = lattice.radius;
-    this.mapping = latticeMapping(r, this.canvas.width, this.canvas.height);
-    this.cssMapping = latticeMapping(r, this.cssWidth, this.cssHeight);
+    this.style = this.core.latticeStyle(r);
+    this.geometry = new LatticeGeometry(this.core, r, this.canvas.width, this.canvas.height);
+    this.cssGeometry = new LatticeGeometry(this.core, r, this.cssWidth, this.cssHeight);
+    const s = this.style;
     const c = this.context;
-    c.fillStyle = colours.back;
+    c.fillStyle = s.back;
     c.fillRect(0, 0, this.canvas.width, this.canvas.height);
     const corners = [[-r, -r], [r, -r], [r, r], [-r, r]];
+    // Each side stroked alone: their round ends overlap at the corners as they always did.
     for (let i = 0; i < 4; ++i) {
-      this.line(corners[i], corners[(i + 1) % 4], boundaryWidth, colours.boundary);
+      this.lines([[corners[i], corners[(i + 1) % 4]]], s.boundaryWidth, s.boundary);
     }
     // The points go over the boundary square, the boundary points included.
     const dots = [];
     for (let x = -r; x <= r; ++x) for (let y = -r; y <= r; ++y) dots.push([x, y]);
-    this.dots(dots, pointWidthFor(r), colours.point);
+    this.dots(dots, s.pointWidth, s.point);
     // The home circle always sits on the origin, wherever the start point is.
     if (lattice.homeCircle) {
-      this.circle(homeRingWidth, colours.homeRing);
-      this.circle(1, colours.homeCircle);
+      this.circle(s.homeRingWidth, s.homeRing);
+      this.circle(s.homeCircleWidth, s.homeCircle);
     }
   }
 
@@ -76,8 +69,8 @@ export class LatticeView {
       if (from[0] === to[0] && from[1] === to[1]) add(dots, marks[i + 4], from);
       else add(lines, marks[i + 4], [from, to]);
     }
-    for (const [width, segments] of lines) this.lines(segments, width, colours.trace);
-    for (const [width, points] of dots) this.dots(points, width, colours.trace);
+    for (const [width, segments] of lines) this.lines(segments, width, this.style.trace);
+    for (const [width, points] of dots) this.dots(points, width, this.style.trace);
   }
 
   // The pictures over the lattice, in lattice units.
@@ -89,42 +82,38 @@ export class LatticeView {
   placeBox(element, visible, left, top, width, height) {
     element.hidden = !visible;
     if (!visible) return;
-    const [x1, y1] = placeOf(this.cssMapping, left, top);
-    const [x2, y2] = placeOf(this.cssMapping, left + width, top + height);
+    const [x1, y1] = this.cssGeometry.placeOf(left, top);
+    const [x2, y2] = this.cssGeometry.placeOf(left + width, top + height);
     element.style.left = `${x1}px`;
     element.style.top = `${y1}px`;
     element.style.width = `${x2 - x1}px`;
     element.style.height = `${y2 - y1}px`;
   }
 
-  // A round-pen line between two lattice points, its edges on pixel edges.
-  line(from, to, width, colour) {
-    this.lines([[from, to]], width, colour);
-  }
-
+  // Round-pen lines between lattice points, their edges on pixel edges.
   lines(segments, width, colour) {
-    const pen = devicePen(width, this.ratio);
+    const pen = this.core.devicePen(width, this.ratio);
     const c = this.context;
     c.strokeStyle = colour;
     c.lineWidth = pen;
     c.lineCap = 'round';
     c.beginPath();
-    for (const [from, to] of segments) {
-      const [x1, y1] = pixelOf(this.mapping, from[0], from[1]).map((p) => penCentre(p, pen));
-      const [x2, y2] = pixelOf(this.mapping, to[0], to[1]).map((p) => penCentre(p, pen));
-      c.moveTo(x1, y1);
-      c.lineTo(x2, y2);
+    const at = this.geometry.penCentres(segments.flat(2), pen);
+    for (let i = 0; i < at.length; i += 4) {
+      c.moveTo(at[i], at[i + 1]);
+      c.lineTo(at[i + 2], at[i + 3]);
     }
     c.stroke();
   }
 
   dots(points, width, colour) {
-    const pen = devicePen(width, this.ratio);
+    const pen = this.core.devicePen(width, this.ratio);
     const c = this.context;
     c.fillStyle = colour;
     c.beginPath();
-    for (const [x, y] of points) {
-      const [px, py] = pixelOf(this.mapping, x, y).map((p) => penCentre(p, pen));
+    const at = this.geometry.penCentres(points.flat(), pen);
+    for (let i = 0; i < at.length; i += 2) {
+      const [px, py] = [at[i], at[i + 1]];
       if (pen <= 2) {
         c.rect(px - pen / 2, py - pen / 2, pen, pen);
       } else {
@@ -135,13 +124,14 @@ export class LatticeView {
     c.fill();
   }
 
+  // A circle round the origin, centred on the middle of the origin's pixel.
   circle(width, colour) {
-    const [px, py] = pixelOf(this.mapping, 0, 0);
+    const [px, py] = this.geometry.penCentres([0, 0], 1);
     const c = this.context;
     c.strokeStyle = colour;
-    c.lineWidth = devicePen(width, this.ratio);
+    c.lineWidth = this.core.devicePen(width, this.ratio);
     c.beginPath();
-    c.arc(px + 0.5, py + 0.5, homeCircleRadius * this.mapping.factorX, 0, 2 * Math.PI);
+    c.arc(px, py, this.style.homeCircleRadius * this.geometry.unit, 0, 2 * Math.PI);
     c.stroke();
   }
 }

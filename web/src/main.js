@@ -49,7 +49,8 @@ class Quirlweg {
     this.tr = translator(this.language, globalThis.quirlwegTexts);
     this.separator = decimalSeparator(window.navigator.language);
     putTexts(document, this.tr, this.language);
-    this.view = new LatticeView(this.byId('lattice'), this.byId('walker'), this.byId('marker'));
+    this.view = new LatticeView(core, this.byId('lattice'), this.byId('walker'),
+                                this.byId('marker'));
     this.page = new WalkPage(document, this.view, this.tr);
     this.exact = new ExactValues(document, core, this.tr, this.separator,
                                  () => this.refreshEvaluation());

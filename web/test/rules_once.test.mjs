@@ -21,6 +21,14 @@ const escaped = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
 const literal = (n) => new RegExp(`(?<![\\w.])${escaped(String(n))}(?![\\w.])`);
 const tempo = core.tempoSteps();
 const extent = core.windowExtent(core.designScreenWidth, core.designScreenHeight);
+// The radii at which the lattice points' pen changes.
+const pointSteps = [];
+for (let r = 1; r < 100; ++r) {
+  if (core.latticeStyle(r).pointWidth !== core.latticeStyle(r - 1).pointWidth) pointSteps.push(r);
+}
+// Black and white are any drawing's; the lattice's other colours are its own.
+const styleColours = Object.values(core.latticeStyle(0))
+  .filter((v) => typeof v === 'string' && !/^#(?:0{6}|f{6})$/i.test(v));
 
 // What each rule would leave in a module's code, comments and strings aside.
 const rules = [
@@ -36,7 +44,22 @@ const rules = [
                       /\b\w*(?:Row|Side)\s*=\s*\d/, /(?<![\w\])?.])\[\s*[1-3](?:\s*,\s*[1-3])*\s*\]/]],
   ['the value texts', [/\.toFixed\(/]],
   ['the charts\' round numbers', [/Math\.log10\(/]],
+  ['the lattice\'s margins', [core.latticeMarginX, core.latticeMarginY].map(literal)],
+  ['the lattice points\' pens', pointSteps.map((r) => new RegExp(`[<>]=?\\s*${r}(?![\\w.])`))],
+  ['the lattice\'s colours', styleColours.map((c) => new RegExp(`0x${c.slice(1)}\\b`, 'i'))],
 ];
+
+// A CSS colour written out, as 0xRRGGBB: #rgb, #rrggbb or rgb(r, g, b).
+function colourOf(text) {
+  const hex = text.trim().match(/^#([0-9a-f]{3}|[0-9a-f]{6})$/i);
+  if (hex) {
+    const digits = hex[1].length === 3 ? [...hex[1]].map((d) => d + d).join('') : hex[1];
+    return parseInt(digits, 16);
+  }
+  const rgb = text.replace(/\s/g, '').match(/^rgb\((\d+),(\d+),(\d+)\)$/i);
+  return rgb ? (Number(rgb[1]) << 16) | (Number(rgb[2]) << 8) | Number(rgb[3]) : null;
+}
+const coreColours = new Set(styleColours.map(colourOf));
 
 // Texts are the program's too, from its translation file, each through tr(): a German text
 // kept in a module by hand could be one the program lacks or no longer has.
@@ -51,6 +74,7 @@ test('no module of the page writes a rule or a text of the core again', () => {
     }
     for (const s of strings) {
       if (german.has(s.value) && !/\btr\(\s*$/.test(s.before)) found.push(`${name}: "${s.value}"`);
+      if (coreColours.has(colourOf(s.value))) found.push(`${name}: the lattice's colour ${s.value}`);
     }
   }
   assert.deepEqual(found, []);
