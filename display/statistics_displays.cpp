@@ -116,6 +116,9 @@ void StatisticsDisplays::BringProtocolBoxUpToDate() {
     w_.protocol->setPlainText(ShownForm(protocol_));
   }
   shown_ = protocol_;
+  // The newest journey in view, as the class follows them.
+  w_.protocol->moveCursor(QTextCursor::End);
+  w_.protocol->ensureCursorVisible();
 }
 
 bool StatisticsDisplays::eventFilter(QObject* watched, QEvent* event) {

@@ -431,6 +431,11 @@ void BasicWalk<Lattice, Statistics, Observer, Settings, Source>::ResetCounters()
   s_.hitsLeft = s_.hitsRight = s_.hitsBottom = 0;
   s_.hitsTop = 0;
   statistics_.ResetCounters();
+  // The reset's "(0, 0, 0)" is the walker's place only on the origin; elsewhere the coordinates
+  // stay the walker's.
+  if (s_.posX != 0 || s_.posY != 0 || s_.posZ != 0) {
+    statistics_.ShowCoordinates(s_.posX, -s_.posY, s_.posZ);
+  }
   observer_.CountersReset();
 }
 

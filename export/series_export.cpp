@@ -43,7 +43,7 @@ QString YesNo(bool yes) {
 
 void WriteHeader(CsvWriter& csv, const SeriesHeader& header) {
   const theory::Setting& s = header.setting;
-  csv.Row({SeriesExport::tr("Quirlweg: Reisen seit dem letzten Zurücksetzen der Zähler")});
+  csv.Row({SeriesExport::tr("Quirlweg: alle Reisen der Serie, fortlaufend nummeriert")});
   csv.Row({SeriesExport::tr("Datum"), header.when.toString(Qt::ISODate)});
   csv.Row({SeriesExport::tr("Dimension"), QString::number(s.dimension)});
   csv.Row({SeriesExport::tr("R"), QString::number(s.radius)});
@@ -72,23 +72,32 @@ void WriteHeader(CsvWriter& csv, const SeriesHeader& header) {
   csv.Row({});
 }
 
-// A journey as its row: where it ended and, since a series may mix settings, what it ran
-// under. Like the protocol, y counts upward.
-QStringList JourneyFields(const CsvWriter& csv, const JourneyRecord& j) {
+// A journey as its row: its place in the series, where it ended and, since a series may mix
+// settings, what it ran under; last the number the protocol gave it, which begins anew after
+// 1001 journeys. Like the protocol, y counts upward.
+QStringList JourneyFields(const CsvWriter& csv, std::int64_t place, const JourneyRecord& j) {
   const JourneySetting& s = j.setting;
-  return {QString::number(j.number),    QString::number(j.length), QString::number(j.x),
+  return {QString::number(place),       QString::number(j.length), QString::number(j.x),
           QString::number(-j.y),        QString::number(j.z),      EndName(j.end),
           QString::number(s.dimension), QString::number(s.radius), csv.Number(s.rightProbability),
-          YesNo(s.homeAbsorbs),         QString::number(s.startX), QString::number(-s.startY)};
+          YesNo(s.homeAbsorbs),         QString::number(s.startX), QString::number(-s.startY),
+          QString::number(j.number)};
 }
 
 QStringList ColumnNames() {
-  return {SeriesExport::tr("Nr."),       SeriesExport::tr("Länge"),
-          SeriesExport::tr("x"),         SeriesExport::tr("y"),
-          SeriesExport::tr("z"),         SeriesExport::tr("Ende"),
-          SeriesExport::tr("Dimension"), SeriesExport::tr("R"),
-          SeriesExport::tr("p(rechts)"), SeriesExport::tr("Heimkreis absorbiert"),
-          SeriesExport::tr("Start x"),   SeriesExport::tr("Start y")};
+  return {SeriesExport::tr("Nr."),
+          SeriesExport::tr("Länge"),
+          SeriesExport::tr("x"),
+          SeriesExport::tr("y"),
+          SeriesExport::tr("z"),
+          SeriesExport::tr("Ende"),
+          SeriesExport::tr("Dimension"),
+          SeriesExport::tr("R"),
+          SeriesExport::tr("p(rechts)"),
+          SeriesExport::tr("Heimkreis absorbiert"),
+          SeriesExport::tr("Start x"),
+          SeriesExport::tr("Start y"),
+          SeriesExport::tr("Nr. im Protokoll")};
 }
 
 QChar DisplayDecimalPoint() {
@@ -105,7 +114,7 @@ SeriesCsvStream::SeriesCsvStream(const SeriesHeader& header, QChar decimalSepara
 }
 
 void SeriesCsvStream::Add(const JourneyRecord& journey) {
-  csv_.Row(JourneyFields(csv_, journey));
+  csv_.Row(JourneyFields(csv_, ++journeys_, journey));
 }
 
 QByteArray SeriesCsv(const JourneySeries& journeys, const SeriesHeader& header,

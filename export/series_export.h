@@ -42,6 +42,7 @@ class SeriesCsvStream {
 
  private:
   CsvWriter csv_;
+  std::int64_t journeys_ = 0;
 };
 
 // The whole series as SeriesCsvStream makes it.

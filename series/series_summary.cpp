@@ -19,19 +19,36 @@ RowEstimate ShareRow(int count, int total) {
   return row;
 }
 
-RowEstimate MeanRow(const JourneySeries& journeys, std::optional<double> sd) {
+// `shortest`: no journey of the setting is shorter, so neither is the range.
+RowEstimate MeanRow(const JourneySeries& journeys, std::optional<double> sd, int shortest) {
   RowEstimate row;
   if (journeys.empty()) return row;
   const auto n = static_cast<double>(journeys.size());
   row.measured = static_cast<double>(journeys.LengthSum()) / n;
   if (journeys.size() < 2 || !sd) return row;
   const double halfWidth = kZ * *sd / std::sqrt(n);
-  row.low = row.measured - halfWidth;
+  row.low = std::max(row.measured - halfWidth, static_cast<double>(shortest));
   row.high = row.measured + halfWidth;
   return row;
 }
 
 }  // namespace
+
+int ShortestJourney(const theory::Setting& s) {
+  const int x = std::abs(s.startX);
+  const int y = std::abs(s.startY);
+  // Straight to the nearest side; a line walks along x alone.
+  int shortest = s.radius - (s.dimension == 1 ? x : std::max(x, y));
+  if (s.homeAbsorbs) {
+    const int home = x + y;
+    if (home == 0) {
+      shortest = std::min(shortest, 2);  // away and back
+    } else if (s.dimension > 1 || y == 0) {
+      shortest = std::min(shortest, home);
+    }
+  }
+  return shortest;
+}
 
 bool SameWalk(const theory::Setting& a, const theory::Setting& b) {
   if (a.dimension != b.dimension || a.radius != b.radius || a.startX != b.startX ||
@@ -97,7 +114,8 @@ SeriesSummary Summarize(const JourneySeries& journeys, const theory::Setting& cu
                   [&](const JourneySetting& s) { return !SameWalk(s, current); });
   // The exact deviation says nothing of a series of other settings.
   if (summary.mixesSettings) exactSd.reset();
-  summary.rows[static_cast<int>(SeriesRow::MeanLength)] = MeanRow(journeys, exactSd);
+  summary.rows[static_cast<int>(SeriesRow::MeanLength)] =
+      MeanRow(journeys, exactSd, summary.mixesSettings ? 1 : ShortestJourney(current));
   return summary;
 }
 

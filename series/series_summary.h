@@ -70,6 +70,10 @@ bool SameWalk(const theory::Setting& a, const theory::Setting& b);
 // Wilson's 95 % interval for `count` hits in `total` tries; none for no tries.
 std::optional<std::pair<double, double>> WilsonInterval(int count, int total);
 
+// The fewest steps a journey of the setting can take: straight to the nearest side or, with
+// home absorbing, home.
+int ShortestJourney(const theory::Setting& setting);
+
 // Counts, shares and ranges of the series, and whether `current` describes all of it. Shares
 // get Wilson's range. The mean length gets measured ± 1.96 sigma / sqrt(n) with the exact
 // deviation `exactSd` of `current`'s lengths, from two journeys of one setting on: lengths are

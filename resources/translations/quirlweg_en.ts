@@ -363,10 +363,6 @@
         <translation>z</translation>
     </message>
     <message>
-        <source>Quirlweg: Reisen seit dem letzten Zurücksetzen der Zähler</source>
-        <translation>Quirlweg: trips since the counters were last reset</translation>
-    </message>
-    <message>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
@@ -469,6 +465,14 @@
     <message>
         <source>Startwert</source>
         <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Quirlweg: alle Reisen der Serie, fortlaufend nummeriert</source>
+        <translation>Quirlweg: all trips of the series, numbered through</translation>
+    </message>
+    <message>
+        <source>Nr. im Protokoll</source>
+        <translation>No. in log</translation>
     </message>
 </context>
 <context>

@@ -235,18 +235,21 @@ TEST_F(EvaluationTest, CsvReadsBackAsTheProtocolWithEachJourneysSetting) {
       EXPECT_NE(find({text("p(rechts)"), half}), rows.end());
       EXPECT_NE(find({text("Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich")}),
                 rows.end());
-      const auto head = find({text("Nr."), text("Länge"), text("x"), text("y"), text("z"),
-                              text("Ende"), text("Dimension"), text("R"), text("p(rechts)"),
-                              text("Heimkreis absorbiert"), text("Start x"), text("Start y")});
+      const auto head =
+          find({text("Nr."), text("Länge"), text("x"), text("y"), text("z"), text("Ende"),
+                text("Dimension"), text("R"), text("p(rechts)"), text("Heimkreis absorbiert"),
+                text("Start x"), text("Start y"), text("Nr. im Protokoll")});
       ASSERT_NE(head, rows.end());
       std::string fromCsv(kProtocolHeader);
       std::vector<QStringList> ends;
       for (auto row = head + 1; row != rows.end() && row->size() > 1; ++row) {
         const QStringList& f = *row;
-        ASSERT_EQ(f.size(), 12) << f.join(QLatin1Char('|')).toStdString();
-        fromCsv = AppendProtocolLine(fromCsv, f[0].toInt(), f[1].toLongLong(), f[2].toInt(),
+        ASSERT_EQ(f.size(), 13) << f.join(QLatin1Char('|')).toStdString();
+        // Numbered once through the series; the protocol's own number comes last.
+        EXPECT_EQ(f[0].toLongLong(), row - head);
+        fromCsv = AppendProtocolLine(fromCsv, f[12].toInt(), f[1].toLongLong(), f[2].toInt(),
                                      -f[3].toInt(), f[4].toInt());
-        ends.push_back(f.mid(5));
+        ends.push_back(f.mid(5, 7));
       }
       EXPECT_EQ(fromCsv, protocol);
       const QStringList first{text("oben"), "2", "5", half, text("ja"), "0", "0"};

@@ -30,16 +30,32 @@ TEST(SeriesSummary, WilsonRangesAndTheMeansRange) {
   }
   EXPECT_FALSE(WilsonInterval(0, 0).has_value());
 
-  // Lengths 2, 4, 6: mean 4; with an exact deviation of 3 the range is 4 ± 1.96 * 3 / sqrt(3).
+  // Lengths 2, 4, 6: mean 4; with an exact deviation of 3 the range is 4 ± 1.96 * 3 / sqrt(3),
+  // but never below the shortest journey: 2 steps, away from home and back.
   const JourneySeries three{Journey(2, JourneyEnd::Home), Journey(4, JourneyEnd::Top),
                             Journey(6, JourneyEnd::ZFace)};
   const SeriesSummary s = Summarize(three, three[0].setting, 3.0);
   EXPECT_DOUBLE_EQ(s[SeriesRow::MeanLength].measured, 4);
-  EXPECT_NEAR(*s[SeriesRow::MeanLength].low, 4 - 1.96 * 3 / std::sqrt(3.0), 1e-12);
+  EXPECT_DOUBLE_EQ(*s[SeriesRow::MeanLength].low, 2);
   EXPECT_NEAR(*s[SeriesRow::MeanLength].high, 4 + 1.96 * 3 / std::sqrt(3.0), 1e-12);
   EXPECT_FALSE(Summarize(three, three[0].setting, std::nullopt)[SeriesRow::MeanLength].low);
   EXPECT_EQ(s[SeriesRow::Boundary].count, 2);
   EXPECT_EQ(s[SeriesRow::ZFace].count, 1);
+}
+
+// The fewest steps, straight to the nearest end: a side along the walk's own axes, or home.
+TEST(SeriesSummary, ShortestJourneyGoesStraightToTheNearestEnd) {
+  const struct {
+    theory::Setting setting;
+    int steps;
+  } cases[] = {
+      {{2, 5, 0.5, true, 2, 1}, 3},    // home, three steps away, before the side
+      {{2, 5, 0.5, false, 4, -1}, 1},  // the right side next door
+      {{1, 5, 0.5, true, 1, 3}, 4},    // a line off row 0 never comes home; y is no axis
+      {{3, 5, 0.5, true, 0, 0}, 2},    // away and back
+      {{1, 2, 0.5, false, 0, 0}, 2},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShortestJourney(c.setting), c.steps) << c.steps;
 }
 
 TEST(SeriesSummary, MixedSettingsAreThoseThatChangeTheWalk) {
