@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "display/picture_area.h"
 #include "engine/walk.h"
@@ -83,7 +85,6 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
 
   sideChooser_ = new QComboBox(this);
   sideChooser_->setObjectName(QStringLiteral("cboRandseite"));
-  for (SeriesRow side : kSideRows) sideChooser_->addItem(RowName(side), static_cast<int>(side));
   sideChooser_->setAccessibleName(tr("Randseite für den Verlauf"));
   auto* sideLabel = new QLabel(tr("&Verlauf am Rand:"), this);
   sideLabel->setBuddy(sideChooser_);
@@ -251,6 +252,19 @@ void EvaluationWindow::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+// Only the sides the walk can reach: a line has no top, bottom or z faces.
+void EvaluationWindow::OfferSidesOf(int dimension) {
+  if (offeredDimension_ == dimension) return;
+  offeredDimension_ = dimension;
+  const QVariant chosen = sideChooser_->currentData();
+  const QSignalBlocker quiet(sideChooser_);
+  sideChooser_->clear();
+  for (SeriesRow side : kSideRows) {
+    if (RowShown(side, dimension)) sideChooser_->addItem(RowName(side), static_cast<int>(side));
+  }
+  sideChooser_->setCurrentIndex(std::max(sideChooser_->findData(chosen), 0));
+}
+
 SeriesRow EvaluationWindow::FollowedRow() const {
   return quirlweg::FollowedRow(exact_.setting(),
                                static_cast<SeriesRow>(sideChooser_->currentData().toInt()));
@@ -270,6 +284,7 @@ void EvaluationWindow::Refresh() {
 
   for (int r = 0; r < kSeriesRowCount; ++r)
     table_->setRowHidden(r, !RowShown(static_cast<SeriesRow>(r), setting.dimension));
+  OfferSidesOf(setting.dimension);
   sideChooser_->setEnabled(!setting.homeAbsorbs);
 
   const SeriesRow followed = FollowedRow();

@@ -56,6 +56,7 @@ class EvaluationWindow : public QWidget {
   void FillRow(const SeriesSummary& summary, SeriesRow row, const JourneySeries& journeys);
   void RefreshIfChanged();
   SeriesRow FollowedRow() const;
+  void OfferSidesOf(int dimension);
   void SaveData();
   void SavePicture();
 
@@ -66,6 +67,7 @@ class EvaluationWindow : public QWidget {
   QTableWidget* table_ = nullptr;
   QLabel* mixNote_ = nullptr;
   QComboBox* sideChooser_ = nullptr;
+  int offeredDimension_ = 0;  // whose sides the chooser offers
   QCheckBox* besideBox_ = nullptr;
   QCheckBox* logAxisBox_ = nullptr;
   EvaluationCharts* charts_ = nullptr;

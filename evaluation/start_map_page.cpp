@@ -31,7 +31,7 @@ QString TargetName(JourneyEnding target) {
     case JourneyEnding::kLeft:
       return StartMapPage::tr("links");
     case JourneyEnding::kZFace:
-      return StartMapPage::tr("Ebene-Rand (z)");
+      return StartMapPage::tr("z-Flächen");
   }
   return {};
 }

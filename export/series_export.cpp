@@ -32,7 +32,7 @@ QString EndName(JourneyEnd end) {
     case JourneyEnd::Left:
       return SeriesExport::tr("links");
     case JourneyEnd::ZFace:
-      return SeriesExport::tr("z");
+      return SeriesExport::tr("z-Fläche");
   }
   return {};
 }
@@ -63,7 +63,7 @@ void WriteHeader(CsvWriter& csv, const SeriesHeader& header) {
     csv.Row({SeriesExport::tr("exakt rechts"), csv.Number(e.right)});
     csv.Row({SeriesExport::tr("exakt unten"), csv.Number(e.bottom)});
     csv.Row({SeriesExport::tr("exakt links"), csv.Number(e.left)});
-    if (s.dimension == 3) csv.Row({SeriesExport::tr("exakt Ebene-Rand (z)"), csv.Number(e.zFace)});
+    if (s.dimension == 3) csv.Row({SeriesExport::tr("exakt z-Flächen"), csv.Number(e.zFace)});
     csv.Row({SeriesExport::tr("exakt mittlere Weglänge"), csv.Number(e.meanLength)});
     csv.Row({SeriesExport::tr("exakt Standardabweichung der Weglänge"), csv.Number(e.sdLength)});
   } else {

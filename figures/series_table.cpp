@@ -32,7 +32,7 @@ QString RowName(SeriesRow row) {
     case SeriesRow::Left:
       return SeriesTableTexts::tr("links");
     case SeriesRow::ZFace:
-      return SeriesTableTexts::tr("Ebene-Rand (z)");
+      return SeriesTableTexts::tr("z-Flächen");
     case SeriesRow::MeanLength:
       return SeriesTableTexts::tr("mittlere Weglänge");
   }

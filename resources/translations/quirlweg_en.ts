@@ -419,10 +419,6 @@
         <translation>exact left</translation>
     </message>
     <message>
-        <source>exakt Ebene-Rand (z)</source>
-        <translation>exact z face</translation>
-    </message>
-    <message>
         <source>exakt mittlere Weglänge</source>
         <translation>exact mean path length</translation>
     </message>
@@ -474,6 +470,14 @@
         <source>Nr. im Protokoll</source>
         <translation>No. in log</translation>
     </message>
+    <message>
+        <source>z-Fläche</source>
+        <translation>z face</translation>
+    </message>
+    <message>
+        <source>exakt z-Flächen</source>
+        <translation>exact z faces</translation>
+    </message>
 </context>
 <context>
     <name>SeriesTable</name>
@@ -502,10 +506,6 @@
         <translation>left</translation>
     </message>
     <message>
-        <source>Ebene-Rand (z)</source>
-        <translation>z face</translation>
-    </message>
-    <message>
         <source>mittlere Weglänge</source>
         <translation>mean path length</translation>
     </message>
@@ -528,6 +528,10 @@
     <message>
         <source>exakt</source>
         <translation>exact</translation>
+    </message>
+    <message>
+        <source>z-Flächen</source>
+        <translation>z faces</translation>
     </message>
 </context>
 <context>
@@ -1308,10 +1312,6 @@
         <translation>left</translation>
     </message>
     <message>
-        <source>Ebene-Rand (z)</source>
-        <translation>z face</translation>
-    </message>
-    <message>
         <source>Anteil</source>
         <translation>Share</translation>
     </message>
@@ -1362,6 +1362,10 @@
     <message>
         <source>Start x = %1, y = %2: %3 %4, mittlere Weglänge %5</source>
         <translation>Start x = %1, y = %2: %3 %4, mean path length %5</translation>
+    </message>
+    <message>
+        <source>z-Flächen</source>
+        <translation>z faces</translation>
     </message>
 </context>
 <context>

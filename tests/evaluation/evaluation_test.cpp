@@ -2,6 +2,7 @@
 #include <sys/resource.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
@@ -103,6 +104,10 @@ TEST_F(EvaluationTest, ExactColumnFollowsTheStartOffTheRowInOneDimension) {
   ASSERT_EQ(window_->walk().state().homeY, -1);
   EXPECT_TRUE(Eventually([&] { return Cell(table, SeriesRow::Home, kExact) == PercentText(0); }));
   EXPECT_EQ(Cell(table, SeriesRow::MeanLength, kExact), LengthText(100));
+  // A line's walk reaches only its right and left sides, so only they are offered to follow.
+  const auto* sides = Find<QComboBox>("cboRandseite");
+  ASSERT_EQ(sides->count(), 2);
+  EXPECT_EQ(sides->itemData(0).toInt(), static_cast<int>(SeriesRow::Right));
 }
 
 TEST_F(EvaluationTest, TheButtonBringsAMinimisedWindowBack) {

@@ -11,7 +11,7 @@ const rowNames = (tr) => ({
   right: tr('rechts'),
   bottom: tr('unten'),
   left: tr('links'),
-  zFace: tr('Ebene-Rand (z)'),
+  zFace: tr('z-Flächen'),
   meanLength: tr('mittlere Weglänge'),
 });
 // Refreshing while a run goes on: at most this often, as the desktop program polls.
