@@ -143,10 +143,13 @@ void ControlBuilder::CreateAll() {
   // Every box shows its text from the first character, as classic text boxes do. Each shows a
   // figure or a text of the program's, which only the program writes: typing into the counts
   // would change what the walk counts on from.
+  // They stay selectable with the mouse but leave the Tab order to the controls a class works.
   for (auto* box : window_.findChildren<QLineEdit*>()) {
     box->setReadOnly(true);
     box->setCursorPosition(0);
+    box->setFocusPolicy(Qt::ClickFocus);
   }
+  c_.protocolBox->setFocusPolicy(Qt::ClickFocus);
   NameForAssistiveTechnology();
 }
 

@@ -351,6 +351,22 @@ TEST_F(SimulationTest, KeyboardMovesScrollBarsAndShowsTheFocus) {
     turnWheel();
     EXPECT_NE(bar->value(), start + 1) << name;
   }
+  // Tab goes from the lattice view straight to Start and never to a box only the program
+  // writes.
+  QWidget* lattice = Find("picAusgabe");
+  std::vector<QWidget*> stops;
+  for (QWidget* w = lattice->nextInFocusChain(); w != lattice && stops.size() < 200;
+       w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisible() && w->window() == window_.get()) {
+      stops.push_back(w);
+    }
+  }
+  ASSERT_FALSE(stops.empty());
+  EXPECT_EQ(stops.front(), Find("cmdStarten")) << stops.front()->objectName().toStdString();
+  for (const QWidget* w : stops) {
+    EXPECT_FALSE(w->inherits("QLineEdit") || w->inherits("QPlainTextEdit"))
+        << w->objectName().toStdString();
+  }
   QTest::keyClick(window_.get(), Qt::Key_Tab);  // styles mark the focus once keys move it
   for (QWidget* control : window_->findChildren<QWidget*>()) {
     if ((control->focusPolicy() & Qt::TabFocus) == 0 || !control->isVisible()) continue;
