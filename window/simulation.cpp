@@ -209,10 +209,12 @@ void Simulation::ArrangeControls() {
   }
   // Laid out for the area beside the evaluation, the window keeps the traces in view: the
   // class opened the evaluation to look at them. Only a layout for the screen wipes them.
-  if (layoutSize_) {
-    const WalkState& state = walk_.state();
-    displays_.lattice().RedrawTraces(state.hEdgeVisits, state.vEdgeVisits);
-  }
+  const WalkState& state = walk_.state();
+  if (layoutSize_) displays_.lattice().RedrawTraces(state.hEdgeVisits, state.vEdgeVisits);
+  // The lattice drawn anew puts the walker picture on the start point; a journey left midway
+  // (a paced run stopped, single steps) has the walker elsewhere.
+  displays_.lattice().PlaceWalker(state.posX - state.walkerSize / 2,
+                                  state.posY - state.walkerSize / 2);
   FitButtonPictures();
 }
 

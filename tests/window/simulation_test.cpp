@@ -433,6 +433,9 @@ TEST_F(SimulationTest, FrameAtTheEndOfARunShowsTheWalkerWhereItStands) {
   const QRect placed = view->ChildPixelRect(walker).translated(1, 1);  // inside the border
   EXPECT_NE(placed, before);
   EXPECT_EQ(walker->geometry(), placed);
+  // Laid out anew, as on a resize, the lattice is drawn again and the walker stays put.
+  window_->ArrangeControls();
+  EXPECT_EQ(view->ChildPixelRect(walker).translated(1, 1), placed);
 }
 
 TEST_F(SimulationTest, SharesAndMeanUseTheLocaleSeparator) {
