@@ -322,8 +322,7 @@ void SweepPage::SaveTable() {
       AskWhereToSave(this, tr("Tabelle speichern"), tr("quirlweg-versuchsreihe.csv"),
                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
-  const QString point = DisplayLocale().decimalPoint();
-  const QByteArray bytes = SweepCsv(*table_, point.isEmpty() ? QChar('.') : point.front());
+  const QByteArray bytes = SweepCsv(*table_, DisplayDecimalPoint());
   if (const auto error = WriteWholeFile(path, bytes)) {
     WarnPlainly(this, window()->windowTitle(),
                 tr("Die Tabelle konnte nicht in „%1“ gespeichert werden:\n%2")

@@ -31,7 +31,7 @@ namespace {
 // The journeys the window walked, as a file saves them.
 std::vector<SavedJourney> SavedSeries(const Simulation& window) {
   std::vector<SavedJourney> journeys;
-  for (const JourneyRecord& j : window.series()) journeys.push_back({j.length, j.x, -j.y, j.z});
+  for (const JourneyRecord& j : window.series()) journeys.push_back(SavedJourneyOf(j));
   return journeys;
 }
 

@@ -100,11 +100,6 @@ QStringList ColumnNames() {
           SeriesExport::tr("Nr. im Protokoll")};
 }
 
-QChar DisplayDecimalPoint() {
-  const QString point = DisplayLocale().decimalPoint();
-  return point.isEmpty() ? QChar('.') : point.front();
-}
-
 }  // namespace
 
 SeriesCsvStream::SeriesCsvStream(const SeriesHeader& header, QChar decimalSeparator)

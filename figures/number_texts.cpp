@@ -17,6 +17,11 @@ QLocale DisplayLocale() {
   return locale;
 }
 
+QChar DisplayDecimalPoint() {
+  const QString point = DisplayLocale().decimalPoint();
+  return point.isEmpty() ? QChar('.') : point.front();
+}
+
 QString PercentText(double share) {
   return QString::fromStdString(PercentForm(share, DecimalSeparator()));
 }

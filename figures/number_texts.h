@@ -10,6 +10,8 @@ namespace quirlweg {
 
 // The system's number forms without group separators, as the main window's boxes show them.
 QLocale DisplayLocale();
+// Its decimal separator, '.' where it has none of one character.
+QChar DisplayDecimalPoint();
 
 // A share as per cent with two decimals: "52,37 %".
 QString PercentText(double share);

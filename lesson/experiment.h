@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/display_roles.h"
 #include "engine/settings.h"
 
 namespace quirlweg {
@@ -17,6 +18,11 @@ struct SavedJourney {
   int z = 0;
   friend bool operator==(const SavedJourney&, const SavedJourney&) = default;
 };
+
+// A journey of the walk as a file saves it.
+inline SavedJourney SavedJourneyOf(const JourneyRecord& j) {
+  return {j.length, j.x, -j.y, j.z};
+}
 
 // Everything that makes a lesson's walk: the setting, how it runs and is shown, and the seed,
 // so that opening it again gives the same journeys for the same clicks.

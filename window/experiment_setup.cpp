@@ -44,7 +44,7 @@ Experiment CurrentExperiment(const Simulation& window) {
   const JourneySeries& series = window.series();
   const bool oneSetting = series.Settings().size() == 1 && series.Settings().front() == e.setting;
   if (oneSetting && series.size() <= kMostSavedJourneys) {
-    for (const JourneyRecord& j : series) e.series.push_back({j.length, j.x, -j.y, j.z});
+    for (const JourneyRecord& j : series) e.series.push_back(SavedJourneyOf(j));
   }
   return e;
 }

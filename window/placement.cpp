@@ -1,16 +1,29 @@
 #include "window/placement.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
+#include <QScrollBar>
+#include <QSlider>
 #include <QWidget>
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "display/controls.h"
 #include "display/picture_area.h"
 #include "layout/twips.h"
+#include "window/window_controls.h"
 
 namespace quirlweg {
 namespace {
@@ -88,6 +101,27 @@ QRect InsideFrame(const QWidget& window, const QRect& area) {
 void PlaceLine(QWidget& line, const LinePlacement& placement, double dpiX, double dpiY) {
   line.setGeometry(PixelRect(placement.x1, placement.y1, placement.x2 - placement.x1,
                              placement.y2 - placement.y1, dpiX, dpiY));
+}
+
+void SetTabOrder(const WindowControls& c, QWidget& window) {
+  // clang-format off
+  const std::vector<QWidget*> order{
+      c.latticeView, c.runFrame, c.statisticsFrame, c.startButton,
+      c.modeOptions[0], c.modeOptions[1], c.modeOptions[2], c.countBoxes[0], c.countBoxes[1], c.countBoxes[2], c.countBoxes[3],
+      c.statisticsLabels[0], c.statisticsLabels[1], c.statisticsLabels[2], c.statisticsLabels[3], c.clearTracesButton, c.resetCountersButton,
+      c.settingsFrame, c.latticeRangeBox, c.latticeSizeBar, c.dimensionLabel, c.dimensionOptions[0], c.dimensionOptions[1], c.statisticsLabels[4], c.meanLengthBox,
+      c.latticeSizeLabel, c.homeAbsorbsBox, c.dimensionOptions[2], c.planeNote, c.positionCaption, c.coordinatesArea, c.endButton, c.probabilityBar,
+      c.probabilityBoxes[0], c.probabilityBoxes[1], c.startPointButtons[3], c.startPointButtons[2], c.startPointButtons[1], c.startPointButtons[0], c.stepsArea,
+      c.protocolBox, c.hitAreas[1], c.hitAreas[2], c.hitAreas[3], c.hitAreas[0],
+      c.showProtocolBox, c.evaluationButton, c.tempoSlider};
+  // clang-format on
+  // Labels, frames and the picture areas hold their place but take no focus.
+  QWidget* previous = nullptr;
+  for (QWidget* control : order) {
+    if ((control->focusPolicy() & Qt::TabFocus) == 0) continue;
+    if (previous) window.setTabOrder(previous, control);
+    previous = control;
+  }
 }
 
 }  // namespace quirlweg

@@ -8,6 +8,10 @@
 class QWidget;
 
 namespace quirlweg {
+struct WindowControls;
+}  // namespace quirlweg
+
+namespace quirlweg {
 
 // A rectangle in twips as whole pixels; both edges are rounded, so that neighbouring controls
 // keep their gaps.
@@ -18,6 +22,9 @@ void PlaceControl(QWidget& control, const ControlPlacement& placement, double dp
 
 // Puts a separator line between its two end points.
 void PlaceLine(QWidget& line, const LinePlacement& placement, double dpiX, double dpiY);
+
+// The order in which Tab walks through the controls.
+void SetTabOrder(const WindowControls& controls, QWidget& window);
 
 // The part of `area` (screen pixels, the window manager's frame included) inside the frame of
 // the top-level `window`; the frame is known once the window has been shown with it.

@@ -483,25 +483,4 @@ DisplayWidgets DisplayWidgetsOf(const WindowControls& c) {
   return widgets;
 }
 
-void SetTabOrder(const WindowControls& c, QWidget& window) {
-  // clang-format off
-  const std::vector<QWidget*> order{
-      c.latticeView, c.runFrame, c.statisticsFrame, c.startButton,
-      c.modeOptions[0], c.modeOptions[1], c.modeOptions[2], c.countBoxes[0], c.countBoxes[1], c.countBoxes[2], c.countBoxes[3],
-      c.statisticsLabels[0], c.statisticsLabels[1], c.statisticsLabels[2], c.statisticsLabels[3], c.clearTracesButton, c.resetCountersButton,
-      c.settingsFrame, c.latticeRangeBox, c.latticeSizeBar, c.dimensionLabel, c.dimensionOptions[0], c.dimensionOptions[1], c.statisticsLabels[4], c.meanLengthBox,
-      c.latticeSizeLabel, c.homeAbsorbsBox, c.dimensionOptions[2], c.planeNote, c.positionCaption, c.coordinatesArea, c.endButton, c.probabilityBar,
-      c.probabilityBoxes[0], c.probabilityBoxes[1], c.startPointButtons[3], c.startPointButtons[2], c.startPointButtons[1], c.startPointButtons[0], c.stepsArea,
-      c.protocolBox, c.hitAreas[1], c.hitAreas[2], c.hitAreas[3], c.hitAreas[0],
-      c.showProtocolBox, c.evaluationButton, c.tempoSlider};
-  // clang-format on
-  // Labels, frames and the picture areas hold their place but take no focus.
-  QWidget* previous = nullptr;
-  for (QWidget* control : order) {
-    if ((control->focusPolicy() & Qt::TabFocus) == 0) continue;
-    if (previous) window.setTabOrder(previous, control);
-    previous = control;
-  }
-}
-
 }  // namespace quirlweg

@@ -86,9 +86,6 @@ WindowControls BuildControls(QWidget& window);
 // The widgets the walk's displays draw into.
 DisplayWidgets DisplayWidgetsOf(const WindowControls& controls);
 
-// The order in which Tab walks through the controls.
-void SetTabOrder(const WindowControls& controls, QWidget& window);
-
 // "10 Schritte/s", or "max" for the fastest tempo.
 QString TempoText(int stepsPerSecond);
 

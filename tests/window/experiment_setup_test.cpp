@@ -24,7 +24,7 @@ std::unique_ptr<Simulation> ProgramWindow() {
 
 std::vector<SavedJourney> Journeys(const Simulation& window) {
   std::vector<SavedJourney> journeys;
-  for (const JourneyRecord& j : window.series()) journeys.push_back({j.length, j.x, -j.y, j.z});
+  for (const JourneyRecord& j : window.series()) journeys.push_back(SavedJourneyOf(j));
   return journeys;
 }
 
