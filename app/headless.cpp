@@ -4,19 +4,15 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QRect>
 #include <chrono>
 #include <cstdio>
 
-#include "evaluation/evaluation.h"
+#include "app/report_walk.h"
 #include "experiment/file_access.h"
 #include "export/report.h"
 #include "export/series_export.h"
 #include "figures/exact_statistics.h"
 #include "sweep/silent_walk.h"
-#include "window/experiment_setup.h"
-#include "window/simulation.h"
-#include "window/trace_style_choice.h"
 
 namespace quirlweg {
 namespace {
@@ -113,28 +109,20 @@ int StreamJourneys(const HeadlessRun& run) {
   return Report(failure, run.csvPath) ? 0 : 1;
 }
 
-// The report shows the window's lattice picture, so its journeys go through the window.
-int WalkThroughTheWindow(const HeadlessRun& run) {
-  Simulation window;
-  const auto* evaluation = new Evaluation(window);  // children of the window, as in the program
-  new TraceStyleChoice(window);
-  window.show();
-  // Laid out as on a large screen, so that the report's lattice picture is sharp on paper.
-  window.LayOutFor(QRect(0, 0, 1600, 1200));
-  QCoreApplication::processEvents();
-  ApplyExperiment(window, run.experiment);
+// The report shows the lattice picture, so its journeys are drawn into the window's controls.
+int WalkForTheReport(const HeadlessRun& run) {
+  ExactStatistics exact;
+  exact.Request(run.experiment.setting);
+  ReportWalk walk(run.experiment);
   TerminalProgress progress(run.journeys);
-  WalkJourneys(window, run.journeys, [&progress](std::int64_t walked) {
-    progress.Walked(walked);
-    return true;
-  });
-  evaluation->exact().AwaitValues();
+  walk.Walk(run.journeys, [&progress](std::int64_t walked) { progress.Walked(walked); });
+  exact.AwaitValues();
   bool written = true;
   if (!run.csvPath.isEmpty()) {
-    written &= Report(SaveSeries(run.csvPath, window.series(), evaluation->exact(), window.Seed()),
-                      run.csvPath);
+    written &=
+        Report(SaveSeries(run.csvPath, walk.series(), exact, run.experiment.seed), run.csvPath);
   }
-  written &= Report(WriteReportPdf(run.reportPath, window, evaluation->exact()), run.reportPath);
+  written &= Report(WriteReportPdf(run.reportPath, walk.Contents(), exact), run.reportPath);
   return written ? 0 : 1;
 }
 
@@ -142,7 +130,7 @@ int WalkThroughTheWindow(const HeadlessRun& run) {
 
 int RunHeadless(const HeadlessRun& run) {
   qInstallMessageHandler(QuietOffscreenNotes);
-  return run.reportPath.isEmpty() ? StreamJourneys(run) : WalkThroughTheWindow(run);
+  return run.reportPath.isEmpty() ? StreamJourneys(run) : WalkForTheReport(run);
 }
 
 }  // namespace quirlweg

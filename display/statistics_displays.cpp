@@ -103,6 +103,10 @@ void StatisticsDisplays::SetProtocolText(std::string_view text) {
   if (!w_.protocol->isHidden()) BringProtocolBoxUpToDate();
 }
 
+QStringList StatisticsDisplays::ProtocolLines() const {
+  return ShownForm(protocol_).split(QLatin1Char('\n'));
+}
+
 void StatisticsDisplays::BringProtocolBoxUpToDate() {
   if (shown_ == protocol_) return;
   const bool extends = protocol_.size() > shown_.size() && protocol_.starts_with(shown_) &&

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -49,6 +50,8 @@ class StatisticsDisplays final : public QObject, public StatisticsDisplay {
 
   // Clears the coordinate area and prints the text as it is.
   void ShowCoordinateText(std::string_view text);
+  // The protocol as the box shows it, line by line, the header first.
+  QStringList ProtocolLines() const;
   // The empty protocol: its header line, in the user's language, with CR LF.
   const std::string& ProtocolHeader() const { return protocolHeader_; }
 

@@ -10,7 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -165,9 +164,16 @@ void SetA4(QPagedPaintDevice& device) {
 
 }  // namespace
 
-void PaintReport(QPagedPaintDevice& device, const Simulation& window,
+ReportContents ReportContentsOf(const Simulation& window) {
+  const WindowControls& controls = window.controls();
+  ReportContents walk{window.series(), window.Seed(), controls.latticeView->grab().toImage(), {}};
+  if (controls.showProtocolBox->isChecked()) walk.protocol = window.statistics().ProtocolLines();
+  return walk;
+}
+
+void PaintReport(QPagedPaintDevice& device, const ReportContents& walk,
                  const ExactStatistics& exact) {
-  const JourneySeries& journeys = window.series();
+  const JourneySeries& journeys = walk.journeys;
   const theory::Setting& setting = exact.setting();
   PaperCharts charts(journeys, exact);
   Page page(device);
@@ -178,8 +184,7 @@ void PaintReport(QPagedPaintDevice& device, const Simulation& window,
             9);
   page.Skip(8);
   page.Line(SettingText(setting), 11);
-  page.Line(Report::tr("Startwert: %1 · Reisen: %2").arg(window.Seed()).arg(journeys.size()), 11,
-            true);
+  page.Line(Report::tr("Startwert: %1 · Reisen: %2").arg(walk.seed).arg(journeys.size()), 11, true);
   if (Summarize(journeys, setting, std::nullopt).mixesSettings) {
     page.Line(Report::tr("Die Serie mischt Einstellungen – die exakten Werte gelten für die "
                          "jetzige."),
@@ -201,8 +206,8 @@ void PaintReport(QPagedPaintDevice& device, const Simulation& window,
   const double below = page.y() + chartHeight + gap;
 
   // The lattice as the view shows it, beside the protocol when that is shown.
-  const QImage lattice = window.controls().latticeView->grab().toImage();
-  const bool protocolShown = window.controls().showProtocolBox->isChecked();
+  const QImage& lattice = walk.lattice;
+  const bool protocolShown = walk.protocol.has_value();
   const double side =
       std::min(protocolShown ? chartWidth : page.width() * 0.6, page.height() - below);
   if (!lattice.isNull() && side > 0) {
@@ -210,7 +215,7 @@ void PaintReport(QPagedPaintDevice& device, const Simulation& window,
     page.painter().drawImage(QRectF(QPointF(0, below), fitted), lattice);
   }
   if (!protocolShown) return;
-  const QStringList lines = window.controls().protocolBox->toPlainText().split(QLatin1Char('\n'));
+  const QStringList& lines = *walk.protocol;
   const QRectF column(chartWidth + gap, below, chartWidth, page.height() - below);
   const qsizetype rest = page.Column(lines, 0, column);
   if (rest >= lines.size()) return;
@@ -231,7 +236,7 @@ void PaintReport(QPagedPaintDevice& device, const Simulation& window,
   }
 }
 
-std::optional<QString> WriteReportPdf(const QString& path, const Simulation& window,
+std::optional<QString> WriteReportPdf(const QString& path, const ReportContents& walk,
                                       const ExactStatistics& exact) {
   QByteArray pdf;
   {
@@ -242,25 +247,25 @@ std::optional<QString> WriteReportPdf(const QString& path, const Simulation& win
     writer.setTitle(Report::tr("Quirlweg – Bericht einer Serie"));
     writer.setCreator(QStringLiteral("Quirlweg %1").arg(QCoreApplication::applicationVersion()));
     SetA4(writer);
-    PaintReport(writer, window, exact);
+    PaintReport(writer, walk, exact);
   }
   if (pdf.isEmpty()) return Report::tr("Der Bericht ließ sich nicht als PDF erzeugen.");
   return WriteWholeFile(path, pdf);
 }
 
-bool PrintReport(QWidget* parent, const Simulation& window, const ExactStatistics& exact) {
+bool PrintReport(QWidget* parent, const ReportContents& walk, const ExactStatistics& exact) {
   QPrinter printer(QPrinter::HighResolution);
   SetA4(printer);
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(Report::tr("Bericht drucken"));
   if (dialog.exec() != QDialog::Accepted) return false;
-  PaintReport(printer, window, exact);
+  PaintReport(printer, walk, exact);
   return true;
 }
 
-std::optional<QString> WriteChartsSvg(const QString& path, const Simulation& window,
+std::optional<QString> WriteChartsSvg(const QString& path, const JourneySeries& journeys,
                                       const ExactStatistics& exact) {
-  PaperCharts charts(window.series(), exact);
+  PaperCharts charts(journeys, exact);
   QByteArray svg;
   {
     QBuffer buffer(&svg);

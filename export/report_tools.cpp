@@ -44,13 +44,13 @@ void ReportTools::SaveReport() {
       AskWhereToSave(row_->window(), tr("Bericht speichern"), tr("quirlweg-bericht.pdf"),
                      tr("PDF-Dokumente (*.pdf)"), QStringLiteral("pdf"));
   if (path.isEmpty()) return;
-  if (const auto error = WriteReportPdf(path, simulation_, exact_)) {
+  if (const auto error = WriteReportPdf(path, ReportContentsOf(simulation_), exact_)) {
     Warn(tr("Der Bericht konnte nicht in „%1“ gespeichert werden:\n%2"), path, *error);
   }
 }
 
 void ReportTools::Print() {
-  PrintReport(row_->window(), simulation_, exact_);
+  PrintReport(row_->window(), ReportContentsOf(simulation_), exact_);
 }
 
 void ReportTools::SaveCharts() {
@@ -58,7 +58,7 @@ void ReportTools::SaveCharts() {
       AskWhereToSave(row_->window(), tr("Diagramme speichern"), tr("quirlweg-diagramme.svg"),
                      tr("SVG-Bilder (*.svg)"), QStringLiteral("svg"));
   if (path.isEmpty()) return;
-  if (const auto error = WriteChartsSvg(path, simulation_, exact_)) {
+  if (const auto error = WriteChartsSvg(path, simulation_.series(), exact_)) {
     Warn(tr("Die Diagramme konnten nicht in „%1“ gespeichert werden:\n%2"), path, *error);
   }
 }

@@ -35,7 +35,6 @@ namespace {
 // Our artwork, compiled into the program.
 const QString kIconPicture = QStringLiteral(":/quirlweg.svg");
 const QString kSmallIconPicture = QStringLiteral(":/quirlweg-16.svg");
-const QString kWalkerPicture = QStringLiteral(":/walker.svg");
 const QString kStartPicture = QStringLiteral(":/start.svg");
 const QString kStartPictureAlternate = QStringLiteral(":/start-pressed.svg");
 const QString kArrowUpPicture = QStringLiteral(":/arrow-up.svg");
@@ -99,9 +98,6 @@ void Simulation::LoadArtwork() {
   icon.addFile(kIconPicture, QSize(32, 32));
   icon.addFile(kSmallIconPicture, QSize(16, 16));
   setWindowIcon(icon);
-
-  // Drawn for its size on screen, which follows the lattice's radius.
-  controls_.walkerPicture->SetPicture(kWalkerPicture);
 
   controls_.startPointButtons[2]->setIcon(QIcon(kArrowUpPicture));
   controls_.startPointButtons[3]->setIcon(QIcon(kArrowDownPicture));

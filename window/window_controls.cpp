@@ -200,6 +200,8 @@ void ControlBuilder::CreatePictureAreas() {
   c_.endMarker->SetFillColor(QColor(64, 0, 0));
   c_.endMarker->SetBorderColor(Qt::black);
   c_.walkerPicture = Named(new ImageControl(c_.latticeView), QStringLiteral("Image4"));
+  // Our artwork, drawn for its size on screen, which follows the lattice's radius.
+  c_.walkerPicture->SetPicture(QStringLiteral(":/walker.svg"));
 
   const QColor buttonFace = SystemColor(QPalette::Button);
   c_.coordinatesArea = Named(new PictureArea(&window_), QStringLiteral("Picture1"));

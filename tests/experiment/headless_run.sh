@@ -59,8 +59,8 @@ expect_refusal "zero journeys" "--journeys" --experiment "$lesson" --journeys 0
 expect_refusal "journeys as text" "viele" --experiment "$lesson" --journeys viele
 expect_refusal "csv without experiment" "--csv" --csv "$work/x.csv"
 
-# The window walks the same journeys as the engine alone: a run that writes a report goes
-# through the window, one that does not streams from the engine, and their rows agree.
+# A run that writes a report draws its journeys into the lattice view, one that does not
+# streams them from the engine alone; their rows agree.
 "$program" --experiment "$lesson" --journeys 1500 --csv "$work/window.csv" \
   --report "$work/window.pdf" 2>"$work/err" || { echo "FAIL window run"; cat "$work/err"; fail=1; }
 "$program" --experiment "$lesson" --journeys 1500 --csv "$work/engine.csv" 2>"$work/err" ||

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "evaluation/evaluation.h"
+#include "sweep/silent_walk.h"
 #include "window/simulation.h"
 #include "window/trace_style_choice.h"
 
@@ -29,8 +30,9 @@ std::vector<SavedJourney> Journeys(const Simulation& window) {
 }
 
 // Set up through the controls, the window reports back what it was given, and a second window
-// given the same walks the same journeys: a start point mirrored in y, a choice set on the wrong
-// control or a seed not taken would each break one of them.
+// given the same walks the same journeys, as does the engine alone for a run without the
+// window: a start point mirrored in y, a choice set on the wrong control or a seed not taken
+// would each break one of them.
 TEST(ExperimentSetupTest, WindowTakesTheExperimentAndWalksItAgain) {
   Experiment oneD;
   oneD.setting = {1, 7, 0.63, false, -6, -2};
@@ -59,6 +61,13 @@ TEST(ExperimentSetupTest, WindowTakesTheExperimentAndWalksItAgain) {
     ApplyExperiment(*second, experiment);
     WalkJourneys(*second, 45);
     EXPECT_EQ(Journeys(*second), Journeys(*first));
+
+    std::vector<SavedJourney> silent;
+    WalkSilently(experiment.setting, 45, experiment.seed, [&silent](const JourneyRecord& j) {
+      silent.push_back(SavedJourneyOf(j));
+      return true;
+    });
+    EXPECT_EQ(silent, Journeys(*first));
   }
 }
 
