@@ -13,7 +13,7 @@ class WalkSettingsSource {
   virtual int Dimension() const = 0;            // 1, 2 or 3
   virtual double RightProbability() const = 0;  // 0..1 in steps of 0.01
   virtual bool HomeAbsorbs() const = 0;
-  virtual int LatticeSize() const = 0;  // 2..50
+  virtual int LatticeSize() const = 0;  // kSmallestRadius..kLargestRadius
   virtual RunMode Mode() const = 0;
   virtual char DecimalSeparator() const = 0;  // the user locale's, ',' in German
 };
@@ -30,6 +30,11 @@ concept WalkSettingsRole = requires(const T& s) {
 };
 
 static_assert(WalkSettingsRole<WalkSettingsSource>);
+
+// The lattice sizes R the program offers, and p(rechts) in whole per cent from 0 to 100.
+inline constexpr int kSmallestRadius = 2;
+inline constexpr int kLargestRadius = 50;
+inline constexpr int kMostPercent = 100;
 
 // What a journey runs under: the settings that decide how it goes and its start point (y as
 // stored, downward).

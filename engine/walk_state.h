@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/settings.h"
+
 namespace quirlweg {
 
-// Edge visit counts: both indices run 0..100 (coordinate + gridRadius, radius at most 50).
-inline constexpr int kEdgeIndexCount = 101;
+// Edge visit counts: both indices run over coordinate + gridRadius.
+inline constexpr int kEdgeIndexCount = 2 * kLargestRadius + 1;
 using EdgeVisits = std::array<std::array<std::int16_t, kEdgeIndexCount>, kEdgeIndexCount>;
 
 constexpr EdgeVisits FreshEdgeVisits() {

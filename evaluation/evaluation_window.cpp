@@ -31,12 +31,12 @@
 #include "figures/exact_statistics.h"
 #include "figures/number_texts.h"
 #include "figures/series_table.h"
+#include "series/series_summary.h"
 #include "window/simulation.h"
 
 namespace quirlweg {
 namespace {
 
-constexpr auto kPollInterval = std::chrono::milliseconds(100);
 // Between two refreshes at least this many times as long as the last one took, so that a run
 // going on between clicks loses a few per cent at most to the window.
 constexpr int kQuietFactor = 30;
@@ -139,7 +139,7 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   setFont(scaled);
   resize(QSize(900, 680).expandedTo(room * 0.6).boundedTo(room));
 
-  poll_.setInterval(kPollInterval);
+  poll_.setInterval(kEvaluationRefreshInterval);
   connect(&poll_, &QTimer::timeout, this, [this] { RefreshIfChanged(); });
   connect(&exact_, &ExactStatistics::Changed, this, [this] { stale_ = true; });
 }

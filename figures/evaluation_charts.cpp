@@ -18,7 +18,7 @@ namespace {
 QValueAxis* AddAxis(QChart& chart, Qt::Alignment side, const QString& title) {
   auto* axis = new QValueAxis(&chart);
   axis->setTitleText(title);
-  axis->setLabelFormat(QStringLiteral("%g"));
+  axis->setLabelFormat(QString::fromLatin1(AxisLabelFormat(ChartAxis{})));
   chart.addAxis(axis, side);
   return axis;
 }
@@ -34,6 +34,8 @@ Series* AddSeries(QChart& chart, Series* series, const QString& name, QColor col
 
 // An axis as the chart figures give it, ticked at the multiples of its step.
 void SetAxis(QValueAxis& axis, const ChartAxis& figures) {
+  const QString format = QString::fromLatin1(AxisLabelFormat(figures));
+  if (axis.labelFormat() != format) axis.setLabelFormat(format);
   if (axis.tickType() != QValueAxis::TicksDynamic) {
     axis.setTickInterval(figures.step);
     axis.setTickAnchor(0);
@@ -108,11 +110,10 @@ void EvaluationCharts::resizeEvent(QResizeEvent* event) {
 void EvaluationCharts::BuildConvergenceChart() {
   auto* chart = new QChart;
   journeyAxis_ = AddAxis(*chart, Qt::AlignBottom, tr("Reisen"));
-  journeyAxis_->setLabelFormat(QStringLiteral("%.0f"));
   // Taken instead of the linear axis on request; it has no series until then.
   logJourneyAxis_ = new QLogValueAxis(chart);
   logJourneyAxis_->setTitleText(tr("Reisen"));
-  logJourneyAxis_->setLabelFormat(QStringLiteral("%g"));
+  logJourneyAxis_->setLabelFormat(QString::fromLatin1(AxisLabelFormat(ConvergenceAxes(1, true).x)));
   logJourneyAxis_->setBase(10);
   auto* shareAxis = AddAxis(*chart, Qt::AlignLeft, tr("Anteil in %"));
   SetAxis(*shareAxis, ConvergenceAxes(0, false).y);

@@ -11,6 +11,9 @@ namespace quirlweg {
 inline constexpr int kRefScreenWidth = 12288;
 inline constexpr int kRefScreenHeight = 9216;
 
+// What the probability boxes show after their prefix until the bar first moves.
+inline constexpr std::string_view kProbabilityAtStart = "0,5";
+
 // Where one control goes, in twips from its container's top-left corner.
 struct ControlPlacement {
   std::string_view name;  // the control's object name, arrays as "Text1(0)"

@@ -131,7 +131,7 @@ class Fields {
 
 void ReadSetting(const Fields& fields, JourneySetting& s) {
   s.dimension = static_cast<int>(fields.Integer("dimension", 1, 3));
-  s.radius = static_cast<int>(fields.Integer("radius", 2, 50));
+  s.radius = static_cast<int>(fields.Integer("radius", kSmallestRadius, kLargestRadius));
   const double p = fields.Number("rightProbability", 0, 1);
   const long percent = std::lround(p * 100);
   // The scroll bar goes in whole per cent; a finer value would silently change.

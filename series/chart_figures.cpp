@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace quirlweg {
 namespace {
@@ -77,10 +78,44 @@ double TickStep(double top) {
   return 10 * power;
 }
 
+const char* AxisLabelFormat(const ChartAxis& axis) {
+  return axis.wholeNumbers ? "%.0f" : "%g";
+}
+
+std::vector<AxisTick> AxisTicks(const ChartAxis& axis, std::string_view separator) {
+  const auto text = [&](double value) {
+    std::array<char, 32> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), AxisLabelFormat(axis), value);
+    std::string written(buffer.data());
+    if (const auto point = written.find('.'); point != std::string::npos) {
+      written.replace(point, 1, separator);
+    }
+    return written;
+  };
+  std::vector<AxisTick> ticks;
+  if (!(axis.high >= axis.low)) return ticks;
+  if (axis.step > 0) {
+    // Counted rather than summed, so that no tick drifts off its multiple of the step.
+    const auto first = static_cast<std::int64_t>(std::ceil(axis.low / axis.step - 1e-9));
+    for (std::int64_t k = first; k * axis.step <= axis.high * (1 + 1e-12) && ticks.size() < 1000;
+         ++k) {
+      const double value = static_cast<double>(k) * axis.step;
+      ticks.push_back({value, text(value)});
+    }
+  } else {
+    for (double value = std::pow(10.0, std::ceil(std::log10(std::max(axis.low, 1e-300))));
+         value <= axis.high * (1 + 1e-12) && ticks.size() < 1000; value *= 10) {
+      ticks.push_back({value, text(value)});
+    }
+  }
+  return ticks;
+}
+
 ChartAxes ConvergenceAxes(std::size_t journeys, bool logarithmic) {
   const double last = std::max(10.0, static_cast<double>(journeys));
   ChartAxes axes;
   axes.x = logarithmic ? ChartAxis{1, last, 0} : RoundAxis(last);
+  axes.x.wholeNumbers = !logarithmic;
   // Fixed, so that the curve does not jump while a run goes on; the band shows the spread.
   axes.y = {0, 100, TickStep(100)};
   return axes;

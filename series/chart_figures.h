@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "series/journey_series.h"
@@ -37,7 +39,22 @@ struct ChartAxis {
   double low = 0;
   double high = 1;
   double step = 1;
+  bool wholeNumbers = false;  // its numbers are counts, written out in full
 };
+
+// How an axis writes its numbers, as a printf format: counts in full, everything else with at
+// most six significant digits.
+const char* AxisLabelFormat(const ChartAxis& axis);
+
+// A tick of an axis and its number, as the axis writes it.
+struct AxisTick {
+  double value = 0;
+  std::string text;
+};
+
+// The axis's ticks from `low` to `high`: at the multiples of its step, or at the powers of ten
+// on a logarithmic axis; numbers with `separator` as their decimal separator.
+std::vector<AxisTick> AxisTicks(const ChartAxis& axis, std::string_view separator);
 
 struct ChartAxes {
   ChartAxis x;

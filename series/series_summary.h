@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,9 @@
 #include "theory/journey_statistics.h"
 
 namespace quirlweg {
+
+// While a run goes on, the evaluation follows it at most this often.
+inline constexpr std::chrono::milliseconds kEvaluationRefreshInterval{100};
 
 // The rows of the evaluation table, in the order shown.
 enum class SeriesRow { Home, Boundary, Top, Right, Bottom, Left, ZFace, MeanLength };

@@ -70,7 +70,7 @@ std::vector<theory::Setting> SweepPoints(const theory::Setting& base, SweepAxis 
   std::vector<theory::Setting> points;
   switch (axis) {
     case SweepAxis::kRadius:
-      for (int r = 2; r <= 50; ++r) {
+      for (int r = kSmallestRadius; r <= kLargestRadius; ++r) {
         theory::Setting s = base;
         s.radius = r;
         s.startX = std::clamp(s.startX, 1 - r, r - 1);

@@ -10,9 +10,10 @@ namespace quirlweg::theory::detail {
 
 void RequireWalkable(const Setting& s) {
   const int inside = s.radius - 1;
-  const bool ok = s.dimension >= 1 && s.dimension <= 3 && s.radius >= 2 && s.radius <= 50 &&
-                  s.rightProbability >= 0 && s.rightProbability <= 1 &&
-                  std::abs(s.startX) <= inside && std::abs(s.startY) <= inside;
+  const bool ok = s.dimension >= 1 && s.dimension <= 3 && s.radius >= kSmallestRadius &&
+                  s.radius <= kLargestRadius && s.rightProbability >= 0 &&
+                  s.rightProbability <= 1 && std::abs(s.startX) <= inside &&
+                  std::abs(s.startY) <= inside;
   if (!ok) throw std::invalid_argument("no walk has this setting");
 }
 

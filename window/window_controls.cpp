@@ -20,9 +20,11 @@
 #include "display/controls.h"
 #include "display/fitting_box.h"
 #include "display/picture_area.h"
+#include "display/qt_text.h"
 #include "display/setting_bar.h"
 #include "display/statistics_displays.h"
 #include "engine/text_forms.h"
+#include "layout/layout.h"
 #include "lesson/tempo_scale.h"
 #include "picture/trace_style.h"
 
@@ -263,7 +265,7 @@ void ControlBuilder::CreateSettingsFrame() {
   c_.latticeSizeLabel->setAlignment(kRowLabelAlignment);
 
   c_.latticeSizeBar = Named(new SettingBar(c_.settingsFrame), QStringLiteral("hscRaster"));
-  c_.latticeSizeBar->setRange(2, 50);
+  c_.latticeSizeBar->setRange(kSmallestRadius, kLargestRadius);
   c_.latticeSizeBar->setSingleStep(1);
   c_.latticeSizeBar->setPageStep(5);
   c_.latticeSizeBar->setValue(5);
@@ -299,16 +301,16 @@ void ControlBuilder::CreateSettingsFrame() {
   c_.dimensionOptions[1]->setChecked(true);
 
   for (int i = 0; i < 2; ++i) {
-    auto* text =
-        Named(new FittingBox(ProbabilityPrefix(i) + QStringLiteral("0,5"), c_.settingsFrame),
-              ArrayName("Text5", i));
+    auto* text = Named(
+        new FittingBox(ProbabilityPrefix(i) + ToQString(kProbabilityAtStart), c_.settingsFrame),
+        ArrayName("Text5", i));
     text->setFont(DefaultFont());
     text->setAlignment(Qt::AlignCenter);
     c_.probabilityBoxes[i] = text;
   }
 
   c_.probabilityBar = Named(new SettingBar(c_.settingsFrame), QStringLiteral("hscWaRi"));
-  c_.probabilityBar->setRange(0, 100);
+  c_.probabilityBar->setRange(0, kMostPercent);
   c_.probabilityBar->setSingleStep(1);
   c_.probabilityBar->setPageStep(10);
   c_.probabilityBar->setValue(50);

@@ -6,6 +6,8 @@
 #include <random>
 #include <string_view>
 
+#include "series/chart_figures.h"
+
 namespace quirlweg {
 namespace {
 
@@ -118,6 +120,34 @@ TEST(SeriesSummary, MeanRangeMissesTheExactMeanOnceInTwenty) {
       EXPECT_GE(missRate, 0.035) << setting.dimension << "-D, " << journeys << " journeys";
       EXPECT_LE(missRate, 0.065) << setting.dimension << "-D, " << journeys << " journeys";
     }
+  }
+}
+
+// Both editions write the axes' numbers from these ticks: counts in full even in the millions,
+// no tick lost to a sum drifting off the step, the page's decimal separator, and powers of ten
+// on a logarithmic axis.
+TEST(ChartFigures, AxisTicksAndTheirNumbers) {
+  struct Case {
+    ChartAxes axes;
+    bool xAxis;
+    std::string_view separator;
+    std::vector<std::string> texts;
+  };
+  const std::vector<Case> cases{
+      {ConvergenceAxes(1'000'000, false),
+       true,
+       ",",
+       {"0", "200000", "400000", "600000", "800000", "1000000"}},
+      {ConvergenceAxes(5, false), false, ",", {"0", "20", "40", "60", "80", "100"}},
+      {ConvergenceAxes(4000, true), true, ",", {"1", "10", "100", "1000"}},
+      {{{0, 0.3, 0.1, false}, {}}, true, ",", {"0", "0,1", "0,2", "0,3"}},
+      {{{0, 0.3, 0.1, false}, {}}, true, ".", {"0", "0.1", "0.2", "0.3"}},
+  };
+  for (const Case& c : cases) {
+    const ChartAxis& axis = c.xAxis ? c.axes.x : c.axes.y;
+    std::vector<std::string> texts;
+    for (const AxisTick& tick : AxisTicks(axis, c.separator)) texts.push_back(tick.text);
+    EXPECT_EQ(texts, c.texts) << axis.low << " .. " << axis.high;
   }
 }
 

@@ -73,18 +73,25 @@ val CurveOf(const std::vector<CurvePoint>& curve) {
   return out;
 }
 
-val AxisOf(const ChartAxis& axis) {
+val AxisOf(const ChartAxis& axis, const std::string& separator) {
+  val ticks = val::array();
+  for (const AxisTick& tick : AxisTicks(axis, separator)) {
+    val out = val::object();
+    out.set("value", tick.value);
+    out.set("text", tick.text);
+    ticks.call<void>("push", out);
+  }
   val out = val::object();
   out.set("low", axis.low);
   out.set("high", axis.high);
-  out.set("step", axis.step);
+  out.set("ticks", ticks);
   return out;
 }
 
-val AxesOf(const ChartAxes& axes) {
+val AxesOf(const ChartAxes& axes, const std::string& separator) {
   val out = val::object();
-  out.set("x", AxisOf(axes.x));
-  out.set("y", AxisOf(axes.y));
+  out.set("x", AxisOf(axes.x, separator));
+  out.set("y", AxisOf(axes.y, separator));
   return out;
 }
 
@@ -94,8 +101,9 @@ val NumbersOf(const std::vector<double>& values) {
   return out;
 }
 
-// `side`: the row the convergence follows when home does not absorb, as the table's index.
-val EvaluationOf(const WebWalk& w, int side) {
+// `side`: the row the convergence follows when home does not absorb, as the table's index;
+// `separator`: the decimal separator of the axes' numbers.
+val EvaluationOf(const WebWalk& w, int side, const std::string& separator) {
   const EvaluationFigures f = w.Evaluation(static_cast<SeriesRow>(side));
   val rows = val::array();
   for (const TableRow& row : f.rows) rows.call<void>("push", RowOf(row));
@@ -109,9 +117,9 @@ val EvaluationOf(const WebWalk& w, int side) {
   out.set("rows", rows);
   out.set("followed", static_cast<int>(f.followed));
   out.set("convergence", CurveOf(f.convergence));
-  out.set("convergenceAxes", AxesOf(f.convergenceAxes));
+  out.set("convergenceAxes", AxesOf(f.convergenceAxes, separator));
   out.set("lengths", lengths);
-  out.set("lengthAxes", AxesOf(f.lengthAxes));
+  out.set("lengthAxes", AxesOf(f.lengthAxes, separator));
   return out;
 }
 

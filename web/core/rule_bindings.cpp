@@ -59,6 +59,18 @@ val WindowExtentOf(double screenWidthTwips, double screenHeightTwips) {
   return out;
 }
 
+std::string ProbabilityAtStart() {
+  return std::string(kProbabilityAtStart);
+}
+
+val SettingRanges() {
+  val out = val::object();
+  out.set("smallestRadius", kSmallestRadius);
+  out.set("largestRadius", kLargestRadius);
+  out.set("mostPercent", kMostPercent);
+  return out;
+}
+
 val TempoSteps() {
   return ArrayOf(kTempoSteps, [](int steps) { return steps; });
 }
@@ -122,6 +134,8 @@ EMSCRIPTEN_BINDINGS(quirlweg_rules) {
   emscripten::constant("designScreenHeight", kRefScreenHeight);
   emscripten::constant("twipsPerInch", kTwipsPerInch);
   emscripten::function("windowExtent", &WindowExtentOf);
+  emscripten::function("probabilityAtStart", &ProbabilityAtStart);
+  emscripten::function("settingRanges", &SettingRanges);
 
   emscripten::function("tempoSteps", &TempoSteps);
   emscripten::constant("fastestTempo", kFastestTempo);
@@ -133,6 +147,8 @@ EMSCRIPTEN_BINDINGS(quirlweg_rules) {
       .function("takeDue", &TakeDueSteps);
   emscripten::function("walkChangers", &WalkChangers);
 
+  emscripten::constant("evaluationRefreshMilliseconds",
+                       static_cast<int>(kEvaluationRefreshInterval.count()));
   emscripten::function("seriesRows", &SeriesRows);
   emscripten::function("sideRows", &SideRows);
   emscripten::function("exactInBoxes", &ExactInBoxes);

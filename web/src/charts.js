@@ -44,29 +44,26 @@ class Chart {
   }
 
   // The core's axes with their ticks and numbers, the titles, the legend.
-  frame(g, { title, xTitle, yTitle, axes, legend, separator }) {
+  frame(g, { title, xTitle, yTitle, axes, legend }) {
     const a = this.area;
     const { x: xAxis, y: yAxis } = axes;
     this.x = (v) => a.left + ((a.right - a.left) * (v - xAxis.low)) / (xAxis.high - xAxis.low);
     this.y = (v) => a.bottom - ((a.bottom - a.top) * (v - yAxis.low)) / (yAxis.high - yAxis.low);
-    const number = (v) => String(Number(v.toPrecision(6))).replace('.', separator);
     g.lineWidth = 1;
     g.textBaseline = 'middle';
     g.textAlign = 'right';
-    for (let v = yAxis.low; v <= yAxis.high + yAxis.step / 1e6; v += yAxis.step) {
+    for (const { value, text } of yAxis.ticks) {
       g.strokeStyle = colours.grid;
       g.beginPath();
-      g.moveTo(a.left, Math.round(this.y(v)) + 0.5);
-      g.lineTo(a.right, Math.round(this.y(v)) + 0.5);
+      g.moveTo(a.left, Math.round(this.y(value)) + 0.5);
+      g.lineTo(a.right, Math.round(this.y(value)) + 0.5);
       g.stroke();
       g.fillStyle = colours.axis;
-      g.fillText(number(v), a.left - 4, this.y(v));
+      g.fillText(text, a.left - 4, this.y(value));
     }
     g.textAlign = 'center';
     g.textBaseline = 'top';
-    for (let v = xAxis.low; v <= xAxis.high + xAxis.step / 1e6; v += xAxis.step) {
-      g.fillText(number(v), this.x(v), a.bottom + 3);
-    }
+    for (const { value, text } of xAxis.ticks) g.fillText(text, this.x(value), a.bottom + 3);
     g.strokeStyle = colours.axis;
     g.strokeRect(a.left + 0.5, a.top + 0.5, a.right - a.left, a.bottom - a.top);
     g.fillText(xTitle, (a.left + a.right) / 2, a.bottom + this.fontSize * 1.3);

@@ -14,8 +14,6 @@ const rowNames = (tr) => ({
   zFace: tr('z-Flächen'),
   meanLength: tr('mittlere Weglänge'),
 });
-// Refreshing while a run goes on: at most this often, as the desktop program polls.
-const refreshInterval = 100;
 
 export class Evaluation {
   constructor(document, core, tr, separator) {
@@ -58,11 +56,11 @@ export class Evaluation {
     return Number(this.document.getElementById('side').value);
   }
 
-  // `figures(side)` gives the core's evaluation; `homeAbsorbs` is the current setting's.
+  // `figures(side, separator)` gives the core's evaluation; `homeAbsorbs` is the current setting's.
   refresh(figures, homeAbsorbs, now = 0, running = false) {
-    if (!this.open || (running && now - this.lastRefresh < refreshInterval)) return;
+    if (!this.open || (running && now - this.lastRefresh < this.core.evaluationRefreshMilliseconds)) return;
     this.lastRefresh = now;
-    const f = figures(this.side());
+    const f = figures(this.side(), this.separator);
     const text = (r, value) => this.core.rowValueText(r, value, this.separator);
     f.rows.forEach((row, r) => {
       const [counted, measured, range, exact] = this.cells[r];
@@ -86,7 +84,6 @@ export class Evaluation {
       band: this.tr('exakt ± 1,96 Standardfehler'),
       exact: this.tr('exakt'),
       measured: this.tr('gemessen'),
-      separator: this.separator,
     });
     this.lengths.draw(f.lengths, f.lengthAxes, {
       title: this.tr('Weglängen (Klassenbreite %1)', String(f.lengths.width)),
@@ -94,7 +91,6 @@ export class Evaluation {
       yTitle: this.tr('Anteil in %'),
       exact: this.tr('exakt'),
       measured: this.tr('gemessen'),
-      separator: this.separator,
     });
   }
 }

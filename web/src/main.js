@@ -63,8 +63,9 @@ class Quirlweg {
     this.walk = new core.Walk(Math.floor(Math.random() * 2 ** 52));
     this.walk.setDecimalSeparator(this.separator);
     this.walk.setProtocolHeader(this.tr('   Nr.  Länge   Endpunkt'));
-    this.byId('left').value = this.tr('p(links)=') + '0,5';
-    this.byId('right').value = this.tr('p(rechts)=') + '0,5';
+    this.takeSettingRanges();
+    this.byId('left').value = this.tr('p(links)=') + core.probabilityAtStart();
+    this.byId('right').value = this.tr('p(rechts)=') + core.probabilityAtStart();
     // The tempo control starts at its fastest position, the scale's last.
     const tempo = this.byId('tempo');
     tempo.max = String(this.tempoSteps.length - 1);
@@ -79,6 +80,13 @@ class Quirlweg {
 
   byId(id) {
     return this.document.getElementById(id);
+  }
+
+  // The bars reach as far as the core's setting does.
+  takeSettingRanges() {
+    const ranges = this.core.settingRanges();
+    Object.assign(this.byId('size'), { min: ranges.smallestRadius, max: ranges.largestRadius });
+    Object.assign(this.byId('probability'), { min: 0, max: ranges.mostPercent });
   }
 
   checked(name) {
@@ -128,7 +136,7 @@ class Quirlweg {
 
   // While a run goes on, the evaluation follows it now and then; else at once.
   refreshEvaluation(running = false) {
-    this.evaluation.refresh((side) => this.core.evaluation(this.walk, side),
+    this.evaluation.refresh((side, separator) => this.core.evaluation(this.walk, side, separator),
                             this.byId('homeAbsorbs').checked, performance.now(), running);
   }
 

@@ -1,9 +1,6 @@
 // Shows a frame of the core on the page: the lattice view, the position and step displays,
 // the count and hit boxes and the protocol.
 
-const countBoxes = 5;
-const hitBoxes = 4;
-
 export class WalkPage {
   constructor(document, view, tr) {
     this.document = document;
@@ -21,12 +18,12 @@ export class WalkPage {
     this.view.place(frame.walker, frame.marker);
     this.byId('coordinates').textContent = frame.coordinates;
     this.byId('steps').textContent = frame.steps === null ? '' : this.tr('Schritte: ') + frame.steps;
-    for (let i = 0; i < countBoxes; ++i) {
+    for (let i = 0; i < frame.countBoxes.length; ++i) {
       const box = this.byId(`count${i}`);
       // A box being typed in keeps what the user types.
       if (this.document.activeElement !== box) box.value = frame.countBoxes[i];
     }
-    for (let i = 0; i < hitBoxes; ++i) this.byId(`hit${i}`).textContent = frame.hits[i];
+    frame.hits.forEach((hit, i) => { this.byId(`hit${i}`).textContent = hit; });
     if (frame.protocol !== null) this.byId('protocol').value = shownProtocol(frame.protocol);
     for (let i = 0; i < frame.restartNotices; ++i) {
       this.document.defaultView.alert(this.tr('Achtung: Ab n=1000 wird die Liste neu begonnen'));

@@ -20,6 +20,8 @@ const german = new Set(germanTexts(readFileSync(translation, 'utf8')));
 const escaped = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
 const literal = (n) => new RegExp(`(?<![\\w.])${escaped(String(n))}(?![\\w.])`);
 const tempo = core.tempoSteps();
+const ranges = core.settingRanges();
+const refresh = core.evaluationRefreshMilliseconds;
 const extent = core.windowExtent(core.designScreenWidth, core.designScreenHeight);
 // The radii at which the lattice points' pen changes.
 const pointSteps = [];
@@ -42,7 +44,9 @@ const rules = [
   // A row named by its number, or a list of the dimensions that show it.
   ['the rows\' ids', [/\brows?\s*\[\s*\d+\s*\]/, /\b(?:r|row|side)\s*(?:[=!]==?|[<>]=?)\s*\d/,
                       /\b\w*(?:Row|Side)\s*=\s*\d/, /(?<![\w\])?.])\[\s*[1-3](?:\s*,\s*[1-3])*\s*\]/]],
-  ['the value texts', [/\.toFixed\(/]],
+  ['the value texts', [/\.toFixed\(/, /\.toPrecision\(/]],
+  ['the lattice sizes', [literal(ranges.largestRadius)]],
+  ['the evaluation\'s refresh', [new RegExp(`(?:[<>]=?|=)\\s*${refresh}\\s*[;)]`)]],
   ['the charts\' round numbers', [/Math\.log10\(/]],
   ['the lattice\'s margins', [core.latticeMarginX, core.latticeMarginY].map(literal)],
   ['the lattice points\' pens', pointSteps.map((r) => new RegExp(`[<>]=?\\s*${r}(?![\\w.])`))],
@@ -60,6 +64,8 @@ function colourOf(text) {
   return rgb ? (Number(rgb[1]) << 16) | (Number(rgb[2]) << 8) | Number(rgb[3]) : null;
 }
 const coreColours = new Set(styleColours.map(colourOf));
+// Texts of the controls that the core gives the page.
+const coreTexts = new Set([core.probabilityAtStart()]);
 
 // Texts are the program's too, from its translation file, each through tr(): a German text
 // kept in a module by hand could be one the program lacks or no longer has.
@@ -75,7 +81,17 @@ test('no module of the page writes a rule or a text of the core again', () => {
     for (const s of strings) {
       if (german.has(s.value) && !/\btr\(\s*$/.test(s.before)) found.push(`${name}: "${s.value}"`);
       if (coreColours.has(colourOf(s.value))) found.push(`${name}: the lattice's colour ${s.value}`);
+      if (coreTexts.has(s.value)) found.push(`${name}: the core's text "${s.value}"`);
     }
   }
   assert.deepEqual(found, []);
+});
+
+// The page's bars reach as far as the core's setting: a range written into the page would stay
+// behind when the core's changes.
+test('the page\'s bars take their ranges from the core', () => {
+  const page = readFileSync(new URL('../page/index.html', import.meta.url), 'utf8');
+  const bars = page.match(/<input[^>]*type="range"[^>]*>/g) ?? [];
+  assert.ok(bars.length >= 3);
+  assert.deepEqual(bars.filter((bar) => /\s(?:min|max)=/.test(bar)), []);
 });
