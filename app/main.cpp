@@ -14,6 +14,7 @@
 #include "experiment/experiment_file.h"
 #include "experiment/file_access.h"
 #include "export/experiment_files.h"
+#include "export/series_keeper.h"
 #include "files/safe_file.h"
 #include "window/experiment_actions.h"
 #include "window/simulation.h"
@@ -238,13 +239,17 @@ int main(int argc, char* argv[]) {
   const auto* actions = new quirlweg::ExperimentActions(window);
   auto* files =
       new quirlweg::ExperimentFiles(window, *actions, language == quirlweg::Language::English);
+  auto* keeper = new quirlweg::SeriesKeeper(window, *files, quirlweg::SeriesKeeper::DefaultPath());
   window.showMaximized();
-  if (!request.experimentFile.isEmpty()) {
-    // Once the window manager has put the window up: the layout it then gets redraws the
-    // lattice, which would wipe the traces of a series walked again from the file.
-    QTimer::singleShot(300, files, [files, &window, path = request.experimentFile] {
+  // Once the window manager has put the window up: the layout it then gets redraws the
+  // lattice, which would wipe the traces of a series walked again. A file named on the
+  // command line is what the user asked for; the series kept from last time stays kept.
+  QTimer::singleShot(300, files, [files, keeper, &window, path = request.experimentFile] {
+    if (path.isEmpty()) {
+      keeper->OfferKeptSeries(&window);
+    } else {
       files->OpenFile(path, &window);
-    });
-  }
+    }
+  });
   return QApplication::exec();
 }

@@ -160,18 +160,26 @@ bool ExperimentFiles::OpenFile(const QString& path, QWidget* parent) {
   }
   const Experiment& experiment = *reading.experiment;
   folder_ = QFileInfo(path).absolutePath();
-  ApplyExperiment(window_, experiment);
-  if (!experiment.series.empty() && !WalkSeriesAgain(experiment, path, parent)) return true;
+  if (!Restore(experiment, tr("aus „%1“").arg(QDir::toNativeSeparators(path)), parent)) {
+    return true;
+  }
   ShowDescription(experiment, parent);
   return true;
 }
 
-bool ExperimentFiles::WalkSeriesAgain(const Experiment& experiment, const QString& path,
+bool ExperimentFiles::Restore(const Experiment& experiment, const QString& source,
+                              QWidget* parent) {
+  if (walkingAgain_) return false;
+  parent = DialogParent(parent);
+  ApplyExperiment(window_, experiment);
+  return experiment.series.empty() || WalkSeriesAgain(experiment, source, parent);
+}
+
+bool ExperimentFiles::WalkSeriesAgain(const Experiment& experiment, const QString& source,
                                       QWidget* parent) {
   const auto journeys = static_cast<std::int64_t>(experiment.series.size());
-  QProgressDialog progress(
-      tr("Die gespeicherten Reisen aus „%1“ werden neu gegangen …").arg(QFileInfo(path).fileName()),
-      tr("Abbrechen"), 0, static_cast<int>(journeys), parent);
+  QProgressDialog progress(tr("Die gespeicherten Reisen %1 werden neu gegangen …").arg(source),
+                           tr("Abbrechen"), 0, static_cast<int>(journeys), parent);
   progress.setObjectName(QStringLiteral("dlgNeuGehen"));
   progress.setWindowTitle(QStringLiteral("Quirlweg"));
   progress.setWindowModality(Qt::ApplicationModal);
@@ -203,19 +211,19 @@ bool ExperimentFiles::WalkSeriesAgain(const Experiment& experiment, const QStrin
     // A file waiting to be opened says nothing of this one; the user's cancel is confirmed.
     if (std::exchange(replaced_, false)) return false;
     ShowPlainText(parent, QStringLiteral("Quirlweg"),
-                  tr("Abgebrochen: %1 der %2 gespeicherten Reisen aus „%3“ sind neu gegangen.")
+                  tr("Abgebrochen: %1 der %2 gespeicherten Reisen %3 sind neu gegangen.")
                       .arg(walked)
                       .arg(journeys)
-                      .arg(QDir::toNativeSeparators(path)));
+                      .arg(source));
     return false;
   }
   // The saved journeys come back by walking them again from the seed; a series that was
   // saved from a walk begun in the middle of a journey cannot.
   if (SavedSeries(window_) != experiment.series) {
     ShowPlainText(parent, QStringLiteral("Quirlweg"),
-                  tr("Die gespeicherten Reisen aus „%1“ ließen sich mit dem Startwert nicht genau "
+                  tr("Die gespeicherten Reisen %1 ließen sich mit dem Startwert nicht genau "
                      "wiederholen; die Auswertung zeigt die neu gegangenen.")
-                      .arg(QDir::toNativeSeparators(path)));
+                      .arg(source));
   }
   return true;
 }

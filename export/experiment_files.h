@@ -32,6 +32,10 @@ class ExperimentFiles : public QObject {
   // closing the window or quitting cancels it as well, so that the window only ever shows one
   // file's state.
   bool OpenFile(const QString& path, QWidget* parent);
+  // Puts the window in `experiment` and walks its series again, as opening a file does but
+  // without its description; `source` says where the series comes from, as in "die Reisen
+  // `source`" ("der gelöschten Serie"). False when it was cancelled or is still waiting.
+  bool Restore(const Experiment& experiment, const QString& source, QWidget* parent);
   // A new series from `seed`, chosen by the user.
   void UseSeed(std::uint64_t seed);
 
@@ -41,8 +45,8 @@ class ExperimentFiles : public QObject {
  private:
   QWidget* DialogParent(QWidget* asked) const;
   void ShowDescription(const Experiment& experiment, QWidget* parent);
-  // Walks the file's saved series again; false when it was cancelled.
-  bool WalkSeriesAgain(const Experiment& experiment, const QString& path, QWidget* parent);
+  // Walks the experiment's saved series again; false when it was cancelled.
+  bool WalkSeriesAgain(const Experiment& experiment, const QString& source, QWidget* parent);
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   Simulation& window_;

@@ -49,6 +49,18 @@ Experiment CurrentExperiment(const Simulation& window) {
   return e;
 }
 
+std::optional<Experiment> SeriesExperiment(const Simulation& window) {
+  const JourneySeries& series = window.series();
+  if (series.empty() || series.Settings().size() != 1 || series.size() > kMostSavedJourneys) {
+    return std::nullopt;
+  }
+  Experiment e = CurrentExperiment(window);
+  e.setting = series.Settings().front();
+  e.series.clear();
+  for (const JourneyRecord& j : series) e.series.push_back(SavedJourneyOf(j));
+  return e;
+}
+
 void ApplyExperiment(Simulation& window, const Experiment& e) {
   const WindowControls& c = window.controls();
   window.ApplySetting(e.setting);

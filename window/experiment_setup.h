@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "lesson/experiment.h"
 
@@ -12,6 +13,11 @@ class Simulation;
 // The window's setting, run and display choices and seed as an experiment; with the series
 // when it is short enough to save and all of it ran under the current setting.
 Experiment CurrentExperiment(const Simulation& window);
+
+// The window's series as an experiment that walks it again: its own setting and seed with the
+// window's run and display choices. None when the series is empty, mixes settings or is too
+// long to save.
+std::optional<Experiment> SeriesExperiment(const Simulation& window);
 
 // Puts the window in the experiment's setting, run and display choices through the handlers
 // the controls reach, then starts a new series from the experiment's seed. Its series is not

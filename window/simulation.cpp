@@ -371,6 +371,7 @@ void Simulation::UseSeed(std::uint64_t seed) {
 // series after walking takes a fresh seed from the generator, so that it can be walked again.
 void Simulation::CountersReset() {
   if (std::exchange(restarting_, false)) return;
+  if (!series_.empty()) emit SeriesClearing();
   series_.Clear();
   if (generator_.generator() == Xoshiro128(seed_)) return;  // nothing drawn since seeding
   Xoshiro128 drawing = generator_.generator();

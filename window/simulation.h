@@ -84,6 +84,11 @@ class Simulation : public QWidget, public RunObserver {
   void StatisticsRestart() override;
   void StepTaken() override;
 
+ signals:
+  // The series is about to be cleared (counters reset, a new lattice size, dimension or home
+  // choice, a new seed); series() and Seed() still give it.
+  void SeriesClearing();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -1156,24 +1156,28 @@
         <translation>Quirlweg experiments (*.quirlweg);;All files (*)</translation>
     </message>
     <message>
-        <source>Die gespeicherten Reisen aus „%1“ ließen sich mit dem Startwert nicht genau wiederholen; die Auswertung zeigt die neu gegangenen.</source>
-        <translation>The trips saved in “%1” could not be repeated exactly from the seed; the evaluation shows the ones walked anew.</translation>
-    </message>
-    <message>
         <source>versuch.quirlweg</source>
         <translation>experiment.quirlweg</translation>
-    </message>
-    <message>
-        <source>Die gespeicherten Reisen aus „%1“ werden neu gegangen …</source>
-        <translation>Walking the saved trips of “%1” again …</translation>
     </message>
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Abgebrochen: %1 der %2 gespeicherten Reisen aus „%3“ sind neu gegangen.</source>
-        <translation>Cancelled: %1 of the %2 saved trips of “%3” were walked again.</translation>
+        <source>aus „%1“</source>
+        <translation>of “%1”</translation>
+    </message>
+    <message>
+        <source>Die gespeicherten Reisen %1 werden neu gegangen …</source>
+        <translation>Walking the saved trips %1 again …</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: %1 der %2 gespeicherten Reisen %3 sind neu gegangen.</source>
+        <translation>Cancelled: %1 of the %2 saved trips %3 were walked again.</translation>
+    </message>
+    <message>
+        <source>Die gespeicherten Reisen %1 ließen sich mit dem Startwert nicht genau wiederholen; die Auswertung zeigt die neu gegangenen.</source>
+        <translation>The saved trips %1 could not be repeated exactly from the seed; the evaluation shows the ones walked anew.</translation>
     </message>
 </context>
 <context>
@@ -1272,6 +1276,37 @@
     <message>
         <source>quirlweg-diagramme.svg</source>
         <translation>quirlweg-charts.svg</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::SeriesKeeper</name>
+    <message>
+        <source>Löschen rückgängig</source>
+        <translation>Undo clearing</translation>
+    </message>
+    <message>
+        <source>Die Serie vom letzten Mal mit %1 Reisen ist noch da. Soll sie wiederhergestellt werden?</source>
+        <translation>The series from last time, with %1 trips, is still there. Restore it?</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>der Serie vom letzten Mal</source>
+        <translation>of the series from last time</translation>
+    </message>
+    <message>
+        <source>Löschen rückgängig (%1 Reisen)</source>
+        <translation>Undo clearing (%1 trips)</translation>
+    </message>
+    <message>
+        <source>der gelöschten Serie</source>
+        <translation>of the cleared series</translation>
     </message>
 </context>
 <context>
