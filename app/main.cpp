@@ -9,6 +9,7 @@
 
 #include "app/headless.h"
 #include "app/language.h"
+#include "display/focus_ring.h"
 #include "display/picture_area_accessible.h"
 #include "evaluation/evaluation.h"
 #include "experiment/experiment_file.h"
@@ -16,6 +17,7 @@
 #include "export/experiment_files.h"
 #include "export/series_keeper.h"
 #include "files/safe_file.h"
+#include "window/counted_journeys.h"
 #include "window/experiment_actions.h"
 #include "window/simulation.h"
 #include "window/trace_style_choice.h"
@@ -232,10 +234,12 @@ int main(int argc, char* argv[]) {
   quirlweg::InstallTranslation(app, language);
   if (request.headless) return quirlweg::RunHeadless(*request.headless);
   quirlweg::InstallPictureAreaAccessibility();
+  new quirlweg::FocusRing(app);
 
   quirlweg::Simulation window;
   new quirlweg::Evaluation(window);  // children of the window
   new quirlweg::TraceStyleChoice(window);
+  new quirlweg::CountedJourneys(window);
   const auto* actions = new quirlweg::ExperimentActions(window);
   auto* files =
       new quirlweg::ExperimentFiles(window, *actions, language == quirlweg::Language::English);

@@ -869,6 +869,21 @@
     </message>
 </context>
 <context>
+    <name>quirlweg::CountedJourneys</name>
+    <message>
+        <source>Nach je 1002 Reisen beginnen die Kästchen neu zu zählen; die Auswertung zählt die ganze Serie.</source>
+        <translation>The boxes start counting afresh after every 1002 trips; the evaluation counts the whole series.</translation>
+    </message>
+    <message>
+        <source>Reisen ab %1</source>
+        <translation>Trips from %1</translation>
+    </message>
+    <message>
+        <source>Reisen %1–%2</source>
+        <translation>Trips %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::Evaluation</name>
     <message>
         <source>exakt: %1</source>

@@ -23,9 +23,11 @@
 #include <vector>
 
 #include "common/program_texts.h"
+#include "display/focus_ring.h"
 #include "display/picture_area.h"
 #include "display/qt_text.h"
 #include "engine/protocol.h"
+#include "window/counted_journeys.h"
 #include "window/placement.h"
 #include "window/window_test.h"
 
@@ -368,10 +370,19 @@ TEST_F(SimulationTest, KeyboardMovesScrollBarsAndShowsTheFocus) {
         << w->objectName().toStdString();
   }
   QTest::keyClick(window_.get(), Qt::Key_Tab);  // styles mark the focus once keys move it
+  const FocusRing ring(*qApp);
   for (QWidget* control : window_->findChildren<QWidget*>()) {
     if ((control->focusPolicy() & Qt::TabFocus) == 0 || !control->isVisible()) continue;
     control->setFocus(Qt::TabFocusReason);  // as the Tab key gives it
     QApplication::processEvents();
+    // Two pixels of the highlight colour just left of the control, where it has room.
+    const QPoint left = control->mapTo(window_.get(), QPoint(0, control->height() / 2));
+    if (left.x() >= 2) {
+      const QImage around = window_->grab(QRect(left - QPoint(2, 0), QSize(2, 1))).toImage();
+      const QColor highlight = control->palette().color(QPalette::Active, QPalette::Highlight);
+      EXPECT_EQ(around.pixelColor(0, 0), highlight) << control->objectName().toStdString();
+      EXPECT_EQ(around.pixelColor(1, 0), highlight) << control->objectName().toStdString();
+    }
     const QImage focused = control->grab().toImage();
     window_->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
@@ -538,12 +549,14 @@ TEST_F(SimulationTest, ControlsSitWhereTheLayoutSaysOnThisScreen) {
 // firing in the notice's event loop, and the run goes on after OK.
 TEST_F(SimulationTest, NoticeAtJourney1002HoldsTheRunUntilClosed) {
   Find<QScrollBar>("hscRaster")->setValue(2);  // two steps a journey
+  const auto* counted = new CountedJourneys(*window_);
   for (const int tempo : {kTempoMax, kTempo50}) {
     SCOPED_TRACE(tempo);
     Find<QSlider>("sldTempo")->setValue(kTempoMax);
     for (int i = 0; i < 50; ++i) Start("optModus(2)");
     Start("optModus(1)");
     ASSERT_EQ(State().journeyCount, 1001);
+    EXPECT_EQ(counted->Text(), "");  // the boxes count the whole series
 
     QString caption;
     QString text;
@@ -567,6 +580,7 @@ TEST_F(SimulationTest, NoticeAtJourney1002HoldsTheRunUntilClosed) {
     // The 1002nd journey restarted the counters; the other nineteen counted afresh.
     EXPECT_EQ(State().journeyCount, 19);
     EXPECT_EQ(Text("Text1(2)"), " 19");
+    EXPECT_EQ(counted->Text(), "Reisen 1003–1021");
     EXPECT_TRUE(Find("Command2")->isEnabled());
     Click("Command2");
     EXPECT_EQ(window_->statistics().ProtocolText(), kProtocolHeader);
