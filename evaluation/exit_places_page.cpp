@@ -83,7 +83,7 @@ ExitPlacesPage::ExitPlacesPage(const JourneySeries& series, const ExactStatistic
   counted_->setWordWrap(true);
   others_ = new QLabel(this);
   others_->setWordWrap(true);
-  auto* why = new QLabel(
+  why_ = new QLabel(
       tr("Warum zählt die nahe Seite schneller? Rückt der Start an eine Seite heran, erreichen "
          "viele Reisen sie nach wenigen Schritten, bevor der Wanderer sich weit entfernt: Die "
          "Zellen dicht vor dem Start bekommen die meisten Austritte, und die anderen Seiten "
@@ -91,15 +91,15 @@ ExitPlacesPage::ExitPlacesPage(const JourneySeries& series, const ExactStatistic
          "in derselben Zeit mehr Reisen enden. Beides lässt das Kästchen dieser Seite schneller "
          "wachsen als die der anderen."),
       this);
-  why->setObjectName(QStringLiteral("lblWarumNah"));
-  why->setWordWrap(true);
+  why_->setObjectName(QStringLiteral("lblWarumNah"));
+  why_->setWordWrap(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(picture_, 1);
   layout->addWidget(legend);
   layout->addWidget(counted_);
   layout->addWidget(others_);
-  layout->addWidget(why);
+  layout->addWidget(why_);
 
   poll_.setInterval(kPollInterval);
   connect(&poll_, &QTimer::timeout, this, [this] {
@@ -165,6 +165,7 @@ void ExitPlacesPage::Refresh() {
   }
   others_->setText(lines.join(QLatin1Char('\n')));
   others_->setVisible(!lines.isEmpty());
+  why_->setVisible(setting.startX != 0 || setting.startY != 0);
 }
 
 }  // namespace quirlweg

@@ -50,6 +50,7 @@ class ExitPlacesPage : public QWidget {
   ExitPlacesPicture* picture_ = nullptr;
   QLabel* counted_ = nullptr;
   QLabel* others_ = nullptr;
+  QLabel* why_ = nullptr;  // shown while the start is off the origin, where it applies
 
   std::optional<theory::ExitPlaces> places_;
   std::optional<theory::Setting> placesSetting_;

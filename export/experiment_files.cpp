@@ -71,9 +71,14 @@ void ShowPlainText(QWidget* parent, const QString& title, const QString& text) {
 }  // namespace
 
 ExperimentFiles::ExperimentFiles(Simulation& window, const ExperimentActions& actions, bool english)
-    : QObject(&window), window_(window), english_(english) {
+    : QObject(&window), window_(window), guide_(actions.guide()), english_(english) {
   connect(actions.save(), &QAction::triggered, this, [this] { Save(nullptr); });
   connect(actions.open(), &QAction::triggered, this, [this] { Open(nullptr); });
+  connect(guide_, &QAction::triggered, this, [this] {
+    if (!description_.isEmpty()) {
+      ShowPlainText(DialogParent(nullptr), QStringLiteral("Quirlweg"), description_);
+    }
+  });
   window.installEventFilter(this);
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
     closing_ = true;
@@ -160,10 +165,13 @@ bool ExperimentFiles::OpenFile(const QString& path, QWidget* parent) {
   }
   const Experiment& experiment = *reading.experiment;
   folder_ = QFileInfo(path).absolutePath();
+  TakeDescription(experiment);
   if (!Restore(experiment, tr("aus „%1“").arg(QDir::toNativeSeparators(path)), parent)) {
     return true;
   }
-  ShowDescription(experiment, parent);
+  if (!description_.isEmpty() && !closing_) {
+    ShowPlainText(parent, QStringLiteral("Quirlweg"), description_);
+  }
   return true;
 }
 
@@ -228,13 +236,12 @@ bool ExperimentFiles::WalkSeriesAgain(const Experiment& experiment, const QStrin
   return true;
 }
 
-void ExperimentFiles::ShowDescription(const Experiment& experiment, QWidget* parent) {
+void ExperimentFiles::TakeDescription(const Experiment& experiment) {
   const std::string& own = english_ ? experiment.descriptionEnglish : experiment.descriptionGerman;
   const std::string& other =
       english_ ? experiment.descriptionGerman : experiment.descriptionEnglish;
-  const QString text = QString::fromStdString(own.empty() ? other : own);
-  if (text.isEmpty() || closing_) return;
-  ShowPlainText(parent, QStringLiteral("Quirlweg"), text);
+  description_ = QString::fromStdString(own.empty() ? other : own);
+  guide_->setEnabled(!description_.isEmpty());
 }
 
 void ExperimentFiles::UseSeed(std::uint64_t seed) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 
+class QAction;
 class QWidget;
 
 namespace quirlweg {
@@ -44,12 +45,16 @@ class ExperimentFiles : public QObject {
 
  private:
   QWidget* DialogParent(QWidget* asked) const;
-  void ShowDescription(const Experiment& experiment, QWidget* parent);
+  // Keeps the lesson's description, in the user's language where it has it, for
+  // "Anleitung …".
+  void TakeDescription(const Experiment& experiment);
   // Walks the experiment's saved series again; false when it was cancelled.
   bool WalkSeriesAgain(const Experiment& experiment, const QString& source, QWidget* parent);
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   Simulation& window_;
+  QAction* guide_;
+  QString description_;  // of the lesson opened last
   bool english_;
   QString folder_;  // where the last experiment was saved or opened
   bool walkingAgain_ = false;

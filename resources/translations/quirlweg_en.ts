@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>So viele Reisen gehen.</source>
-        <translation>Walk this many journeys.</translation>
+        <translation>Walk this many trips.</translation>
     </message>
     <message>
         <source>Die Reisen als CSV nach AUS schreiben.</source>
-        <translation>Write the journeys as CSV to OUT.</translation>
+        <translation>Write the trips as CSV to OUT.</translation>
     </message>
     <message>
         <source>AUS</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>„series“ hat mehr als %1 Reisen.</source>
-        <translation>“series” has more than %1 journeys.</translation>
+        <translation>“series” has more than %1 trips.</translation>
     </message>
     <message>
         <source>„%1“ muss vier Zahlen [Länge, x, y, z] enthalten.</source>
@@ -285,7 +285,7 @@
     <name>Report</name>
     <message>
         <source>Dimension %1, Gitter −%2 … %2, Start (%3 | %4), Heimkreis absorbiert: %5</source>
-        <translation>Dimension %1, grid −%2 … %2, start (%3 | %4), home circle absorbs: %5</translation>
+        <translation>Dimension %1, lattice −%2 … %2, start (%3 | %4), home circle absorbs: %5</translation>
     </message>
     <message>
         <source>ja</source>
@@ -550,7 +550,7 @@
     </message>
     <message>
         <source>Protokoll: Nummer, Länge und Endpunkt jeder Reise</source>
-        <translation>Protocol: number, length and end point of every trip</translation>
+        <translation>Log: number, length and end point of every trip</translation>
     </message>
     <message>
         <source>Das Gitter mit den Spuren des Wanderers</source>
@@ -734,15 +734,15 @@
     </message>
     <message>
         <source>Setzt alle Zähler und das Protokoll zurück</source>
-        <translation>Resets all counters and the protocol</translation>
+        <translation>Resets all counters and the log</translation>
     </message>
     <message>
         <source>Protokoll einblenden</source>
-        <translation>Show protocol</translation>
+        <translation>Show log</translation>
     </message>
     <message>
         <source>Raster</source>
-        <translation>Grid</translation>
+        <translation>Lattice</translation>
     </message>
     <message>
         <source>Dimension</source>
@@ -786,7 +786,7 @@
     </message>
     <message>
         <source>Protokoll</source>
-        <translation>Protocol</translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Einstellungen</source>
@@ -914,7 +914,7 @@
     </message>
     <message>
         <source>Verlauf des gemessenen Anteils</source>
-        <translation>Course of the measured share</translation>
+        <translation>The measured share trip by trip</translation>
     </message>
     <message>
         <source>Weglängen</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>Verlauf</source>
-        <translation>Course</translation>
+        <translation>Share by trip</translation>
     </message>
 </context>
 <context>
@@ -965,11 +965,11 @@
     </message>
     <message>
         <source>Randseite für den Verlauf</source>
-        <translation>Edge side for the course</translation>
+        <translation>Side the share chart follows</translation>
     </message>
     <message>
         <source>&amp;Verlauf am Rand:</source>
-        <translation>&amp;Course at the edge:</translation>
+        <translation>Share at the s&amp;ide:</translation>
     </message>
     <message>
         <source>Gezählte, gemessene und exakte Werte</source>
@@ -1033,7 +1033,7 @@
     </message>
     <message>
         <source>Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist.</source>
-        <translation>Marked red: the exact value lies outside the 95 % range. Even when all is right this happens to each row in about one of twenty series; with fewer than 20 journeys sometimes less often, sometimes up to twice as often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed.</translation>
+        <translation>Marked red: the exact value lies outside the 95 % range. Even when all is right this happens to each row in about one of twenty series; with fewer than 20 trips sometimes less often, sometimes up to twice as often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed.</translation>
     </message>
     <message>
         <source>Die Daten konnten nicht in „%1“ gespeichert werden:
@@ -1061,7 +1061,7 @@
     </message>
     <message>
         <source>Die Reisen logarithmisch: der Bereich wird wie 1/√n schmaler</source>
-        <translation>The journeys on a logarithmic scale: the range narrows like 1/√n</translation>
+        <translation>The trips on a logarithmic scale: the range narrows like 1/√n</translation>
     </message>
     <message>
         <source>&amp;Serie</source>
@@ -1144,6 +1144,10 @@
     <message>
         <source>Versuch öffnen …</source>
         <translation>Open experiment …</translation>
+    </message>
+    <message>
+        <source>Anleitung …</source>
+        <translation>Instructions …</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -162,6 +163,17 @@ TEST_F(HostileFilesTest, NothingBlocksOrIsReplacedAndTextsStayPlain) {
   struct stat info {};
   ASSERT_EQ(::stat(LocalPath(pipe).c_str(), &info), 0);
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+// The lesson opened last stays at hand under "Anleitung …"; after a file without a description
+// there is none, rather than the last lesson's.
+TEST_F(HostileFilesTest, TheLessonsDescriptionStaysAtHand) {
+  const QString guide = QStringLiteral("Schätzt zuerst, dann lasst 20 Reisen laufen.");
+  Answering({}, [&] { files_->OpenFile(Lesson(QStringLiteral("a.quirlweg"), guide), nullptr); });
+  const Shown again = Answering({}, [&] { actions_->guide()->trigger(); });
+  EXPECT_EQ(again.texts, QStringList{guide});
+  Answering({}, [&] { files_->OpenFile(Lesson(QStringLiteral("b.quirlweg"), {}), nullptr); });
+  EXPECT_FALSE(actions_->guide()->isEnabled());
 }
 
 // A second file opened while the first one's long series is walked again cancels that walk: the
