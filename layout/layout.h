@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,8 +12,11 @@ namespace quirlweg {
 inline constexpr int kRefScreenWidth = 12288;
 inline constexpr int kRefScreenHeight = 9216;
 
-// What the probability boxes show after their prefix until the bar first moves.
-inline constexpr std::string_view kProbabilityAtStart = "0,5";
+// What the probability boxes show after their prefix until the bar first moves: "0,5" with the
+// user's decimal separator.
+inline std::string ProbabilityAtStart(char decimalSeparator) {
+  return std::string("0") + decimalSeparator + "5";
+}
 
 // Where one control goes, in twips from its container's top-left corner.
 struct ControlPlacement {

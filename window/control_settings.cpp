@@ -33,7 +33,7 @@ RunMode ControlSettings::Mode() const {
   return RunMode::Journey;
 }
 
-char ControlSettings::DecimalSeparator() const {
+char SystemDecimalSeparator() {
   const QString point = QLocale::system().decimalPoint();
   // A separator outside ASCII cannot travel as one char; the point stands in for it.
   if (point.isEmpty() || point.front().unicode() > 0x7F) return '.';

@@ -6,6 +6,10 @@ namespace quirlweg {
 
 struct WindowControls;
 
+// The user's decimal separator, as the walk writes its figures; a point where it is no ASCII
+// character.
+char SystemDecimalSeparator();
+
 // The walk's settings, read from the window's controls at the moment of use.
 class ControlSettings final : public WalkSettingsSource {
  public:
@@ -16,7 +20,7 @@ class ControlSettings final : public WalkSettingsSource {
   bool HomeAbsorbs() const override;
   int LatticeSize() const override;
   RunMode Mode() const override;
-  char DecimalSeparator() const override;
+  char DecimalSeparator() const override { return SystemDecimalSeparator(); }
 
  private:
   const WindowControls& c_;

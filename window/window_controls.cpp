@@ -27,6 +27,7 @@
 #include "layout/layout.h"
 #include "lesson/tempo_scale.h"
 #include "picture/trace_style.h"
+#include "window/control_settings.h"
 
 namespace quirlweg {
 namespace {
@@ -301,9 +302,10 @@ void ControlBuilder::CreateSettingsFrame() {
   c_.dimensionOptions[1]->setChecked(true);
 
   for (int i = 0; i < 2; ++i) {
-    auto* text = Named(
-        new FittingBox(ProbabilityPrefix(i) + ToQString(kProbabilityAtStart), c_.settingsFrame),
-        ArrayName("Text5", i));
+    auto* text = Named(new FittingBox(ProbabilityPrefix(i) +
+                                          ToQString(ProbabilityAtStart(SystemDecimalSeparator())),
+                                      c_.settingsFrame),
+                       ArrayName("Text5", i));
     text->setFont(DefaultFont());
     text->setAlignment(Qt::AlignCenter);
     c_.probabilityBoxes[i] = text;

@@ -59,8 +59,8 @@ val WindowExtentOf(double screenWidthTwips, double screenHeightTwips) {
   return out;
 }
 
-std::string ProbabilityAtStart() {
-  return std::string(kProbabilityAtStart);
+std::string ProbabilityTextAtStart(const std::string& separator) {
+  return ProbabilityAtStart(separator.empty() ? '.' : separator.front());
 }
 
 val SettingRanges() {
@@ -134,7 +134,7 @@ EMSCRIPTEN_BINDINGS(quirlweg_rules) {
   emscripten::constant("designScreenHeight", kRefScreenHeight);
   emscripten::constant("twipsPerInch", kTwipsPerInch);
   emscripten::function("windowExtent", &WindowExtentOf);
-  emscripten::function("probabilityAtStart", &ProbabilityAtStart);
+  emscripten::function("probabilityAtStart", &ProbabilityTextAtStart);
   emscripten::function("settingRanges", &SettingRanges);
 
   emscripten::function("tempoSteps", &TempoSteps);

@@ -64,8 +64,8 @@ class Quirlweg {
     this.walk.setDecimalSeparator(this.separator);
     this.walk.setProtocolHeader(this.tr('   Nr.  Länge   Endpunkt'));
     this.takeSettingRanges();
-    this.byId('left').value = this.tr('p(links)=') + core.probabilityAtStart();
-    this.byId('right').value = this.tr('p(rechts)=') + core.probabilityAtStart();
+    this.byId('left').value = this.tr('p(links)=') + core.probabilityAtStart(this.separator);
+    this.byId('right').value = this.tr('p(rechts)=') + core.probabilityAtStart(this.separator);
     // The tempo control starts at its fastest position, the scale's last.
     const tempo = this.byId('tempo');
     tempo.max = String(this.tempoSteps.length - 1);

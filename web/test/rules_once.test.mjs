@@ -65,7 +65,7 @@ function colourOf(text) {
 }
 const coreColours = new Set(styleColours.map(colourOf));
 // Texts of the controls that the core gives the page.
-const coreTexts = new Set([core.probabilityAtStart()]);
+const coreTexts = new Set([',', '.'].map((separator) => core.probabilityAtStart(separator)));
 
 // Texts are the program's too, from its translation file, each through tr(): a German text
 // kept in a module by hand could be one the program lacks or no longer has.
