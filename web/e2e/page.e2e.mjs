@@ -272,3 +272,75 @@ test('on a touch screen every control takes taps on 44 px, named as on the deskt
   await shot(tab, 'i21-de-1180x820-touch');
   await tab.close();
 });
+
+// The site from a web server on this machine, as a school's would serve it; `changed` is put
+// into index.html when set, as a new build would change it.
+async function serveSite() {
+  const { createServer } = await import('node:http');
+  const { readFile } = await import('node:fs/promises');
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
+                  '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
+  const server = createServer(async (request, response) => {
+    const path = new URL(request.url, 'http://localhost').pathname;
+    const name = path === '/' ? 'index.html' : path.slice(1);
+    try {
+      let body = await readFile(join(site, name));
+      if (name === 'index.html' && server.changed) {
+        body = Buffer.from(body.toString().replace('<body>', `<body><p id="changed">${server.changed}</p>`));
+      }
+      response.writeHead(200, { 'Content-Type': types[name.slice(name.lastIndexOf('.'))] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+  server.address = `http://localhost:${server.address().port}/`;
+  return server;
+}
+
+test('served once, it opens offline in either language and takes a new build when online', async () => {
+  const server = await serveSite();
+  const tab = await browser.newPage();
+  try {
+    await tab.goto(server.address, { waitUntil: 'load' });
+    await tab.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      // The first load is not yet controlled; the worker claims the page once it is active.
+      if (!navigator.serviceWorker.controller) {
+        await new Promise((claimed) => navigator.serviceWorker.addEventListener('controllerchange', claimed));
+      }
+    });
+    await tab.setOfflineMode(true);
+    for (const [address, lang] of [['', null], ['index.html?lang=en', 'en'], ['?lang=de', 'de']]) {
+      await tab.goto(server.address + address, { waitUntil: 'load' });
+      await tab.waitForFunction(() => globalThis.quirlweg !== undefined, { timeout: 10000 });
+      if (lang) assert.equal(await tab.evaluate(() => document.documentElement.lang), lang);
+    }
+    await tab.setOfflineMode(false);
+    server.changed = 'new build';
+    await tab.goto(`${server.address}?lang=en`, { waitUntil: 'load' });
+    assert.equal(await tab.evaluate(() => document.getElementById('changed')?.textContent), 'new build');
+  } finally {
+    await tab.close();
+    server.close();
+  }
+});
+
+test('without WebAssembly the page says so in both languages', async () => {
+  const tab = await browser.newPage();
+  const errors = [];
+  tab.on('pageerror', (error) => errors.push(error.message));
+  await tab.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; });
+  await tab.goto(page, { waitUntil: 'load' });
+  const shown = await tab.evaluate(() => {
+    const notice = document.getElementById('cannotRun');
+    return { notice: !notice.hidden && notice.offsetHeight > 0, text: notice.innerText,
+             window: document.getElementById('window').hidden };
+  });
+  await tab.close();
+  assert.ok(shown.notice && shown.window, JSON.stringify(shown));
+  assert.match(shown.text, /WebAssembly/);
+  assert.match(shown.text, /Browser/);
+  assert.deepEqual(errors, []);
+});

@@ -6,7 +6,7 @@ import { LatticeView } from './lattice_view.js';
 import { designSize, placeAll, scaleFor } from './layout.js';
 import { PacedRun } from './paced_run.js';
 import { caption, chooseLanguage, decimalSeparator, translator } from './texts.js';
-import { storedProtocol, WalkPage } from './walk_page.js';
+import { WalkPage } from './walk_page.js';
 
 // A tempo as the desktop program words it; the core says which wording a tempo takes.
 function tempoText(core, tr, stepsPerSecond) {
@@ -181,7 +181,6 @@ class Quirlweg {
     on('tempo', 'input', () => this.tempoChanged());
     on('clearTraces', 'click', () => this.act(() => this.walk.clearTraces()));
     on('resetCounters', 'click', () => this.act(() => this.walk.resetCounters()));
-    on('protocol', 'input', () => this.walk.setProtocolText(storedProtocol(this.byId('protocol').value)));
     on('evaluation', 'click', () => this.showEvaluation(this.byId('evaluationPanel').hidden));
     on('closeEvaluation', 'click', () => this.showEvaluation(false));
     on('side', 'change', () => this.refreshEvaluation());
@@ -271,9 +270,19 @@ class Quirlweg {
   }
 }
 
-globalThis.createQuirlwegCore().then((core) => {
-  globalThis.quirlweg = new Quirlweg(core, document);
-});
+// Without WebAssembly the core cannot start: the page says so instead of staying grey.
+function cannotRun() {
+  document.getElementById('cannotRun').hidden = false;
+  document.getElementById('window').hidden = true;
+}
+
+if (typeof WebAssembly !== 'object' || typeof globalThis.createQuirlwegCore !== 'function') {
+  cannotRun();
+} else {
+  globalThis.createQuirlwegCore().then((core) => {
+    globalThis.quirlweg = new Quirlweg(core, document);
+  }, cannotRun);
+}
 
 // Served from a web server, the page keeps itself for use without a network; opened from
 // disk it needs nothing of the kind (and browsers allow no service worker there).

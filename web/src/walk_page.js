@@ -35,7 +35,3 @@ export class WalkPage {
 export function shownProtocol(text) {
   return text.replace(/\r\n?/g, '\n');
 }
-
-export function storedProtocol(text) {
-  return text.replace(/\n/g, '\r\n');
-}
