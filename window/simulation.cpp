@@ -26,6 +26,7 @@
 #include "engine/text_forms.h"
 #include "layout/twips.h"
 #include "layout/walk_changers.h"
+#include "lesson/series_seed.h"
 #include "lesson/tempo_scale.h"
 #include "window/placement.h"
 
@@ -58,13 +59,6 @@ QPixmap RenderPicture(const QString& path, QSize size, qreal pixelRatio) {
   if (image.isNull()) return {};
   image.setDevicePixelRatio(pixelRatio);
   return QPixmap::fromImage(image);
-}
-
-// Seeds a class can read off the board and type in again: up to six digits.
-constexpr std::uint64_t kSeedRange = 999999;
-
-std::uint64_t ShortSeed(std::uint64_t bits) {
-  return bits % kSeedRange + 1;
 }
 
 }  // namespace
@@ -133,7 +127,7 @@ void Simulation::ConnectHandlers() {
 // Start-up and layout
 
 void Simulation::Load() {
-  seed_ = ShortSeed(Xoshiro128::SeededFromClock().NextBits());
+  seed_ = SeedFromClock();
   generator_ = GeneratorSource(Xoshiro128(seed_));
   controls_.protocolBox->hide();
   controls_.probabilityBoxes[0]->hide();
@@ -373,9 +367,7 @@ void Simulation::CountersReset() {
   if (std::exchange(restarting_, false)) return;
   if (!series_.empty()) emit SeriesClearing();
   series_.Clear();
-  if (generator_.generator() == Xoshiro128(seed_)) return;  // nothing drawn since seeding
-  Xoshiro128 drawing = generator_.generator();
-  seed_ = ShortSeed(drawing.NextBits());
+  seed_ = NextSeriesSeed(seed_, generator_.generator());
   generator_ = GeneratorSource(Xoshiro128(seed_));
 }
 

@@ -113,7 +113,9 @@ void WebDisplays::JourneyEnded(const JourneyRecord& journey) {
 void WebDisplays::CountersReset() {
   countersReset_ = true;
   // The restart after 1001 journeys resets the counters but goes on with the series.
-  if (!std::exchange(restarting_, false)) series_.Clear();
+  if (std::exchange(restarting_, false)) return;
+  series_.Clear();
+  if (seriesCleared_) seriesCleared_();
 }
 
 void WebDisplays::StatisticsRestart() {

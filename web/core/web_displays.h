@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -59,6 +60,9 @@ class WebDisplays final : public LatticeDisplay, public StatisticsDisplay, publi
   // The journeys since the user last reset the counters or changed the lattice size, as the
   // evaluation follows them.
   const JourneySeries& Series() const { return series_; }
+
+  // Called when the series is cleared, not at the restart after 1001 journeys.
+  void WhenSeriesCleared(std::function<void()> cleared) { seriesCleared_ = std::move(cleared); }
 
   // The protocol's header line in the page's language, without its line end; the next
   // counter reset writes it.
@@ -122,6 +126,7 @@ class WebDisplays final : public LatticeDisplay, public StatisticsDisplay, publi
   int restartNotices_ = 0;
   JourneySeries series_;
   bool restarting_ = false;
+  std::function<void()> seriesCleared_;
 };
 
 }  // namespace quirlweg::web

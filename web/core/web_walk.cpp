@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "lesson/series_seed.h"
+
 namespace quirlweg::web {
 
 void WebSettings::SetDimension(int dimension) {
@@ -10,11 +12,11 @@ void WebSettings::SetDimension(int dimension) {
 }
 
 void WebSettings::SetRightPercent(int percent) {
-  rightProbability_ = std::clamp(percent, 0, 100) / 100.0;
+  rightProbability_ = std::clamp(percent, 0, kMostPercent) / 100.0;
 }
 
 void WebSettings::SetLatticeSize(int radius) {
-  latticeSize_ = std::clamp(radius, 2, 50);
+  latticeSize_ = std::clamp(radius, kSmallestRadius, kLargestRadius);
 }
 
 void WebSettings::SetMode(int mode) {
@@ -22,7 +24,49 @@ void WebSettings::SetMode(int mode) {
 }
 
 WebWalk::WebWalk(std::uint64_t seed)
-    : source_(Xoshiro128(seed)), walk_(displays_, displays_, displays_, settings_, source_) {}
+    : seed_(seed),
+      source_(Xoshiro128(seed)),
+      walk_(displays_, displays_, displays_, settings_, source_) {
+  displays_.WhenSeriesCleared([this] {
+    seed_ = NextSeriesSeed(seed_, source_.generator());
+    source_ = GeneratorSource(Xoshiro128(seed_));
+  });
+}
+
+void WebWalk::UseSeed(std::uint64_t seed) {
+  displays_.HideEndMarker();
+  walk_.ClearTraces();
+  walk_.ResetCounters();
+  // The walker stands on the start point, at step 0 of the series' first journey.
+  WalkState& state = walk_.state();
+  state.stepCount = 0;
+  displays_.ShowCoordinates(state.posX, -state.posY, state.posZ);
+  displays_.ShowStepCount(0);
+  seed_ = std::min(seed, kLargestSeed);
+  source_ = GeneratorSource(Xoshiro128(seed_));
+}
+
+void WebWalk::WalkJourneys(std::int64_t journeys) {
+  const RunMode mode = settings_.Mode();
+  settings_.SetMode(static_cast<int>(RunMode::TwentyJourneys));
+  for (std::int64_t i = 0; i < journeys / 20; ++i) walk_.Start();
+  settings_.SetMode(static_cast<int>(RunMode::Journey));
+  for (std::int64_t i = 0; i < journeys % 20; ++i) walk_.Start();
+  settings_.SetMode(static_cast<int>(mode));
+}
+
+std::optional<Experiment> WebWalk::SeriesExperiment() const {
+  const JourneySeries& series = displays_.Series();
+  if (series.empty() || series.Settings().size() != 1 || series.size() > kMostSavedJourneys) {
+    return std::nullopt;
+  }
+  Experiment e;
+  e.setting = series.Settings().front();
+  e.mode = settings_.Mode();
+  e.seed = seed_;
+  for (const JourneyRecord& j : series) e.series.push_back(SavedJourneyOf(j));
+  return e;
+}
 
 void WebWalk::Load() {
   walk_.DrawLattice();

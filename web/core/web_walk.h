@@ -7,6 +7,7 @@
 #include "engine/settings.h"
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
+#include "lesson/experiment.h"
 #include "theory/journey_statistics.h"
 #include "web_displays.h"
 #include "web_evaluation.h"
@@ -45,16 +46,29 @@ class WebSettings final : public WalkSettingsSource {
 // program's window owns, without the window.
 class WebWalk {
  public:
+  // A first series from `seed`.
   explicit WebWalk(std::uint64_t seed);
   WebWalk(const WebWalk&) = delete;
   WebWalk& operator=(const WebWalk&) = delete;
 
   WebSettings& settings() { return settings_; }
   WebDisplays& displays() { return displays_; }
+  const WebDisplays& displays() const { return displays_; }
   Walk& walk() { return walk_; }
 
   // What the window does on opening: the lattice, no end marker, the walker on the origin.
   void Load();
+  // The seed the series was walked from; each new series after walking gets the next one, as
+  // on the desktop.
+  std::uint64_t Seed() const { return seed_; }
+  // A new series from `seed`: the walker back on the start point, traces and counters cleared.
+  void UseSeed(std::uint64_t seed);
+  // Walks `journeys` whole journeys as "20 Reisen" and "Reise" do at the fastest tempo; the
+  // run mode is put back after.
+  void WalkJourneys(std::int64_t journeys);
+  // The series as an experiment that walks it again, with its own setting and seed; none when
+  // it is empty, mixes settings or is too long to keep.
+  std::optional<Experiment> SeriesExperiment() const;
   // Takes at most `maxSteps` steps of the run begun with walk().BeginStepwiseRun(); false once
   // its last journey has ended.
   bool ContinueRun(int maxSteps);
@@ -70,6 +84,7 @@ class WebWalk {
   std::array<std::optional<double>, kSeriesRowCount> ExactRows() const;
 
  private:
+  std::uint64_t seed_;
   GeneratorSource source_;
   WebSettings settings_;
   WebDisplays displays_;

@@ -34,6 +34,13 @@ after(() => browser?.close());
 async function open({ width = 1024, height = 768, lang = 'de', touch = false, before: prepare } = {}) {
   const tab = await browser.newPage();
   await tab.setViewport({ width, height, hasTouch: touch });
+  // Each test starts without the series an earlier one left in the page's storage; a reload
+  // within the test keeps it.
+  await tab.evaluateOnNewDocument(() => {
+    if (sessionStorage.getItem('fresh')) return;
+    localStorage.clear();
+    sessionStorage.setItem('fresh', '1');
+  });
   if (prepare) await prepare(tab);
   tab.foreign = [];
   await tab.setRequestInterception(true);
@@ -343,4 +350,36 @@ test('without WebAssembly the page says so in both languages', async () => {
   assert.match(shown.text, /WebAssembly/);
   assert.match(shown.text, /Browser/);
   assert.deepEqual(errors, []);
+});
+
+test('a reload brings the series back from its seed, and a link hands on setting and seed', async () => {
+  const tab = await open();
+  await set(tab, 'size', 9);
+  await choose(tab, 'mode', 2);
+  for (let i = 0; i < 3; ++i) await tab.click('#start');
+  const boxes = () => tab.evaluate(() => ({
+    counts: [0, 1, 2, 3, 4].map((i) => document.getElementById(`count${i}`).value),
+    seed: document.getElementById('seed').value,
+    size: document.getElementById('size').value,
+  }));
+  const walked = await boxes();
+  assert.notEqual(walked.counts[0], '0');
+  // Kept every two seconds and when the page is left.
+  await tab.reload({ waitUntil: 'load' });
+  await tab.waitForFunction(() => globalThis.quirlweg !== undefined);
+  assert.deepEqual(await boxes(), walked);
+  const link = await tab.evaluate(() => location.href);
+  await tab.close();
+
+  // The link opened elsewhere: the same setting and seed, a new series of its own.
+  const other = await open();
+  await other.goto(link.replace(/\?[^#]*/, '?lang=en'), { waitUntil: 'load' });
+  await other.waitForFunction(() => globalThis.quirlweg !== undefined);
+  const opened = await other.evaluate(() => ({
+    seed: document.getElementById('seed').value, size: document.getElementById('size').value,
+    home: document.getElementById('count0').value }));
+  await other.close();
+  assert.equal(opened.size, '9');
+  assert.equal(opened.home, '0');
+  assert.equal(opened.seed, walked.seed);
 });

@@ -4,6 +4,7 @@ import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
 import { LatticeView } from './lattice_view.js';
 import { designSize, placeAll, scaleFor } from './layout.js';
+import { KeptSeries } from './kept_series.js';
 import { PacedRun } from './paced_run.js';
 import { caption, chooseLanguage, decimalSeparator, translator } from './texts.js';
 import { WalkPage } from './walk_page.js';
@@ -60,7 +61,7 @@ class Quirlweg {
     this.paced = new PacedRun(new core.StepPacing(), (n) => this.walk.continueRun(n),
                               () => this.draw(), () => this.showRunGoing(false));
 
-    this.walk = new core.Walk(Math.floor(Math.random() * 2 ** 52));
+    this.walk = new core.Walk(core.seedFromClock());
     this.walk.setDecimalSeparator(this.separator);
     this.walk.setProtocolHeader(this.tr('   Nr.  Länge   Endpunkt'));
     this.takeSettingRanges();
@@ -73,9 +74,38 @@ class Quirlweg {
     this.byId('tempoText').textContent = tempoText(core, this.tr, this.tempo());
     this.arrange();
     this.walk.load();
+    this.kept = new KeptSeries(window, core, this.walk);
+    this.restore(this.kept.toRestore());
     this.draw();
     this.connect(window);
     this.requestExact();
+    this.kept.showSetup();
+  }
+
+  // Puts an experiment the core read in place through the controls' own handlers, then walks
+  // its journeys again from its seed, as the desktop program opens a file.
+  restore(experiment) {
+    if (!experiment) return;
+    const { setting } = experiment;
+    this.document.querySelector(`input[name=dimension][value="${setting.dimension}"]`).checked = true;
+    this.dimensionChosen();
+    this.byId('size').value = String(setting.radius);
+    this.latticeSizeChanged();
+    this.byId('probability').value = String(setting.rightPercent);
+    this.probabilityChanged();
+    if (this.byId('homeAbsorbs').checked !== setting.homeAbsorbs) this.byId('homeAbsorbs').click();
+    this.core.moveStartPointTo(this.walk, setting.startX, setting.startY);
+    this.core.useSeed(this.walk, experiment.seed);
+    this.core.walkJourneys(this.walk, experiment.journeys);
+    // The restart notices of a series walked again were seen when it was first walked.
+    this.page.show(this.walk.takeFrame(), { quiet: true });
+  }
+
+  // A new series from the seed typed in, as on the desktop (Enter).
+  seedTyped() {
+    const seed = Number(this.byId('seed').value);
+    if (!Number.isSafeInteger(seed) || seed < 0 || seed > this.core.largestSeed) return;
+    this.act(() => this.core.useSeed(this.walk, seed));
   }
 
   byId(id) {
@@ -131,6 +161,8 @@ class Quirlweg {
 
   draw() {
     this.page.show(this.walk.takeFrame());
+    const seed = this.byId('seed');
+    if (this.document.activeElement !== seed) seed.value = String(this.core.seed(this.walk));
     this.refreshEvaluation(this.paced.running);
   }
 
@@ -184,6 +216,7 @@ class Quirlweg {
     on('evaluation', 'click', () => this.showEvaluation(this.byId('evaluationPanel').hidden));
     on('closeEvaluation', 'click', () => this.showEvaluation(false));
     on('side', 'change', () => this.refreshEvaluation());
+    on('seed', 'change', () => this.seedTyped());
     window.addEventListener('keydown', (event) => {
       if (event.key !== 'Escape') return;
       // Esc stops a paced run; with none going it closes the evaluation, as on the desktop.
@@ -197,12 +230,14 @@ class Quirlweg {
   act(change) {
     change();
     this.draw();
+    this.kept.showSetup();
   }
 
   // A change of the walk's setting: drawn now, its exact values computed anew.
   changed() {
     this.draw();
     this.requestExact();
+    this.kept?.showSetup();
   }
 
   latticeSizeChanged() {

@@ -12,7 +12,8 @@ export class WalkPage {
     return this.document.getElementById(id);
   }
 
-  show(frame) {
+  // `quiet`: the restart notices are not shown, for a series walked again.
+  show(frame, { quiet = false } = {}) {
     if (frame.lattice) this.view.drawLattice(frame.lattice);
     this.view.drawMarks(frame.marks);
     this.view.place(frame.walker, frame.marker);
@@ -25,7 +26,7 @@ export class WalkPage {
     }
     frame.hits.forEach((hit, i) => { this.byId(`hit${i}`).textContent = hit; });
     if (frame.protocol !== null) this.byId('protocol').value = shownProtocol(frame.protocol);
-    for (let i = 0; i < frame.restartNotices; ++i) {
+    for (let i = 0; !quiet && i < frame.restartNotices; ++i) {
       this.document.defaultView.alert(this.tr('Achtung: Ab n=1000 wird die Liste neu begonnen'));
     }
   }

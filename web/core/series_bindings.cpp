@@ -1,0 +1,111 @@
+// What keeps a series for JavaScript: its seed, the series as an experiment file's JSON for the
+// browser's storage, and an experiment read back by the same checks as the desktop's, so that
+// the page can put it in place and walk its journeys again.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "lesson/experiment.h"
+#include "lesson/experiment_file.h"
+#include "lesson/series_seed.h"
+#include "web_walk.h"
+
+namespace quirlweg::web {
+namespace {
+
+using emscripten::val;
+
+// The problems' ids for the page, in the order of ExperimentProblem.
+constexpr std::array<const char*, 22> kProblemIds{
+    "notUtf8",      "empty",          "tooDeep",      "notJson",       "notAnExperiment",
+    "unknownVersion", "missing",      "notANumber",   "notWhole",      "outOfRange",
+    "notAFlag",     "notAText",       "notAnObject",  "notAList",      "notWholePercent",
+    "startNotAPair", "unknownMode",   "notATempoStep", "tooLong",      "tooManyLines",
+    "tooManyJourneys", "journeyNotFour"};
+static_assert(static_cast<std::size_t>(ExperimentProblem::JourneyNotFour) + 1 ==
+              kProblemIds.size());
+
+double Seed(const WebWalk& w) {
+  return static_cast<double>(w.Seed());
+}
+
+// JavaScript numbers are doubles: a seed comes as a whole number below 2^53.
+void UseSeed(WebWalk& w, double seed) {
+  w.UseSeed(static_cast<std::uint64_t>(std::fabs(seed)));
+}
+
+void WalkJourneys(WebWalk& w, double journeys) {
+  if (journeys > 0) w.WalkJourneys(static_cast<std::int64_t>(std::min(journeys, 1e7)));
+}
+
+void MoveStartPointTo(WebWalk& w, int x, int y) {
+  w.walk().MoveStartPointTo(x, y);
+}
+
+// The series as an experiment file, or an empty text where it cannot be walked again.
+std::string SeriesJson(const WebWalk& w) {
+  const auto experiment = w.SeriesExperiment();
+  return experiment ? ExperimentJson(*experiment) : std::string();
+}
+
+double SeriesLength(const WebWalk& w) {
+  return static_cast<double>(w.displays().Series().size());
+}
+
+// The current setting and seed as an experiment file without a series, for a link.
+std::string SetupJson(WebWalk& w) {
+  Experiment e;
+  e.setting = w.walk().CurrentJourneySetting();
+  e.seed = w.Seed();
+  return ExperimentJson(e);
+}
+
+// {setting, seed, mode, tempo, protocolShown, heatTraces, journeys} with the start point as the
+// walk stores it (y downward), or {problem, field} for a text that is no experiment.
+val ReadExperiment(const std::string& text) {
+  const ExperimentParse parse = ParseExperiment(text);
+  val out = val::object();
+  if (!parse.experiment) {
+    out.set("problem",
+            std::string(kProblemIds.at(static_cast<std::size_t>(parse.refusal.problem))));
+    out.set("field", parse.refusal.field);
+    return out;
+  }
+  const Experiment& e = *parse.experiment;
+  val setting = val::object();
+  setting.set("dimension", e.setting.dimension);
+  setting.set("radius", e.setting.radius);
+  setting.set("rightPercent", static_cast<int>(std::lround(e.setting.rightProbability * 100)));
+  setting.set("homeAbsorbs", e.setting.homeAbsorbs);
+  setting.set("startX", e.setting.startX);
+  setting.set("startY", e.setting.startY);
+  out.set("setting", setting);
+  out.set("seed", static_cast<double>(e.seed));
+  out.set("mode", static_cast<int>(e.mode));
+  out.set("tempo", e.tempo);
+  out.set("protocolShown", e.protocolShown);
+  out.set("heatTraces", e.heatTraces);
+  out.set("journeys", static_cast<double>(e.series.size()));
+  return out;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(quirlweg_series) {
+  emscripten::function("seed", &Seed);
+  emscripten::function("seedFromClock", +[] { return static_cast<double>(SeedFromClock()); });
+  emscripten::function("useSeed", &UseSeed);
+  emscripten::function("walkJourneys", &WalkJourneys);
+  emscripten::function("moveStartPointTo", &MoveStartPointTo);
+  emscripten::function("seriesJson", &SeriesJson);
+  emscripten::function("seriesLength", &SeriesLength);
+  emscripten::function("setupJson", &SetupJson);
+  emscripten::function("readExperiment", &ReadExperiment);
+  emscripten::constant("largestSeed", static_cast<double>(kLargestSeed));
+}
+
+}  // namespace quirlweg::web
