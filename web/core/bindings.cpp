@@ -214,6 +214,38 @@ val StatisticsFor(const val& setting) {
   return StatisticsOf(SettingOf(setting));
 }
 
+val SettingValue(const theory::Setting& s) {
+  val out = val::object();
+  out.set("dimension", s.dimension);
+  out.set("radius", s.radius);
+  out.set("rightProbability", s.rightProbability);
+  out.set("startX", s.startX);
+  out.set("startY", s.startY);
+  out.set("homeAbsorbs", s.homeAbsorbs);
+  return out;
+}
+// The setting whose exact statistics the walk needs, for a worker to compute.
+val ExactSettingOf(const WebWalk& w) {
+  return SettingValue(w.ExactSetting());
+}
+// What a worker computed for `setting` (StatisticsFor's answer); false when the walk's setting
+// changed meanwhile.
+bool TakeExactStatistics(WebWalk& w, const val& setting, const val& values) {
+  if (values.hasOwnProperty("error")) return w.TakeExact(SettingOf(setting), std::nullopt);
+  theory::JourneyStatistics j;
+  j.home = values["home"].as<double>();
+  j.top = values["top"].as<double>();
+  j.right = values["right"].as<double>();
+  j.bottom = values["bottom"].as<double>();
+  j.left = values["left"].as<double>();
+  j.zFace = values["zFace"].as<double>();
+  j.meanLength = values["meanLength"].as<double>();
+  j.sdLength = values["sdLength"].as<double>();
+  j.lengthDistribution =
+      emscripten::convertJSArrayToNumberVector<double>(values["lengthDistribution"]);
+  return w.TakeExact(SettingOf(setting), std::move(j));
+}
+
 std::string LocaleFormOf(double value, const std::string& separator) {
   return LocaleForm(value, separator.size() == 1 ? separator[0] : '.');
 }
@@ -247,6 +279,8 @@ EMSCRIPTEN_BINDINGS(quirlweg_core) {
       .function("lattice", &CurrentLattice)
       .function("exactStatistics", &ExactStatistics);
   emscripten::function("journeyStatistics", &StatisticsFor);
+  emscripten::function("exactSetting", &ExactSettingOf);
+  emscripten::function("takeExactStatistics", &TakeExactStatistics);
   emscripten::function("strForm", &StrForm);
   emscripten::function("printForm", emscripten::select_overload<std::string(double)>(&PrintForm));
   emscripten::function("localeForm", &LocaleFormOf);

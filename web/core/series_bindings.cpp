@@ -21,10 +21,10 @@ using emscripten::val;
 
 // The problems' ids for the page, in the order of ExperimentProblem.
 constexpr std::array<const char*, 22> kProblemIds{
-    "notUtf8",      "empty",          "tooDeep",      "notJson",       "notAnExperiment",
-    "unknownVersion", "missing",      "notANumber",   "notWhole",      "outOfRange",
-    "notAFlag",     "notAText",       "notAnObject",  "notAList",      "notWholePercent",
-    "startNotAPair", "unknownMode",   "notATempoStep", "tooLong",      "tooManyLines",
+    "notUtf8",         "empty",         "tooDeep",       "notJson",  "notAnExperiment",
+    "unknownVersion",  "missing",       "notANumber",    "notWhole", "outOfRange",
+    "notAFlag",        "notAText",      "notAnObject",   "notAList", "notWholePercent",
+    "startNotAPair",   "unknownMode",   "notATempoStep", "tooLong",  "tooManyLines",
     "tooManyJourneys", "journeyNotFour"};
 static_assert(static_cast<std::size_t>(ExperimentProblem::JourneyNotFour) + 1 ==
               kProblemIds.size());
@@ -97,7 +97,8 @@ val ReadExperiment(const std::string& text) {
 
 EMSCRIPTEN_BINDINGS(quirlweg_series) {
   emscripten::function("seed", &Seed);
-  emscripten::function("seedFromClock", +[] { return static_cast<double>(SeedFromClock()); });
+  emscripten::function(
+      "seedFromClock", +[] { return static_cast<double>(SeedFromClock()); });
   emscripten::function("useSeed", &UseSeed);
   emscripten::function("walkJourneys", &WalkJourneys);
   emscripten::function("moveStartPointTo", &MoveStartPointTo);

@@ -95,6 +95,14 @@ const std::optional<theory::JourneyStatistics>& WebWalk::ComputeExact() {
   return exact_;
 }
 
+bool WebWalk::TakeExact(const theory::Setting& setting,
+                        std::optional<theory::JourneyStatistics> statistics) {
+  if (setting != ExactSetting()) return false;
+  exactSetting_ = setting;
+  exact_ = std::move(statistics);
+  return true;
+}
+
 EvaluationFigures WebWalk::Evaluation(SeriesRow side) const {
   const theory::Setting current = ExactSetting();
   const bool known = exact_ && SameWalk(exactSetting_, current);

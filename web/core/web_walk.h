@@ -77,6 +77,10 @@ class WebWalk {
   // The exact statistics of the current setting, kept for the evaluation; none for a setting
   // no walk can have. Slow on large lattices: the page asks once the setting changed.
   const std::optional<theory::JourneyStatistics>& ComputeExact();
+  // The same computed elsewhere (a worker) for `setting`; taken only while it is still the
+  // current setting. False when the setting changed meanwhile.
+  bool TakeExact(const theory::Setting& setting,
+                 std::optional<theory::JourneyStatistics> statistics);
   // The evaluation of the series against the exact values computed last, where they are those
   // of the current setting.
   EvaluationFigures Evaluation(SeriesRow side) const;

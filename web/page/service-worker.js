@@ -7,7 +7,7 @@ const cacheName = 'quirlweg-site';
 const siteFiles = [
   './', 'index.html', 'style.css', 'app.js', 'texts.js', 'quirlweg_core.js',
   'manifest.webmanifest', 'walker.svg', 'start.svg', 'start-pressed.svg', 'arrow-up.svg',
-  'arrow-down.svg', 'quirlweg.svg',
+  'arrow-down.svg', 'quirlweg.svg', 'exact-worker.js',
 ];
 
 self.addEventListener('install', (event) => {

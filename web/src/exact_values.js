@@ -1,5 +1,7 @@
 // The exact values of the current setting in the boxes' tooltips, as the desktop program shows
-// them: the core names the row each box adds, keeps the values and words them.
+// them: the core names the row each box adds, keeps the values and words them. They are
+// computed in a worker where the page may start one (served from a web server), so that the
+// page never freezes for a large lattice; opened from disk, on the page's thread.
 
 export class ExactValues {
   // `known()` is called once the values of a new setting are computed.
@@ -12,21 +14,53 @@ export class ExactValues {
     this.boxes = core.exactInBoxes();
     this.values = null;
     this.rows = [];
+    this.worker = startWorker(document.defaultView);
+    this.asked = null;  // the setting the worker computes now
+    this.next = null;   // the walk to ask for once it is done
+    this.worker?.addEventListener('message', ({ data }) => this.computed(data.setting, data.values));
+    // A worker that cannot start its core leaves the work to the page.
+    this.worker?.addEventListener('error', () => {
+      this.worker = null;
+      this.asked = null;
+      if (this.walk) this.request(this.walk);
+    });
   }
 
-  // The walk's statistics, or {error}, computed once the page has drawn, since a large lattice
-  // takes a moment.
+  // The walk's statistics, or {error}, computed once the page has drawn.
   request(walk) {
     this.values = null;
+    this.walk = walk;
     this.show();
+    if (this.worker) {
+      // One at a time: a setting passed over while dragging is never computed.
+      if (this.asked) this.next = walk;
+      else this.ask(walk);
+      return;
+    }
     clearTimeout(this.pending);
-    this.pending = setTimeout(() => {
-      const values = walk.exactStatistics();
-      this.values = values.error ? { error: values.error } : values;
-      this.rows = this.core.exactRowValues(walk);
-      this.show();
-      this.known();
-    }, 30);
+    this.pending = setTimeout(() => this.computed(null, walk.exactStatistics()), 30);
+  }
+
+  ask(walk) {
+    this.asked = this.core.exactSetting(walk);
+    this.worker.postMessage({ setting: this.asked });
+  }
+
+  // `setting`: what the worker computed, null for values the walk computed itself.
+  computed(setting, values) {
+    if (setting) {
+      this.asked = null;
+      const taken = this.core.takeExactStatistics(this.walk, setting, values);
+      if (this.next) {
+        this.ask(this.next);
+        this.next = null;
+      }
+      if (!taken) return;  // the setting changed meanwhile
+    }
+    this.values = values.error ? { error: values.error } : values;
+    this.rows = this.core.exactRowValues(this.walk);
+    this.show();
+    this.known();
   }
 
   text(row) {
@@ -40,5 +74,15 @@ export class ExactValues {
       const box = this.document.querySelector(`[data-control="${control}"]`);
       box.title = `${this.tr(box.dataset.tip)}\n${this.tr('exakt: %1', this.text(row))}`;
     }
+  }
+}
+
+// Browsers start no worker for a page opened from disk.
+function startWorker(window) {
+  if (!window.location.protocol.startsWith('http') || typeof window.Worker !== 'function') return null;
+  try {
+    return new window.Worker('exact-worker.js');
+  } catch {
+    return null;
   }
 }
