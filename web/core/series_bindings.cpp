@@ -70,9 +70,15 @@ val ReadExperiment(const std::string& text) {
   const ExperimentParse parse = ParseExperiment(text);
   val out = val::object();
   if (!parse.experiment) {
-    out.set("problem",
-            std::string(kProblemIds.at(static_cast<std::size_t>(parse.refusal.problem))));
-    out.set("field", parse.refusal.field);
+    const ExperimentRefusal& r = parse.refusal;
+    out.set("problem", std::string(kProblemIds.at(static_cast<std::size_t>(r.problem))));
+    out.set("field", r.field);
+    out.set("low", r.low);
+    out.set("high", r.high);
+    out.set("value", r.value);
+    out.set("limit", static_cast<double>(r.limit));
+    out.set("line", static_cast<double>(r.line));
+    out.set("column", static_cast<double>(r.column));
     return out;
   }
   const Experiment& e = *parse.experiment;
@@ -90,7 +96,25 @@ val ReadExperiment(const std::string& text) {
   out.set("protocolShown", e.protocolShown);
   out.set("heatTraces", e.heatTraces);
   out.set("journeys", static_cast<double>(e.series.size()));
+  out.set("descriptionGerman", e.descriptionGerman);
+  out.set("descriptionEnglish", e.descriptionEnglish);
   return out;
+}
+
+// What the page saves as a file, as the desktop saves its window: the current setting and
+// seed, the run and display choices, and the series where all of it ran under that setting.
+std::string ExperimentJsonOf(WebWalk& w, int tempo, bool protocolShown, bool heatTraces) {
+  Experiment e;
+  e.setting = w.walk().CurrentJourneySetting();
+  e.mode = w.settings().Mode();
+  e.tempo = tempo;
+  e.protocolShown = protocolShown;
+  e.heatTraces = heatTraces;
+  e.seed = w.Seed();
+  if (const auto series = w.SeriesExperiment(); series && series->setting == e.setting) {
+    e.series = series->series;
+  }
+  return ExperimentJson(e);
 }
 
 }  // namespace
@@ -106,7 +130,10 @@ EMSCRIPTEN_BINDINGS(quirlweg_series) {
   emscripten::function("seriesLength", &SeriesLength);
   emscripten::function("setupJson", &SetupJson);
   emscripten::function("readExperiment", &ReadExperiment);
+  emscripten::function("experimentJson", &ExperimentJsonOf);
   emscripten::constant("largestSeed", static_cast<double>(kLargestSeed));
+  emscripten::constant("experimentVersion", kExperimentVersion);
+  emscripten::constant("largestExperimentFile", static_cast<double>(kLargestExperimentFile));
 }
 
 }  // namespace quirlweg::web

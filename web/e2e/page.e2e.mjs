@@ -6,7 +6,7 @@
 // QUIRLWEG_WALKBENCH (the desktop build's walkbench, for its figure beside the page's).
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, readdirSync, statSync } from 'node:fs';
+import { mkdirSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { after, before, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
@@ -413,4 +413,33 @@ test('served, the exact values of a large lattice are computed without freezing 
     await tab.close();
     server.close();
   }
+});
+
+test('a lesson opens from the file picker with its instructions, a bad file is refused', async () => {
+  const lessons = resolve(process.env.QUIRLWEG_LESSONS ?? 'lessons');
+  const tab = await open();
+  const said = [];
+  tab.on('dialog', (dialog) => said.push(dialog.message()));
+  const picker = await tab.$('#experimentFile');
+  await picker.uploadFile(join(lessons, 'erste-heimkehr-2d.quirlweg'));
+  await tab.waitForFunction(() => document.getElementById('instructions').open);
+  const opened = await tab.evaluate(() => ({
+    text: document.querySelector('#instructions pre').textContent,
+    size: document.getElementById('size').value, seed: document.getElementById('seed').value,
+    again: !document.getElementById('showInstructions').hidden }));
+  assert.match(opened.text, /Heimkehr|Hause/);
+  assert.equal(opened.size, '10');
+  assert.equal(opened.seed, '2024');
+  assert.ok(opened.again, '"Anleitung …" stays at hand');
+  await tab.click('#closeInstructions');
+
+  const bad = join(shots, 'kaputt.quirlweg');
+  writeFileSync(bad, '{"format": "quirlweg-experiment", "version": 1, "setting": {"radius": 99}}');
+  await picker.uploadFile(bad);
+  await tab.waitForFunction(() => true);
+  await new Promise((done) => setTimeout(done, 300));
+  await tab.close();
+  assert.equal(said.length, 1, said.join(' | '));
+  assert.match(said[0], /kaputt\.quirlweg/);
+  assert.equal(opened.size, '10');
 });

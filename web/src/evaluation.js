@@ -75,7 +75,11 @@ export class Evaluation {
       tableRow.title = row.outside ? this.tr('Der exakte Wert liegt außerhalb des 95-%-Bereichs.') : '';
     });
     this.document.getElementById('mixNote').hidden = !f.mixesSettings;
-    this.document.getElementById('side').disabled = homeAbsorbs;
+    // The chooser offers the sides this dimension has, and shows the one the chart follows.
+    const chooser = this.document.getElementById('side');
+    for (const option of chooser.options) option.hidden = !f.rows[Number(option.value)].shown;
+    if (!homeAbsorbs) chooser.value = String(f.followed);
+    chooser.disabled = homeAbsorbs;
     const followed = f.rows[f.followed];
     this.convergence.draw(f.convergence, followed.exact, f.convergenceAxes, {
       title: this.tr('Anteil „%1“', this.names[f.followed]),

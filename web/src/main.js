@@ -2,6 +2,7 @@
 // statistics the same C++ core compiled to WebAssembly.
 import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
+import { ExperimentFiles } from './experiment_files.js';
 import { LatticeView } from './lattice_view.js';
 import { designSize, placeAll, scaleFor } from './layout.js';
 import { KeptSeries } from './kept_series.js';
@@ -75,6 +76,7 @@ class Quirlweg {
     this.arrange();
     this.walk.load();
     this.kept = new KeptSeries(window, core, this.walk);
+    this.files = new ExperimentFiles(document, core, this.tr, this.language, this);
     this.restore(this.kept.toRestore());
     this.draw();
     this.connect(window);
@@ -99,6 +101,31 @@ class Quirlweg {
     this.core.walkJourneys(this.walk, experiment.journeys);
     // The restart notices of a series walked again were seen when it was first walked.
     this.page.show(this.walk.takeFrame(), { quiet: true });
+    this.showSeed();
+    this.refreshEvaluation();
+    this.kept.showSetup();
+  }
+
+  showSeed() {
+    const seed = this.byId('seed');
+    if (this.document.activeElement !== seed) seed.value = String(this.core.seed(this.walk));
+  }
+
+  // The run and display choices an experiment file keeps: mode, tempo (steps per second, 0 as
+  // fast as possible) and whether the protocol is shown.
+  choices() {
+    return { tempo: this.tempo(), protocolShown: this.byId('showProtocol').checked };
+  }
+
+  takeChoices({ mode, tempo, protocolShown }) {
+    const option = this.document.querySelector(`input[name=mode][value="${mode}"]`);
+    option.checked = true;
+    this.walk.setMode(mode);
+    const position = this.tempoSteps.indexOf(tempo);
+    this.byId('tempo').value = String(position < 0 ? this.tempoSteps.length - 1 : position);
+    this.tempoChanged();
+    this.byId('showProtocol').checked = protocolShown;
+    this.byId('protocol').hidden = !protocolShown;
   }
 
   // A new series from the seed typed in, as on the desktop (Enter).
@@ -161,8 +188,7 @@ class Quirlweg {
 
   draw() {
     this.page.show(this.walk.takeFrame());
-    const seed = this.byId('seed');
-    if (this.document.activeElement !== seed) seed.value = String(this.core.seed(this.walk));
+    this.showSeed();
     this.refreshEvaluation(this.paced.running);
   }
 

@@ -10,14 +10,14 @@ export function chooseLanguage(search, browserLanguage) {
   return String(browserLanguage).toLowerCase().startsWith('en') ? 'en' : 'de';
 }
 
-// tr(): the text in the chosen language; %1 is filled with `arg`. `texts` holds the program's
-// German texts and their English translations; any other text is refused.
+// tr(): the text in the chosen language; %1, %2, … are filled with `args`. `texts` holds the
+// program's German texts and their English translations; any other text is refused.
 export function translator(language, { german, english }) {
   const known = new Set(german);
-  return (text, arg) => {
+  return (text, ...args) => {
     if (!known.has(text)) throw new Error(`Not a text of the desktop program: "${text}"`);
     const shown = language === 'en' ? (english[text] ?? text) : text;
-    return arg === undefined ? shown : shown.replace('%1', arg);
+    return args.reduce((filled, arg, i) => filled.replace(`%${i + 1}`, String(arg)), shown);
   };
 }
 

@@ -1,0 +1,114 @@
+// Experiment files on the page, as the desktop program keeps them: opened from a file picker
+// or dropped on the page, saved as a download, in the same .quirlweg format read and written
+// by the same C++. A refused file changes nothing and is told of in the desktop's words; a
+// lesson's instructions are shown on opening and stay at hand ("Anleitung …", F1).
+
+// The core's reason for refusing a file, worded as the desktop program words it.
+function refusalText(tr, core, r) {
+  const texts = {
+    notUtf8: () => tr('Die Datei ist kein UTF-8-Text.'),
+    empty: () => tr('Die Datei ist leer.'),
+    tooDeep: () => tr('Die Datei ist zu tief verschachtelt.'),
+    notJson: () => tr('Die Datei ist kein vollständiges JSON (Fehler in %1).',
+                      tr('Zeile %1, Zeichen %2', r.line, r.column)),
+    notAnExperiment: () => tr('Das ist keine Quirlweg-Versuchsdatei.'),
+    unknownVersion: () => tr('Versuchsdateien der Version %1 kennt dieses Programm nicht; es liest Version %2.', r.value, core.experimentVersion),
+    missing: () => tr('„%1“ fehlt.', r.field),
+    notANumber: () => tr('„%1“ muss eine Zahl sein.', r.field),
+    notWhole: () => tr('„%1“ muss eine ganze Zahl sein.', r.field),
+    outOfRange: () => tr('„%1“ muss zwischen %2 und %3 liegen, ist aber %4.', r.field, r.low, r.high, r.value),
+    notAFlag: () => tr('„%1“ muss true oder false sein.', r.field),
+    notAText: () => tr('„%1“ muss ein Text sein.', r.field),
+    notAnObject: () => tr('„%1“ muss ein Objekt { … } sein.', r.field),
+    notAList: () => tr('„%1“ muss eine Liste [ … ] sein.', r.field),
+    notWholePercent: () => tr('„%1“ muss in ganzen Prozent angegeben sein, etwa 0.35.', r.field),
+    startNotAPair: () => tr('„%1“ muss zwei Zahlen [x, y] enthalten.', r.field),
+    unknownMode: () => tr('„%1“ muss „step“, „journey“ oder „twentyJourneys“ sein.', r.field),
+    notATempoStep: () => tr('„%1“ muss eine Stufe der Tempo-Skala sein: %2.', r.field, core.tempoSteps().join(', ')),
+    tooLong: () => tr('„%1“ ist länger als %2 Zeichen.', r.field, r.limit),
+    tooManyLines: () => tr('„%1“ hat mehr als %2 Zeilen.', r.field, r.limit),
+    tooManyJourneys: () => tr('„series“ hat mehr als %1 Reisen.', r.limit),
+    journeyNotFour: () => tr('„%1“ muss vier Zahlen [Länge, x, y, z] enthalten.', r.field),
+  };
+  return (texts[r.problem] ?? texts.notAnExperiment)();
+}
+
+export class ExperimentFiles {
+  // `program`: the page's window, which puts an experiment in place (restore) and knows its
+  // run and display choices.
+  constructor(document, core, tr, language, program) {
+    this.document = document;
+    this.core = core;
+    this.tr = tr;
+    this.language = language;
+    this.program = program;
+    this.instructions = '';
+    const byId = (id) => document.getElementById(id);
+    this.picker = byId('experimentFile');
+    byId('saveExperiment').addEventListener('click', () => this.save());
+    byId('openExperiment').addEventListener('click', () => this.picker.click());
+    byId('showInstructions').addEventListener('click', () => this.showInstructions());
+    byId('closeInstructions').addEventListener('click', () => byId('instructions').close());
+    this.picker.addEventListener('change', () => {
+      if (this.picker.files.length) this.open(this.picker.files[0]);
+      this.picker.value = '';
+    });
+    const window = document.defaultView;
+    window.addEventListener('dragover', (event) => event.preventDefault());
+    window.addEventListener('drop', (event) => {
+      event.preventDefault();
+      const file = event.dataTransfer?.files?.[0];
+      if (file) this.open(file);
+    });
+    window.addEventListener('keydown', (event) => this.key(event));
+  }
+
+  // Ctrl+S, Ctrl+O and F1, as on the desktop.
+  key(event) {
+    const ctrl = event.ctrlKey || event.metaKey;
+    if (ctrl && event.key.toLowerCase() === 's') this.save();
+    else if (ctrl && event.key.toLowerCase() === 'o') this.picker.click();
+    else if (event.key === 'F1' && this.instructions) this.showInstructions();
+    else return;
+    event.preventDefault();
+  }
+
+  async open(file) {
+    const refuse = (reason) => this.document.defaultView.alert(
+        this.tr('„%1“ lässt sich nicht als Versuch öffnen: %2', file.name, reason));
+    if (file.size > this.core.largestExperimentFile) {
+      refuse(this.tr('Die Datei ist größer als %1 MB.', this.core.largestExperimentFile / 2 ** 20));
+      return;
+    }
+    const experiment = this.core.readExperiment(await file.text());
+    if (experiment.problem) {
+      refuse(refusalText(this.tr, this.core, experiment));
+      return;
+    }
+    this.program.restore(experiment);
+    this.program.takeChoices(experiment);
+    const own = this.language === 'en' ? experiment.descriptionEnglish : experiment.descriptionGerman;
+    const other = this.language === 'en' ? experiment.descriptionGerman : experiment.descriptionEnglish;
+    this.instructions = own || other;
+    this.document.getElementById('showInstructions').hidden = !this.instructions;
+    if (this.instructions) this.showInstructions();
+  }
+
+  showInstructions() {
+    const dialog = this.document.getElementById('instructions');
+    // As plain text, whatever the file holds.
+    dialog.querySelector('pre').textContent = this.instructions;
+    if (!dialog.open) dialog.showModal();
+  }
+
+  save() {
+    const { tempo, protocolShown } = this.program.choices();
+    const json = this.core.experimentJson(this.program.walk, tempo, protocolShown, false);
+    const link = this.document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([json], { type: 'application/json' }));
+    link.download = this.tr('versuch.quirlweg');
+    link.click();
+    // Released once the browser has surely taken the download.
+    setTimeout(() => URL.revokeObjectURL(link.href), 30e3);
+  }
+}
