@@ -131,6 +131,16 @@ int main(int argc, char** argv) {
                     run.refreshMilliseconds);
       boxes += fed;
     }
+    if (run.screenFit) {
+      char fit[160];
+      std::snprintf(fit, sizeof fit,
+                    " screen=%dx%d smallest_text_px=%.1f smallest_text_in=%s lattice_aspect=%.3f "
+                    "inside_screen=%s",
+                    options->screenWidth, options->screenHeight, run.screenFit->smallestTextPixels,
+                    run.screenFit->smallestTextControl.c_str(), run.screenFit->latticeAspect,
+                    run.screenFit->insideScreen ? "yes" : "no");
+      boxes += fit;
+    }
     PrintTally(*options, run.tally, run.seconds, run.frames, boxes);
     const int exact = ExactAfterRun(*options, nullptr);
     bool saved = true;

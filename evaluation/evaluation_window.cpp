@@ -20,9 +20,11 @@
 
 #include "display/picture_area.h"
 #include "engine/walk.h"
+#include "evaluation/button_rows.h"
 #include "evaluation/exit_places_page.h"
 #include "evaluation/start_map_page.h"
 #include "evaluation/sweep_page.h"
+#include "evaluation/two_way_row.h"
 #include "export/lesson_tools.h"
 #include "export/report_tools.h"
 #include "export/save_dialog.h"
@@ -31,6 +33,7 @@
 #include "figures/exact_statistics.h"
 #include "figures/number_texts.h"
 #include "figures/series_table.h"
+#include "layout/lesson_layout.h"
 #include "series/series_summary.h"
 #include "window/simulation.h"
 
@@ -54,6 +57,15 @@ QString MeasuredText(SeriesRow row, const RowEstimate& estimate, const JourneySe
   if (row != SeriesRow::MeanLength)
     return PercentText(ShareOf(*estimate.count, n - *estimate.count) / 100);
   return LengthText(MeanLength(journeys.LengthSum(), n));
+}
+
+// A long row name of several words takes two lines, so that the columns of figures keep the
+// width: beside the main window all of them fit without scrolling sideways.
+QString TwoLinesIfLong(QString name) {
+  constexpr int kLongName = 12;
+  const auto space = name.lastIndexOf(QLatin1Char(' '));
+  if (name.size() > kLongName && space > 0) name[space] = QLatin1Char('\n');
+  return name;
 }
 
 }  // namespace
@@ -96,10 +108,11 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
     charts_->SetLogarithmicJourneys(on);
     Refresh();
   });
-  auto* sideRow = new QHBoxLayout;
+  auto* side = new QWidget(this);
+  auto* sideRow = new QHBoxLayout(side);
+  sideRow->setContentsMargins(0, 0, 0, 0);
   sideRow->addWidget(sideLabel);
   sideRow->addWidget(sideChooser_);
-  sideRow->addStretch();
 
   charts_ = new EvaluationCharts(this);
   besideBox_ = new QCheckBox(tr("&Neben dem Hauptfenster"), this);
@@ -117,8 +130,8 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   seriesLayout->addWidget(table_);
   seriesLayout->addWidget(rangeNote);
   seriesLayout->addWidget(mixNote_);
-  seriesLayout->addLayout(sideRow);
-  seriesLayout->addWidget(logAxisBox_);
+  // On one row where the window is wide enough: the chart below needs the height.
+  seriesLayout->addWidget(new TwoWayRow(side, logAxisBox_, this));
   seriesLayout->addWidget(charts_, 1);
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("tabAuswertung"));
@@ -151,7 +164,8 @@ void EvaluationWindow::BuildTable() {
   table_->setHorizontalHeaderLabels(
       {tr("gezählt"), tr("gemessen"), tr("95-%-Bereich"), tr("exakt")});
   QStringList rowNames;
-  for (int r = 0; r < kSeriesRowCount; ++r) rowNames << RowName(static_cast<SeriesRow>(r));
+  for (int r = 0; r < kSeriesRowCount; ++r)
+    rowNames << TwoLinesIfLong(RowName(static_cast<SeriesRow>(r)));
   table_->setVerticalHeaderLabels(rowNames);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);  // Tab leaves the table for the next control
@@ -170,10 +184,12 @@ void EvaluationWindow::BuildTable() {
   }
   table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Every row shown whole: without a scroll bar a cut row would be lost from sight.
+  table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
 }
 
 QWidget* EvaluationWindow::BuildButtons() {
-  auto* buttons = new QWidget(this);
+  auto* buttons = new ButtonRows(this);
   auto* saveData = new QPushButton(tr("&Daten speichern …"), buttons);
   saveData->setObjectName(QStringLiteral("cmdDatenSpeichern"));
   saveData->setAccessibleName(tr("Daten speichern"));
@@ -188,19 +204,10 @@ QWidget* EvaluationWindow::BuildButtons() {
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   lessonTools_ = new LessonTools(simulation_, buttons);
   const auto* handouts = new ReportTools(simulation_, exact_, buttons);
-  // Two columns, so that the window still fits beside the main window on a small screen.
-  auto* rows = new QGridLayout(buttons);
-  rows->setContentsMargins(0, 0, 0, 0);
-  rows->addWidget(besideBox_, 0, 0, 1, 2);
-  rows->addWidget(lessonTools_->seedRow(), 1, 0, 1, 2);
-  rows->addWidget(saveData, 2, 0);
-  rows->addWidget(savePicture, 2, 1);
-  rows->addWidget(lessonTools_->saveButton(), 3, 0);
-  rows->addWidget(lessonTools_->openButton(), 3, 1);
-  rows->addWidget(handouts->reportButton(), 4, 0);
-  rows->addWidget(handouts->chartsButton(), 4, 1);
-  rows->addWidget(handouts->copyButton(), 5, 0);
-  rows->addWidget(close, 5, 1);
+  buttons->Fill(
+      besideBox_, lessonTools_->seedRow(),
+      {saveData, savePicture, lessonTools_->saveButton(), lessonTools_->openButton(),
+       handouts->reportButton(), handouts->chartsButton(), handouts->copyButton(), close});
   return buttons;
 }
 
@@ -212,6 +219,17 @@ void EvaluationWindow::showEvent(QShowEvent* event) {
 
 bool EvaluationWindow::Beside() const {
   return besideBox_->isChecked();
+}
+
+void EvaluationWindow::ScaleTexts(double scale) {
+  QFont text = font();
+  text.setPointSizeF(kLessonTextPoints * scale);
+  if (text != font()) setFont(text);
+  // The table's figures as large as the main window's boxes may shrink to, not larger: the
+  // evaluation's width beside the main window holds all columns at that size.
+  QFont figures = text;
+  figures.setPointSizeF(kLessonTablePoints * scale);
+  if (figures != table_->font()) table_->setFont(figures);
 }
 
 void EvaluationWindow::closeEvent(QCloseEvent* event) {

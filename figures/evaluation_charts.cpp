@@ -3,6 +3,8 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -14,6 +16,10 @@
 
 namespace quirlweg {
 namespace {
+
+// A chart's least size in lines of its text.
+constexpr int kChartWidthInLines = 16;
+constexpr int kChartHeightInLines = 11;
 
 QValueAxis* AddAxis(QChart& chart, Qt::Alignment side, const QString& title) {
   auto* axis = new QValueAxis(&chart);
@@ -63,7 +69,6 @@ QChartView* MakeView(QChart* chart, const QString& accessibleName) {
   auto* view = new QChartView(chart);
   view->setRenderHint(QPainter::Antialiasing);
   view->setAccessibleName(accessibleName);
-  view->setMinimumSize(200, 200);
   return view;
 }
 
@@ -84,6 +89,7 @@ EvaluationCharts::EvaluationCharts(QWidget* parent) : QWidget(parent) {
   layout->addWidget(tabs_);
   sideBySide_ = false;
   ShowSideBySide(true);
+  ShowTextsInFont();
 }
 
 void EvaluationCharts::ShowSideBySide(bool sideBySide) {
@@ -92,8 +98,11 @@ void EvaluationCharts::ShowSideBySide(bool sideBySide) {
   auto* stack = static_cast<QStackedLayout*>(layout());
   if (sideBySide) {
     tabs_->clear();
-    pair_->layout()->addWidget(convergenceView_);
-    pair_->layout()->addWidget(lengthView_);
+    // The tabs left the chart behind the current one hidden, and moved, it would stay so.
+    for (QChartView* view : {convergenceView_, lengthView_}) {
+      pair_->layout()->addWidget(view);
+      view->show();
+    }
     stack->setCurrentWidget(pair_);
   } else {
     tabs_->addTab(convergenceView_, tr("Verlauf"));
@@ -104,6 +113,35 @@ void EvaluationCharts::ShowSideBySide(bool sideBySide) {
 
 void EvaluationCharts::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  ShowSideBySide(width() >= 2 * convergenceView_->minimumWidth() + 20);
+}
+
+// The charts' texts follow the window's font, which grows with the screen: on a projector the
+// axis numbers must be as readable as the table beside them.
+void EvaluationCharts::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) ShowTextsInFont();
+}
+
+void EvaluationCharts::ShowTextsInFont() {
+  const QFont text = font();
+  QFont title = text;
+  title.setBold(true);
+  for (QChartView* view : {convergenceView_, lengthView_}) {
+    QChart& chart = *view->chart();
+    chart.setTitleFont(title);
+    chart.legend()->setFont(text);
+    for (QAbstractAxis* axis : chart.axes()) {
+      axis->setLabelsFont(text);
+      axis->setTitleFont(text);
+    }
+    // Room for the axis numbers and the legend in that font.
+    const int em = QFontMetrics(text).height();
+    view->setMinimumSize(kChartWidthInLines * em, kChartHeightInLines * em);
+  }
+  logJourneyAxis_->setLabelsFont(text);
+  logJourneyAxis_->setTitleFont(text);
+  pair_->setMinimumWidth(convergenceView_->minimumWidth());
   ShowSideBySide(width() >= 2 * convergenceView_->minimumWidth() + 20);
 }
 

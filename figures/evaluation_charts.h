@@ -43,11 +43,13 @@ class EvaluationCharts : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildConvergenceChart();
   void ShowSideBySide(bool sideBySide);
   void BuildLengthChart();
+  void ShowTextsInFont();
 
   QChartView* convergenceView_ = nullptr;
   QLineSeries* measuredShare_ = nullptr;

@@ -27,6 +27,7 @@
 #include "layout/layout.h"
 #include "lesson/tempo_scale.h"
 #include "picture/trace_style.h"
+#include "window/settings_switch.h"
 
 namespace quirlweg {
 namespace {
@@ -470,6 +471,7 @@ QString ProbabilityPrefix(int side) {
 WindowControls BuildControls(QWidget& window) {
   WindowControls controls;
   ControlBuilder(controls, window).CreateAll();
+  AddSettingsSwitch(controls, window);
   return controls;
 }
 

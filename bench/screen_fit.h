@@ -1,0 +1,25 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+class QRect;
+class QWidget;
+
+namespace quirlweg::bench {
+
+// How the program's windows fit a screen, as a pupil at the back of the room would judge it.
+struct ScreenFit {
+  // The smallest pixel height (the font's em) of any text shown by a visible control of the
+  // windows measured, table cells and chart labels included; 0 where none shows text.
+  double smallestTextPixels = 0;
+  std::string smallestTextControl;  // the control showing it, by object name or class
+  double latticeAspect = 0;         // the lattice view's width over its height
+  bool insideScreen = false;        // every window measured lies on the screen, frame included
+};
+
+// Measures the top-level windows given on a screen of `screen` pixels; hidden ones are left out.
+ScreenFit MeasureScreenFit(const QRect& screen, const QWidget& latticeView,
+                           std::initializer_list<const QWidget*> windows);
+
+}  // namespace quirlweg::bench
