@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRect>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QValueAxis>
 #include <vector>
 
@@ -25,6 +27,38 @@ namespace {
 double PixelHeight(const QFont& font, const QWidget& widget) {
   if (font.pixelSize() > 0) return font.pixelSize();
   return font.pointSizeF() * widget.logicalDpiY() / 72.0;
+}
+
+// A count, a share, a coordinate or a value rather than words.
+bool IsFigure(const QString& text) {
+  int digits = 0;
+  int letters = 0;
+  for (const QChar c : text) {
+    digits += c.isDigit() ? 1 : 0;
+    letters += c.isLetter() ? 1 : 0;
+  }
+  return digits > letters;
+}
+
+// The fonts of the figures a control shows in boxes or cells.
+std::vector<QFont> FigureFonts(const QWidget& w) {
+  if (const auto* box = qobject_cast<const QLineEdit*>(&w)) {
+    if (IsFigure(box->text())) return {box->font()};
+  } else if (const auto* area = qobject_cast<const PictureArea*>(&w)) {
+    if (IsFigure(QString::fromStdString(area->ShownText()))) return {area->font()};
+  } else if (const auto* table = qobject_cast<const QTableWidget*>(&w)) {
+    std::vector<QFont> fonts;
+    for (int r = 0; r < table->rowCount(); ++r) {
+      if (table->isRowHidden(r)) continue;
+      for (int c = 0; c < table->columnCount(); ++c) {
+        const QTableWidgetItem* item = table->item(r, c);
+        if (item == nullptr || !IsFigure(item->text())) continue;
+        fonts.push_back(item->data(Qt::FontRole).isValid() ? item->font() : table->font());
+      }
+    }
+    return fonts;
+  }
+  return {};
 }
 
 // The fonts a control shows its texts in; none where it shows no text.
@@ -73,6 +107,18 @@ std::vector<QFont> ShownFonts(const QWidget& w) {
   return {w.font()};
 }
 
+bool ScrollsSideways(const QWidget& w) {
+  if (const auto* view = qobject_cast<const QAbstractItemView*>(&w))
+    return view->horizontalScrollBar()->isVisible();
+  // A tab bar too narrow for its tabs shows arrows to scroll them.
+  if (const auto* tabs = qobject_cast<const QTabBar*>(&w)) {
+    for (const QWidget* arrow : tabs->findChildren<QToolButton*>()) {
+      if (arrow->isVisible()) return true;
+    }
+  }
+  return false;
+}
+
 QString NameOf(const QWidget& w) {
   return w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className())
                                   : w.objectName();
@@ -89,11 +135,19 @@ ScreenFit MeasureScreenFit(const QRect& screen, const QWidget& latticeView,
     fit.insideScreen = fit.insideScreen && screen.contains(window->frameGeometry());
     for (const QWidget* w : window->findChildren<QWidget*>()) {
       if (!w->isVisible() || w->window() != window) continue;
+      fit.scrollsSideways = fit.scrollsSideways || ScrollsSideways(*w);
       for (const QFont& font : ShownFonts(*w)) {
         const double pixels = PixelHeight(font, *w);
         if (fit.smallestTextPixels == 0 || pixels < fit.smallestTextPixels) {
           fit.smallestTextPixels = pixels;
           fit.smallestTextControl = NameOf(*w).toStdString();
+        }
+      }
+      for (const QFont& font : FigureFonts(*w)) {
+        const double pixels = PixelHeight(font, *w);
+        if (fit.smallestFigurePixels == 0 || pixels < fit.smallestFigurePixels) {
+          fit.smallestFigurePixels = pixels;
+          fit.smallestFigureControl = NameOf(*w).toStdString();
         }
       }
     }

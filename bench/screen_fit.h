@@ -14,8 +14,14 @@ struct ScreenFit {
   // windows measured, table cells and chart labels included; 0 where none shows text.
   double smallestTextPixels = 0;
   std::string smallestTextControl;  // the control showing it, by object name or class
-  double latticeAspect = 0;         // the lattice view's width over its height
-  bool insideScreen = false;        // every window measured lies on the screen, frame included
+  // The same for figures: texts with more digits than letters, in boxes and table cells.
+  double smallestFigurePixels = 0;
+  std::string smallestFigureControl;
+  double latticeAspect = 0;   // the lattice view's width over its height
+  bool insideScreen = false;  // every window measured lies on the screen, frame included
+  // A table or list shows a sideways scroll bar, or a tab bar its arrows: something is out of
+  // sight until the class scrolls.
+  bool scrollsSideways = false;
 };
 
 // Measures the top-level windows given on a screen of `screen` pixels; hidden ones are left out.

@@ -132,13 +132,17 @@ int main(int argc, char** argv) {
       boxes += fed;
     }
     if (run.screenFit) {
-      char fit[160];
-      std::snprintf(fit, sizeof fit,
-                    " screen=%dx%d smallest_text_px=%.1f smallest_text_in=%s lattice_aspect=%.3f "
-                    "inside_screen=%s",
-                    options->screenWidth, options->screenHeight, run.screenFit->smallestTextPixels,
-                    run.screenFit->smallestTextControl.c_str(), run.screenFit->latticeAspect,
-                    run.screenFit->insideScreen ? "yes" : "no");
+      const quirlweg::bench::ScreenFit& shown = *run.screenFit;
+      char fit[256];
+      std::snprintf(
+          fit, sizeof fit,
+          " screen=%dx%d smallest_text_px=%.1f smallest_text_in=%s smallest_figure_px=%.1f"
+          " smallest_figure_in=%s lattice_aspect=%.3f inside_screen=%s"
+          " scrolls_sideways=%s",
+          options->screenWidth, options->screenHeight, shown.smallestTextPixels,
+          shown.smallestTextControl.c_str(), shown.smallestFigurePixels,
+          shown.smallestFigureControl.c_str(), shown.latticeAspect,
+          shown.insideScreen ? "yes" : "no", shown.scrollsSideways ? "yes" : "no");
       boxes += fit;
     }
     PrintTally(*options, run.tally, run.seconds, run.frames, boxes);

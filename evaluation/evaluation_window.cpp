@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -225,11 +226,14 @@ void EvaluationWindow::ScaleTexts(double scale) {
   QFont text = font();
   text.setPointSizeF(kLessonTextPoints * scale);
   if (text != font()) setFont(text);
-  // The table's figures as large as the main window's boxes may shrink to, not larger: the
-  // evaluation's width beside the main window holds all columns at that size.
+  // The tables' figures and the seed, which the class reads off the board to type in again, a
+  // size larger than the texts; no more, so that all columns fit beside the main window.
   QFont figures = text;
   figures.setPointSizeF(kLessonTablePoints * scale);
-  if (figures != table_->font()) table_->setFont(figures);
+  for (QTableView* figureTable : findChildren<QTableView*>()) {
+    if (figures != figureTable->font()) figureTable->setFont(figures);
+  }
+  if (auto* seed = findChild<QLineEdit*>(QStringLiteral("txtStartwert"))) seed->setFont(figures);
 }
 
 void EvaluationWindow::closeEvent(QCloseEvent* event) {

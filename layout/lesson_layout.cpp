@@ -15,7 +15,7 @@ struct LessonRow {
 
 constexpr double kText = kLessonTextPoints;
 constexpr double kFigure = kLessonFigurePoints;
-// The serif row labels look smaller than the sans serif texts at the same size.
+// Serif texts look smaller than the sans serif ones at the same size.
 constexpr double kSerifText = 10.5;
 
 constexpr std::array kLessonRows{
@@ -59,9 +59,9 @@ constexpr std::array kLessonRows{
     LessonRow{"lblZuhause(2)", 230, 50, 18, 26, kText},
     LessonRow{"lblZuhause(4)", 8, 80, 144, 26, kSerifText},
     LessonRow{"Text2", 154, 80, 72, 26, kFigure},
-    LessonRow{"Command1", 8, 110, 116, 28, kText},
-    LessonRow{"Command2", 128, 110, 116, 28, kText},
-    LessonRow{"Check1", 8, 142, 236, 26, kText},
+    LessonRow{"Command1", 8, 110, 116, 28, kSerifText},
+    LessonRow{"Command2", 128, 110, 116, 28, kSerifText},
+    LessonRow{"Check1", 8, 142, 236, 26, kSerifText},
     LessonRow{"Frame1", 240, 552, 252, 174, kText},
     LessonRow{"Label3", 8, 20, 60, 26, kText},
     LessonRow{"hscRaster", 70, 22, 88, 22, 0},
@@ -73,7 +73,7 @@ constexpr std::array kLessonRows{
     LessonRow{"Text5(0)", 8, 88, 116, 24, kFigure},
     LessonRow{"Text5(1)", 128, 88, 116, 24, kFigure},
     LessonRow{"hscWaRi", 8, 114, 236, 18, 0},
-    LessonRow{"chkHeim", 8, 140, 236, 28, kText},
+    LessonRow{"chkHeim", 8, 140, 236, 28, kSerifText},
 };
 
 struct LessonLine {
