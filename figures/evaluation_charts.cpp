@@ -74,6 +74,17 @@ QChartView* MakeView(QChart* chart, const QString& accessibleName) {
 
 }  // namespace
 
+void ShowChartTextsIn(QChart& chart, const QFont& font) {
+  QFont title = font;
+  title.setBold(true);
+  chart.setTitleFont(title);
+  chart.legend()->setFont(font);
+  for (QAbstractAxis* axis : chart.axes()) {
+    axis->setLabelsFont(font);
+    axis->setTitleFont(font);
+  }
+}
+
 EvaluationCharts::EvaluationCharts(QWidget* parent) : QWidget(parent) {
   BuildConvergenceChart();
   BuildLengthChart();
@@ -116,8 +127,7 @@ void EvaluationCharts::resizeEvent(QResizeEvent* event) {
   ShowSideBySide(width() >= 2 * convergenceView_->minimumWidth() + 20);
 }
 
-// The charts' texts follow the window's font, which grows with the screen: on a projector the
-// axis numbers must be as readable as the table beside them.
+// The charts' texts follow the window's font, which grows with the screen.
 void EvaluationCharts::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::FontChange) ShowTextsInFont();
@@ -125,16 +135,8 @@ void EvaluationCharts::changeEvent(QEvent* event) {
 
 void EvaluationCharts::ShowTextsInFont() {
   const QFont text = font();
-  QFont title = text;
-  title.setBold(true);
   for (QChartView* view : {convergenceView_, lengthView_}) {
-    QChart& chart = *view->chart();
-    chart.setTitleFont(title);
-    chart.legend()->setFont(text);
-    for (QAbstractAxis* axis : chart.axes()) {
-      axis->setLabelsFont(text);
-      axis->setTitleFont(text);
-    }
+    ShowChartTextsIn(*view->chart(), text);
     // Room for the axis numbers and the legend in that font.
     const int em = QFontMetrics(text).height();
     view->setMinimumSize(kChartWidthInLines * em, kChartHeightInLines * em);
