@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -185,8 +186,14 @@ void EvaluationWindow::BuildTable() {
   }
   table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // Every row shown whole: without a scroll bar a cut row would be lost from sight.
-  table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+  // Every row shown whole, and no more: without a scroll bar a cut row would be lost from sight,
+  // and beside the main window the chart below needs every line of height left.
+  table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  const auto fit = [this] { FitTableHeight(); };
+  connect(table_->verticalHeader(), &QHeaderView::sectionResized, this, fit);
+  connect(table_->horizontalHeader(), &QHeaderView::geometriesChanged, this, fit);
+  connect(table_->horizontalScrollBar(), &QScrollBar::rangeChanged, this, fit,
+          Qt::QueuedConnection);
 }
 
 QWidget* EvaluationWindow::BuildButtons() {
@@ -306,6 +313,7 @@ void EvaluationWindow::Refresh() {
 
   for (int r = 0; r < kSeriesRowCount; ++r)
     table_->setRowHidden(r, !RowShown(static_cast<SeriesRow>(r), setting.dimension));
+  FitTableHeight();
   OfferSidesOf(setting.dimension);
   sideChooser_->setEnabled(!setting.homeAbsorbs);
 
@@ -314,6 +322,13 @@ void EvaluationWindow::Refresh() {
   if (exact) exactShare = ExactValue(*exact, followed, setting.dimension);
   charts_->ShowConvergence(journeys, followed, RowName(followed), exactShare);
   charts_->ShowLengths(journeys, exact);
+}
+
+void EvaluationWindow::FitTableHeight() {
+  const QScrollBar* sideways = table_->horizontalScrollBar();
+  table_->setFixedHeight(table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
+                         2 * table_->frameWidth() +
+                         (sideways->isVisible() ? sideways->height() : 0));
 }
 
 void EvaluationWindow::FillTable(const SeriesSummary& summary, const JourneySeries& journeys) {

@@ -53,6 +53,7 @@ class EvaluationWindow : public QWidget {
 
  private:
   void BuildTable();
+  void FitTableHeight();
   QWidget* BuildButtons();
   void FillTable(const SeriesSummary& summary, const JourneySeries& journeys);
   void FillRow(const SeriesSummary& summary, SeriesRow row, const JourneySeries& journeys);

@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -66,6 +67,9 @@ void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown) {
 QChartView* MakeView(QChart* chart, const QString& accessibleName) {
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->setMargins(QMargins(4, 4, 4, 4));
+  // Square corners without a rim: beside the table the chart needs every line of its height.
+  chart->setBackgroundRoundness(0);
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
   auto* view = new QChartView(chart);
   view->setRenderHint(QPainter::Antialiasing);
   view->setAccessibleName(accessibleName);
