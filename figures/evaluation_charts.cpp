@@ -21,6 +21,8 @@ namespace {
 // A chart's least size in lines of its text.
 constexpr int kChartWidthInLines = 16;
 constexpr int kChartHeightInLines = 11;
+// Side by side each chart is at least this wide, so that its legend shows whole.
+constexpr int kPairedChartWidthInLines = 24;
 
 QValueAxis* AddAxis(QChart& chart, Qt::Alignment side, const QString& title) {
   auto* axis = new QValueAxis(&chart);
@@ -126,9 +128,13 @@ void EvaluationCharts::ShowSideBySide(bool sideBySide) {
   }
 }
 
+bool EvaluationCharts::RoomForTwo() const {
+  return width() >= 2 * kPairedChartWidthInLines * QFontMetrics(font()).height() + 20;
+}
+
 void EvaluationCharts::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  ShowSideBySide(width() >= 2 * convergenceView_->minimumWidth() + 20);
+  ShowSideBySide(RoomForTwo());
 }
 
 // The charts' texts follow the window's font, which grows with the screen.
@@ -148,7 +154,7 @@ void EvaluationCharts::ShowTextsInFont() {
   logJourneyAxis_->setLabelsFont(text);
   logJourneyAxis_->setTitleFont(text);
   pair_->setMinimumWidth(convergenceView_->minimumWidth());
-  ShowSideBySide(width() >= 2 * convergenceView_->minimumWidth() + 20);
+  ShowSideBySide(RoomForTwo());
 }
 
 void EvaluationCharts::BuildConvergenceChart() {

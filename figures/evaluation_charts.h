@@ -52,6 +52,7 @@ class EvaluationCharts : public QWidget {
  private:
   void BuildConvergenceChart();
   void ShowSideBySide(bool sideBySide);
+  bool RoomForTwo() const;
   void BuildLengthChart();
   void ShowTextsInFont();
 
