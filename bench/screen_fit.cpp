@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QValueAxis>
+#include <algorithm>
 #include <vector>
 
 #include "display/picture_area.h"
@@ -133,6 +134,12 @@ ScreenFit MeasureScreenFit(const QRect& screen, const QWidget& latticeView,
   for (const QWidget* window : windows) {
     if (window == nullptr || !window->isVisible()) continue;
     fit.insideScreen = fit.insideScreen && screen.contains(window->frameGeometry());
+    int lowest = 0;
+    for (const QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child->isVisible() && !child->isWindow())
+        lowest = std::max(lowest, child->geometry().bottom() + 1);
+    }
+    fit.emptyBelowPixels = std::max(fit.emptyBelowPixels, window->height() - lowest);
     for (const QWidget* w : window->findChildren<QWidget*>()) {
       if (!w->isVisible() || w->window() != window) continue;
       fit.scrollsSideways = fit.scrollsSideways || ScrollsSideways(*w);

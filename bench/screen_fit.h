@@ -22,6 +22,8 @@ struct ScreenFit {
   // A table or list shows a sideways scroll bar, or a tab bar its arrows: something is out of
   // sight until the class scrolls.
   bool scrollsSideways = false;
+  // The highest band left empty below a window's lowest visible control, in pixels.
+  int emptyBelowPixels = 0;
 };
 
 // Measures the top-level windows given on a screen of `screen` pixels; hidden ones are left out.
