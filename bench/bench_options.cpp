@@ -206,7 +206,10 @@ std::string Usage() {
          "the engine into the open evaluation after the run and times its refresh.\n"
          "--screen WxH (with --mode window --evaluation) lays both windows out for a screen of\n"
          "W x H pixels, as the program does when the evaluation opens, and prints the smallest\n"
-         "text height in pixels among their visible controls and the lattice view's width/height.\n"
+         "text and figure heights in pixels among their visible controls (smallest_text_px,\n"
+         "smallest_figure_px), the lattice view's width/height (lattice_aspect), whether both\n"
+         "windows lie on the screen (inside_screen), whether anything must be scrolled sideways\n"
+         "(scrolls_sideways) and the band left empty below them (empty_below_px).\n"
          "--sweep-window runs the sweep through the evaluation's Versuchsreihe on every core and\n"
          "prints the longest time the window's thread was busy meanwhile, then cancels a second\n"
          "one and prints how long it took to stop.\n";
