@@ -56,13 +56,13 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
   return true;
 }
 
-constexpr std::array<std::string_view, 22> kValueOptions{
-    "--mode",         "--dimension",   "--radius",     "--right-probability",
-    "--home",         "--start",       "--journeys",   "--tempo",
-    "--seconds",      "--seed",        "--csv",        "--feed-evaluation",
-    "--distribution", "--map",         "--map-ending", "--sweep",
-    "--per-point",    "--threads",     "--exits",      "--traces",
-    "--picture",      "--sweep-window"};
+constexpr std::array<std::string_view, 23> kValueOptions{
+    "--mode",         "--dimension",    "--radius",     "--right-probability",
+    "--home",         "--start",        "--journeys",   "--tempo",
+    "--seconds",      "--seed",         "--csv",        "--feed-evaluation",
+    "--distribution", "--map",          "--map-ending", "--sweep",
+    "--per-point",    "--threads",      "--exits",      "--traces",
+    "--picture",      "--sweep-window", "--screen"};
 
 bool TakesValue(const std::string& name) {
   return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
@@ -144,6 +144,12 @@ bool TakeValue(const std::string& name, const std::string& value, BenchOptions& 
     options.picture = value;
     return !value.empty();
   }
+  if (name == "--screen") {
+    const auto x = value.find('x');
+    return x != std::string::npos && ParseNumber(value.substr(0, x), options.screenWidth) &&
+           ParseNumber(value.substr(x + 1), options.screenHeight) &&
+           InRange(options.screenWidth, 320, 16384) && InRange(options.screenHeight, 240, 16384);
+  }
   return false;
 }
 
@@ -169,6 +175,9 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
     return "--csv saves the evaluation's data: use it with --mode window";
   if ((options.heatTraces || !options.picture.empty()) && options.mode != Mode::Window)
     return "--traces and --picture concern the window's lattice view: use them with --mode window";
+  if (options.screenWidth > 0 && (options.mode != Mode::Window || !options.evaluation))
+    return "--screen lays out the window beside the evaluation: use it with --mode window "
+           "--evaluation";
   const int inside = options.radius - 1;
   if (!InRange(options.startX, -inside, inside) || !InRange(options.startY, -inside, inside))
     return "the start point must lie inside the boundary";
@@ -188,12 +197,19 @@ std::string Usage() {
          "                 [--map-ending home|top|right|bottom|left|z]] [--exits FILE]\n"
          "                 [--sweep radius|probability|start|dimensions [--per-point N]\n"
          "                 [--threads T]] [--sweep-window radius|probability|start|dimensions\n"
-         "                 [--per-point N]] [--traces classic|heat] [--picture FILE] [--help]\n"
+         "                 [--per-point N]] [--traces classic|heat] [--picture FILE]\n"
+         "                 [--screen WxH] [--help]\n"
          "--start X,Y: y as stored, growing downward. --tempo, --seconds, --csv, --traces and\n"
          "--picture go with --mode window; --csv saves the evaluation's data after the run, as\n"
          "the evaluation's \"Daten speichern\" does, --picture the lattice view as its\n"
          "\"Bild speichern\" does. --feed-evaluation N feeds N more journeys of the setting from\n"
          "the engine into the open evaluation after the run and times its refresh.\n"
+         "--screen WxH (with --mode window --evaluation) lays both windows out for a screen of\n"
+         "W x H pixels, as the program does when the evaluation opens, and prints the smallest\n"
+         "text and figure heights in pixels among their visible controls (smallest_text_px,\n"
+         "smallest_figure_px), the lattice view's width/height (lattice_aspect), whether both\n"
+         "windows lie on the screen (inside_screen), whether anything must be scrolled sideways\n"
+         "(scrolls_sideways) and the band left empty below them (empty_below_px).\n"
          "--sweep-window runs the sweep through the evaluation's Versuchsreihe on every core and\n"
          "prints the longest time the window's thread was busy meanwhile, then cancels a second\n"
          "one and prints how long it took to stop.\n";

@@ -32,6 +32,10 @@ struct BenchOptions {
   bool theory = false;  // print the exact statistics after the run
   // Window mode: the evaluation window is open during the run.
   bool evaluation = false;
+  // Window mode with --evaluation: both windows laid out for a screen of this many pixels, as
+  // the program lays them out when the evaluation opens; 0 for the screen the window is on.
+  int screenWidth = 0;
+  int screenHeight = 0;
   // Window mode: where the evaluation's data are saved after the run; empty for nowhere.
   std::string csv;
   // Window mode: journeys fed from the engine into the open evaluation after the run.

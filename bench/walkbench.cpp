@@ -131,6 +131,21 @@ int main(int argc, char** argv) {
                     run.refreshMilliseconds);
       boxes += fed;
     }
+    if (run.screenFit) {
+      const quirlweg::bench::ScreenFit& shown = *run.screenFit;
+      char fit[256];
+      std::snprintf(
+          fit, sizeof fit,
+          " screen=%dx%d smallest_text_px=%.1f smallest_text_in=%s smallest_figure_px=%.1f"
+          " smallest_figure_in=%s lattice_aspect=%.3f inside_screen=%s"
+          " scrolls_sideways=%s empty_below_px=%d",
+          options->screenWidth, options->screenHeight, shown.smallestTextPixels,
+          shown.smallestTextControl.c_str(), shown.smallestFigurePixels,
+          shown.smallestFigureControl.c_str(), shown.latticeAspect,
+          shown.insideScreen ? "yes" : "no", shown.scrollsSideways ? "yes" : "no",
+          shown.emptyBelowPixels);
+      boxes += fit;
+    }
     PrintTally(*options, run.tally, run.seconds, run.frames, boxes);
     const int exact = ExactAfterRun(*options, nullptr);
     bool saved = true;

@@ -32,6 +32,9 @@ namespace quirlweg::bench {
 
 namespace {
 
+// Longer than the program waits before it places the windows again.
+constexpr std::chrono::milliseconds kSecondPlacing(600);
+
 template <class Control = QAbstractButton>
 Control& Find(Simulation& window, const QString& name) {
   auto* control = window.findChild<Control*>(name);
@@ -171,6 +174,16 @@ std::string SaveLatticePicture(const Simulation& window, const std::string& path
   return failure ? failure->toStdString() : std::string();
 }
 
+// Once the windows have been placed a second time, as the program does when the window manager
+// has drawn their frames.
+ScreenFit MeasureAfterPlacing(const Simulation& window, const QRect& screen) {
+  QEventLoop loop;
+  QTimer::singleShot(kSecondPlacing, &loop, &QEventLoop::quit);
+  loop.exec();
+  return MeasureScreenFit(screen, *window.controls().latticeView,
+                          {&window, window.findChild<EvaluationWindow*>()});
+}
+
 void RunUnpaced(Simulation& window, const BenchOptions& options, TimedRun& run) {
   auto& start = Find(window, QStringLiteral("cmdStarten"));
   run.seconds = SecondsOf([&] {
@@ -187,8 +200,10 @@ WindowRun RunWindowMode(const BenchOptions& options) {
   WindowRun run;
   run.tally.radius = options.radius;
   Simulation window(std::make_unique<GeneratorSource>(Xoshiro128(options.seed)));
-  const auto* evaluation = new Evaluation(window);  // a child of the window, as in the program
+  auto* evaluation = new Evaluation(window);  // a child of the window, as in the program
   const auto* traces = new TraceStyleChoice(window);
+  const QRect screen(0, 0, options.screenWidth, options.screenHeight);
+  if (options.screenWidth > 0) evaluation->UseScreenArea(screen);
   window.show();
   QCoreApplication::processEvents();
   ChooseSettings(window, options);
@@ -223,6 +238,7 @@ WindowRun RunWindowMode(const BenchOptions& options) {
   if (options.feedEvaluation > 0) FeedEvaluation(window, *evaluation, options, run);
   if (!options.csv.empty()) run.csvFailure = SaveEvaluationData(window, *evaluation, options.csv);
   if (!options.picture.empty()) run.pictureFailure = SaveLatticePicture(window, options.picture);
+  if (options.screenWidth > 0) run.screenFit = MeasureAfterPlacing(window, screen);
   return run;
 }
 

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "display/picture_area.h"
@@ -16,6 +17,7 @@
 #include "evaluation/evaluation_window.h"
 #include "figures/exact_statistics.h"
 #include "figures/number_texts.h"
+#include "layout/lesson_layout.h"
 #include "series/series_summary.h"
 #include "window/placement.h"
 #include "window/simulation.h"
@@ -76,38 +78,39 @@ void Evaluation::OpenWindow() {
 
 namespace {
 
-// The part of the screen's width the main window keeps beside the evaluation: enough that its
-// smallest texts stay at 7 points or more (the layout scales them with its area), and more
-// where the screen is wide.
-int MainWindowWidth(const QRect& screen) {
-  constexpr int kSmallestReadable = 720;  // 7/8 of the design width of 819 pixels
-  const int wanted = static_cast<int>(screen.width() * 0.58);
-  return std::min(screen.width(), std::max(wanted, kSmallestReadable));
+// Puts a top-level window's frame on `area`.
+void PlaceFrame(QWidget& window, const QRect& area) {
+  window.setGeometry(InsideFrame(window, area));
 }
 
-// Puts a top-level window's frame on `area`; the frame is known once the window manager drew
-// it, so the placing is repeated a moment later.
-void PlaceFrame(QWidget& window, const QRect& area) {
-  const auto place = [&window, area] { window.setGeometry(InsideFrame(window, area)); };
-  place();
-  QTimer::singleShot(300, &window, place);
+// The width of the window manager's frame round a top-level window; 0 until it has drawn it.
+int FrameWidth(const QWidget& window) {
+  return window.frameGeometry().width() - window.geometry().width();
 }
 
 }  // namespace
 
-// The main window at the top left, laid out for its part; the evaluation fills the rest of the
-// screen's width.
+// The main window at the top left in the lesson arrangement, as high as the screen and as
+// wide as the arrangement's scale asks; the evaluation fills the rest of the screen's width.
+// The frames are known once the window manager drew them, so the placing is repeated a
+// moment later.
 void Evaluation::PlaceSideBySide() {
-  const QRect screen = window_.screen()->availableGeometry();
-  const int mainWidth = MainWindowWidth(screen);
+  PlaceBoth();
+  QTimer::singleShot(300, this, [this] {
+    if (evaluationWindow_ && evaluationWindow_->Beside() && evaluationWindow_->isVisible())
+      PlaceBoth();
+  });
+}
+
+void Evaluation::PlaceBoth() {
+  const QRect screen = screenArea_.value_or(window_.screen()->availableGeometry());
+  const double scale = LessonScale(screen.width(), screen.height());
+  const int mainWidth = static_cast<int>(std::ceil(kLessonWidth * scale)) + FrameWidth(window_);
   // Too narrow a screen for both: the main window keeps it, the evaluation goes over it.
   constexpr int kNarrowestEvaluation = 300;
   if (screen.width() - mainWidth < kNarrowestEvaluation) return;
-  // In the layout's own proportions, so that the lattice stays square.
-  const QRect mainArea(screen.topLeft(),
-                       QSize(mainWidth, std::min(screen.height(), mainWidth * 3 / 4)));
-  window_.LayOutFor(mainArea);
-  QTimer::singleShot(300, &window_, [this, mainArea] { window_.LayOutFor(mainArea); });
+  window_.LayOutForLesson(QRect(screen.topLeft(), QSize(mainWidth, screen.height())));
+  evaluationWindow_->ScaleTexts(scale);
   PlaceFrame(*evaluationWindow_, QRect(QPoint(screen.left() + mainWidth, screen.top()),
                                        QSize(screen.width() - mainWidth, screen.height())));
 }

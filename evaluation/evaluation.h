@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "series/series_summary.h"
@@ -32,16 +34,21 @@ class Evaluation : public QObject {
   const ExactStatistics& exact() const { return *exact_; }
   // Opens the evaluation window, or raises it when it is open, minimised too.
   void OpenWindow();
+  // Both windows beside each other are laid out for this part of a screen (screen pixels)
+  // rather than for the screen the main window is on; for trying out other screens.
+  void UseScreenArea(const QRect& area) { screenArea_ = area; }
 
  private:
   void RequestExactValues();
   void PlaceSideBySide();
+  void PlaceBoth();
   void ShowExactInTooltips();
 
   Simulation& window_;
   const WindowControls& controls_;
   ExactStatistics* exact_ = nullptr;
   QPointer<EvaluationWindow> evaluationWindow_;
+  std::optional<QRect> screenArea_;
   // Each box with the tooltip it had before the exact value was added, and the row whose
   // exact value it adds.
   struct Tooltip {

@@ -10,8 +10,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -20,9 +22,11 @@
 
 #include "display/picture_area.h"
 #include "engine/walk.h"
+#include "evaluation/button_rows.h"
 #include "evaluation/exit_places_page.h"
 #include "evaluation/start_map_page.h"
 #include "evaluation/sweep_page.h"
+#include "evaluation/two_way_row.h"
 #include "export/lesson_tools.h"
 #include "export/report_tools.h"
 #include "export/save_dialog.h"
@@ -31,6 +35,7 @@
 #include "figures/exact_statistics.h"
 #include "figures/number_texts.h"
 #include "figures/series_table.h"
+#include "layout/lesson_layout.h"
 #include "series/series_summary.h"
 #include "window/simulation.h"
 
@@ -54,6 +59,15 @@ QString MeasuredText(SeriesRow row, const RowEstimate& estimate, const JourneySe
   if (row != SeriesRow::MeanLength)
     return PercentText(ShareOf(*estimate.count, n - *estimate.count) / 100);
   return LengthText(MeanLength(journeys.LengthSum(), n));
+}
+
+// A long row name of several words takes two lines, so that the columns of figures keep the
+// width: beside the main window all of them fit without scrolling sideways.
+QString TwoLinesIfLong(QString name) {
+  constexpr int kLongName = 12;
+  const auto space = name.lastIndexOf(QLatin1Char(' '));
+  if (name.size() > kLongName && space > 0) name[space] = QLatin1Char('\n');
+  return name;
 }
 
 }  // namespace
@@ -96,10 +110,11 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
     charts_->SetLogarithmicJourneys(on);
     Refresh();
   });
-  auto* sideRow = new QHBoxLayout;
+  auto* side = new QWidget(this);
+  auto* sideRow = new QHBoxLayout(side);
+  sideRow->setContentsMargins(0, 0, 0, 0);
   sideRow->addWidget(sideLabel);
   sideRow->addWidget(sideChooser_);
-  sideRow->addStretch();
 
   charts_ = new EvaluationCharts(this);
   besideBox_ = new QCheckBox(tr("&Neben dem Hauptfenster"), this);
@@ -117,8 +132,8 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   seriesLayout->addWidget(table_);
   seriesLayout->addWidget(rangeNote);
   seriesLayout->addWidget(mixNote_);
-  seriesLayout->addLayout(sideRow);
-  seriesLayout->addWidget(logAxisBox_);
+  // On one row where the window is wide enough: the chart below needs the height.
+  seriesLayout->addWidget(new TwoWayRow(side, logAxisBox_, this));
   seriesLayout->addWidget(charts_, 1);
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("tabAuswertung"));
@@ -151,7 +166,8 @@ void EvaluationWindow::BuildTable() {
   table_->setHorizontalHeaderLabels(
       {tr("gezählt"), tr("gemessen"), tr("95-%-Bereich"), tr("exakt")});
   QStringList rowNames;
-  for (int r = 0; r < kSeriesRowCount; ++r) rowNames << RowName(static_cast<SeriesRow>(r));
+  for (int r = 0; r < kSeriesRowCount; ++r)
+    rowNames << TwoLinesIfLong(RowName(static_cast<SeriesRow>(r)));
   table_->setVerticalHeaderLabels(rowNames);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);  // Tab leaves the table for the next control
@@ -170,10 +186,18 @@ void EvaluationWindow::BuildTable() {
   }
   table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Every row shown whole, and no more: without a scroll bar a cut row would be lost from sight,
+  // and beside the main window the chart below needs every line of height left.
+  table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  const auto fit = [this] { FitTableHeight(); };
+  connect(table_->verticalHeader(), &QHeaderView::sectionResized, this, fit);
+  connect(table_->horizontalHeader(), &QHeaderView::geometriesChanged, this, fit);
+  connect(table_->horizontalScrollBar(), &QScrollBar::rangeChanged, this, fit,
+          Qt::QueuedConnection);
 }
 
 QWidget* EvaluationWindow::BuildButtons() {
-  auto* buttons = new QWidget(this);
+  auto* buttons = new ButtonRows(this);
   auto* saveData = new QPushButton(tr("&Daten speichern …"), buttons);
   saveData->setObjectName(QStringLiteral("cmdDatenSpeichern"));
   saveData->setAccessibleName(tr("Daten speichern"));
@@ -188,19 +212,10 @@ QWidget* EvaluationWindow::BuildButtons() {
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   lessonTools_ = new LessonTools(simulation_, buttons);
   const auto* handouts = new ReportTools(simulation_, exact_, buttons);
-  // Two columns, so that the window still fits beside the main window on a small screen.
-  auto* rows = new QGridLayout(buttons);
-  rows->setContentsMargins(0, 0, 0, 0);
-  rows->addWidget(besideBox_, 0, 0, 1, 2);
-  rows->addWidget(lessonTools_->seedRow(), 1, 0, 1, 2);
-  rows->addWidget(saveData, 2, 0);
-  rows->addWidget(savePicture, 2, 1);
-  rows->addWidget(lessonTools_->saveButton(), 3, 0);
-  rows->addWidget(lessonTools_->openButton(), 3, 1);
-  rows->addWidget(handouts->reportButton(), 4, 0);
-  rows->addWidget(handouts->chartsButton(), 4, 1);
-  rows->addWidget(handouts->copyButton(), 5, 0);
-  rows->addWidget(close, 5, 1);
+  buttons->Fill(
+      besideBox_, lessonTools_->seedRow(),
+      {saveData, savePicture, lessonTools_->saveButton(), lessonTools_->openButton(),
+       handouts->reportButton(), handouts->chartsButton(), handouts->copyButton(), close});
   return buttons;
 }
 
@@ -212,6 +227,20 @@ void EvaluationWindow::showEvent(QShowEvent* event) {
 
 bool EvaluationWindow::Beside() const {
   return besideBox_->isChecked();
+}
+
+void EvaluationWindow::ScaleTexts(double scale) {
+  QFont text = font();
+  text.setPointSizeF(kLessonTextPoints * scale);
+  if (text != font()) setFont(text);
+  // The tables' figures and the seed, which the class reads off the board to type in again, a
+  // size larger than the texts; no more, so that all columns fit beside the main window.
+  QFont figures = text;
+  figures.setPointSizeF(kLessonTablePoints * scale);
+  for (QTableView* figureTable : findChildren<QTableView*>()) {
+    if (figures != figureTable->font()) figureTable->setFont(figures);
+  }
+  if (auto* seed = findChild<QLineEdit*>(QStringLiteral("txtStartwert"))) seed->setFont(figures);
 }
 
 void EvaluationWindow::closeEvent(QCloseEvent* event) {
@@ -284,6 +313,7 @@ void EvaluationWindow::Refresh() {
 
   for (int r = 0; r < kSeriesRowCount; ++r)
     table_->setRowHidden(r, !RowShown(static_cast<SeriesRow>(r), setting.dimension));
+  FitTableHeight();
   OfferSidesOf(setting.dimension);
   sideChooser_->setEnabled(!setting.homeAbsorbs);
 
@@ -292,6 +322,13 @@ void EvaluationWindow::Refresh() {
   if (exact) exactShare = ExactValue(*exact, followed, setting.dimension);
   charts_->ShowConvergence(journeys, followed, RowName(followed), exactShare);
   charts_->ShowLengths(journeys, exact);
+}
+
+void EvaluationWindow::FitTableHeight() {
+  const QScrollBar* sideways = table_->horizontalScrollBar();
+  table_->setFixedHeight(table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
+                         2 * table_->frameWidth() +
+                         (sideways->isVisible() ? sideways->height() : 0));
 }
 
 void EvaluationWindow::FillTable(const SeriesSummary& summary, const JourneySeries& journeys) {

@@ -36,6 +36,8 @@ class EvaluationWindow : public QWidget {
   void Refresh();
   // Whether the window stands beside the main window, as the program places it.
   bool Beside() const;
+  // Texts at the lesson arrangement's sizes times `scale`, as the main window's beside it.
+  void ScaleTexts(double scale);
 
  signals:
   // The user let the window go free (false) or asked for it beside the main window again.
@@ -51,6 +53,7 @@ class EvaluationWindow : public QWidget {
 
  private:
   void BuildTable();
+  void FitTableHeight();
   QWidget* BuildButtons();
   void FillTable(const SeriesSummary& summary, const JourneySeries& journeys);
   void FillRow(const SeriesSummary& summary, SeriesRow row, const JourneySeries& journeys);

@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLegendMarker>
@@ -21,6 +22,7 @@
 
 #include "export/save_dialog.h"
 #include "export/series_export.h"
+#include "figures/evaluation_charts.h"
 #include "figures/exact_statistics.h"
 #include "figures/number_texts.h"
 
@@ -237,6 +239,12 @@ void SweepPage::Deliver(std::uint64_t run, std::optional<Outcome> outcome) {
   emit Finished(true);
 }
 
+// The chart's texts follow the page's font, which grows with the screen.
+void SweepPage::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange && chart_ != nullptr) ShowChartTextsIn(*chart_, font());
+}
+
 void SweepPage::ShowTable() {
   chart_->removeAllSeries();
   for (QAbstractAxis* axis : chart_->axes()) {
@@ -258,6 +266,7 @@ void SweepPage::ShowTable() {
   y->setLabelFormat(QStringLiteral("%g"));
   chart_->addAxis(x, Qt::AlignBottom);
   chart_->addAxis(y, Qt::AlignLeft);
+  ShowChartTextsIn(*chart_, font());
   const auto add = [&](QAbstractSeries* series, bool inLegend) {
     chart_->addSeries(series);
     series->attachAxis(x);

@@ -40,6 +40,9 @@ class SweepPage : public QWidget {
   // A sweep finished (`completed`) or was cancelled.
   void Finished(bool completed);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   struct Outcome {
     SweepChoice choice;

@@ -3,6 +3,9 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -14,6 +17,12 @@
 
 namespace quirlweg {
 namespace {
+
+// A chart's least size in lines of its text.
+constexpr int kChartWidthInLines = 16;
+constexpr int kChartHeightInLines = 11;
+// Side by side each chart is at least this wide, so that its legend shows whole.
+constexpr int kPairedChartWidthInLines = 24;
 
 QValueAxis* AddAxis(QChart& chart, Qt::Alignment side, const QString& title) {
   auto* axis = new QValueAxis(&chart);
@@ -60,14 +69,27 @@ void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown) {
 QChartView* MakeView(QChart* chart, const QString& accessibleName) {
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->setMargins(QMargins(4, 4, 4, 4));
+  // Square corners without a rim: beside the table the chart needs every line of its height.
+  chart->setBackgroundRoundness(0);
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
   auto* view = new QChartView(chart);
   view->setRenderHint(QPainter::Antialiasing);
   view->setAccessibleName(accessibleName);
-  view->setMinimumSize(200, 200);
   return view;
 }
 
 }  // namespace
+
+void ShowChartTextsIn(QChart& chart, const QFont& font) {
+  QFont title = font;
+  title.setBold(true);
+  chart.setTitleFont(title);
+  chart.legend()->setFont(font);
+  for (QAbstractAxis* axis : chart.axes()) {
+    axis->setLabelsFont(font);
+    axis->setTitleFont(font);
+  }
+}
 
 EvaluationCharts::EvaluationCharts(QWidget* parent) : QWidget(parent) {
   BuildConvergenceChart();
@@ -84,6 +106,7 @@ EvaluationCharts::EvaluationCharts(QWidget* parent) : QWidget(parent) {
   layout->addWidget(tabs_);
   sideBySide_ = false;
   ShowSideBySide(true);
+  ShowTextsInFont();
 }
 
 void EvaluationCharts::ShowSideBySide(bool sideBySide) {
@@ -92,8 +115,11 @@ void EvaluationCharts::ShowSideBySide(bool sideBySide) {
   auto* stack = static_cast<QStackedLayout*>(layout());
   if (sideBySide) {
     tabs_->clear();
-    pair_->layout()->addWidget(convergenceView_);
-    pair_->layout()->addWidget(lengthView_);
+    // The tabs left the chart behind the current one hidden, and moved, it would stay so.
+    for (QChartView* view : {convergenceView_, lengthView_}) {
+      pair_->layout()->addWidget(view);
+      view->show();
+    }
     stack->setCurrentWidget(pair_);
   } else {
     tabs_->addTab(convergenceView_, tr("Verlauf"));
@@ -102,9 +128,33 @@ void EvaluationCharts::ShowSideBySide(bool sideBySide) {
   }
 }
 
+bool EvaluationCharts::RoomForTwo() const {
+  return width() >= 2 * kPairedChartWidthInLines * QFontMetrics(font()).height() + 20;
+}
+
 void EvaluationCharts::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  ShowSideBySide(width() >= 2 * convergenceView_->minimumWidth() + 20);
+  ShowSideBySide(RoomForTwo());
+}
+
+// The charts' texts follow the window's font, which grows with the screen.
+void EvaluationCharts::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) ShowTextsInFont();
+}
+
+void EvaluationCharts::ShowTextsInFont() {
+  const QFont text = font();
+  for (QChartView* view : {convergenceView_, lengthView_}) {
+    ShowChartTextsIn(*view->chart(), text);
+    // Room for the axis numbers and the legend in that font.
+    const int em = QFontMetrics(text).height();
+    view->setMinimumSize(kChartWidthInLines * em, kChartHeightInLines * em);
+  }
+  logJourneyAxis_->setLabelsFont(text);
+  logJourneyAxis_->setTitleFont(text);
+  pair_->setMinimumWidth(convergenceView_->minimumWidth());
+  ShowSideBySide(RoomForTwo());
 }
 
 void EvaluationCharts::BuildConvergenceChart() {

@@ -21,6 +21,10 @@ class QValueAxis;
 
 namespace quirlweg {
 
+// The chart's title (bold), legend and axes in `font`: on a projector the axis numbers must be
+// as readable as the table beside them.
+void ShowChartTextsIn(QChart& chart, const QFont& font);
+
 // The evaluation's two charts: how the measured share of one row settles towards the exact
 // value, and the measured journey lengths against the exact distribution. Side by side where
 // there is room for both, else taking turns on two tabs, the convergence first.
@@ -43,11 +47,14 @@ class EvaluationCharts : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildConvergenceChart();
   void ShowSideBySide(bool sideBySide);
+  bool RoomForTwo() const;
   void BuildLengthChart();
+  void ShowTextsInFont();
 
   QChartView* convergenceView_ = nullptr;
   QLineSeries* measuredShare_ = nullptr;

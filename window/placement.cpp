@@ -113,7 +113,7 @@ void SetTabOrder(const WindowControls& c, QWidget& window) {
       c.latticeSizeLabel, c.homeAbsorbsBox, c.dimensionOptions[2], c.planeNote, c.positionCaption, c.coordinatesArea, c.endButton, c.probabilityBar,
       c.probabilityBoxes[0], c.probabilityBoxes[1], c.startPointButtons[3], c.startPointButtons[2], c.startPointButtons[1], c.startPointButtons[0], c.stepsArea,
       c.protocolBox, c.hitAreas[1], c.hitAreas[2], c.hitAreas[3], c.hitAreas[0],
-      c.showProtocolBox, c.evaluationButton, c.tempoSlider};
+      c.showProtocolBox, c.evaluationButton, c.settingsSwitch, c.tempoSlider};
   // clang-format on
   // Labels, frames and the picture areas hold their place but take no focus.
   QWidget* previous = nullptr;

@@ -24,11 +24,13 @@
 #include "display/qt_text.h"
 #include "engine/protocol.h"
 #include "engine/text_forms.h"
+#include "layout/lesson_layout.h"
 #include "layout/twips.h"
 #include "layout/walk_changers.h"
 #include "lesson/series_seed.h"
 #include "lesson/tempo_scale.h"
 #include "window/placement.h"
+#include "window/settings_switch.h"
 
 namespace quirlweg {
 namespace {
@@ -183,8 +185,11 @@ void Simulation::ArrangeControls() {
   const QSize pixels = layoutSize_.value_or(shown->geometry().size());
   const double dpiX = shown->logicalDotsPerInchX();
   const double dpiY = shown->logicalDotsPerInchY();
-  arrangement_ = quirlweg::ArrangeControls(PixelsToTwips(pixels.width(), dpiX),
-                                           PixelsToTwips(pixels.height(), dpiY));
+  const double widthTwips = PixelsToTwips(pixels.width(), dpiX);
+  const double heightTwips = PixelsToTwips(pixels.height(), dpiY);
+  arrangement_ = lesson_ ? ArrangeForLesson(widthTwips, heightTwips)
+                         : quirlweg::ArrangeControls(widthTwips, heightTwips);
+  ShowFramesFor(controls_, lesson_);
   for (std::size_t i = 0; i < arrangement_.controls.size(); ++i) {
     if (i == kPlacedBeforeLattice) walk_.DrawLattice();
     const ControlPlacement& placement = arrangement_.controls[i];
@@ -209,13 +214,23 @@ void Simulation::ArrangeControls() {
 }
 
 void Simulation::LayOutFor(const std::optional<QRect>& area) {
+  lesson_ = false;
   if (!area) {
     layoutSize_.reset();
     showMaximized();
     ArrangeControls();
     return;
   }
-  const QRect client = InsideFrame(*this, *area);
+  PutInto(*area);
+}
+
+void Simulation::LayOutForLesson(const QRect& area) {
+  lesson_ = true;
+  PutInto(area);
+}
+
+void Simulation::PutInto(const QRect& area) {
+  const QRect client = InsideFrame(*this, area);
   layoutSize_ = client.size();
   if (isMaximized() || isFullScreen()) showNormal();
   setGeometry(client);

@@ -52,6 +52,11 @@ class Simulation : public QWidget, public RunObserver {
   // and puts it there: the evaluation then has the rest of the screen. Without an area the
   // window is laid out for the whole screen and maximised again, as it starts.
   void LayOutFor(const std::optional<QRect>& area);
+  // Lays the window out for `area` as LayOutFor does, in the lesson arrangement: made for the
+  // class to read beside the open evaluation. LayOutFor goes back to the classic layout.
+  void LayOutForLesson(const QRect& area);
+  // Whether the window is laid out in the lesson arrangement.
+  bool InLessonArrangement() const { return lesson_; }
 
   // Puts the window in `setting` through the handlers a user's clicks reach, without clicking:
   // the dimension (which puts the start point back on the origin), the lattice size, p, home,
@@ -102,6 +107,7 @@ class Simulation : public QWidget, public RunObserver {
   // Runs once, after the controls exist and before the window is first shown.
   void Load();
   void FitButtonPictures();
+  void PutInto(const QRect& area);
   QSize NormalSize() const;
   void DrawFrame();
 
@@ -131,6 +137,7 @@ class Simulation : public QWidget, public RunObserver {
 
   Arrangement arrangement_;
   std::optional<QSize> layoutSize_;  // the size given to lay out for, or the screen's
+  bool lesson_ = false;              // the lesson arrangement rather than the classic one
   QPixmap startPicture_;
   QPixmap startPictureAlternate_;
 

@@ -28,6 +28,7 @@
 #include "lesson/tempo_scale.h"
 #include "picture/trace_style.h"
 #include "window/control_settings.h"
+#include "window/settings_switch.h"
 
 namespace quirlweg {
 namespace {
@@ -472,6 +473,7 @@ QString ProbabilityPrefix(int side) {
 WindowControls BuildControls(QWidget& window) {
   WindowControls controls;
   ControlBuilder(controls, window).CreateAll();
+  AddSettingsSwitch(controls, window);
   return controls;
 }
 

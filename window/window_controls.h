@@ -76,6 +76,8 @@ struct WindowControls {
 
   // Below the lattice view: opens the evaluation window.
   QPushButton* evaluationButton = nullptr;
+  // Beside it in the lesson arrangement only: the settings in place of the statistics.
+  QPushButton* settingsSwitch = nullptr;
 
   QHash<QString, QWidget*> byName;  // the controls the layout places, by object name
 };

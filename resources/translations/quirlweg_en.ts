@@ -820,6 +820,14 @@
         <source>Auswertung</source>
         <translation>Evaluation</translation>
     </message>
+    <message>
+        <source>&amp;Einstellungen …</source>
+        <translation>&amp;Settings …</translation>
+    </message>
+    <message>
+        <source>Zeigt die Einstellungen an Stelle der Statistik und wieder zurück</source>
+        <translation>Shows the settings in place of the statistics, and back again</translation>
+    </message>
 </context>
 <context>
     <name>SweepTable</name>

@@ -53,6 +53,9 @@ TEST(BenchOptions, AcceptsOnlyWhatTheWalkCanRun) {
       {{"--sweep", "size"}, "bad value"},
       {{"--mode", "display", "--sweep", "radius"}, "engine"},
       {{"--threads", "0"}, "bad value"},
+      {{"--mode", "window", "--evaluation", "--screen", "1024x768"}, nullptr},
+      {{"--mode", "window", "--screen", "1024x768"}, "--evaluation"},  // lays out both windows
+      {{"--mode", "window", "--evaluation", "--screen", "1024"}, "bad value"},
   };
   for (const Case& c : cases) {
     std::string error;
