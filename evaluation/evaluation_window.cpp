@@ -141,6 +141,13 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   pages_->addTab(new StartMapPage(exact_, this), tr("S&tartpunkte"));
   pages_->addTab(new ExitPlacesPage(simulation_.series(), exact_, this), tr("&Austrittsorte"));
   pages_->addTab(new SweepPage(exact_, this), tr("Versuchs&reihe"));
+  // The table counts the whole series, where the main window's boxes start over after 1002.
+  counted_ = new QLabel(pages_);
+  counted_->setObjectName(QStringLiteral("lblAlleReisen"));
+  counted_->setContentsMargins(8, 0, 4, 0);
+  pages_->setCornerWidget(counted_, Qt::TopRightCorner);
+  connect(pages_, &QTabWidget::currentChanged, this,
+          [this](int page) { counted_->setVisible(page == 0 && !counted_->text().isEmpty()); });
 
   auto* layout = new QVBoxLayout(this);
   // Narrow margins: beside the main window on a small screen every pixel of width counts.
@@ -310,6 +317,11 @@ void EvaluationWindow::Refresh() {
       Summarize(journeys, setting, exact ? std::optional(exact->sdLength) : std::nullopt);
   FillTable(summary, journeys);
   mixNote_->setVisible(summary.mixesSettings);
+  const QString counted = journeys.size() == 1
+                              ? tr("1 Reise")
+                              : tr("alle %1 Reisen").arg(static_cast<qint64>(journeys.size()));
+  counted_->setText(journeys.empty() ? QString() : counted);
+  counted_->setVisible(pages_->currentIndex() == 0 && !journeys.empty());
 
   for (int r = 0; r < kSeriesRowCount; ++r)
     table_->setRowHidden(r, !RowShown(static_cast<SeriesRow>(r), setting.dimension));

@@ -75,6 +75,7 @@ class EvaluationWindow : public QWidget {
   QCheckBox* logAxisBox_ = nullptr;
   EvaluationCharts* charts_ = nullptr;
   QTabWidget* pages_ = nullptr;
+  QLabel* counted_ = nullptr;  // which journeys the table counts, beside the tabs
   LessonTools* lessonTools_ = nullptr;
 
   QTimer poll_;

@@ -1,5 +1,6 @@
 #include "window/counted_journeys.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -34,17 +35,26 @@ QString CountedJourneys::Text() const {
   return tr("Reisen %1–%2").arg(series - counted + 1).arg(series);
 }
 
-// Under the statistics frame, in its font, wherever the layout put it.
+// Under the statistics frame, in its font, wherever the layout put it; where the window ends
+// below the frame, on the frame's title line at its right, over the line.
 void CountedJourneys::Follow() {
   const QString text = Text();
-  if (label_->text() != text) label_->setText(text);
-  label_->setVisible(!text.isEmpty());
-  if (text.isEmpty()) return;
   const QGroupBox& frame = *window_.controls().statisticsFrame;
+  if (label_->text() != text) label_->setText(text);
+  label_->setVisible(!text.isEmpty() && frame.isVisible());
+  if (!label_->isVisible()) return;
   if (label_->font() != frame.font()) label_->setFont(frame.font());
-  const int height = label_->fontMetrics().height() + 4;
-  const QRect place(frame.x(), frame.geometry().bottom() + 2, frame.width(), height);
+  const QFontMetrics metrics = label_->fontMetrics();
+  const int height = metrics.height() + 4;
+  QRect place(frame.x(), frame.geometry().bottom() + 2, frame.width(), height);
+  const bool below = place.bottom() < window_.height();
+  label_->setAutoFillBackground(!below);
+  if (!below) {
+    const int width = metrics.horizontalAdvance(text) + 12;
+    place = QRect(frame.geometry().right() - 8 - width, frame.y(), width, height);
+  }
   if (label_->geometry() != place) label_->setGeometry(place);
+  label_->raise();
 }
 
 }  // namespace quirlweg

@@ -1095,6 +1095,14 @@
         <source>quirlweg-gitter.png</source>
         <translation>quirlweg-lattice.png</translation>
     </message>
+    <message>
+        <source>1 Reise</source>
+        <translation>1 trip</translation>
+    </message>
+    <message>
+        <source>alle %1 Reisen</source>
+        <translation>all %1 trips</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::ExitPlacesPage</name>
