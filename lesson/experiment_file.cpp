@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <string>
 #include <utility>
 
 #include "lesson/tempo_scale.h"
@@ -289,12 +290,21 @@ std::string ExperimentJson(const Experiment& e) {
   if (!e.descriptionGerman.empty() || !e.descriptionEnglish.empty()) {
     root["description"] = {{"de", e.descriptionGerman}, {"en", e.descriptionEnglish}};
   }
+  std::string text = root.dump(4, ' ', false, Json::error_handler_t::replace);
   if (!e.series.empty() && e.series.size() <= kMostSavedJourneys) {
-    Json journeys = Json::array();
-    for (const SavedJourney& j : e.series) journeys.push_back({j.length, j.x, j.y, j.z});
-    root["series"] = std::move(journeys);
+    // A journey a line: a long series stays a few megabytes and a file a person can read.
+    text.pop_back();  // the closing brace
+    text += ",\n    \"series\": [";
+    const char* separator = "\n        ";
+    for (const SavedJourney& j : e.series) {
+      text += separator;
+      text += '[' + std::to_string(j.length) + ',' + std::to_string(j.x) + ',' +
+              std::to_string(j.y) + ',' + std::to_string(j.z) + ']';
+      separator = ",\n        ";
+    }
+    text += "\n    ]\n}";
   }
-  return root.dump(4, ' ', false, Json::error_handler_t::replace) + "\n";
+  return text + "\n";
 }
 
 ExperimentParse ParseExperiment(std::string_view file) {

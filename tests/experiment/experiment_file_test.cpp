@@ -75,7 +75,7 @@ TEST(ExperimentFileTest, RefusesBadFilesNamingTheProblem) {
       {"setting not an object", WithReplaced("\"setting\": {", "\"setting\": 5, \"unused\": {"),
        "setting"},
       {"journey past the boundary",
-       WithReplaced("[\n            1,\n            12", "[\n            1,\n            13"),
+       WithReplaced("[1,12", "[1,13"),
        "series[1][1]"},
       {"not UTF-8", WithReplaced("Spielers", "Spi\xff\xfe"), "UTF-8"},
       {"deep nesting", QByteArray(100000, '[') + QByteArray(100000, ']'), "verschachtelt"},
