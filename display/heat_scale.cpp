@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLinearGradient>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
@@ -9,10 +10,13 @@ namespace quirlweg {
 
 namespace {
 
-// Thousands set apart by a space, as on the board: 50 000.
+// Thousands set apart as on the board: 50 000, or 50,000 where the user's numbers group with a
+// comma (English); never with a point, which reads as a decimal mark beside German shares.
 QString CountText(int count) {
+  const QChar group = QLocale::system().groupSeparator() == QLatin1String(",") ? QLatin1Char(',')
+                                                                               : QLatin1Char(' ');
   QString digits = QString::number(count);
-  for (auto at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, QLatin1Char(' '));
+  for (auto at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, group);
   return digits;
 }
 
