@@ -84,6 +84,7 @@ val AxisOf(const ChartAxis& axis, const std::string& separator) {
   val out = val::object();
   out.set("low", axis.low);
   out.set("high", axis.high);
+  out.set("logarithmic", !(axis.step > 0));
   out.set("ticks", ticks);
   return out;
 }
@@ -102,9 +103,9 @@ val NumbersOf(const std::vector<double>& values) {
 }
 
 // `side`: the row the convergence follows when home does not absorb, as the table's index;
-// `separator`: the decimal separator of the axes' numbers.
-val EvaluationOf(const WebWalk& w, int side, const std::string& separator) {
-  const EvaluationFigures f = w.Evaluation(static_cast<SeriesRow>(side));
+// `separator`: the decimal separator of the axes' numbers; `logarithmic`: the journey axis.
+val EvaluationOf(const WebWalk& w, int side, const std::string& separator, bool logarithmic) {
+  const EvaluationFigures f = w.Evaluation(static_cast<SeriesRow>(side), logarithmic);
   val rows = val::array();
   for (const TableRow& row : f.rows) rows.call<void>("push", RowOf(row));
   val lengths = val::object();

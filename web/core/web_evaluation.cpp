@@ -18,7 +18,8 @@ double MeasuredValue(SeriesRow row, const RowEstimate& estimate, const JourneySe
 }  // namespace
 
 EvaluationFigures Evaluate(const JourneySeries& journeys, const theory::Setting& current,
-                           const std::optional<theory::JourneyStatistics>& exact, SeriesRow side) {
+                           const std::optional<theory::JourneyStatistics>& exact, SeriesRow side,
+                           bool logarithmic) {
   EvaluationFigures figures;
   const SeriesSummary summary =
       Summarize(journeys, current, exact ? std::optional(exact->sdLength) : std::nullopt);
@@ -38,8 +39,8 @@ EvaluationFigures Evaluate(const JourneySeries& journeys, const theory::Setting&
   }
   figures.followed = FollowedRow(current, side);
   const auto exactShare = figures.rows[static_cast<std::size_t>(figures.followed)].exact;
-  figures.convergence = ConvergenceCurve(journeys, figures.followed, exactShare, false);
-  figures.convergenceAxes = ConvergenceAxes(journeys.size(), false);
+  figures.convergence = ConvergenceCurve(journeys, figures.followed, exactShare, logarithmic);
+  figures.convergenceAxes = ConvergenceAxes(journeys.size(), logarithmic);
   figures.lengths = ClassifyLengths(journeys, exact);
   figures.lengthAxes = LengthAxes(figures.lengths);
   return figures;

@@ -34,8 +34,10 @@ struct EvaluationFigures {
 };
 
 // What the evaluation shows of `journeys` under `current`: `exact` are the exact values of
-// `current` where known. The convergence follows home where it absorbs, else `side`.
+// `current` where known. The convergence follows home where it absorbs, else `side`, over a
+// logarithmic journey axis where asked.
 EvaluationFigures Evaluate(const JourneySeries& journeys, const theory::Setting& current,
-                           const std::optional<theory::JourneyStatistics>& exact, SeriesRow side);
+                           const std::optional<theory::JourneyStatistics>& exact, SeriesRow side,
+                           bool logarithmic = false);
 
 }  // namespace quirlweg::web

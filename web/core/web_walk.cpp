@@ -103,10 +103,10 @@ bool WebWalk::TakeExact(const theory::Setting& setting,
   return true;
 }
 
-EvaluationFigures WebWalk::Evaluation(SeriesRow side) const {
+EvaluationFigures WebWalk::Evaluation(SeriesRow side, bool logarithmic) const {
   const theory::Setting current = ExactSetting();
   const bool known = exact_ && SameWalk(exactSetting_, current);
-  return Evaluate(displays_.Series(), current, known ? exact_ : std::nullopt, side);
+  return Evaluate(displays_.Series(), current, known ? exact_ : std::nullopt, side, logarithmic);
 }
 
 std::array<std::optional<double>, kSeriesRowCount> WebWalk::ExactRows() const {

@@ -83,7 +83,7 @@ class WebWalk {
                  std::optional<theory::JourneyStatistics> statistics);
   // The evaluation of the series against the exact values computed last, where they are those
   // of the current setting.
-  EvaluationFigures Evaluation(SeriesRow side) const;
+  EvaluationFigures Evaluation(SeriesRow side, bool logarithmic = false) const;
   // Each row's exact value for the setting computed last; none before, or for no such row.
   std::array<std::optional<double>, kSeriesRowCount> ExactRows() const;
 

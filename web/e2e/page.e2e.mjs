@@ -159,7 +159,7 @@ test('20,000 journeys agree with the exact values within 5 standard errors', asy
       await tab.evaluate((clicks) => {
         for (let i = 1; i < clicks; ++i) document.getElementById('start').click();
       }, clicks);
-      const f = await tab.evaluate(() => globalThis.quirlweg.core.evaluation(globalThis.quirlweg.walk, 2, ","));
+      const f = await tab.evaluate(() => globalThis.quirlweg.core.evaluation(globalThis.quirlweg.walk, 2, ",", false));
       const exact = await tab.evaluate(() => globalThis.quirlweg.exact.values);
       const n = f.journeys;
       assert.equal(n, 20 * clicks);

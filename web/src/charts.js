@@ -47,7 +47,10 @@ class Chart {
   frame(g, { title, xTitle, yTitle, axes, legend }) {
     const a = this.area;
     const { x: xAxis, y: yAxis } = axes;
-    this.x = (v) => a.left + ((a.right - a.left) * (v - xAxis.low)) / (xAxis.high - xAxis.low);
+    // A logarithmic axis places its values by their logarithm.
+    const along = xAxis.logarithmic ? Math.log : (v) => v;
+    this.x = (v) => a.left + ((a.right - a.left) * (along(v) - along(xAxis.low))) /
+                             (along(xAxis.high) - along(xAxis.low));
     this.y = (v) => a.bottom - ((a.bottom - a.top) * (v - yAxis.low)) / (yAxis.high - yAxis.low);
     g.lineWidth = 1;
     g.textBaseline = 'middle';

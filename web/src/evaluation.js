@@ -56,11 +56,12 @@ export class Evaluation {
     return Number(this.document.getElementById('side').value);
   }
 
-  // `figures(side, separator)` gives the core's evaluation; `homeAbsorbs` is the current setting's.
+  // `figures(side, separator, logarithmic)` gives the core's evaluation; `homeAbsorbs` is the current setting's.
   refresh(figures, homeAbsorbs, now = 0, running = false) {
     if (!this.open || (running && now - this.lastRefresh < this.core.evaluationRefreshMilliseconds)) return;
     this.lastRefresh = now;
-    const f = figures(this.side(), this.separator);
+    const log = this.document.getElementById('logarithmic').checked;
+    const f = figures(this.side(), this.separator, log);
     const text = (r, value) => this.core.rowValueText(r, value, this.separator);
     f.rows.forEach((row, r) => {
       const [counted, measured, range, exact] = this.cells[r];

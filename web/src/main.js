@@ -194,7 +194,7 @@ class Quirlweg {
 
   // While a run goes on, the evaluation follows it now and then; else at once.
   refreshEvaluation(running = false) {
-    this.evaluation.refresh((side, separator) => this.core.evaluation(this.walk, side, separator),
+    this.evaluation.refresh((side, separator, log) => this.core.evaluation(this.walk, side, separator, log),
                             this.byId('homeAbsorbs').checked, performance.now(), running);
   }
 
@@ -242,6 +242,7 @@ class Quirlweg {
     on('evaluation', 'click', () => this.showEvaluation(this.byId('evaluationPanel').hidden));
     on('closeEvaluation', 'click', () => this.showEvaluation(false));
     on('side', 'change', () => this.refreshEvaluation());
+    on('logarithmic', 'change', () => this.refreshEvaluation());
     on('seed', 'change', () => this.seedTyped());
     window.addEventListener('keydown', (event) => {
       if (event.key !== 'Escape') return;
