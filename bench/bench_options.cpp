@@ -56,13 +56,14 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
   return true;
 }
 
-constexpr std::array<std::string_view, 23> kValueOptions{
+constexpr std::array<std::string_view, 25> kValueOptions{
     "--mode",         "--dimension",    "--radius",     "--right-probability",
     "--home",         "--start",        "--journeys",   "--tempo",
     "--seconds",      "--seed",         "--csv",        "--feed-evaluation",
     "--distribution", "--map",          "--map-ending", "--sweep",
     "--per-point",    "--threads",      "--exits",      "--traces",
-    "--picture",      "--sweep-window", "--screen"};
+    "--picture",      "--sweep-window", "--screen",     "--coverage",
+    "--series"};
 
 bool TakesValue(const std::string& name) {
   return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
@@ -128,6 +129,11 @@ bool TakeValue(const std::string& name, const std::string& value, BenchOptions& 
     axis = SweepAxisNamed(value);
     return axis.has_value();
   }
+  if (name == "--coverage")
+    return ParseNumber(value, options.coverage) && InRange(options.coverage, 2, 1'000'000);
+  if (name == "--series")
+    return ParseNumber(value, options.coverageSeries) &&
+           InRange(options.coverageSeries, 1, 1'000'000);
   if (name == "--per-point")
     return ParseNumber(value, options.perPoint) && InRange(options.perPoint, 1, kMostJourneys);
   if (name == "--threads")
@@ -198,7 +204,7 @@ std::string Usage() {
          "                 [--sweep radius|probability|start|dimensions [--per-point N]\n"
          "                 [--threads T]] [--sweep-window radius|probability|start|dimensions\n"
          "                 [--per-point N]] [--traces classic|heat] [--picture FILE]\n"
-         "                 [--screen WxH] [--help]\n"
+         "                 [--screen WxH] [--coverage N [--series S]] [--help]\n"
          "--start X,Y: y as stored, growing downward. --tempo, --seconds, --csv, --traces and\n"
          "--picture go with --mode window; --csv saves the evaluation's data after the run, as\n"
          "the evaluation's \"Daten speichern\" does, --picture the lattice view as its\n"
@@ -210,6 +216,9 @@ std::string Usage() {
          "smallest_figure_px), the lattice view's width/height (lattice_aspect), whether both\n"
          "windows lie on the screen (inside_screen), whether anything must be scrolled sideways\n"
          "(scrolls_sideways) and the band left empty below them (empty_below_px).\n"
+         "--coverage N walks S series (default 1000) of N journeys of the setting and prints the\n"
+         "share of series in which the evaluation marks each row's exact value red\n"
+         "(marked_home= ... marked_mean=, rows the setting lacks left out).\n"
          "--sweep-window runs the sweep through the evaluation's Versuchsreihe on every core and\n"
          "prints the longest time the window's thread was busy meanwhile, then cancels a second\n"
          "one and prints how long it took to stop.\n";

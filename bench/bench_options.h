@@ -57,6 +57,10 @@ struct BenchOptions {
   std::optional<SweepAxis> sweepWindow;
   std::int64_t perPoint = 1000;
   int threads = 1;
+  // Instead of the run: `coverageSeries` series of `coverage` journeys each, and how often the
+  // evaluation marks each row's correct exact value red.
+  std::int64_t coverage = 0;
+  std::int64_t coverageSeries = 1000;
 };
 
 // The options, briefly, for --help and after a bad argument.

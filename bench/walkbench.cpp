@@ -11,6 +11,7 @@
 #include "engine_mode.h"
 #include "exact_files.h"
 #include "sweep/exit_tally.h"
+#include "coverage_lines.h"
 #include "sweep_lines.h"
 #include "theory_line.h"
 #include "timed_run.h"
@@ -174,6 +175,7 @@ int main(int argc, char** argv) {
 #endif
 
   if (options->sweep) return quirlweg::bench::RunSweepLines(*options);
+  if (options->coverage > 0) return quirlweg::bench::RunCoverageLine(*options);
   // Ends are handed out only when counted by cell, so other runs keep their speed.
   std::optional<quirlweg::ExitTally> exits;
   quirlweg::bench::JourneyEnds ended;

@@ -56,6 +56,8 @@ TEST(BenchOptions, AcceptsOnlyWhatTheWalkCanRun) {
       {{"--mode", "window", "--evaluation", "--screen", "1024x768"}, nullptr},
       {{"--mode", "window", "--screen", "1024x768"}, "--evaluation"},  // lays out both windows
       {{"--mode", "window", "--evaluation", "--screen", "1024"}, "bad value"},
+      {{"--coverage", "20", "--series", "50"}, nullptr},
+      {{"--coverage", "1"}, "bad value"},  // a series of one journey has no range
   };
   for (const Case& c : cases) {
     std::string error;
