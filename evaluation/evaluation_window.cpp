@@ -84,10 +84,11 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   BuildTable();
 
   auto* rangeNote = new QLabel(
-      tr("Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger "
-         "Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 "
-         "Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt "
-         "aus der exakten Streuung σ (± 1,96 σ/√n) und fehlt, bis sie berechnet ist."),
+      tr("Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, "
+         "geschieht das bei einem Anteil in höchstens einer von zwanzig Serien, bei kurzen Serien "
+         "noch seltener. Der Bereich der mittleren Weglänge folgt "
+         "aus der exakten Streuung σ (± 1,96 σ/√n) und fehlt, bis sie berechnet ist; bei ihr gilt "
+         "die eine von zwanzig erst für längere Serien."),
       this);
   rangeNote->setWordWrap(true);
   mixNote_ =

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "series/binomial_test.h"
+
 namespace quirlweg {
 namespace {
 
@@ -12,7 +14,7 @@ RowEstimate ShareRow(int count, int total) {
   RowEstimate row;
   row.count = count;
   row.measured = total > 0 ? static_cast<double>(count) / total : 0.0;
-  if (const auto range = WilsonInterval(count, total)) {
+  if (const auto range = ExactShareRange(count, total)) {
     row.low = range->first;
     row.high = range->second;
   }
@@ -146,6 +148,8 @@ std::optional<double> ExactValue(const theory::JourneyStatistics& exact, SeriesR
 bool OutsideRange(const SeriesSummary& summary, SeriesRow row, double exact) {
   if (summary.mixesSettings) return false;
   const RowEstimate& estimate = summary[row];
+  // A share is marked where the exact test refuses the exact value: one in twenty at most.
+  if (estimate.count) return BinomialTestRefuses(*estimate.count, summary.journeys, exact);
   if (!estimate.low || !estimate.high) return false;
   // A share the walk cannot take (exactly 0 or 1) lies on its range's edge, never outside.
   constexpr double kSlack = 1e-9;

@@ -1040,10 +1040,6 @@
         <translation>PNG pictures (*.png)</translation>
     </message>
     <message>
-        <source>Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Auch bei richtiger Rechnung trifft das jede Zeile in etwa einer von zwanzig Serien, bei weniger als 20 Reisen mal seltener, mal bis doppelt so oft. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist.</source>
-        <translation>Marked red: the exact value lies outside the 95 % range. Even when all is right this happens to each row in about one of twenty series; with fewer than 20 trips sometimes less often, sometimes up to twice as often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed.</translation>
-    </message>
-    <message>
         <source>Die Daten konnten nicht in „%1“ gespeichert werden:
 %2</source>
         <translation>The data could not be saved to “%1”:
@@ -1102,6 +1098,10 @@
     <message>
         <source>alle %1 Reisen</source>
         <translation>all %1 trips</translation>
+    </message>
+    <message>
+        <source>Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, geschieht das bei einem Anteil in höchstens einer von zwanzig Serien, bei kurzen Serien noch seltener. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist; bei ihr gilt die eine von zwanzig erst für längere Serien.</source>
+        <translation>Marked red: the exact value lies outside the 95 % range. When all is right, this happens to a share in at most one series in twenty, in short series even less often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed; for it, the one in twenty holds only for longer series.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <random>
 #include <string_view>
 
+#include "series/binomial_test.h"
 #include "series/chart_figures.h"
 
 namespace quirlweg {
@@ -148,6 +149,34 @@ TEST(ChartFigures, AxisTicksAndTheirNumbers) {
     std::vector<std::string> texts;
     for (const AxisTick& tick : AxisTicks(axis, c.separator)) texts.push_back(tick.text);
     EXPECT_EQ(texts, c.texts) << axis.low << " .. " << axis.high;
+  }
+}
+
+// A correct share is marked red in at most one series in twenty at every length, and from 100
+// journeys on in not much fewer, counted over every outcome of the exact binomial law; a share
+// outside the shown range is always one the test refuses.
+TEST(SeriesSummary, ExactTestMarksACorrectShareAtMostOnceInTwenty) {
+  const auto chance = [](int n, int k, double p) {
+    return std::exp(std::lgamma(n + 1.0) - std::lgamma(k + 1.0) - std::lgamma(n - k + 1.0) +
+                    k * std::log(p) + (n - k) * std::log1p(-p));
+  };
+  for (const int n : {2, 3, 5, 20, 100, 300, 1001}) {
+    for (const double p : {0.0117, 0.05, 0.1119, 0.2239, 0.3282, 0.5, 0.6067}) {
+      double marked = 0;
+      for (int k = 0; k <= n; ++k) {
+        const bool refused = BinomialTestRefuses(k, n, p);
+        if (refused) marked += chance(n, k, p);
+        const auto range = ExactShareRange(k, n);
+        ASSERT_TRUE(range);
+        if (p < range->first || p > range->second) {
+          EXPECT_TRUE(refused) << n << " " << k << " " << p;
+        }
+      }
+      EXPECT_LE(marked, 0.05) << "n = " << n << ", p = " << p;
+      if (n >= 100 && p >= 0.05) {
+        EXPECT_GE(marked, 0.03) << "n = " << n << ", p = " << p;
+      }
+    }
   }
 }
 
