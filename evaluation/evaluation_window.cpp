@@ -307,6 +307,12 @@ SeriesRow EvaluationWindow::FollowedRow() const {
                                static_cast<SeriesRow>(sideChooser_->currentData().toInt()));
 }
 
+// The children still emit while they are taken down, after this window's own part is gone:
+// nothing of it may answer them any more.
+EvaluationWindow::~EvaluationWindow() {
+  for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+}
+
 void EvaluationWindow::Refresh() {
   stale_ = false;
   shownRevision_ = simulation_.series().Revision();

@@ -31,6 +31,7 @@ class EvaluationWindow : public QWidget {
  public:
   EvaluationWindow(const Simulation& simulation, const ExactStatistics& exact,
                    PictureArea& latticeView, QWidget* parent = nullptr);
+  ~EvaluationWindow() override;
 
   // Brings table and charts up to date now.
   void Refresh();
