@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "bench_options.h"
+#include "coverage_lines.h"
 #include "engine_mode.h"
 #include "exact_files.h"
 #include "sweep/exit_tally.h"
-#include "coverage_lines.h"
 #include "sweep_lines.h"
 #include "theory_line.h"
 #include "timed_run.h"

@@ -74,9 +74,7 @@ TEST(ExperimentFileTest, RefusesBadFilesNamingTheProblem) {
       {"tempo off the scale", WithReplaced("\"tempo\": 200", "\"tempo\": 300"), "run.tempo"},
       {"setting not an object", WithReplaced("\"setting\": {", "\"setting\": 5, \"unused\": {"),
        "setting"},
-      {"journey past the boundary",
-       WithReplaced("[1,12", "[1,13"),
-       "series[1][1]"},
+      {"journey past the boundary", WithReplaced("[1,12", "[1,13"), "series[1][1]"},
       {"not UTF-8", WithReplaced("Spielers", "Spi\xff\xfe"), "UTF-8"},
       {"deep nesting", QByteArray(100000, '[') + QByteArray(100000, ']'), "verschachtelt"},
   };
