@@ -84,7 +84,7 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   BuildTable();
 
   auto* rangeNote = new QLabel(
-      tr("Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, "
+      tr("Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, "
          "geschieht das bei einem Anteil in höchstens einer von zwanzig Serien, bei kurzen Serien "
          "noch seltener. Der Bereich der mittleren Weglänge folgt "
          "aus der exakten Streuung σ (± 1,96 σ/√n) und fehlt, bis sie berechnet ist; bei ihr gilt "
@@ -368,12 +368,14 @@ void EvaluationWindow::FillRow(const SeriesSummary& summary, SeriesRow row,
   table_->item(r, kRange)->setText(
       estimate.low && estimate.high ? tr("%1 – %2").arg(text(*estimate.low), text(*estimate.high))
                                     : QString());
-  SetText(*table_->item(r, kExact),
-          exact ? ExactText(*exact, row, exact_.setting().dimension) : QStringLiteral("…"));
-
   const auto exactValue =
       exact ? ExactValue(*exact, row, exact_.setting().dimension) : std::nullopt;
   const bool marked = exactValue && OutsideRange(summary, row, *exactValue);
+  const QString sign =
+      marked ? QString::fromUtf8(kMarkedSign.data(), kMarkedSign.size()) + QLatin1Char(' ')
+             : QString();
+  SetText(*table_->item(r, kExact),
+          exact ? sign + ExactText(*exact, row, exact_.setting().dimension) : QStringLiteral("…"));
   for (int c = 0; c < kColumnCount; ++c) {
     QTableWidgetItem* item = table_->item(r, c);
     const QBrush background = marked ? QBrush(kMarked) : QBrush();

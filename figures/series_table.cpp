@@ -63,10 +63,16 @@ SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact)
     } else if (n > 0) {
       measured = PercentText(ShareOf(*e.count, n - *e.count) / 100);
     }
+    // Marked on paper too, where no colour may show.
+    const auto exactValue = values ? ExactValue(*values, row, setting.dimension) : std::nullopt;
+    const QString sign =
+        exactValue && OutsideRange(summary, row, *exactValue)
+            ? QString::fromUtf8(kMarkedSign.data(), kMarkedSign.size()) + QLatin1Char(' ')
+            : QString();
     table.rows.push_back({RowName(row), e.count ? QString::number(*e.count) : QString(), measured,
                           e.low ? RowValueText(row, *e.low) : QString(),
                           e.high ? RowValueText(row, *e.high) : QString(),
-                          values ? ExactText(*values, row, setting.dimension) : QString()});
+                          values ? sign + ExactText(*values, row, setting.dimension) : QString()});
   }
   return table;
 }

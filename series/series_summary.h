@@ -23,6 +23,10 @@ inline constexpr int kSeriesRowCount = 8;
 inline constexpr std::array kSideRows{SeriesRow::Top, SeriesRow::Right, SeriesRow::Bottom,
                                       SeriesRow::Left, SeriesRow::ZFace};
 
+// Beside a marked row's exact value, for whoever cannot tell the colour and on paper printed
+// in black: a ballot X.
+inline constexpr std::string_view kMarkedSign = "\u2717";
+
 // Every row but the mean length is a share of the journeys.
 constexpr bool IsShare(SeriesRow row) {
   return row != SeriesRow::MeanLength;

@@ -1100,8 +1100,8 @@
         <translation>all %1 trips</translation>
     </message>
     <message>
-        <source>Rot markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, geschieht das bei einem Anteil in höchstens einer von zwanzig Serien, bei kurzen Serien noch seltener. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist; bei ihr gilt die eine von zwanzig erst für längere Serien.</source>
-        <translation>Marked red: the exact value lies outside the 95 % range. When all is right, this happens to a share in at most one series in twenty, in short series even less often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed; for it, the one in twenty holds only for longer series.</translation>
+        <source>Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, geschieht das bei einem Anteil in höchstens einer von zwanzig Serien, bei kurzen Serien noch seltener. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist; bei ihr gilt die eine von zwanzig erst für längere Serien.</source>
+        <translation>Marked red and with ✗: the exact value lies outside the 95 % range. When all is right, this happens to a share in at most one series in twenty, in short series even less often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed; for it, the one in twenty holds only for longer series.</translation>
     </message>
 </context>
 <context>

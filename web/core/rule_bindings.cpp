@@ -149,6 +149,8 @@ EMSCRIPTEN_BINDINGS(quirlweg_rules) {
 
   emscripten::constant("evaluationRefreshMilliseconds",
                        static_cast<int>(kEvaluationRefreshInterval.count()));
+  emscripten::function(
+      "markedSign", +[] { return std::string(kMarkedSign); });
   emscripten::function("seriesRows", &SeriesRows);
   emscripten::function("sideRows", &SideRows);
   emscripten::function("exactInBoxes", &ExactInBoxes);

@@ -71,7 +71,8 @@ export class Evaluation {
       measured.textContent = row.measured === null ? '' : text(r, row.measured);
       range.textContent = row.low === null || row.high === null ? ''
         : this.tr('%1 – %2').replace('%1', text(r, row.low)).replace('%2', text(r, row.high));
-      exact.textContent = row.exact === null ? '\u2026' : text(r, row.exact);
+      const sign = row.outside ? `${this.core.markedSign()} ` : '';
+      exact.textContent = row.exact === null ? '\u2026' : sign + text(r, row.exact);
       tableRow.classList.toggle('marked', row.outside);
       tableRow.title = row.outside ? this.tr('Der exakte Wert liegt außerhalb des 95-%-Bereichs.') : '';
     });
