@@ -22,16 +22,17 @@ sed -e '/"description"/,/^  }/d' -e 's/"seed": \([0-9]*\),/"seed": \1, "series":
 # dies without a chance to save anything.
 "$program" "$work/series.quirlweg" 2>/dev/null &
 pid=$!
-for _ in $(seq 100); do
-  [ -s "$kept" ] && grep -q "\"series\"" "$kept" && break
+shape() { tr -d ' \n' <"$1" | grep -o '"series":\[[^]]*\(\][^]]*\)*\]\]'; }
+# Kept while it is walked again, the file may first hold part of it; the whole series within
+# seconds of its last journey. A slow machine (or a sanitizer build) takes longer to walk it.
+for _ in $(seq 600); do
+  [ -s "$kept" ] && [ "$(shape "$kept")" = "$(shape "$work/series.quirlweg")" ] && break
   sleep 0.1
 done
-sleep 0.5
 { kill -9 "$pid" && wait "$pid"; } 2>/dev/null
 pid=
 
 fail=0
-shape() { tr -d ' \n' <"$1" | grep -o '"series":\[[^]]*\(\][^]]*\)*\]\]'; }
 if [ ! -s "$kept" ]; then
   echo "FAIL: nothing was kept"; fail=1
 elif [ "$(shape "$kept")" != "$(shape "$work/series.quirlweg")" ]; then
