@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string>
 
 #include "bench_settings.h"
 #include "series/journey_series.h"
@@ -11,9 +12,6 @@
 
 namespace quirlweg::bench {
 namespace {
-
-constexpr std::array<const char*, kSeriesRowCount> kRowKeys{"home",   "boundary", "top", "right",
-                                                            "bottom", "left",     "z",   "mean"};
 
 // A row the setting has: its walk can end there (home only where home absorbs).
 bool SettingHas(const theory::Setting& setting, SeriesRow row) {
@@ -35,7 +33,7 @@ int RunCoverageLine(const BenchOptions& options) {
                [&](const JourneyRecord& journey) {
                  series.Add(journey);
                  if (static_cast<std::int64_t>(series.size()) < options.coverage) return true;
-                 const SeriesSummary summary = Summarize(series, setting, exact->sdLength);
+                 const SeriesSummary summary = Summarize(series, setting, &*exact);
                  for (int r = 0; r < kSeriesRowCount; ++r) {
                    const auto row = static_cast<SeriesRow>(r);
                    const auto value = ExactValue(*exact, row, setting.dimension);
@@ -50,7 +48,7 @@ int RunCoverageLine(const BenchOptions& options) {
   for (int r = 0; r < kSeriesRowCount; ++r) {
     if (!SettingHas(setting, static_cast<SeriesRow>(r))) continue;
     std::printf(
-        " marked_%s=%.4f", kRowKeys[static_cast<std::size_t>(r)],
+        " marked_%s=%.4f", std::string(RowKey(static_cast<SeriesRow>(r))).c_str(),
         static_cast<double>(marked[static_cast<std::size_t>(r)]) / static_cast<double>(done));
   }
   std::printf("\n");

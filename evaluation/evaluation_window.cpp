@@ -84,11 +84,10 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   BuildTable();
 
   auto* rangeNote = new QLabel(
-      tr("Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, "
-         "geschieht das bei einem Anteil in höchstens einer von zwanzig Serien, bei kurzen Serien "
-         "noch seltener. Der Bereich der mittleren Weglänge folgt "
-         "aus der exakten Streuung σ (± 1,96 σ/√n) und fehlt, bis sie berechnet ist; bei ihr gilt "
-         "die eine von zwanzig erst für längere Serien."),
+      tr("Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs um den "
+         "gemessenen Wert. Stimmt alles, liegt er in mindestens 19 von 20 Serien darin, ob die "
+         "Serie kurz ist oder lang; eine rote Zeile ist also ein Hinweis, kein Beweis. Der "
+         "Bereich der mittleren Weglänge fehlt, bis die exakten Werte berechnet sind."),
       this);
   rangeNote->setWordWrap(true);
   mixNote_ =
@@ -320,8 +319,7 @@ void EvaluationWindow::Refresh() {
   const auto& journeys = simulation_.series();
   const theory::Setting& setting = exact_.setting();
   const auto& exact = exact_.values();
-  const SeriesSummary summary =
-      Summarize(journeys, setting, exact ? std::optional(exact->sdLength) : std::nullopt);
+  const SeriesSummary summary = Summarize(journeys, setting, exact ? &*exact : nullptr);
   FillTable(summary, journeys);
   mixNote_->setVisible(summary.mixesSettings);
   const QString counted = journeys.size() == 1

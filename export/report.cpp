@@ -185,7 +185,7 @@ void PaintReport(QPagedPaintDevice& device, const ReportContents& walk,
   page.Skip(8);
   page.Line(SettingText(setting), 11);
   page.Line(Report::tr("Startwert: %1 · Reisen: %2").arg(walk.seed).arg(journeys.size()), 11, true);
-  if (Summarize(journeys, setting, std::nullopt).mixesSettings) {
+  if (Summarize(journeys, setting, nullptr).mixesSettings) {
     page.Line(Report::tr("Die Serie mischt Einstellungen – die exakten Werte gelten für die "
                          "jetzige."),
               9);

@@ -152,7 +152,7 @@ std::optional<QString> SeriesCsvFile::Failed(const std::optional<FileFailure>& f
 std::optional<QString> SaveSeries(const QString& path, const JourneySeries& journeys,
                                   const ExactStatistics& exact, std::optional<std::uint64_t> seed) {
   const SeriesHeader header{QDateTime::currentDateTime(), exact.setting(), exact.values(),
-                            Summarize(journeys, exact.setting(), std::nullopt).mixesSettings, seed};
+                            Summarize(journeys, exact.setting(), nullptr).mixesSettings, seed};
   SeriesCsvFile file(path, header);
   if (auto failure = file.Open()) return failure;
   for (const JourneyRecord& j : journeys) {

@@ -42,8 +42,7 @@ QString RowName(SeriesRow row) {
 SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact) {
   const theory::Setting& setting = exact.setting();
   const auto& values = exact.values();
-  const SeriesSummary summary =
-      Summarize(journeys, setting, values ? std::optional(values->sdLength) : std::nullopt);
+  const SeriesSummary summary = Summarize(journeys, setting, values ? &*values : nullptr);
   const auto n = static_cast<int>(journeys.size());
   SeriesTable table;
   table.header = {QString(),

@@ -4,11 +4,15 @@
 #include <cmath>
 
 #include "series/binomial_test.h"
+#include "series/mean_test.h"
 
 namespace quirlweg {
 namespace {
 
 constexpr double kZ = 1.96;  // two-sided 95 %
+
+constexpr std::array<std::string_view, kSeriesRowCount> kRowKeys{
+    "home", "boundary", "top", "right", "bottom", "left", "z", "mean"};
 
 RowEstimate ShareRow(int count, int total) {
   RowEstimate row;
@@ -21,20 +25,46 @@ RowEstimate ShareRow(int count, int total) {
   return row;
 }
 
+// The measured mean shifted by how far the exact test lets a mean stray from the exact one
+// on either side: the exact mean lies inside exactly when the test keeps the series' total.
+// Where the totals spread too wide to compute, the normal range with the exact deviation.
+std::pair<double, double> MeanRange(const theory::JourneyStatistics& exact, double measured,
+                                    int journeys) {
+  if (const auto totals = AcceptedLengthTotals(exact.lengthDistribution, journeys)) {
+    const double lowest = static_cast<double>(totals->first) / journeys;
+    const double highest = static_cast<double>(totals->second) / journeys;
+    return std::pair{measured - (highest - exact.meanLength),
+                     measured + (exact.meanLength - lowest)};
+  }
+  const double halfWidth = kZ * exact.sdLength / std::sqrt(static_cast<double>(journeys));
+  return std::pair{measured - halfWidth, measured + halfWidth};
+}
+
 // `shortest`: no journey of the setting is shorter, so neither is the range.
-RowEstimate MeanRow(const JourneySeries& journeys, std::optional<double> sd, int shortest) {
+RowEstimate MeanRow(const JourneySeries& journeys, const theory::JourneyStatistics* exact,
+                    int shortest) {
   RowEstimate row;
   if (journeys.empty()) return row;
-  const auto n = static_cast<double>(journeys.size());
+  const auto n = static_cast<int>(journeys.size());
   row.measured = static_cast<double>(journeys.LengthSum()) / n;
-  if (journeys.size() < 2 || !sd) return row;
-  const double halfWidth = kZ * *sd / std::sqrt(n);
-  row.low = std::max(row.measured - halfWidth, static_cast<double>(shortest));
-  row.high = row.measured + halfWidth;
+  if (n < 2 || !exact) return row;
+  const auto [low, high] = MeanRange(*exact, row.measured, n);
+  row.low = std::max(low, static_cast<double>(shortest));
+  row.high = high;
   return row;
 }
 
 }  // namespace
+
+std::string_view RowKey(SeriesRow row) {
+  return kRowKeys[static_cast<std::size_t>(row)];
+}
+
+std::optional<SeriesRow> RowOfKey(std::string_view key) {
+  const auto found = std::find(kRowKeys.begin(), kRowKeys.end(), key);
+  if (found == kRowKeys.end()) return std::nullopt;
+  return static_cast<SeriesRow>(found - kRowKeys.begin());
+}
 
 int ShortestJourney(const theory::Setting& s) {
   const int x = std::abs(s.startX);
@@ -100,7 +130,7 @@ bool EndsIn(JourneyEnd end, SeriesRow row) {
 }
 
 SeriesSummary Summarize(const JourneySeries& journeys, const theory::Setting& current,
-                        std::optional<double> exactSd) {
+                        const theory::JourneyStatistics* exact) {
   SeriesSummary summary;
   summary.journeys = static_cast<int>(journeys.size());
   for (int r = 0; r < kSeriesRowCount - 1; ++r) {
@@ -114,10 +144,10 @@ SeriesSummary Summarize(const JourneySeries& journeys, const theory::Setting& cu
   summary.mixesSettings =
       std::any_of(journeys.Settings().begin(), journeys.Settings().end(),
                   [&](const JourneySetting& s) { return !SameWalk(s, current); });
-  // The exact deviation says nothing of a series of other settings.
-  if (summary.mixesSettings) exactSd.reset();
+  // The exact lengths say nothing of a series of other settings.
+  if (summary.mixesSettings) exact = nullptr;
   summary.rows[static_cast<int>(SeriesRow::MeanLength)] =
-      MeanRow(journeys, exactSd, summary.mixesSettings ? 1 : ShortestJourney(current));
+      MeanRow(journeys, exact, summary.mixesSettings ? 1 : ShortestJourney(current));
   return summary;
 }
 

@@ -19,6 +19,22 @@ inline constexpr std::chrono::milliseconds kEvaluationRefreshInterval{100};
 enum class SeriesRow { Home, Boundary, Top, Right, Bottom, Left, ZFace, MeanLength };
 inline constexpr int kSeriesRowCount = 8;
 
+// Each row's name in files and in walkbench's lines: "home", "boundary", "top", "right",
+// "bottom", "left", "z", "mean".
+std::string_view RowKey(SeriesRow row);
+std::optional<SeriesRow> RowOfKey(std::string_view key);
+
+// What the class guessed before it walked, for one row of the table: a share from 0 to 1 or
+// a mean length in steps.
+struct ClassGuess {
+  SeriesRow row = SeriesRow::Home;
+  double value = 0;
+  friend bool operator==(const ClassGuess&, const ClassGuess&) = default;
+};
+
+// The longest mean length a guess may name; far beyond any lattice's.
+inline constexpr double kLongestGuessedMean = 1e9;
+
 // The sides the convergence chart can follow when home does not absorb.
 inline constexpr std::array kSideRows{SeriesRow::Top, SeriesRow::Right, SeriesRow::Bottom,
                                       SeriesRow::Left, SeriesRow::ZFace};
@@ -83,13 +99,13 @@ std::optional<std::pair<double, double>> WilsonInterval(int count, int total);
 int ShortestJourney(const theory::Setting& setting);
 
 // Counts, shares and ranges of the series, and whether `current` describes all of it. Shares
-// get Wilson's range. The mean length gets measured ± 1.96 sigma / sqrt(n) with the exact
-// deviation `exactSd` of `current`'s lengths, from two journeys of one setting on: lengths are
-// skewed, and a range from the series' own deviation misses the exact mean in a third of the
-// series of two journeys and in one of ten of twenty; with the exact one it misses in about one
-// of twenty, whatever the length of the series.
+// get the exact binomial test's range. The mean length, from two journeys of one setting on,
+// gets a range from the exact distribution of the total length of that many journeys of
+// `exact` (lumpy lengths, as on a short line, miss a normal range in up to one of seven short
+// series) or, where the totals spread too wide for that, measured +- 1.96 sigma / sqrt(n) with
+// the exact deviation. None without `exact`.
 SeriesSummary Summarize(const JourneySeries& journeys, const theory::Setting& current,
-                        std::optional<double> exactSd);
+                        const theory::JourneyStatistics* exact);
 
 // The exact value of a row; none for the z faces outside three dimensions.
 std::optional<double> ExactValue(const theory::JourneyStatistics& exact, SeriesRow row,

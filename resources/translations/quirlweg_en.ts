@@ -1100,8 +1100,8 @@
         <translation>all %1 trips</translation>
     </message>
     <message>
-        <source>Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, geschieht das bei einem Anteil in höchstens einer von zwanzig Serien, bei kurzen Serien noch seltener. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist; bei ihr gilt die eine von zwanzig erst für längere Serien.</source>
-        <translation>Marked red and with ✗: the exact value lies outside the 95 % range. When all is right, this happens to a share in at most one series in twenty, in short series even less often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed; for it, the one in twenty holds only for longer series.</translation>
+        <source>Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs um den gemessenen Wert. Stimmt alles, liegt er in mindestens 19 von 20 Serien darin, ob die Serie kurz ist oder lang; eine rote Zeile ist also ein Hinweis, kein Beweis. Der Bereich der mittleren Weglänge fehlt, bis die exakten Werte berechnet sind.</source>
+        <translation>Marked red and with ✗: the exact value lies outside the 95 % range around the measured value. When all is right, it lies inside in at least 19 of 20 series, short or long; so a red row is a hint, not a proof. The range of the mean path length is missing until the exact values are computed.</translation>
     </message>
 </context>
 <context>

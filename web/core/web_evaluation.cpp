@@ -21,8 +21,7 @@ EvaluationFigures Evaluate(const JourneySeries& journeys, const theory::Setting&
                            const std::optional<theory::JourneyStatistics>& exact, SeriesRow side,
                            bool logarithmic) {
   EvaluationFigures figures;
-  const SeriesSummary summary =
-      Summarize(journeys, current, exact ? std::optional(exact->sdLength) : std::nullopt);
+  const SeriesSummary summary = Summarize(journeys, current, exact ? &*exact : nullptr);
   figures.journeys = summary.journeys;
   figures.mixesSettings = summary.mixesSettings;
   for (int r = 0; r < kSeriesRowCount; ++r) {
