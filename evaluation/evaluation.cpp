@@ -38,6 +38,8 @@ Evaluation::Evaluation(Simulation& window)
   for (QPushButton* button : c.startPointButtons) {
     connect(button, &QPushButton::clicked, this, request);
   }
+  // A lesson opened sets dimension, home and start without their controls' clicks.
+  connect(&window, &Simulation::SettingApplied, this, request);
   connect(c.evaluationButton, &QPushButton::clicked, this, [this] { OpenWindow(); });
   connect(exact_, &ExactStatistics::Changed, this, [this] { ShowExactInTooltips(); });
 
@@ -118,7 +120,8 @@ void Evaluation::PlaceBoth() {
 void Evaluation::ShowExactInTooltips() {
   const auto& values = exact_->values();
   for (const auto& [box, base, row] : tooltips_) {
-    QString exact = QStringLiteral("\u2026");
+    // A question mark while the class guesses, dots while the values are computed.
+    QString exact = exact_->hidden() ? QStringLiteral("?") : QStringLiteral("\u2026");
     if (values) exact = ExactText(*values, row, exact_->setting().dimension);
     box->setToolTip(base + QLatin1Char('\n') + tr("exakt: %1").arg(exact));
   }

@@ -24,6 +24,7 @@
 #include "engine/walk.h"
 #include "evaluation/button_rows.h"
 #include "evaluation/exit_places_page.h"
+#include "evaluation/prediction_row.h"
 #include "evaluation/start_map_page.h"
 #include "evaluation/sweep_page.h"
 #include "evaluation/two_way_row.h"
@@ -72,7 +73,7 @@ QString TwoLinesIfLong(QString name) {
 
 }  // namespace
 
-EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStatistics& exact,
+EvaluationWindow::EvaluationWindow(const Simulation& simulation, ExactStatistics& exact,
                                    PictureArea& latticeView, QWidget* parent)
     : QWidget(parent, Qt::Window),
       simulation_(simulation),
@@ -131,6 +132,8 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, const ExactStat
   seriesLayout->setContentsMargins(4, 4, 4, 4);
   seriesLayout->addWidget(table_);
   seriesLayout->addWidget(rangeNote);
+  prediction_ = new PredictionRow(exact_, this);
+  seriesLayout->addWidget(prediction_);
   seriesLayout->addWidget(mixNote_);
   // On one row where the window is wide enough: the chart below needs the height.
   seriesLayout->addWidget(new TwoWayRow(side, logAxisBox_, this));
@@ -334,11 +337,24 @@ void EvaluationWindow::Refresh() {
   OfferSidesOf(setting.dimension);
   sideChooser_->setEnabled(!setting.homeAbsorbs);
 
+  prediction_->Refresh(setting.dimension);
+  // The other pages show nothing but exact values.
+  for (int page = 1; page < pages_->count(); ++page) {
+    pages_->setTabEnabled(page, !exact_.hidden());
+    pages_->setTabToolTip(page, exact_.hidden() ? tr("Erst schätzen: Die exakten Werte sind "
+                                                     "verborgen, bis „Exakt zeigen“ sie zeigt.")
+                                                : QString());
+  }
+
   const SeriesRow followed = FollowedRow();
   std::optional<double> exactShare;
   if (exact) exactShare = ExactValue(*exact, followed, setting.dimension);
-  charts_->ShowConvergence(journeys, followed, RowName(followed), exactShare);
-  charts_->ShowLengths(journeys, exact);
+  const auto& guess = exact_.guess();
+  const auto guessed = [&](SeriesRow row) {
+    return guess && guess->row == row ? std::optional(guess->value) : std::nullopt;
+  };
+  charts_->ShowConvergence(journeys, followed, RowName(followed), exactShare, guessed(followed));
+  charts_->ShowLengths(journeys, exact, guessed(SeriesRow::MeanLength));
 }
 
 void EvaluationWindow::FitTableHeight() {
@@ -372,8 +388,10 @@ void EvaluationWindow::FillRow(const SeriesSummary& summary, SeriesRow row,
   const QString sign =
       marked ? QString::fromUtf8(kMarkedSign.data(), kMarkedSign.size()) + QLatin1Char(' ')
              : QString();
+  // A question mark while the class guesses, dots while the values are computed.
+  const QString missing = exact_.hidden() ? QStringLiteral("?") : QStringLiteral("…");
   SetText(*table_->item(r, kExact),
-          exact ? sign + ExactText(*exact, row, exact_.setting().dimension) : QStringLiteral("…"));
+          exact ? sign + ExactText(*exact, row, exact_.setting().dimension) : missing);
   for (int c = 0; c < kColumnCount; ++c) {
     QTableWidgetItem* item = table_->item(r, c);
     const QBrush background = marked ? QBrush(kMarked) : QBrush();

@@ -20,6 +20,7 @@ class EvaluationCharts;
 class ExactStatistics;
 class LessonTools;
 class PictureArea;
+class PredictionRow;
 class Simulation;
 
 // "Auswertung": the series behind the main window's counters against the exact values of the
@@ -29,8 +30,8 @@ class EvaluationWindow : public QWidget {
   Q_OBJECT
 
  public:
-  EvaluationWindow(const Simulation& simulation, const ExactStatistics& exact,
-                   PictureArea& latticeView, QWidget* parent = nullptr);
+  EvaluationWindow(const Simulation& simulation, ExactStatistics& exact, PictureArea& latticeView,
+                   QWidget* parent = nullptr);
   ~EvaluationWindow() override;
 
   // Brings table and charts up to date now.
@@ -65,7 +66,7 @@ class EvaluationWindow : public QWidget {
   void SavePicture();
 
   const Simulation& simulation_;
-  const ExactStatistics& exact_;
+  ExactStatistics& exact_;
   PictureArea& latticeView_;
 
   QTableWidget* table_ = nullptr;
@@ -78,6 +79,7 @@ class EvaluationWindow : public QWidget {
   QTabWidget* pages_ = nullptr;
   QLabel* counted_ = nullptr;  // which journeys the table counts, beside the tabs
   LessonTools* lessonTools_ = nullptr;
+  PredictionRow* prediction_ = nullptr;
 
   QTimer poll_;
   QElapsedTimer sinceRefresh_;

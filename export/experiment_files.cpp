@@ -21,6 +21,7 @@
 #include "experiment/experiment_file.h"
 #include "export/save_dialog.h"
 #include "export/series_export.h"
+#include "figures/exact_statistics.h"
 #include "window/experiment_actions.h"
 #include "window/experiment_setup.h"
 #include "window/simulation.h"
@@ -118,8 +119,7 @@ bool ExperimentFiles::Save(QWidget* parent) {
       AskWhereToSave(parent, tr("Versuch speichern"), proposed,
                      tr("Quirlweg-Versuche (*.quirlweg)"), QLatin1String(kExperimentSuffix));
   if (path.isEmpty()) return false;
-  const Experiment experiment = CurrentExperiment(window_);
-  if (const auto error = WriteWholeFile(path, ExperimentFileBytes(experiment))) {
+  if (const auto error = WriteWholeFile(path, ExperimentFileBytes(ExperimentToSave()))) {
     WarnPlainly(parent, QStringLiteral("Quirlweg"),
                 tr("Der Versuch konnte nicht in „%1“ gespeichert werden:\n%2")
                     .arg(QDir::toNativeSeparators(path), *error));
@@ -165,7 +165,7 @@ bool ExperimentFiles::OpenFile(const QString& path, QWidget* parent) {
   }
   const Experiment& experiment = *reading.experiment;
   folder_ = QFileInfo(path).absolutePath();
-  TakeDescription(experiment);
+  TakeLesson(experiment);
   if (!Restore(experiment, tr("aus „%1“").arg(QDir::toNativeSeparators(path)), parent)) {
     return true;
   }
@@ -236,12 +236,30 @@ bool ExperimentFiles::WalkSeriesAgain(const Experiment& experiment, const QStrin
   return true;
 }
 
-void ExperimentFiles::TakeDescription(const Experiment& experiment) {
+void ExperimentFiles::TakeLesson(const Experiment& experiment) {
   const std::string& own = english_ ? experiment.descriptionEnglish : experiment.descriptionGerman;
   const std::string& other =
       english_ ? experiment.descriptionGerman : experiment.descriptionEnglish;
   description_ = QString::fromStdString(own.empty() ? other : own);
   guide_->setEnabled(!description_.isEmpty());
+  descriptionGerman_ = experiment.descriptionGerman;
+  descriptionEnglish_ = experiment.descriptionEnglish;
+  if (auto* exact = window_.findChild<ExactStatistics*>()) {
+    exact->SetPredictFirst(experiment.predictFirst);
+    exact->SetGuess(experiment.guess);
+  }
+}
+
+Experiment ExperimentFiles::ExperimentToSave() const {
+  Experiment experiment = CurrentExperiment(window_);
+  // Saved again, a lesson keeps its texts and asks the class to guess first as it did.
+  experiment.descriptionGerman = descriptionGerman_;
+  experiment.descriptionEnglish = descriptionEnglish_;
+  if (const auto* exact = window_.findChild<ExactStatistics*>()) {
+    experiment.predictFirst = exact->predictFirst();
+    experiment.guess = exact->guess();
+  }
+  return experiment;
 }
 
 void ExperimentFiles::UseSeed(std::uint64_t seed) {

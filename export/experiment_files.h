@@ -46,8 +46,11 @@ class ExperimentFiles : public QObject {
  private:
   QWidget* DialogParent(QWidget* asked) const;
   // Keeps the lesson's description, in the user's language where it has it, for
-  // "Anleitung …".
-  void TakeDescription(const Experiment& experiment);
+  // "Anleitung …", and both languages' texts for saving the lesson again; hides the exact
+  // values for the class's guess where the lesson asks it to.
+  void TakeLesson(const Experiment& experiment);
+  // The window's experiment with the opened lesson's texts and the class's prediction.
+  Experiment ExperimentToSave() const;
   // Walks the experiment's saved series again; false when it was cancelled.
   bool WalkSeriesAgain(const Experiment& experiment, const QString& source, QWidget* parent);
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,6 +58,8 @@ class ExperimentFiles : public QObject {
   Simulation& window_;
   QAction* guide_;
   QString description_;  // of the lesson opened last
+  std::string descriptionGerman_;
+  std::string descriptionEnglish_;
   bool english_;
   QString folder_;  // where the last experiment was saved or opened
   bool walkingAgain_ = false;

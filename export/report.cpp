@@ -40,12 +40,17 @@ class PaperCharts {
     charts_.resize(1600, 560);
     charts_.show();
     const theory::Setting& setting = exact.setting();
-    // The row the evaluation window starts with.
-    const SeriesRow row = FollowedRow(setting, SeriesRow::Top);
+    // The row the class guessed, else the one the evaluation window starts with.
+    const auto& guess = exact.guess();
+    const bool guessedShare = guess && IsShare(guess->row);
+    const SeriesRow row = guessedShare ? guess->row : FollowedRow(setting, SeriesRow::Top);
     std::optional<double> share;
     if (exact.values()) share = ExactValue(*exact.values(), row, setting.dimension);
-    charts_.ShowConvergence(journeys, row, RowName(row), share);
-    charts_.ShowLengths(journeys, exact.values());
+    const auto guessed = [&](bool shown) {
+      return shown ? std::optional(guess->value) : std::nullopt;
+    };
+    charts_.ShowConvergence(journeys, row, RowName(row), share, guessed(guessedShare));
+    charts_.ShowLengths(journeys, exact.values(), guessed(guess && !guessedShare));
     views_ = charts_.findChildren<QChartView*>();
   }
 
@@ -190,7 +195,12 @@ void PaintReport(QPagedPaintDevice& device, const ReportContents& walk,
                          "jetzige."),
               9);
   }
-  if (!exact.values()) page.Line(Report::tr("Die exakten Werte waren noch nicht berechnet."), 9);
+  if (exact.guess()) page.Line(GuessText(*exact.guess()), 11);
+  if (exact.hidden()) {
+    page.Line(Report::tr("Die exakten Werte sind verborgen: Die Klasse schätzt zuerst."), 9);
+  } else if (!exact.values()) {
+    page.Line(Report::tr("Die exakten Werte waren noch nicht berechnet."), 9);
+  }
   page.Skip(8);
   page.Table(TableOf(journeys, exact));
   page.Skip(10);

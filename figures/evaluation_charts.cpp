@@ -63,7 +63,13 @@ void SetTitle(QChart& chart, const QString& title) {
 }
 
 void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown) {
-  for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(shown);
+  bool changed = false;
+  for (QLegendMarker* marker : chart.legend()->markers(series)) {
+    changed |= marker->isVisible() != shown;
+    marker->setVisible(shown);
+  }
+  // The legend does not lay its markers out again by itself: they would overlap.
+  if (changed) chart.legend()->layout()->invalidate();
 }
 
 QChartView* MakeView(QChart* chart, const QString& accessibleName) {
@@ -169,11 +175,12 @@ void EvaluationCharts::BuildConvergenceChart() {
   SetAxis(*shareAxis, ConvergenceAxes(0, false).y);
   bandUpper_ = new QLineSeries(chart);
   bandLower_ = new QLineSeries(chart);
-  auto* band = AddSeries(*chart, new QAreaSeries(bandUpper_, bandLower_),
-                         tr("exakt ± 1,96 Standardfehler"), QColor(255, 200, 120, 140));
-  band->setBorderColor(QColor(255, 160, 60));
+  band_ = AddSeries(*chart, new QAreaSeries(bandUpper_, bandLower_),
+                    tr("exakt ± 1,96 Standardfehler"), QColor(255, 200, 120, 140));
+  band_->setBorderColor(QColor(255, 160, 60));
   exactShare_ = AddSeries(*chart, new QLineSeries, tr("exakt"), QColor(200, 90, 0));
   measuredShare_ = AddSeries(*chart, new QLineSeries, tr("gemessen"), QColor(0, 70, 160));
+  guessedShare_ = AddGuessSeries(*chart);
   convergenceView_ = MakeView(chart, tr("Verlauf des gemessenen Anteils"));
 }
 
@@ -190,6 +197,7 @@ void EvaluationCharts::BuildLengthChart() {
   exactMean_ = AddSeries(*chart, new QLineSeries, tr("exakter Mittelwert"), QColor(200, 90, 0));
   exactSpread_ = AddSeries(*chart, new QLineSeries, tr("Mittelwert ± Standardabweichung"),
                            QColor(120, 120, 120));
+  guessedMean_ = AddGuessSeries(*chart);
   lengthView_ = MakeView(chart, tr("Verteilung der Weglängen"));
 }
 
@@ -204,8 +212,19 @@ void EvaluationCharts::SetLogarithmicJourneys(bool logarithmic) {
   for (QAbstractSeries* series : chart.series()) series->attachAxis(shown);
 }
 
+// Dashed and green, apart from both the measured blue and the exact orange.
+QLineSeries* EvaluationCharts::AddGuessSeries(QChart& chart) {
+  auto* guess = AddSeries(chart, new QLineSeries, tr("Schätzung"), QColor(0, 130, 60));
+  QPen pen = guess->pen();
+  pen.setStyle(Qt::DashLine);
+  pen.setWidthF(pen.widthF() * 1.5);
+  guess->setPen(pen);
+  return guess;
+}
+
 void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow row,
-                                       const QString& rowName, std::optional<double> exact) {
+                                       const QString& rowName, std::optional<double> exact,
+                                       std::optional<double> guess) {
   const std::size_t n = journeys.size();
   QList<QPointF> measured;
   QList<QPointF> upper;
@@ -223,6 +242,13 @@ void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow 
   bandLower_->replace(lower);
   exactShare_->replace(exact ? QList<QPointF>{{1, 100 * *exact}, {journeyAxis.high, 100 * *exact}}
                              : QList<QPointF>{});
+  guessedShare_->replace(guess ? QList<QPointF>{{1, 100 * *guess}, {journeyAxis.high, 100 * *guess}}
+                               : QList<QPointF>{});
+  // Hidden for the class's guess or not yet computed, the exact value leaves the legend too.
+  QChart& chart = *convergenceView_->chart();
+  ShowInLegend(chart, exactShare_, exact.has_value());
+  ShowInLegend(chart, band_, !upper.isEmpty());
+  ShowInLegend(chart, guessedShare_, guess.has_value());
   if (logarithmic_) {
     logJourneyAxis_->setRange(journeyAxis.low, journeyAxis.high);
   } else {
@@ -232,7 +258,8 @@ void EvaluationCharts::ShowConvergence(const JourneySeries& journeys, SeriesRow 
 }
 
 void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
-                                   const std::optional<theory::JourneyStatistics>& exact) {
+                                   const std::optional<theory::JourneyStatistics>& exact,
+                                   std::optional<double> guess) {
   const LengthClasses classes = ClassifyLengths(journeys, exact);
   const bool withDistribution = !classes.exact.empty();
   const auto width = static_cast<double>(classes.width);
@@ -269,6 +296,8 @@ void EvaluationCharts::ShowLengths(const JourneySeries& journeys,
   ShowInLegend(chart, exactDistribution_, withDistribution);
   ShowInLegend(chart, exactMean_, !mean.isEmpty());
   ShowInLegend(chart, exactSpread_, !spread.isEmpty());
+  guessedMean_->replace(guess ? QList<QPointF>{{*guess, 0}, {*guess, highest}} : QList<QPointF>{});
+  ShowInLegend(chart, guessedMean_, guess.has_value());
   SetTitle(*lengthView_->chart(), tr("Weglängen (Klassenbreite %1)").arg(classes.width));
 }
 

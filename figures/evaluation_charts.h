@@ -37,13 +37,15 @@ class EvaluationCharts : public QWidget {
   // The convergence chart's journey axis logarithmic or linear.
   void SetLogarithmicJourneys(bool logarithmic);
   // The share of `row` after each journey, the exact value and its band of 1.96 standard
-  // errors for that many journeys.
+  // errors for that many journeys, and the class's guess.
   void ShowConvergence(const JourneySeries& journeys, SeriesRow row, const QString& rowName,
-                       std::optional<double> exact);
+                       std::optional<double> exact, std::optional<double> guess = {});
   // A histogram of the lengths with the exact distribution over the same classes, or the
-  // exact mean and mean ± SD where the distribution was not computed.
+  // exact mean and mean ± SD where the distribution was not computed; the class's guess of
+  // the mean as an upright.
   void ShowLengths(const JourneySeries& journeys,
-                   const std::optional<theory::JourneyStatistics>& exact);
+                   const std::optional<theory::JourneyStatistics>& exact,
+                   std::optional<double> guess = {});
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -54,6 +56,7 @@ class EvaluationCharts : public QWidget {
   void ShowSideBySide(bool sideBySide);
   bool RoomForTwo() const;
   void BuildLengthChart();
+  QLineSeries* AddGuessSeries(QChart& chart);
   void ShowTextsInFont();
 
   QChartView* convergenceView_ = nullptr;
@@ -61,6 +64,8 @@ class EvaluationCharts : public QWidget {
   QLineSeries* exactShare_ = nullptr;
   QLineSeries* bandUpper_ = nullptr;
   QLineSeries* bandLower_ = nullptr;
+  QAreaSeries* band_ = nullptr;
+  QLineSeries* guessedShare_ = nullptr;
   QValueAxis* journeyAxis_ = nullptr;
   QLogValueAxis* logJourneyAxis_ = nullptr;
   bool logarithmic_ = false;
@@ -70,6 +75,7 @@ class EvaluationCharts : public QWidget {
   QLineSeries* exactDistribution_ = nullptr;
   QLineSeries* exactMean_ = nullptr;
   QLineSeries* exactSpread_ = nullptr;  // mean - SD and mean + SD, drawn as two uprights
+  QLineSeries* guessedMean_ = nullptr;
   QValueAxis* lengthAxis_ = nullptr;
   QValueAxis* lengthShareAxis_ = nullptr;
 

@@ -45,6 +45,25 @@ void ExactStatistics::Deliver(std::uint64_t request, theory::JourneyStatistics v
   emit Changed();
 }
 
+void ExactStatistics::SetPredictFirst(bool first) {
+  if (first == predictFirst_ && (!first || !revealed_)) return;
+  predictFirst_ = first;
+  revealed_ = false;
+  emit Changed();
+}
+
+void ExactStatistics::Reveal() {
+  if (!hidden()) return;
+  revealed_ = true;
+  emit Changed();
+}
+
+void ExactStatistics::SetGuess(std::optional<ClassGuess> guess) {
+  if (guess == guess_) return;
+  guess_ = guess;
+  emit Changed();
+}
+
 void ExactStatistics::AwaitValues() const {
   if (values_) return;
   QEventLoop loop;

@@ -6,6 +6,7 @@
 #include <stop_token>
 #include <thread>
 
+#include "series/series_summary.h"
 #include "theory/journey_statistics.h"
 
 namespace quirlweg {
@@ -24,15 +25,29 @@ class ExactStatistics : public QObject {
   void Request(const theory::Setting& setting);
 
   const theory::Setting& setting() const { return setting_; }
-  // The values for `setting()`, or nothing while they are being computed or could not be.
-  const std::optional<theory::JourneyStatistics>& values() const { return values_; }
+  // The values for `setting()`, or nothing while they are being computed, could not be or
+  // are hidden for the class to guess first.
+  const std::optional<theory::JourneyStatistics>& values() const {
+    return hidden() ? withheld_ : values_;
+  }
+
+  // The class guesses first: every exact value stays hidden until Reveal(). Switching it on
+  // hides them again.
+  void SetPredictFirst(bool first);
+  bool predictFirst() const { return predictFirst_; }
+  void Reveal();
+  bool hidden() const { return predictFirst_ && !revealed_; }
+  // The class's guess, drawn beside the measurement, saved and printed.
+  void SetGuess(std::optional<ClassGuess> guess);
+  const std::optional<ClassGuess>& guess() const { return guess_; }
   // Runs the event loop until the values are there, for a program that needs them before it
   // goes on (a headless run, walkbench); they come in well under a second even for the
   // largest lattice. Gives up after a minute: the files then say the values are missing.
   void AwaitValues() const;
 
  signals:
-  // After every change of `values()`: when a computation starts and when it delivers.
+  // After every change of `values()`, `hidden()` or `guess()`: when a computation starts and
+  // when it delivers.
   void Changed();
 
  private:
@@ -42,6 +57,10 @@ class ExactStatistics : public QObject {
   bool requested_ = false;
   std::uint64_t request_ = 0;
   std::optional<theory::JourneyStatistics> values_;
+  const std::optional<theory::JourneyStatistics> withheld_;  // always empty
+  bool predictFirst_ = false;
+  bool revealed_ = false;
+  std::optional<ClassGuess> guess_;
   // Declared last: destroyed first, so the worker stops and is joined before the rest goes.
   std::jthread worker_;
 };

@@ -39,6 +39,11 @@ QString RowName(SeriesRow row) {
   return {};
 }
 
+QString GuessText(const ClassGuess& guess) {
+  return SeriesTableTexts::tr("Schätzung der Klasse: %1 %2")
+      .arg(RowName(guess.row), RowValueText(guess.row, guess.value));
+}
+
 SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact) {
   const theory::Setting& setting = exact.setting();
   const auto& values = exact.values();
@@ -71,7 +76,8 @@ SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact)
     table.rows.push_back({RowName(row), e.count ? QString::number(*e.count) : QString(), measured,
                           e.low ? RowValueText(row, *e.low) : QString(),
                           e.high ? RowValueText(row, *e.high) : QString(),
-                          values ? sign + ExactText(*values, row, setting.dimension) : QString()});
+                          values ? sign + ExactText(*values, row, setting.dimension)
+                                 : (exact.hidden() ? QStringLiteral("?") : QString())});
   }
   return table;
 }

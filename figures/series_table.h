@@ -22,6 +22,9 @@ struct SeriesTable {
 // A row's name, as the table, the charts and the report call it.
 QString RowName(SeriesRow row);
 
+// "Schätzung der Klasse: zu Hause 30,0 %".
+QString GuessText(const ClassGuess& guess);
+
 SeriesTable TableOf(const JourneySeries& journeys, const ExactStatistics& exact);
 
 // Tab-separated lines, the header first, as a spreadsheet pastes them into cells.

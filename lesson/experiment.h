@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/display_roles.h"
 #include "engine/settings.h"
+#include "series/series_summary.h"
 
 namespace quirlweg {
 
@@ -37,6 +39,9 @@ struct Experiment {
   std::string descriptionGerman;  // UTF-8
   std::string descriptionEnglish;
   std::vector<SavedJourney> series;  // optional: the journeys walked from the seed
+  // The class guesses first: every exact value stays hidden until it asks to see them.
+  bool predictFirst = false;
+  std::optional<ClassGuess> guess;
   friend bool operator==(const Experiment&, const Experiment&) = default;
 };
 

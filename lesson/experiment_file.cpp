@@ -193,6 +193,15 @@ void ReadSeries(const Json& journeys, Experiment& e) {
   }
 }
 
+void ReadPrediction(const Fields& prediction, Experiment& e) {
+  e.predictFirst = prediction.Flag("first");
+  if (!prediction.Has("guess")) return;
+  const Fields guess = prediction.Object("guess");
+  const auto row = RowOfKey(guess.Text("row"));
+  if (!row) Refuse(ExperimentProblem::UnknownRow, guess.Name("row"));
+  e.guess = ClassGuess{*row, guess.Number("value", 0, IsShare(*row) ? 1 : kLongestGuessedMean)};
+}
+
 Experiment ReadExperiment(const Json& root) {
   const Fields file(root, std::string());
   if (!root.contains("format") || root["format"] != kFormat) {
@@ -215,6 +224,7 @@ Experiment ReadExperiment(const Json& root) {
     e.heatTraces = display.Flag("heatTraces");
   }
   if (file.Has("description")) ReadDescription(file.Object("description"), e);
+  if (file.Has("prediction")) ReadPrediction(file.Object("prediction"), e);
   if (file.Has("series")) ReadSeries(file.Array("series"), e);
   return e;
 }
@@ -289,6 +299,12 @@ std::string ExperimentJson(const Experiment& e) {
   root["seed"] = e.seed;
   if (!e.descriptionGerman.empty() || !e.descriptionEnglish.empty()) {
     root["description"] = {{"de", e.descriptionGerman}, {"en", e.descriptionEnglish}};
+  }
+  if (e.predictFirst || e.guess) {
+    root["prediction"] = {{"first", e.predictFirst}};
+    if (e.guess) {
+      root["prediction"]["guess"] = {{"row", RowKey(e.guess->row)}, {"value", e.guess->value}};
+    }
   }
   std::string text = root.dump(4, ' ', false, Json::error_handler_t::replace);
   if (!e.series.empty() && e.series.size() <= kMostSavedJourneys) {

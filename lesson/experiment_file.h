@@ -41,6 +41,7 @@ enum class ExperimentProblem {
   TooManyLines,     // `limit`
   TooManyJourneys,  // `limit`
   JourneyNotFour,
+  UnknownRow,
 };
 
 struct ExperimentRefusal {

@@ -328,6 +328,7 @@ void Simulation::ApplySetting(const JourneySetting& s) {
     walk_.SwitchHomeAbsorption();
   }
   walk_.MoveStartPointTo(s.startX, s.startY);
+  emit SettingApplied();
 }
 
 void Simulation::ShowProtocol(bool shown) {

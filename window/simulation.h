@@ -93,6 +93,8 @@ class Simulation : public QWidget, public RunObserver {
   // The series is about to be cleared (counters reset, a new lattice size, dimension or home
   // choice, a new seed); series() and Seed() still give it.
   void SeriesClearing();
+  // ApplySetting() put the window in a setting, which no control's click announces.
+  void SettingApplied();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -194,6 +194,10 @@
         <source>Die Datei ist kein vollständiges JSON (Fehler in %1).</source>
         <translation>The file is not complete JSON (error in %1).</translation>
     </message>
+    <message>
+        <source>„%1“ muss eine Zeile der Tabelle nennen: „home“, „boundary“, „top“, „right“, „bottom“, „left“, „z“ oder „mean“.</source>
+        <translation>“%1” must name a row of the table: “home”, “boundary”, “top”, “right”, “bottom”, “left”, “z” or “mean”.</translation>
+    </message>
 </context>
 <context>
     <name>FileProblems</name>
@@ -334,6 +338,10 @@
     <message>
         <source>… und %1 weitere Zeilen</source>
         <translation>… and %1 more lines</translation>
+    </message>
+    <message>
+        <source>Die exakten Werte sind verborgen: Die Klasse schätzt zuerst.</source>
+        <translation>The exact values are hidden: the class guesses first.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +540,10 @@
     <message>
         <source>z-Flächen</source>
         <translation>z faces</translation>
+    </message>
+    <message>
+        <source>Schätzung der Klasse: %1 %2</source>
+        <translation>The class’s guess: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -956,6 +968,10 @@
         <source>Verlauf</source>
         <translation>Share by trip</translation>
     </message>
+    <message>
+        <source>Schätzung</source>
+        <translation>Guess</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::EvaluationWindow</name>
@@ -1103,6 +1119,10 @@
         <source>Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs um den gemessenen Wert. Stimmt alles, liegt er in mindestens 19 von 20 Serien darin, ob die Serie kurz ist oder lang; eine rote Zeile ist also ein Hinweis, kein Beweis. Der Bereich der mittleren Weglänge fehlt, bis die exakten Werte berechnet sind.</source>
         <translation>Marked red and with ✗: the exact value lies outside the 95 % range around the measured value. When all is right, it lies inside in at least 19 of 20 series, short or long; so a red row is a hint, not a proof. The range of the mean path length is missing until the exact values are computed.</translation>
     </message>
+    <message>
+        <source>Erst schätzen: Die exakten Werte sind verborgen, bis „Exakt zeigen“ sie zeigt.</source>
+        <translation>Guess first: the exact values are hidden until “Show exact” shows them.</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::ExitPlacesPage</name>
@@ -1244,6 +1264,45 @@
     <message>
         <source>Einen gespeicherten Versuch oder eine fertige Unterrichtsstunde (Strg+O)</source>
         <translation>A saved experiment or a ready-made lesson (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::PredictionRow</name>
+    <message>
+        <source>Erst s&amp;chätzen</source>
+        <translation>Guess &amp;first</translation>
+    </message>
+    <message>
+        <source>Verbirgt alle exakten Werte und Kurven, bis die Klasse geschätzt hat</source>
+        <translation>Hides every exact value and curve until the class has guessed</translation>
+    </message>
+    <message>
+        <source>Exakt &amp;zeigen</source>
+        <translation>Show e&amp;xact</translation>
+    </message>
+    <message>
+        <source>Schätzun&amp;g:</source>
+        <translation>Gu&amp;ess:</translation>
+    </message>
+    <message>
+        <source>Zeile der Schätzung</source>
+        <translation>Row of the guess</translation>
+    </message>
+    <message>
+        <source>Schätzung der Klasse</source>
+        <translation>The class’s guess</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> Schritte</source>
+        <translation> steps</translation>
     </message>
 </context>
 <context>

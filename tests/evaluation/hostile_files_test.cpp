@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -18,7 +19,10 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <stop_token>
 #include <thread>
@@ -26,6 +30,7 @@
 #include "experiment/experiment_file.h"
 #include "experiment/file_access.h"
 #include "export/experiment_files.h"
+#include "figures/number_texts.h"
 #include "window/experiment_actions.h"
 #include "window/window_test.h"
 
@@ -213,6 +218,56 @@ TEST_F(HostileFilesTest, AFileOpenedDuringAWalkAgainTakesItsPlace) {
   EXPECT_TRUE(notices.isEmpty()) << notices.join(QLatin1Char(' ')).toStdString();
   EXPECT_EQ(Find<QScrollBar>("hscRaster")->value(), 7);
   EXPECT_TRUE(window_->series().empty());
+}
+
+}  // namespace
+}  // namespace quirlweg
+
+namespace quirlweg {
+namespace {
+
+// A lesson that asks the class to guess first hides every exact value, in the table and the
+// main window's tooltips, until "Exakt zeigen", and then shows those of the lesson's setting,
+// which no control's click announced; saved again it keeps its texts, the request and the
+// guess.
+TEST_F(HostileFilesTest, AGuessFirstLessonHidesTheExactValuesAndSavesAgainWhole) {
+  Experiment lesson;
+  lesson.descriptionGerman = "Schätzt zuerst.";
+  lesson.descriptionEnglish = "Guess first.";
+  lesson.predictFirst = true;
+  lesson.setting = {1, 5, 0.5, false, -2, 0};
+  lesson.guess = ClassGuess{SeriesRow::Right, 0.25};
+  const QString path = dir_.filePath(QStringLiteral("guess.quirlweg"));
+  ASSERT_EQ(WriteWholeFile(path, ExperimentFileBytes(lesson)), std::nullopt);
+  Answering({}, [&] { files_->OpenFile(path, nullptr); });
+  Click("cmdAuswertung");
+  for (int i = 0; i < 3; ++i) Click("cmdStarten");
+  const auto* table = Find<QTableWidget>("grdAuswertung");
+  const auto exactCell = [&] { return table->item(static_cast<int>(SeriesRow::Right), 3)->text(); };
+  const theory::JourneyStatistics exact = *theory::ComputeJourneyStatistics(lesson.setting);
+  // Long enough for the values to have arrived, were they not hidden.
+  QTest::qWait(300);
+  EXPECT_EQ(exactCell(), QStringLiteral("?"));
+  EXPECT_TRUE(Find("Text1(1)")->toolTip().endsWith(QStringLiteral("exakt: ?")))
+      << Find("Text1(1)")->toolTip().toStdString();
+  EXPECT_FALSE(Find<QTabWidget>("tabAuswertung")->isTabEnabled(1));
+  EXPECT_DOUBLE_EQ(Find<QDoubleSpinBox>("txtSchaetzung")->value(), 25);
+
+  const QString saved = dir_.filePath(QStringLiteral("saved.quirlweg"));
+  Answering(saved, [&] { files_->Save(window_.get()); });
+  const ExperimentReading read = ReadExperimentFile(saved);
+  ASSERT_TRUE(read.experiment) << read.problem.toStdString();
+  EXPECT_EQ(read.experiment->descriptionGerman, lesson.descriptionGerman);
+  EXPECT_EQ(read.experiment->descriptionEnglish, lesson.descriptionEnglish);
+  EXPECT_TRUE(read.experiment->predictFirst);
+  EXPECT_EQ(read.experiment->guess, lesson.guess);
+
+  Click("cmdExaktZeigen");
+  // From three of ten places to the right side's one: 30 %.
+  EXPECT_TRUE(Eventually([&] { return exactCell().endsWith(PercentText(exact.right)); }))
+      << exactCell().toStdString();
+  EXPECT_EQ(PercentText(exact.right), PercentText(0.3));
+  EXPECT_TRUE(Find("Text1(1)")->toolTip().endsWith(PercentText(exact.home)));
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ Experiment Lesson() {
   e.descriptionGerman = "Der Ruin „des Spielers“";
   e.descriptionEnglish = "Gambler's ruin";
   e.series = {{14, -12, 3, 0}, {1, 12, 3, 0}};
+  e.predictFirst = true;
+  e.guess = ClassGuess{SeriesRow::Left, 0.65};
   return e;
 }
 
@@ -75,6 +77,8 @@ TEST(ExperimentFileTest, RefusesBadFilesNamingTheProblem) {
       {"setting not an object", WithReplaced("\"setting\": {", "\"setting\": 5, \"unused\": {"),
        "setting"},
       {"journey past the boundary", WithReplaced("[1,12", "[1,13"), "series[1][1]"},
+      {"guess of no row", WithReplaced("\"left\"", "\"middle\""), "prediction.guess.row"},
+      {"guessed share above 1", WithReplaced("0.65", "1.65"), "prediction.guess.value"},
       {"not UTF-8", WithReplaced("Spielers", "Spi\xff\xfe"), "UTF-8"},
       {"deep nesting", QByteArray(100000, '[') + QByteArray(100000, ']'), "verschachtelt"},
   };

@@ -115,6 +115,9 @@ val EvaluationOf(const WebWalk& w, int side, const std::string& separator, bool 
   val out = val::object();
   out.set("journeys", f.journeys);
   out.set("mixesSettings", f.mixesSettings);
+  out.set("exactHidden", f.exactHidden);
+  out.set("guessRow", f.guess ? val(static_cast<int>(f.guess->row)) : val::null());
+  out.set("guessValue", f.guess ? val(f.guess->value) : val::null());
   out.set("rows", rows);
   out.set("followed", static_cast<int>(f.followed));
   out.set("convergence", CurveOf(f.convergence));

@@ -20,14 +20,13 @@ namespace {
 using emscripten::val;
 
 // The problems' ids for the page, in the order of ExperimentProblem.
-constexpr std::array<const char*, 22> kProblemIds{
-    "notUtf8",         "empty",         "tooDeep",       "notJson",  "notAnExperiment",
-    "unknownVersion",  "missing",       "notANumber",    "notWhole", "outOfRange",
-    "notAFlag",        "notAText",      "notAnObject",   "notAList", "notWholePercent",
-    "startNotAPair",   "unknownMode",   "notATempoStep", "tooLong",  "tooManyLines",
-    "tooManyJourneys", "journeyNotFour"};
-static_assert(static_cast<std::size_t>(ExperimentProblem::JourneyNotFour) + 1 ==
-              kProblemIds.size());
+constexpr std::array<const char*, 23> kProblemIds{
+    "notUtf8",         "empty",          "tooDeep",       "notJson",  "notAnExperiment",
+    "unknownVersion",  "missing",        "notANumber",    "notWhole", "outOfRange",
+    "notAFlag",        "notAText",       "notAnObject",   "notAList", "notWholePercent",
+    "startNotAPair",   "unknownMode",    "notATempoStep", "tooLong",  "tooManyLines",
+    "tooManyJourneys", "journeyNotFour", "unknownRow"};
+static_assert(static_cast<std::size_t>(ExperimentProblem::UnknownRow) + 1 == kProblemIds.size());
 
 double Seed(const WebWalk& w) {
   return static_cast<double>(w.Seed());
@@ -64,7 +63,8 @@ std::string SetupJson(WebWalk& w) {
   return ExperimentJson(e);
 }
 
-// {setting, seed, mode, tempo, protocolShown, heatTraces, journeys} with the start point as the
+// {setting, seed, mode, tempo, protocolShown, heatTraces, journeys, descriptions, predictFirst,
+// guessRow, guessValue} with the start point as the
 // walk stores it (y downward), or {problem, field} for a text that is no experiment.
 val ReadExperiment(const std::string& text) {
   const ExperimentParse parse = ParseExperiment(text);
@@ -98,12 +98,18 @@ val ReadExperiment(const std::string& text) {
   out.set("journeys", static_cast<double>(e.series.size()));
   out.set("descriptionGerman", e.descriptionGerman);
   out.set("descriptionEnglish", e.descriptionEnglish);
+  out.set("predictFirst", e.predictFirst);
+  out.set("guessRow", e.guess ? val(static_cast<int>(e.guess->row)) : val::null());
+  out.set("guessValue", e.guess ? val(e.guess->value) : val::null());
   return out;
 }
 
 // What the page saves as a file, as the desktop saves its window: the current setting and
-// seed, the run and display choices, and the series where all of it ran under that setting.
-std::string ExperimentJsonOf(WebWalk& w, int tempo, bool protocolShown, bool heatTraces) {
+// seed, the run and display choices, the lesson's texts and the class's prediction, and the
+// series where all of it ran under that setting.
+std::string ExperimentJsonOf(WebWalk& w, int tempo, bool protocolShown, bool heatTraces,
+                             const std::string& descriptionGerman,
+                             const std::string& descriptionEnglish) {
   Experiment e;
   e.setting = w.walk().CurrentJourneySetting();
   e.mode = w.settings().Mode();
@@ -111,6 +117,10 @@ std::string ExperimentJsonOf(WebWalk& w, int tempo, bool protocolShown, bool hea
   e.protocolShown = protocolShown;
   e.heatTraces = heatTraces;
   e.seed = w.Seed();
+  e.descriptionGerman = descriptionGerman;
+  e.descriptionEnglish = descriptionEnglish;
+  e.predictFirst = w.PredictFirst();
+  e.guess = w.Guess();
   if (const auto series = w.SeriesExperiment(); series && series->setting == e.setting) {
     e.series = series->series;
   }

@@ -25,6 +25,8 @@ struct TableRow {
 struct EvaluationFigures {
   int journeys = 0;
   bool mixesSettings = false;
+  bool exactHidden = false;  // for the class's guess: a question mark where they would be
+  std::optional<ClassGuess> guess;
   std::array<TableRow, kSeriesRowCount> rows{};
   SeriesRow followed = SeriesRow::Home;
   std::vector<CurvePoint> convergence;

@@ -105,13 +105,17 @@ bool WebWalk::TakeExact(const theory::Setting& setting,
 
 EvaluationFigures WebWalk::Evaluation(SeriesRow side, bool logarithmic) const {
   const theory::Setting current = ExactSetting();
-  const bool known = exact_ && SameWalk(exactSetting_, current);
-  return Evaluate(displays_.Series(), current, known ? exact_ : std::nullopt, side, logarithmic);
+  const bool known = exact_ && SameWalk(exactSetting_, current) && !ExactHidden();
+  EvaluationFigures figures =
+      Evaluate(displays_.Series(), current, known ? exact_ : std::nullopt, side, logarithmic);
+  figures.exactHidden = ExactHidden();
+  figures.guess = guess_;
+  return figures;
 }
 
 std::array<std::optional<double>, kSeriesRowCount> WebWalk::ExactRows() const {
   std::array<std::optional<double>, kSeriesRowCount> rows{};
-  if (!exact_) return rows;
+  if (!exact_ || ExactHidden()) return rows;
   for (int r = 0; r < kSeriesRowCount; ++r) {
     rows[static_cast<std::size_t>(r)] =
         ExactValue(*exact_, static_cast<SeriesRow>(r), exactSetting_.dimension);

@@ -87,6 +87,19 @@ class WebWalk {
   // Each row's exact value for the setting computed last; none before, or for no such row.
   std::array<std::optional<double>, kSeriesRowCount> ExactRows() const;
 
+  // The class guesses first: the evaluation and ExactRows() leave every exact value out until
+  // Reveal(). Switching it on hides them again.
+  void SetPredictFirst(bool first) {
+    predictFirst_ = first;
+    revealed_ = false;
+  }
+  bool PredictFirst() const { return predictFirst_; }
+  void Reveal() { revealed_ = true; }
+  bool ExactHidden() const { return predictFirst_ && !revealed_; }
+  // The class's guess, drawn beside the measurement and saved with the experiment.
+  void SetGuess(std::optional<ClassGuess> guess) { guess_ = guess; }
+  const std::optional<ClassGuess>& Guess() const { return guess_; }
+
  private:
   std::uint64_t seed_;
   GeneratorSource source_;
@@ -95,6 +108,9 @@ class WebWalk {
   Walk walk_;
   std::optional<theory::JourneyStatistics> exact_;
   theory::Setting exactSetting_;
+  bool predictFirst_ = false;
+  bool revealed_ = false;
+  std::optional<ClassGuess> guess_;
 };
 
 }  // namespace quirlweg::web

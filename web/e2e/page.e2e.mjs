@@ -443,3 +443,44 @@ test('a lesson opens from the file picker with its instructions, a bad file is r
   assert.match(said[0], /kaputt\.quirlweg/);
   assert.equal(opened.size, '10');
 });
+
+test('a lesson that asks for a guess hides the exact values until shown, and saves whole', async () => {
+  const lesson = join(shots, 'schaetzen.quirlweg');
+  writeFileSync(lesson, JSON.stringify({
+    format: 'quirlweg-experiment', version: 1, seed: 7,
+    setting: { dimension: 1, radius: 5, rightProbability: 0.5, start: [-2, 0], homeAbsorbs: false },
+    description: { de: 'Schätzt zuerst.', en: 'Guess first.' },
+    prediction: { first: true, guess: { row: 'right', value: 0.25 } } }));
+  const tab = await open();
+  await (await tab.$('#experimentFile')).uploadFile(lesson);
+  await tab.waitForFunction(() => document.getElementById('instructions').open);
+  await tab.click('#closeInstructions');
+  await tab.click('#evaluation');
+  await choose(tab, 'mode', 2);
+  await tab.click('#start');
+  // Long enough for the exact values to arrive, were they not hidden.
+  await new Promise((done) => setTimeout(done, 500));
+  const hidden = await tab.evaluate(() => ({
+    exact: [...document.querySelectorAll('#evaluationRows tr:not([hidden]) td:last-child')].map((c) => c.textContent),
+    tip: document.querySelector('[data-control="Text1(1)"]').title,
+    guess: document.getElementById('guessValue').value,
+    saved: quirlweg.core.experimentJson(quirlweg.walk, 0, false, false, ...quirlweg.files.lesson) }));
+  assert.ok(hidden.exact.length > 0 && hidden.exact.every((t) => t === '?'), hidden.exact.join(' | '));
+  assert.match(hidden.tip, /exakt: \?$/);
+  assert.equal(hidden.guess, '25');
+  const saved = JSON.parse(hidden.saved);
+  assert.deepEqual(saved.prediction, { first: true, guess: { row: 'right', value: 0.25 } });
+  assert.equal(saved.description.de, 'Schätzt zuerst.');
+  await shot(tab, 'guess-first-hidden');
+
+  await tab.click('#revealExact');
+  // From three of ten places to the right side's one: 30 %.
+  const right = () => tab.evaluate(() =>
+    document.querySelector('#evaluationRows tr:nth-child(4) td:last-child').textContent);
+  await tab.waitForFunction(() => !document.querySelector('#evaluationRows tr:nth-child(4) td:last-child')
+    .textContent.includes('?'), { timeout: 5000 }).catch(() => {});
+  assert.match(await right(), /30[.,]00\s*%$/);
+  await shot(tab, 'guess-first-shown');
+  assert.deepEqual(tab.errors, []);
+  await tab.close();
+});

@@ -6,6 +6,7 @@
 const colours = {
   band: 'rgba(255, 200, 120, 0.55)',
   exact: 'rgb(200, 90, 0)',
+  guess: 'rgb(0, 130, 60)',
   measured: 'rgb(0, 70, 160)',
   bars: 'rgba(120, 160, 220, 0.63)',
   axis: '#000',
@@ -95,6 +96,14 @@ class Chart {
     }
   }
 
+  // The class's guess: dashed and green, apart from the measured blue and the exact orange.
+  dashed(g, points) {
+    g.save();
+    g.setLineDash([6, 4]);
+    this.line(g, points, colours.guess, 2.25);
+    g.restore();
+  }
+
   line(g, points, colour, width = 1.5) {
     g.strokeStyle = colour;
     g.lineWidth = width;
@@ -113,14 +122,17 @@ class Chart {
 }
 
 // `curve`: four numbers a point, journeys, share and the band's low and high in per cent
-// (NaN without exact values); `exact`: the exact share or null; `axes`: the core's.
+// (NaN without exact values); `exact`: the exact share or null; `guess`: the class's or null;
+// `axes`: the core's.
 export class ConvergenceChart extends Chart {
-  draw(curve, exact, axes, texts) {
+  draw(curve, exact, guess, axes, texts) {
     const g = this.begin();
     if (!g) return;
     const points = curve.length / 4;
     const legend = [[texts.band, colours.band], [texts.exact, colours.exact], [texts.measured, colours.measured]];
-    this.frame(g, { ...texts, axes, legend: exact === null ? legend.slice(2) : legend });
+    const shown = exact === null ? legend.slice(2) : legend;
+    if (guess !== null) shown.push([texts.guess, colours.guess]);
+    this.frame(g, { ...texts, axes, legend: shown });
     this.clip(g);
     if (exact !== null && points > 0) {
       g.fillStyle = colours.band;
@@ -133,19 +145,22 @@ export class ConvergenceChart extends Chart {
     const measured = [];
     for (let i = 0; i < curve.length; i += 4) measured.push([curve[i], curve[i + 1]]);
     this.line(g, measured, colours.measured);
+    if (guess !== null) this.dashed(g, [[axes.x.low, guess * 100], [axes.x.high, guess * 100]]);
     g.restore();
   }
 }
 
 // `lengths`: {width, measured, exact} from the core, shares of the journeys in per cent by
-// class; `exact` empty where the distribution was not computed; `axes`: the core's.
+// class; `exact` empty where the distribution was not computed; `guess`: the class's mean or
+// null; `axes`: the core's.
 export class LengthChart extends Chart {
-  draw(lengths, axes, texts) {
+  draw(lengths, guess, axes, texts) {
     const g = this.begin();
     if (!g) return;
     const { width, measured, exact } = lengths;
     const legend = [[texts.measured, colours.bars]];
     if (exact.length) legend.push([texts.exact, colours.exact]);
+    if (guess !== null) legend.push([texts.guess, colours.guess]);
     this.frame(g, { ...texts, axes, legend });
     this.clip(g);
     g.fillStyle = colours.bars;
@@ -156,6 +171,7 @@ export class LengthChart extends Chart {
     if (exact.length) {
       this.line(g, exact.map((share, c) => [(c + 0.5) * width, share]), colours.exact, 2);
     }
+    if (guess !== null) this.dashed(g, [[guess, axes.y.low], [guess, axes.y.high]]);
     g.restore();
   }
 }

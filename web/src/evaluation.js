@@ -72,7 +72,9 @@ export class Evaluation {
       range.textContent = row.low === null || row.high === null ? ''
         : this.tr('%1 – %2').replace('%1', text(r, row.low)).replace('%2', text(r, row.high));
       const sign = row.outside ? `${this.core.markedSign()} ` : '';
-      exact.textContent = row.exact === null ? '\u2026' : sign + text(r, row.exact);
+      // A question mark while the class guesses, dots while the values are computed.
+      const missing = f.exactHidden ? '?' : '\u2026';
+      exact.textContent = row.exact === null ? missing : sign + text(r, row.exact);
       tableRow.classList.toggle('marked', row.outside);
       tableRow.title = row.outside ? this.tr('Der exakte Wert liegt außerhalb des 95-%-Bereichs.') : '';
     });
@@ -83,20 +85,25 @@ export class Evaluation {
     if (!homeAbsorbs) chooser.value = String(f.followed);
     chooser.disabled = homeAbsorbs;
     const followed = f.rows[f.followed];
-    this.convergence.draw(f.convergence, followed.exact, f.convergenceAxes, {
+    const guessed = (r) => (f.guessRow === r ? f.guessValue : null);
+    this.convergence.draw(f.convergence, followed.exact, guessed(f.followed), f.convergenceAxes, {
       title: this.tr('Anteil „%1“', this.names[f.followed]),
       xTitle: this.tr('Reisen'),
       yTitle: this.tr('Anteil in %'),
       band: this.tr('exakt ± 1,96 Standardfehler'),
       exact: this.tr('exakt'),
       measured: this.tr('gemessen'),
+      guess: this.tr('Schätzung'),
     });
-    this.lengths.draw(f.lengths, f.lengthAxes, {
+    const meanGuess = f.guessRow !== null && !this.core.isShare(f.guessRow) ? f.guessValue : null;
+    this.lengths.draw(f.lengths, meanGuess, f.lengthAxes, {
       title: this.tr('Weglängen (Klassenbreite %1)', String(f.lengths.width)),
       xTitle: this.tr('Länge in Schritten'),
       yTitle: this.tr('Anteil in %'),
       exact: this.tr('exakt'),
       measured: this.tr('gemessen'),
+      guess: this.tr('Schätzung'),
     });
+    return f;
   }
 }

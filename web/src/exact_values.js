@@ -64,6 +64,7 @@ export class ExactValues {
   }
 
   text(row) {
+    if (this.walk && this.core.exactHidden(this.walk)) return '?';
     if (this.values === null) return '\u2026';
     const value = this.values.error ? null : this.rows[row];
     return value === null ? '\u2013' : this.core.rowValueText(row, value, this.separator);

@@ -29,6 +29,7 @@ function refusalText(tr, core, r) {
     tooManyLines: () => tr('„%1“ hat mehr als %2 Zeilen.', r.field, r.limit),
     tooManyJourneys: () => tr('„series“ hat mehr als %1 Reisen.', r.limit),
     journeyNotFour: () => tr('„%1“ muss vier Zahlen [Länge, x, y, z] enthalten.', r.field),
+    unknownRow: () => tr('„%1“ muss eine Zeile der Tabelle nennen: „home“, „boundary“, „top“, „right“, „bottom“, „left“, „z“ oder „mean“.', r.field),
   };
   return (texts[r.problem] ?? texts.notAnExperiment)();
 }
@@ -43,6 +44,7 @@ export class ExperimentFiles {
     this.language = language;
     this.program = program;
     this.instructions = '';
+    this.lesson = ['', ''];
     const byId = (id) => document.getElementById(id);
     this.picker = byId('experimentFile');
     byId('saveExperiment').addEventListener('click', () => this.save());
@@ -87,6 +89,9 @@ export class ExperimentFiles {
     }
     this.program.restore(experiment);
     this.program.takeChoices(experiment);
+    this.program.takePrediction(experiment);
+    // Saved again, the lesson keeps its texts.
+    this.lesson = [experiment.descriptionGerman, experiment.descriptionEnglish];
     const own = this.language === 'en' ? experiment.descriptionEnglish : experiment.descriptionGerman;
     const other = this.language === 'en' ? experiment.descriptionGerman : experiment.descriptionEnglish;
     this.instructions = own || other;
@@ -103,7 +108,7 @@ export class ExperimentFiles {
 
   save() {
     const { tempo, protocolShown } = this.program.choices();
-    const json = this.core.experimentJson(this.program.walk, tempo, protocolShown, false);
+    const json = this.core.experimentJson(this.program.walk, tempo, protocolShown, false, ...this.lesson);
     const link = this.document.createElement('a');
     link.href = URL.createObjectURL(new Blob([json], { type: 'application/json' }));
     link.download = this.tr('versuch.quirlweg');

@@ -7,6 +7,7 @@ import { LatticeView } from './lattice_view.js';
 import { designSize, placeAll, scaleFor } from './layout.js';
 import { KeptSeries } from './kept_series.js';
 import { PacedRun } from './paced_run.js';
+import { Prediction } from './prediction.js';
 import { caption, chooseLanguage, decimalSeparator, translator } from './texts.js';
 import { WalkPage } from './walk_page.js';
 
@@ -76,6 +77,10 @@ class Quirlweg {
     this.arrange();
     this.walk.load();
     this.kept = new KeptSeries(window, core, this.walk);
+    this.prediction = new Prediction(document, core, this.tr, this.evaluation.names, this.walk, () => {
+      this.refreshEvaluation();
+      this.exact.show();
+    });
     this.files = new ExperimentFiles(document, core, this.tr, this.language, this);
     this.restore(this.kept.toRestore());
     this.draw();
@@ -115,6 +120,14 @@ class Quirlweg {
   // fast as possible) and whether the protocol is shown.
   choices() {
     return { tempo: this.tempo(), protocolShown: this.byId('showProtocol').checked };
+  }
+
+  // The lesson's request to guess first, and the guess it holds.
+  takePrediction({ predictFirst, guessRow, guessValue }) {
+    this.core.setPredictFirst(this.walk, predictFirst);
+    this.core.setGuess(this.walk, guessRow ?? -1, guessValue ?? 0);
+    this.refreshEvaluation();
+    this.exact.show();
   }
 
   takeChoices({ mode, tempo, protocolShown }) {
@@ -194,8 +207,9 @@ class Quirlweg {
 
   // While a run goes on, the evaluation follows it now and then; else at once.
   refreshEvaluation(running = false) {
-    this.evaluation.refresh((side, separator, log) => this.core.evaluation(this.walk, side, separator, log),
-                            this.byId('homeAbsorbs').checked, performance.now(), running);
+    const f = this.evaluation.refresh((side, separator, log) => this.core.evaluation(this.walk, side, separator, log),
+                                      this.byId('homeAbsorbs').checked, performance.now(), running);
+    if (f) this.prediction.refresh((r) => f.rows[r].shown, this.separator);
   }
 
   showEvaluation(shown) {
