@@ -19,6 +19,7 @@
 #include "files/safe_file.h"
 #include "window/counted_journeys.h"
 #include "window/experiment_actions.h"
+#include "window/journey_announcements.h"
 #include "window/simulation.h"
 #include "window/trace_style_choice.h"
 
@@ -240,6 +241,7 @@ int main(int argc, char* argv[]) {
   new quirlweg::Evaluation(window);  // children of the window
   new quirlweg::TraceStyleChoice(window);
   new quirlweg::CountedJourneys(window);
+  new quirlweg::JourneyAnnouncements(window);
   const auto* actions = new quirlweg::ExperimentActions(window);
   auto* files =
       new quirlweg::ExperimentFiles(window, *actions, language == quirlweg::Language::English);

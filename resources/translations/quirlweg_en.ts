@@ -1236,6 +1236,49 @@
     </message>
 </context>
 <context>
+    <name>quirlweg::JourneyAnnouncements</name>
+    <message>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>unten</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>an einer z-Fläche</source>
+        <translation>on a z face</translation>
+    </message>
+    <message>
+        <source>Reisen %1–%2: %3 zu Hause, %4 am Rand</source>
+        <translation>Trips %1–%2: %3 at home, %4 at the boundary</translation>
+    </message>
+    <message>
+        <source>nach 1 Schritt</source>
+        <translation>after 1 step</translation>
+    </message>
+    <message>
+        <source>nach %1 Schritten</source>
+        <translation>after %1 steps</translation>
+    </message>
+    <message>
+        <source>Reise %1: zu Hause, %2</source>
+        <translation>Trip %1: at home, %2</translation>
+    </message>
+    <message>
+        <source>Reise %1: am Rand, %2, %3</source>
+        <translation>Trip %1: at the boundary, %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::LessonTools</name>
     <message>
         <source>Startwert der Serie</source>

@@ -10,6 +10,7 @@
 
 #include "series/binomial_test.h"
 #include "series/chart_figures.h"
+#include "series/journey_announcer.h"
 #include "series/mean_test.h"
 
 namespace quirlweg {
@@ -210,6 +211,54 @@ TEST(SeriesSummary, ExactTestMarksACorrectShareAtMostOnceInTwenty) {
         EXPECT_GE(marked, 0.03) << "n = " << n << ", p = " << p;
       }
     }
+  }
+}
+
+}  // namespace
+}  // namespace quirlweg
+
+namespace quirlweg {
+namespace {
+
+// A listener hears each journey on its own while they end slower than one a gap, and one
+// summary of those that ended meanwhile otherwise; a cleared series starts again at 1.
+TEST(JourneyAnnouncer, TellsEachJourneyOrASummaryAtMostOnceAGap) {
+  using std::chrono::milliseconds;
+  const milliseconds gap = kAnnouncementGap;
+  JourneySeries series;
+  JourneyAnnouncer announcer;
+  const auto add = [&](int journeys, JourneyEnd end) {
+    for (int i = 0; i < journeys; ++i) series.Add(Journey(7, end));
+  };
+  struct Step {
+    int added;
+    JourneyEnd end;
+    milliseconds at;
+    bool clear;
+    std::size_t first, last;  // 0: nothing said
+    std::int64_t home;
+  };
+  const Step steps[] = {
+      {1, JourneyEnd::Right, milliseconds(0), false, 1, 1, 0},
+      {1, JourneyEnd::Home, gap / 2, false, 0, 0, 0},  // too soon: kept for later
+      {0, JourneyEnd::Home, gap, false, 2, 2, 1},
+      {19, JourneyEnd::Home, gap + gap / 4, false, 0, 0, 0},
+      {1, JourneyEnd::Left, 2 * gap, false, 3, 22, 19},
+      {0, JourneyEnd::Left, 4 * gap, false, 0, 0, 0},  // nothing new
+      {2, JourneyEnd::Top, 5 * gap, true, 1, 2, 0},
+  };
+  for (const Step& step : steps) {
+    if (step.clear) series.Clear();
+    add(step.added, step.end);
+    const auto said = announcer.Next(series, step.at);
+    SCOPED_TRACE(step.at.count());
+    ASSERT_EQ(said.has_value(), step.first != 0);
+    if (!said) continue;
+    EXPECT_EQ(said->first, step.first);
+    EXPECT_EQ(said->last, step.last);
+    EXPECT_EQ(said->home, step.home);
+    EXPECT_EQ(said->boundary, static_cast<std::int64_t>(step.last - step.first + 1) - step.home);
+    EXPECT_EQ(said->journey.end, step.end);
   }
 }
 

@@ -1,8 +1,11 @@
 // The class's prediction for JavaScript: guess first, show the exact values, and the guess
-// typed as the page's field holds it (per cent for a share, steps for the mean).
+// typed as the page's field holds it (per cent for a share, steps for the mean); and what a
+// screen reader is to say of the journeys that ended.
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -65,9 +68,29 @@ std::string GuessText(const WebWalk& w, const std::string& separator) {
   return text;
 }
 
+// {first, last, home, boundary, side, length} of what to say at `milliseconds`, or null;
+// `side`: the row's key where the last journey left the lattice, null at home.
+emscripten::val NextAnnouncement(WebWalk& w, double milliseconds) {
+  const auto said =
+      w.NextAnnouncement(std::chrono::milliseconds(static_cast<std::int64_t>(milliseconds)));
+  if (!said) return emscripten::val::null();
+  emscripten::val out = emscripten::val::object();
+  out.set("first", static_cast<double>(said->first));
+  out.set("last", static_cast<double>(said->last));
+  out.set("home", static_cast<double>(said->home));
+  out.set("boundary", static_cast<double>(said->boundary));
+  out.set("length", static_cast<double>(said->journey.length));
+  const auto side = std::find_if(kSideRows.begin(), kSideRows.end(),
+                                 [&](SeriesRow row) { return EndsIn(said->journey.end, row); });
+  out.set("side", side == kSideRows.end() ? emscripten::val::null()
+                                          : emscripten::val(std::string(RowKey(*side))));
+  return out;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(quirlweg_prediction) {
+  emscripten::function("nextAnnouncement", &NextAnnouncement);
   emscripten::function(
       "setPredictFirst", +[](WebWalk& w, bool first) { w.SetPredictFirst(first); });
   emscripten::function(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -8,6 +9,7 @@
 #include "engine/uniform_source.h"
 #include "engine/walk.h"
 #include "lesson/experiment.h"
+#include "series/journey_announcer.h"
 #include "theory/journey_statistics.h"
 #include "web_displays.h"
 #include "web_evaluation.h"
@@ -100,6 +102,11 @@ class WebWalk {
   void SetGuess(std::optional<ClassGuess> guess) { guess_ = guess; }
   const std::optional<ClassGuess>& Guess() const { return guess_; }
 
+  // What a screen reader is to say now of the journeys that ended since it last spoke.
+  std::optional<Announcement> NextAnnouncement(std::chrono::milliseconds now) {
+    return announcer_.Next(displays_.Series(), now);
+  }
+
  private:
   std::uint64_t seed_;
   GeneratorSource source_;
@@ -111,6 +118,7 @@ class WebWalk {
   bool predictFirst_ = false;
   bool revealed_ = false;
   std::optional<ClassGuess> guess_;
+  JourneyAnnouncer announcer_;
 };
 
 }  // namespace quirlweg::web

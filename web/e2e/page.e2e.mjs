@@ -102,9 +102,14 @@ test('Start in each mode takes a step, a journey and twenty journeys', async () 
   await choose(tab, 'mode', 1);
   await tab.click('#start');
   assert.equal(await journeysCounted(tab), 1);
+  // A screen reader hears the journey's end, and then the twenty together, not one by one.
+  const said = (pattern) => tab.waitForFunction((p) => new RegExp(p).test(
+    document.getElementById('announcements').textContent), { timeout: 5000 }, pattern);
+  await said('^Reise 1: (zu Hause|am Rand, (oben|rechts|unten|links)), nach \\d+ Schritt(en)?$');
   await choose(tab, 'mode', 2);
   await tab.click('#start');
   assert.equal(await journeysCounted(tab), 21);
+  await said('^Reisen 2–21: \\d+ zu Hause, \\d+ am Rand$');
   assert.deepEqual(tab.errors, []);
   await tab.close();
 });

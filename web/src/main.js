@@ -1,5 +1,6 @@
 // The browser edition of Quirlweg: the desktop program's window on a page, its walk and exact
 // statistics the same C++ core compiled to WebAssembly.
+import { Announcements } from './announcements.js';
 import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
 import { ExperimentFiles } from './experiment_files.js';
@@ -82,6 +83,7 @@ class Quirlweg {
       this.exact.show();
     });
     this.files = new ExperimentFiles(document, core, this.tr, this.language, this);
+    this.announcements = new Announcements(document, core, this.tr, this.walk);
     this.restore(this.kept.toRestore());
     this.draw();
     this.connect(window);
