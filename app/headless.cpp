@@ -122,7 +122,13 @@ int WalkForTheReport(const HeadlessRun& run) {
     written &=
         Report(SaveSeries(run.csvPath, walk.series(), exact, run.experiment.seed), run.csvPath);
   }
-  written &= Report(WriteReportPdf(run.reportPath, walk.Contents(), exact), run.reportPath);
+  // A lesson that asks for a guess first prints its worksheet and table without the answers;
+  // the data file keeps them, as the walk without a report writes it.
+  exact.SetPredictFirst(run.experiment.predictFirst);
+  exact.SetGuess(run.experiment.guess);
+  ReportContents contents = walk.Contents();
+  contents.worksheet = WorksheetOf(run.experiment.steps, run.english);
+  written &= Report(WriteReportPdf(run.reportPath, contents, exact), run.reportPath);
   return written ? 0 : 1;
 }
 

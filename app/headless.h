@@ -11,8 +11,9 @@ namespace quirlweg {
 struct HeadlessRun {
   Experiment experiment;
   std::int64_t journeys = 0;
-  QString csvPath;     // empty: no CSV
-  QString reportPath;  // empty: no report
+  QString csvPath;       // empty: no CSV
+  QString reportPath;    // empty: no report
+  bool english = false;  // a lesson's worksheet in its English texts
 };
 
 // The largest --journeys: the longest journeys (3-D, R = 50, home not absorbing) take about

@@ -233,7 +233,11 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("de.quirlweg.Quirlweg"));
   const quirlweg::Language language = request.language;
   quirlweg::InstallTranslation(app, language);
-  if (request.headless) return quirlweg::RunHeadless(*request.headless);
+  if (request.headless) {
+    quirlweg::HeadlessRun run = *request.headless;
+    run.english = language == quirlweg::Language::English;
+    return quirlweg::RunHeadless(run);
+  }
   quirlweg::InstallPictureAreaAccessibility();
   new quirlweg::FocusRing(app);
 

@@ -83,6 +83,8 @@ QString RefusalText(const ExperimentRefusal& r) {
       return ExperimentFile::tr("„series“ hat mehr als %1 Reisen.").arg(r.limit);
     case ExperimentProblem::JourneyNotFour:
       return ExperimentFile::tr("„%1“ muss vier Zahlen [Länge, x, y, z] enthalten.").arg(field);
+    case ExperimentProblem::TooManySteps:
+      return ExperimentFile::tr("„steps“ hat mehr als %1 Schritte.").arg(r.limit);
     case ExperimentProblem::UnknownRow:
       return ExperimentFile::tr(
                  "„%1“ muss eine Zeile der Tabelle nennen: „home“, „boundary“, "

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "experiment/experiment_file.h"
+#include "export/lesson_steps.h"
 #include "export/save_dialog.h"
 #include "export/series_export.h"
 #include "figures/exact_statistics.h"
@@ -72,7 +73,11 @@ void ShowPlainText(QWidget* parent, const QString& title, const QString& text) {
 }  // namespace
 
 ExperimentFiles::ExperimentFiles(Simulation& window, const ExperimentActions& actions, bool english)
-    : QObject(&window), window_(window), guide_(actions.guide()), english_(english) {
+    : QObject(&window),
+      window_(window),
+      guide_(actions.guide()),
+      english_(english),
+      steps_(new LessonSteps(window, english)) {
   connect(actions.save(), &QAction::triggered, this, [this] { Save(nullptr); });
   connect(actions.open(), &QAction::triggered, this, [this] { Open(nullptr); });
   connect(guide_, &QAction::triggered, this, [this] {
@@ -172,6 +177,7 @@ bool ExperimentFiles::OpenFile(const QString& path, QWidget* parent) {
   if (!description_.isEmpty() && !closing_) {
     ShowPlainText(parent, QStringLiteral("Quirlweg"), description_);
   }
+  if (!closing_) steps_->Take(experiment.steps);
   return true;
 }
 
@@ -237,10 +243,8 @@ bool ExperimentFiles::WalkSeriesAgain(const Experiment& experiment, const QStrin
 }
 
 void ExperimentFiles::TakeLesson(const Experiment& experiment) {
-  const std::string& own = english_ ? experiment.descriptionEnglish : experiment.descriptionGerman;
-  const std::string& other =
-      english_ ? experiment.descriptionGerman : experiment.descriptionEnglish;
-  description_ = QString::fromStdString(own.empty() ? other : own);
+  description_ = QString::fromStdString(
+      InLanguage(experiment.descriptionGerman, experiment.descriptionEnglish, english_));
   guide_->setEnabled(!description_.isEmpty());
   descriptionGerman_ = experiment.descriptionGerman;
   descriptionEnglish_ = experiment.descriptionEnglish;
@@ -255,6 +259,7 @@ Experiment ExperimentFiles::ExperimentToSave() const {
   // Saved again, a lesson keeps its texts and asks the class to guess first as it did.
   experiment.descriptionGerman = descriptionGerman_;
   experiment.descriptionEnglish = descriptionEnglish_;
+  experiment.steps = steps_->steps();
   if (const auto* exact = window_.findChild<ExactStatistics*>()) {
     experiment.predictFirst = exact->predictFirst();
     experiment.guess = exact->guess();

@@ -10,6 +10,7 @@ class QWidget;
 namespace quirlweg {
 
 class ExperimentActions;
+class LessonSteps;
 class Simulation;
 struct Experiment;
 
@@ -61,6 +62,7 @@ class ExperimentFiles : public QObject {
   std::string descriptionGerman_;
   std::string descriptionEnglish_;
   bool english_;
+  LessonSteps* steps_;
   QString folder_;  // where the last experiment was saved or opened
   bool walkingAgain_ = false;
   bool cancelWalk_ = false;

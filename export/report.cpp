@@ -17,6 +17,7 @@
 #include <array>
 
 #include "display/picture_area.h"
+#include "export/lesson_steps.h"
 #include "export/series_export.h"
 #include "figures/evaluation_charts.h"
 #include "figures/exact_statistics.h"
@@ -149,6 +150,11 @@ class Page {
     return i;
   }
 
+  // A new page first where `points` more would not fit on this one.
+  void Room(double points) {
+    if (y_ + Points(points) > height_) NewPage();
+  }
+
   void NewPage() {
     device_.newPage();
     y_ = 0;
@@ -167,12 +173,58 @@ void SetA4(QPagedPaintDevice& device) {
                                    QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
 }
 
+// The lesson's steps, each with its question and the class's answer or ruled lines for one.
+void PaintWorksheet(Page& page, const std::vector<WorksheetStep>& steps) {
+  page.Line(Report::tr("Quirlweg – Arbeitsblatt"), 16, true);
+  page.Skip(4);
+  page.Line(Report::tr("Name: ______________________   Datum: ____________"), 11);
+  page.Skip(10);
+  int number = 0;
+  for (const WorksheetStep& step : steps) {
+    page.Room(60);
+    page.Line(Report::tr("%1. %2").arg(++number).arg(step.text), 11);
+    if (!step.question.isEmpty()) {
+      page.Skip(3);
+      page.Line(step.question, 11, true);
+      page.Skip(3);
+      if (!step.answer.isEmpty()) {
+        page.Line(Report::tr("Antwort der Klasse: %1").arg(step.answer), 11);
+      } else {
+        for (int line = 0; line < 3; ++line) {
+          page.Skip(18);
+          page.painter().setPen(QPen(QColor(120, 120, 120), page.Points(0.5)));
+          page.painter().drawLine(QPointF(0, page.y()), QPointF(page.width(), page.y()));
+          page.painter().setPen(Qt::black);
+        }
+      }
+    }
+    page.Skip(12);
+  }
+}
+
 }  // namespace
+
+std::vector<WorksheetStep> WorksheetOf(const std::vector<LessonStep>& steps, bool english) {
+  const auto pick = [english](const std::string& german, const std::string& englishText) {
+    return QString::fromStdString(InLanguage(german, englishText, english));
+  };
+  std::vector<WorksheetStep> worksheet;
+  for (const LessonStep& step : steps) {
+    worksheet.push_back({pick(step.textGerman, step.textEnglish),
+                         pick(step.questionGerman, step.questionEnglish),
+                         QString::fromStdString(step.answer)});
+  }
+  return worksheet;
+}
 
 ReportContents ReportContentsOf(const Simulation& window) {
   const WindowControls& controls = window.controls();
-  ReportContents walk{window.series(), window.Seed(), controls.latticeView->grab().toImage(), {}};
+  ReportContents walk{
+      window.series(), window.Seed(), controls.latticeView->grab().toImage(), {}, {}};
   if (controls.showProtocolBox->isChecked()) walk.protocol = window.statistics().ProtocolLines();
+  if (const auto* steps = window.findChild<LessonSteps*>()) {
+    walk.worksheet = WorksheetOf(steps->steps(), steps->english());
+  }
   return walk;
 }
 
@@ -182,6 +234,10 @@ void PaintReport(QPagedPaintDevice& device, const ReportContents& walk,
   const theory::Setting& setting = exact.setting();
   PaperCharts charts(journeys, exact);
   Page page(device);
+  if (!walk.worksheet.empty()) {
+    PaintWorksheet(page, walk.worksheet);
+    page.NewPage();
+  }
   page.Line(Report::tr("Quirlweg – Bericht einer Serie"), 16, true);
   page.Line(Report::tr("%1 · Quirlweg %2")
                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),

@@ -26,6 +26,30 @@ inline SavedJourney SavedJourneyOf(const JourneyRecord& j) {
   return {j.length, j.x, -j.y, j.z};
 }
 
+// One step of a lesson: what the class reads and does, the setting it walks in (none: as it
+// is), and a question whose answer the class types. Texts in UTF-8, German and English.
+struct LessonStep {
+  std::string textGerman;
+  std::string textEnglish;
+  std::optional<JourneySetting> setting;
+  std::string questionGerman;  // both empty: no question
+  std::string questionEnglish;
+  std::string answer;  // as the class typed it
+  friend bool operator==(const LessonStep&, const LessonStep&) = default;
+};
+
+// A lesson's text in the language asked for, else in the other one it has.
+inline const std::string& InLanguage(const std::string& german, const std::string& english,
+                                     bool inEnglish) {
+  const std::string& own = inEnglish ? english : german;
+  return own.empty() ? (inEnglish ? german : english) : own;
+}
+
+// A lesson has at most this many steps.
+inline constexpr std::size_t kMostLessonSteps = 20;
+// An answer is at most this many characters.
+inline constexpr std::size_t kLongestAnswer = 500;
+
 // Everything that makes a lesson's walk: the setting, how it runs and is shown, and the seed,
 // so that opening it again gives the same journeys for the same clicks.
 struct Experiment {
@@ -42,6 +66,7 @@ struct Experiment {
   // The class guesses first: every exact value stays hidden until it asks to see them.
   bool predictFirst = false;
   std::optional<ClassGuess> guess;
+  std::vector<LessonStep> steps;
   friend bool operator==(const Experiment&, const Experiment&) = default;
 };
 

@@ -163,17 +163,46 @@ void ReadRun(const Fields& run, Experiment& e) {
   }
 }
 
-void ReadDescription(const Fields& description, Experiment& e) {
-  for (auto [key, text] : {std::pair{"de", &e.descriptionGerman}, {"en", &e.descriptionEnglish}}) {
-    if (!description.Has(key)) continue;
-    *text = description.Text(key);
+// A text in German and English ({"de": …, "en": …}, either may be missing), each within the
+// description's limits.
+void ReadTexts(const Fields& texts, std::string& german, std::string& english) {
+  for (auto [key, text] : {std::pair{"de", &german}, {"en", &english}}) {
+    if (!texts.Has(key)) continue;
+    *text = texts.Text(key);
     if (CharactersIn(*text) > kLongestDescription) {
-      RefuseLimit(ExperimentProblem::TooLong, description.Name(key), kLongestDescription);
+      RefuseLimit(ExperimentProblem::TooLong, texts.Name(key), kLongestDescription);
     }
     if (static_cast<std::size_t>(std::count(text->begin(), text->end(), '\n')) >=
         kMostDescriptionLines) {
-      RefuseLimit(ExperimentProblem::TooManyLines, description.Name(key), kMostDescriptionLines);
+      RefuseLimit(ExperimentProblem::TooManyLines, texts.Name(key), kMostDescriptionLines);
     }
+  }
+}
+
+void ReadSteps(const Json& steps, Experiment& e) {
+  if (steps.size() > kMostLessonSteps) {
+    RefuseLimit(ExperimentProblem::TooManySteps, "steps", kMostLessonSteps);
+  }
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const std::string name = "steps[" + std::to_string(i) + "]";
+    if (!steps[i].is_object()) Refuse(ExperimentProblem::NotAnObject, name);
+    const Fields step(steps[i], name);
+    LessonStep read;
+    ReadTexts(step.Object("text"), read.textGerman, read.textEnglish);
+    if (step.Has("setting")) {
+      JourneySetting setting;
+      ReadSetting(step.Object("setting"), setting);
+      read.setting = setting;
+    }
+    if (step.Has("question"))
+      ReadTexts(step.Object("question"), read.questionGerman, read.questionEnglish);
+    if (step.Has("answer")) {
+      read.answer = step.Text("answer");
+      if (CharactersIn(read.answer) > kLongestAnswer) {
+        RefuseLimit(ExperimentProblem::TooLong, step.Name("answer"), kLongestAnswer);
+      }
+    }
+    e.steps.push_back(std::move(read));
   }
 }
 
@@ -223,7 +252,10 @@ Experiment ReadExperiment(const Json& root) {
     e.protocolShown = display.Flag("protocol");
     e.heatTraces = display.Flag("heatTraces");
   }
-  if (file.Has("description")) ReadDescription(file.Object("description"), e);
+  if (file.Has("description")) {
+    ReadTexts(file.Object("description"), e.descriptionGerman, e.descriptionEnglish);
+  }
+  if (file.Has("steps")) ReadSteps(file.Array("steps"), e);
   if (file.Has("prediction")) ReadPrediction(file.Object("prediction"), e);
   if (file.Has("series")) ReadSeries(file.Array("series"), e);
   return e;
@@ -280,6 +312,29 @@ ExperimentParse Refusal(ExperimentProblem problem) {
   return parse;
 }
 
+Json SettingJson(const JourneySetting& s) {
+  return {{"dimension", s.dimension},
+          {"radius", s.radius},
+          {"rightProbability", std::round(s.rightProbability * 100) / 100},
+          {"start", {s.startX, -s.startY}},
+          {"homeAbsorbs", s.homeAbsorbs}};
+}
+
+Json StepsJson(const std::vector<LessonStep>& steps) {
+  Json list = Json::array();
+  for (const LessonStep& step : steps) {
+    Json out;
+    out["text"] = {{"de", step.textGerman}, {"en", step.textEnglish}};
+    if (step.setting) out["setting"] = SettingJson(*step.setting);
+    if (!step.questionGerman.empty() || !step.questionEnglish.empty()) {
+      out["question"] = {{"de", step.questionGerman}, {"en", step.questionEnglish}};
+    }
+    if (!step.answer.empty()) out["answer"] = step.answer;
+    list.push_back(std::move(out));
+  }
+  return list;
+}
+
 }  // namespace
 
 std::string ExperimentJson(const Experiment& e) {
@@ -289,17 +344,14 @@ std::string ExperimentJson(const Experiment& e) {
   Json root;
   root["format"] = kFormat;
   root["version"] = kExperimentVersion;
-  root["setting"] = {{"dimension", s.dimension},
-                     {"radius", s.radius},
-                     {"rightProbability", std::round(s.rightProbability * 100) / 100},
-                     {"start", {s.startX, -s.startY}},
-                     {"homeAbsorbs", s.homeAbsorbs}};
+  root["setting"] = SettingJson(s);
   root["run"] = {{"mode", mode->second}, {"tempo", e.tempo}};
   root["display"] = {{"protocol", e.protocolShown}, {"heatTraces", e.heatTraces}};
   root["seed"] = e.seed;
   if (!e.descriptionGerman.empty() || !e.descriptionEnglish.empty()) {
     root["description"] = {{"de", e.descriptionGerman}, {"en", e.descriptionEnglish}};
   }
+  if (!e.steps.empty()) root["steps"] = StepsJson(e.steps);
   if (e.predictFirst || e.guess) {
     root["prediction"] = {{"first", e.predictFirst}};
     if (e.guess) {

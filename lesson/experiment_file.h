@@ -42,6 +42,7 @@ enum class ExperimentProblem {
   TooManyJourneys,  // `limit`
   JourneyNotFour,
   UnknownRow,
+  TooManySteps,  // `limit`
 };
 
 struct ExperimentRefusal {

@@ -198,6 +198,10 @@
         <source>„%1“ muss eine Zeile der Tabelle nennen: „home“, „boundary“, „top“, „right“, „bottom“, „left“, „z“ oder „mean“.</source>
         <translation>“%1” must name a row of the table: “home”, “boundary”, “top”, “right”, “bottom”, “left”, “z” or “mean”.</translation>
     </message>
+    <message>
+        <source>„steps“ hat mehr als %1 Schritte.</source>
+        <translation>“steps” has more than %1 steps.</translation>
+    </message>
 </context>
 <context>
     <name>FileProblems</name>
@@ -342,6 +346,22 @@
     <message>
         <source>Die exakten Werte sind verborgen: Die Klasse schätzt zuerst.</source>
         <translation>The exact values are hidden: the class guesses first.</translation>
+    </message>
+    <message>
+        <source>Quirlweg – Arbeitsblatt</source>
+        <translation>Quirlweg – worksheet</translation>
+    </message>
+    <message>
+        <source>Name: ______________________   Datum: ____________</source>
+        <translation>Name: ______________________   Date: ____________</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Antwort der Klasse: %1</source>
+        <translation>The class’s answer: %1</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1299,29 @@
     </message>
 </context>
 <context>
+    <name>quirlweg::LessonSteps</name>
+    <message>
+        <source>Unterrichtsschritte – Quirlweg</source>
+        <translation>Lesson steps – Quirlweg</translation>
+    </message>
+    <message>
+        <source>Antwort der Klasse</source>
+        <translation>The class’s answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Weiter</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>Schritt %1 von %2</source>
+        <translation>Step %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::LessonTools</name>
     <message>
         <source>Startwert der Serie</source>
@@ -1321,7 +1364,7 @@
     </message>
     <message>
         <source>Exakt &amp;zeigen</source>
-        <translation>Show e&amp;xact</translation>
+        <translation>Sho&amp;w exact</translation>
     </message>
     <message>
         <source>Schätzun&amp;g:</source>

@@ -15,7 +15,8 @@ journeys=2000
   { echo "FAIL: the headless run"; exit 1; }
 series=$(awk -F, 'walking { printf "%s[%s,%s,%s,%s]", n++ ? "," : "", $2, $3, $4, $5 }
                   /^Nr\.,/ { walking = 1 }' "$work/walked.csv")
-sed -e '/"description"/,/^  }/d' -e 's/"seed": \([0-9]*\),/"seed": \1, "series": ['"$series"']/' \
+# Without its description, whose box would wait for a click.
+sed -e '/"description"/,/^  }/d' -e 's/"version": 1,/"version": 1, "series": ['"$series"'],/' \
   "$lesson" >"$work/series.quirlweg"
 
 # Opened as a file, the series is walked again; it is kept within seconds; then the program

@@ -22,6 +22,8 @@ Experiment Lesson() {
   e.series = {{14, -12, 3, 0}, {1, 12, 3, 0}};
   e.predictFirst = true;
   e.guess = ClassGuess{SeriesRow::Left, 0.65};
+  e.steps = {{"Schätzt.", "Guess.", std::nullopt, "Wie oft?", "How often?", "oft"},
+             {"Jetzt R = 3.", "Now R = 3.", JourneySetting{2, 3, 0.5, true, 1, -2}, "", "", ""}};
   return e;
 }
 
@@ -79,6 +81,9 @@ TEST(ExperimentFileTest, RefusesBadFilesNamingTheProblem) {
       {"journey past the boundary", WithReplaced("[1,12", "[1,13"), "series[1][1]"},
       {"guess of no row", WithReplaced("\"left\"", "\"middle\""), "prediction.guess.row"},
       {"guessed share above 1", WithReplaced("0.65", "1.65"), "prediction.guess.value"},
+      {"step setting of radius 99", WithReplaced("\"radius\": 3", "\"radius\": 99"),
+       "steps[1].setting.radius"},
+      {"step text a number", WithReplaced("\"Jetzt R = 3.\"", "3"), "steps[1].text.de"},
       {"not UTF-8", WithReplaced("Spielers", "Spi\xff\xfe"), "UTF-8"},
       {"deep nesting", QByteArray(100000, '[') + QByteArray(100000, ']'), "verschachtelt"},
   };

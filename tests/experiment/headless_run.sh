@@ -20,14 +20,38 @@ fi
 grep -q '^Startwert;1921' "$work/1.csv" || { echo "FAIL: the CSV lacks the seed"; fail=1; }
 [ "$(grep -c '^[0-9]*;' "$work/1.csv")" = 300 ] || { echo "FAIL: not 300 journeys"; fail=1; }
 
-# The report: setting, seed and the exact share of journeys home, as the CSV has it.
-"$program" --experiment "$lesson" --journeys 50 --report "$work/report.pdf" 2>"$work/err" ||
-  { echo "FAIL report: status $?"; cat "$work/err"; fail=1; }
-text=$(pdftotext "$work/report.pdf" - 2>&1)
+# The report: setting, seed and the exact share of journeys home, as the CSV has it. The
+# lesson asks the class to guess first: its worksheet comes first and the exact values stay
+# hidden, until a copy no longer asks.
 home=$(awk -F';' '/^exakt zu Hause/ { gsub(",", ".", $2); printf "%.2f", 100 * $2 }' "$work/1.csv")
-for expected in "Dimension 3, Gitter −15 … 15" "Startwert: 1921" "${home/./,} %"; do
-  grep -qF -- "$expected" <<<"$text" || { echo "FAIL: the report lacks \"$expected\""; fail=1; }
+sed 's/"first": true/"first": false/' "$lesson" >"$work/shown.quirlweg"
+for file in "$lesson" "$work/shown.quirlweg"; do
+  "$program" --experiment "$file" --journeys 50 --report "$work/report.pdf" 2>"$work/err" ||
+    { echo "FAIL report: status $?"; cat "$work/err"; fail=1; }
+  text=$(pdftotext "$work/report.pdf" - 2>&1)
+  for expected in "Quirlweg – Arbeitsblatt" "1. Schätzt: Wie oft kommt der Wanderer im Raum heim" \
+    "Dimension 3, Gitter −15 … 15" "Startwert: 1921"; do
+    grep -qF -- "$expected" <<<"$text" || { echo "FAIL: the report lacks \"$expected\""; fail=1; }
+  done
+  if [ "$file" = "$lesson" ]; then
+    grep -qF -- "${home/./,} %" <<<"$text" && { echo "FAIL: the guess-first report shows $home"; fail=1; }
+  else
+    grep -qF -- "${home/./,} %" <<<"$text" || { echo "FAIL: the report lacks $home %"; fail=1; }
+  fi
 done
+
+# Every ready-made lesson opens and prints its worksheet in both languages.
+count=0
+for file in "$lessons"/*.quirlweg; do
+  count=$((count + 1))
+  for lang in de:Arbeitsblatt en:worksheet; do
+    "$program" --lang "${lang%%:*}" --experiment "$file" --journeys 20 --report "$work/sheet.pdf" \
+      2>"$work/err" || { echo "FAIL: $file in ${lang%%:*}"; cat "$work/err"; fail=1; }
+    pdftotext "$work/sheet.pdf" - 2>&1 | grep -q "${lang#*:}" ||
+      { echo "FAIL: no worksheet for $file in ${lang%%:*}"; fail=1; }
+  done
+done
+[ "$count" -ge 6 ] || { echo "FAIL: only $count lessons"; fail=1; }
 
 # Bad input: a message naming the file or option, status 2, and nothing written.
 good=$(cat "$lesson")

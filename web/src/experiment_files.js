@@ -28,6 +28,7 @@ function refusalText(tr, core, r) {
     tooLong: () => tr('„%1“ ist länger als %2 Zeichen.', r.field, r.limit),
     tooManyLines: () => tr('„%1“ hat mehr als %2 Zeilen.', r.field, r.limit),
     tooManyJourneys: () => tr('„series“ hat mehr als %1 Reisen.', r.limit),
+    tooManySteps: () => tr('„steps“ hat mehr als %1 Schritte.', r.limit),
     journeyNotFour: () => tr('„%1“ muss vier Zahlen [Länge, x, y, z] enthalten.', r.field),
     unknownRow: () => tr('„%1“ muss eine Zeile der Tabelle nennen: „home“, „boundary“, „top“, „right“, „bottom“, „left“, „z“ oder „mean“.', r.field),
   };
