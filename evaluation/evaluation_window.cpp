@@ -144,6 +144,16 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, ExactStatistics
   pages_->addTab(new StartMapPage(exact_, this), tr("S&tartpunkte"));
   pages_->addTab(new ExitPlacesPage(simulation_.series(), exact_, this), tr("&Austrittsorte"));
   pages_->addTab(new SweepPage(exact_, this), tr("Versuchs&reihe"));
+  // What each page shows, in a sentence a pupil reads; while the class guesses, why a page is
+  // closed instead.
+  pageSentences_ = {
+      tr("Die Reisen dieser Serie: gezählt, gemessen und exakt."),
+      tr("Für jeden Startpunkt: wie oft der Wanderer nach Hause kommt oder wie lange er braucht."),
+      tr("Wo die Reisen das Gitter verlassen, gemessen und exakt."),
+      tr("Dieselbe Frage für viele Einstellungen nacheinander, etwa für jede Gittergröße.")};
+  for (int page = 0; page < pages_->count(); ++page) {
+    pages_->setTabToolTip(page, pageSentences_[page]);
+  }
   // The table counts the whole series, where the main window's boxes start over after 1002.
   counted_ = new QLabel(pages_);
   counted_->setObjectName(QStringLiteral("lblAlleReisen"));
@@ -179,6 +189,19 @@ void EvaluationWindow::BuildTable() {
   for (int r = 0; r < kSeriesRowCount; ++r)
     rowNames << TwoLinesIfLong(RowName(static_cast<SeriesRow>(r)));
   table_->setVerticalHeaderLabels(rowNames);
+  // A sentence a pupil reads for each row and each column.
+  for (int r = 0; r < kSeriesRowCount; ++r) {
+    table_->verticalHeaderItem(r)->setToolTip(RowSentence(static_cast<SeriesRow>(r)));
+  }
+  const QStringList columnSentences{
+      tr("So viele Reisen endeten hier."),
+      tr("Der Anteil an allen Reisen dieser Serie, oder die mittlere Zahl der Schritte."),
+      tr("Wo der wahre Wert wohl liegt: In 19 von 20 Serien enthält dieser Bereich den exakten "
+         "Wert."),
+      tr("Was die Rechnung für unendlich viele Reisen ergibt.")};
+  for (int c = 0; c < kColumnCount; ++c) {
+    table_->horizontalHeaderItem(c)->setToolTip(columnSentences[c]);
+  }
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);  // Tab leaves the table for the next control
   // Figures stay whole: the columns are as wide as they need, with a scroll bar where the
@@ -343,7 +366,7 @@ void EvaluationWindow::Refresh() {
     pages_->setTabEnabled(page, !exact_.hidden());
     pages_->setTabToolTip(page, exact_.hidden() ? tr("Erst schätzen: Die exakten Werte sind "
                                                      "verborgen, bis „Exakt zeigen“ sie zeigt.")
-                                                : QString());
+                                                : pageSentences_[page]);
   }
 
   const SeriesRow followed = FollowedRow();

@@ -79,6 +79,7 @@ class EvaluationWindow : public QWidget {
   QTabWidget* pages_ = nullptr;
   QLabel* counted_ = nullptr;  // which journeys the table counts, beside the tabs
   LessonTools* lessonTools_ = nullptr;
+  QStringList pageSentences_;
   PredictionRow* prediction_ = nullptr;
 
   QTimer poll_;

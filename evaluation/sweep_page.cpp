@@ -135,7 +135,11 @@ SweepPage::SweepPage(const ExactStatistics& exact, QWidget* parent)
   layout->addWidget(status_);
   layout->addWidget(view, 1);
   auto* note = new QLabel(
-      tr("Linie: exakter Wert; Punkt mit Strich: gemessener Wert mit seinem 95-%-Bereich."), this);
+      tr("Linie: exakter Wert; Punkt mit Strich: gemessener Wert mit seinem 95-%-Bereich. In "
+         "der Ebene kommt der Wanderer fast sicher heim, wenn der Rand nur weit genug weg ist; "
+         "der Anteil wächst aber so langsam, dass die Kurve bei R = 50 erst bei etwa 72 % "
+         "endet und danach weiter auf 100 % zu kriecht."),
+      this);
   note->setWordWrap(true);
   layout->addWidget(note);
   layout->addLayout(saving);

@@ -182,6 +182,9 @@ void EvaluationCharts::BuildConvergenceChart() {
   measuredShare_ = AddSeries(*chart, new QLineSeries, tr("gemessen"), QColor(0, 70, 160));
   guessedShare_ = AddGuessSeries(*chart);
   convergenceView_ = MakeView(chart, tr("Verlauf des gemessenen Anteils"));
+  convergenceView_->setToolTip(
+      tr("Wie sich der gemessene Anteil mit jeder Reise dem exakten Wert nähert: Das Band zeigt, "
+         "wo er in 19 von 20 Serien liegt."));
 }
 
 void EvaluationCharts::BuildLengthChart() {
@@ -199,6 +202,9 @@ void EvaluationCharts::BuildLengthChart() {
                            QColor(120, 120, 120));
   guessedMean_ = AddGuessSeries(*chart);
   lengthView_ = MakeView(chart, tr("Verteilung der Weglängen"));
+  lengthView_->setToolTip(
+      tr("Wie oft Reisen welcher Länge vorkamen, neben der exakten "
+         "Verteilung."));
 }
 
 void EvaluationCharts::SetLogarithmicJourneys(bool logarithmic) {

@@ -39,6 +39,29 @@ QString RowName(SeriesRow row) {
   return {};
 }
 
+QString RowSentence(SeriesRow row) {
+  switch (row) {
+    case SeriesRow::Home:
+      return SeriesTableTexts::tr(
+          "Wie oft der Wanderer wieder zu Hause ankam, bevor er den Rand "
+          "erreichte.");
+    case SeriesRow::Boundary:
+      return SeriesTableTexts::tr(
+          "Wie oft der Wanderer den Rand erreichte, an welcher Seite "
+          "auch immer.");
+    case SeriesRow::Top:
+    case SeriesRow::Right:
+    case SeriesRow::Bottom:
+    case SeriesRow::Left:
+      return SeriesTableTexts::tr("Wie oft der Wanderer den Rand an dieser Seite erreichte.");
+    case SeriesRow::ZFace:
+      return SeriesTableTexts::tr("Wie oft der Wanderer den Rand vorn oder hinten erreichte.");
+    case SeriesRow::MeanLength:
+      return SeriesTableTexts::tr("Wie viele Schritte eine Reise im Durchschnitt dauerte.");
+  }
+  return {};
+}
+
 QString GuessText(const ClassGuess& guess) {
   return SeriesTableTexts::tr("Schätzung der Klasse: %1 %2")
       .arg(RowName(guess.row), RowValueText(guess.row, guess.value));

@@ -22,6 +22,9 @@ struct SeriesTable {
 // A row's name, as the table, the charts and the report call it.
 QString RowName(SeriesRow row);
 
+// One plain sentence of what a row counts, for a pupil.
+QString RowSentence(SeriesRow row);
+
 // "Schätzung der Klasse: zu Hause 30,0 %".
 QString GuessText(const ClassGuess& guess);
 

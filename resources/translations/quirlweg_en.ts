@@ -565,6 +565,26 @@
         <source>Schätzung der Klasse: %1 %2</source>
         <translation>The class’s guess: %1 %2</translation>
     </message>
+    <message>
+        <source>Wie oft der Wanderer wieder zu Hause ankam, bevor er den Rand erreichte.</source>
+        <translation>How often the walker came home again before it reached the boundary.</translation>
+    </message>
+    <message>
+        <source>Wie oft der Wanderer den Rand erreichte, an welcher Seite auch immer.</source>
+        <translation>How often the walker reached the boundary, on whichever side.</translation>
+    </message>
+    <message>
+        <source>Wie oft der Wanderer den Rand an dieser Seite erreichte.</source>
+        <translation>How often the walker reached the boundary on this side.</translation>
+    </message>
+    <message>
+        <source>Wie oft der Wanderer den Rand vorn oder hinten erreichte.</source>
+        <translation>How often the walker reached the boundary at the front or the back.</translation>
+    </message>
+    <message>
+        <source>Wie viele Schritte eine Reise im Durchschnitt dauerte.</source>
+        <translation>How many steps a trip took on average.</translation>
+    </message>
 </context>
 <context>
     <name>Simulation</name>
@@ -992,6 +1012,14 @@
         <source>Schätzung</source>
         <translation>Guess</translation>
     </message>
+    <message>
+        <source>Wie sich der gemessene Anteil mit jeder Reise dem exakten Wert nähert: Das Band zeigt, wo er in 19 von 20 Serien liegt.</source>
+        <translation>How the measured share comes closer to the exact value with every trip: the band shows where it lies in 19 of 20 series.</translation>
+    </message>
+    <message>
+        <source>Wie oft Reisen welcher Länge vorkamen, neben der exakten Verteilung.</source>
+        <translation>How often trips of each length came up, beside the exact distribution.</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::EvaluationWindow</name>
@@ -1142,6 +1170,38 @@
     <message>
         <source>Erst schätzen: Die exakten Werte sind verborgen, bis „Exakt zeigen“ sie zeigt.</source>
         <translation>Guess first: the exact values are hidden until “Show exact” shows them.</translation>
+    </message>
+    <message>
+        <source>Die Reisen dieser Serie: gezählt, gemessen und exakt.</source>
+        <translation>The trips of this series: counted, measured and exact.</translation>
+    </message>
+    <message>
+        <source>Für jeden Startpunkt: wie oft der Wanderer nach Hause kommt oder wie lange er braucht.</source>
+        <translation>For every start point: how often the walker comes home, or how long it takes.</translation>
+    </message>
+    <message>
+        <source>Wo die Reisen das Gitter verlassen, gemessen und exakt.</source>
+        <translation>Where the trips leave the lattice, measured and exact.</translation>
+    </message>
+    <message>
+        <source>Dieselbe Frage für viele Einstellungen nacheinander, etwa für jede Gittergröße.</source>
+        <translation>The same question for many settings one after another, for instance for every lattice size.</translation>
+    </message>
+    <message>
+        <source>So viele Reisen endeten hier.</source>
+        <translation>So many trips ended here.</translation>
+    </message>
+    <message>
+        <source>Der Anteil an allen Reisen dieser Serie, oder die mittlere Zahl der Schritte.</source>
+        <translation>The share of all trips of this series, or the mean number of steps.</translation>
+    </message>
+    <message>
+        <source>Wo der wahre Wert wohl liegt: In 19 von 20 Serien enthält dieser Bereich den exakten Wert.</source>
+        <translation>Where the true value probably lies: in 19 of 20 series this range holds the exact value.</translation>
+    </message>
+    <message>
+        <source>Was die Rechnung für unendlich viele Reisen ergibt.</source>
+        <translation>What the calculation gives for endlessly many trips.</translation>
     </message>
 </context>
 <context>
@@ -1657,10 +1717,6 @@
         <translation>Sweep: measured and exact</translation>
     </message>
     <message>
-        <source>Linie: exakter Wert; Punkt mit Strich: gemessener Wert mit seinem 95-%-Bereich.</source>
-        <translation>Line: exact value; dot with bar: measured value with its 95 % range.</translation>
-    </message>
-    <message>
         <source>Für die andere Messgröße die Versuchsreihe neu starten.</source>
         <translation>Start the sweep again for the other quantity.</translation>
     </message>
@@ -1717,6 +1773,10 @@
     <message>
         <source>quirlweg-versuchsreihe.csv</source>
         <translation>quirlweg-sweep.csv</translation>
+    </message>
+    <message>
+        <source>Linie: exakter Wert; Punkt mit Strich: gemessener Wert mit seinem 95-%-Bereich. In der Ebene kommt der Wanderer fast sicher heim, wenn der Rand nur weit genug weg ist; der Anteil wächst aber so langsam, dass die Kurve bei R = 50 erst bei etwa 72 % endet und danach weiter auf 100 % zu kriecht.</source>
+        <translation>Line: exact value; dot with bar: measured value with its 95 % range. In the plane the walker comes home almost surely if only the boundary is far enough away; but the share grows so slowly that the curve ends near 72 % at R = 50 and creeps on towards 100 % beyond.</translation>
     </message>
 </context>
 <context>

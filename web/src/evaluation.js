@@ -15,6 +15,21 @@ const rowNames = (tr) => ({
   meanLength: tr('mittlere Weglänge'),
 });
 
+// A sentence a pupil reads for each row, as the desktop program's table gives it.
+const rowSentences = (tr) => {
+  const side = tr('Wie oft der Wanderer den Rand an dieser Seite erreichte.');
+  return {
+    home: tr('Wie oft der Wanderer wieder zu Hause ankam, bevor er den Rand erreichte.'),
+    boundary: tr('Wie oft der Wanderer den Rand erreichte, an welcher Seite auch immer.'),
+    top: side,
+    right: side,
+    bottom: side,
+    left: side,
+    zFace: tr('Wie oft der Wanderer den Rand vorn oder hinten erreichte.'),
+    meanLength: tr('Wie viele Schritte eine Reise im Durchschnitt dauerte.'),
+  };
+};
+
 export class Evaluation {
   constructor(document, core, tr, separator) {
     this.document = document;
@@ -23,6 +38,8 @@ export class Evaluation {
     this.separator = separator;
     const names = rowNames(tr);
     this.names = core.seriesRows().map((row) => names[row.key]);
+    const sentences = rowSentences(tr);
+    this.sentences = core.seriesRows().map((row) => sentences[row.key]);
     this.panel = document.getElementById('evaluationPanel');
     this.convergence = new ConvergenceChart(document.getElementById('convergenceChart'));
     this.lengths = new LengthChart(document.getElementById('lengthChart'));
@@ -37,11 +54,12 @@ export class Evaluation {
 
   buildTable() {
     const body = this.document.getElementById('evaluationRows');
-    this.cells = this.names.map((name) => {
+    this.cells = this.names.map((name, r) => {
       const row = body.insertRow();
       const head = this.document.createElement('th');
       head.scope = 'row';
       head.textContent = name;
+      head.title = this.sentences[r];
       row.append(head);
       return [0, 1, 2, 3].map(() => row.insertCell());
     });
