@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -63,9 +64,40 @@ std::string SetupJson(WebWalk& w) {
   return ExperimentJson(e);
 }
 
+// A setting as the page's controls take it, the start point as the walk stores it.
+val SettingOf(const JourneySetting& s) {
+  val setting = val::object();
+  setting.set("dimension", s.dimension);
+  setting.set("radius", s.radius);
+  setting.set("rightPercent", static_cast<int>(std::lround(s.rightProbability * 100)));
+  setting.set("homeAbsorbs", s.homeAbsorbs);
+  setting.set("startX", s.startX);
+  setting.set("startY", s.startY);
+  return setting;
+}
+
+// The lesson's steps kept by the walk, so that saving keeps them with the class's answers.
+void KeepSteps(WebWalk& w, const std::string& text) {
+  const ExperimentParse parse = ParseExperiment(text);
+  w.SetSteps(parse.experiment ? parse.experiment->steps : std::vector<LessonStep>{});
+}
+
+// An answer longer than a file may hold is not taken: the saved lesson would not open again.
+bool SetAnswer(WebWalk& w, int step, const std::string& answer) {
+  auto& steps = w.Steps();
+  const auto characters =
+      std::count_if(answer.begin(), answer.end(), [](char c) { return (c & 0xC0) != 0x80; });
+  if (step < 0 || static_cast<std::size_t>(step) >= steps.size() ||
+      static_cast<std::size_t>(characters) > kLongestAnswer) {
+    return false;
+  }
+  steps[static_cast<std::size_t>(step)].answer = answer;
+  return true;
+}
+
 // {setting, seed, mode, tempo, protocolShown, heatTraces, journeys, descriptions, predictFirst,
-// guessRow, guessValue} with the start point as the
-// walk stores it (y downward), or {problem, field} for a text that is no experiment.
+// steps, guessRow, guessValue} with the start point as the walk stores it (y downward), or
+// {problem, field} for a text that is no experiment.
 val ReadExperiment(const std::string& text) {
   const ExperimentParse parse = ParseExperiment(text);
   val out = val::object();
@@ -82,14 +114,7 @@ val ReadExperiment(const std::string& text) {
     return out;
   }
   const Experiment& e = *parse.experiment;
-  val setting = val::object();
-  setting.set("dimension", e.setting.dimension);
-  setting.set("radius", e.setting.radius);
-  setting.set("rightPercent", static_cast<int>(std::lround(e.setting.rightProbability * 100)));
-  setting.set("homeAbsorbs", e.setting.homeAbsorbs);
-  setting.set("startX", e.setting.startX);
-  setting.set("startY", e.setting.startY);
-  out.set("setting", setting);
+  out.set("setting", SettingOf(e.setting));
   out.set("seed", static_cast<double>(e.seed));
   out.set("mode", static_cast<int>(e.mode));
   out.set("tempo", e.tempo);
@@ -99,6 +124,18 @@ val ReadExperiment(const std::string& text) {
   out.set("descriptionGerman", e.descriptionGerman);
   out.set("descriptionEnglish", e.descriptionEnglish);
   out.set("predictFirst", e.predictFirst);
+  val steps = val::array();
+  for (const LessonStep& step : e.steps) {
+    val out = val::object();
+    out.set("textGerman", step.textGerman);
+    out.set("textEnglish", step.textEnglish);
+    out.set("questionGerman", step.questionGerman);
+    out.set("questionEnglish", step.questionEnglish);
+    out.set("answer", step.answer);
+    out.set("setting", step.setting ? SettingOf(*step.setting) : val::null());
+    steps.call<void>("push", out);
+  }
+  out.set("steps", steps);
   out.set("guessRow", e.guess ? val(static_cast<int>(e.guess->row)) : val::null());
   out.set("guessValue", e.guess ? val(e.guess->value) : val::null());
   return out;
@@ -120,6 +157,7 @@ std::string ExperimentJsonOf(WebWalk& w, int tempo, bool protocolShown, bool hea
   e.descriptionGerman = descriptionGerman;
   e.descriptionEnglish = descriptionEnglish;
   e.predictFirst = w.PredictFirst();
+  e.steps = w.Steps();
   e.guess = w.Guess();
   if (const auto series = w.SeriesExperiment(); series && series->setting == e.setting) {
     e.series = series->series;
@@ -141,6 +179,8 @@ EMSCRIPTEN_BINDINGS(quirlweg_series) {
   emscripten::function("setupJson", &SetupJson);
   emscripten::function("readExperiment", &ReadExperiment);
   emscripten::function("experimentJson", &ExperimentJsonOf);
+  emscripten::function("keepSteps", &KeepSteps);
+  emscripten::function("setAnswer", &SetAnswer);
   emscripten::constant("largestSeed", static_cast<double>(kLargestSeed));
   emscripten::constant("experimentVersion", kExperimentVersion);
   emscripten::constant("largestExperimentFile", static_cast<double>(kLargestExperimentFile));

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "engine/settings.h"
 #include "engine/uniform_source.h"
@@ -102,6 +104,10 @@ class WebWalk {
   void SetGuess(std::optional<ClassGuess> guess) { guess_ = guess; }
   const std::optional<ClassGuess>& Guess() const { return guess_; }
 
+  // The steps of the lesson opened last, with the class's answers, saved with the experiment.
+  void SetSteps(std::vector<LessonStep> steps) { steps_ = std::move(steps); }
+  std::vector<LessonStep>& Steps() { return steps_; }
+
   // What a screen reader is to say now of the journeys that ended since it last spoke.
   std::optional<Announcement> NextAnnouncement(std::chrono::milliseconds now) {
     return announcer_.Next(displays_.Series(), now);
@@ -119,6 +125,7 @@ class WebWalk {
   bool revealed_ = false;
   std::optional<ClassGuess> guess_;
   JourneyAnnouncer announcer_;
+  std::vector<LessonStep> steps_;
 };
 
 }  // namespace quirlweg::web

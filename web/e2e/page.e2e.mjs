@@ -438,6 +438,23 @@ test('a lesson opens from the file picker with its instructions, a bad file is r
   assert.ok(opened.again, '"Anleitung …" stays at hand');
   await tab.click('#closeInstructions');
 
+  // Its steps one at a time; the last one's setting takes the page to R = 20, and the answer
+  // typed is saved with the lesson.
+  assert.equal(await tab.$eval('#stepHeading', (e) => e.textContent), 'Schritt 1 von 4');
+  await tab.type('#stepAnswer', '2 und 40');
+  for (let i = 0; i < 3; ++i) await tab.click('#stepNext');
+  const last = await tab.evaluate(() => ({
+    heading: document.getElementById('stepHeading').textContent,
+    size: document.getElementById('size').value,
+    next: document.getElementById('stepNext').disabled,
+    saved: JSON.parse(quirlweg.core.experimentJson(quirlweg.walk, 0, false, false, ...quirlweg.files.lesson)) }));
+  assert.equal(last.heading, 'Schritt 4 von 4');
+  assert.equal(last.size, '20');
+  assert.ok(last.next, '"Weiter" ends at the last step');
+  assert.equal(last.saved.steps.length, 4);
+  assert.equal(last.saved.steps[0].answer, '2 und 40');
+  await shot(tab, 'lesson-steps');
+
   const bad = join(shots, 'kaputt.quirlweg');
   writeFileSync(bad, '{"format": "quirlweg-experiment", "version": 1, "setting": {"radius": 99}}');
   await picker.uploadFile(bad);

@@ -83,7 +83,8 @@ export class ExperimentFiles {
       refuse(this.tr('Die Datei ist größer als %1 MB.', this.core.largestExperimentFile / 2 ** 20));
       return;
     }
-    const experiment = this.core.readExperiment(await file.text());
+    const text = await file.text();
+    const experiment = this.core.readExperiment(text);
     if (experiment.problem) {
       refuse(refusalText(this.tr, this.core, experiment));
       return;
@@ -91,6 +92,7 @@ export class ExperimentFiles {
     this.program.restore(experiment);
     this.program.takeChoices(experiment);
     this.program.takePrediction(experiment);
+    this.program.steps.take(experiment, text);
     // Saved again, the lesson keeps its texts.
     this.lesson = [experiment.descriptionGerman, experiment.descriptionEnglish];
     const own = this.language === 'en' ? experiment.descriptionEnglish : experiment.descriptionGerman;

@@ -5,6 +5,7 @@ import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
 import { ExperimentFiles } from './experiment_files.js';
 import { LatticeView } from './lattice_view.js';
+import { LessonSteps } from './lesson_steps.js';
 import { designSize, placeAll, scaleFor } from './layout.js';
 import { KeptSeries } from './kept_series.js';
 import { PacedRun } from './paced_run.js';
@@ -82,6 +83,7 @@ class Quirlweg {
       this.refreshEvaluation();
       this.exact.show();
     });
+    this.steps = new LessonSteps(document, core, this.tr, this.language, this);
     this.files = new ExperimentFiles(document, core, this.tr, this.language, this);
     this.announcements = new Announcements(document, core, this.tr, this.walk);
     this.restore(this.kept.toRestore());
@@ -95,7 +97,18 @@ class Quirlweg {
   // its journeys again from its seed, as the desktop program opens a file.
   restore(experiment) {
     if (!experiment) return;
-    const { setting } = experiment;
+    this.applySetting(experiment.setting);
+    this.core.useSeed(this.walk, experiment.seed);
+    this.core.walkJourneys(this.walk, experiment.journeys);
+    // The restart notices of a series walked again were seen when it was first walked.
+    this.page.show(this.walk.takeFrame(), { quiet: true });
+    this.showSeed();
+    this.refreshEvaluation();
+    this.kept.showSetup();
+  }
+
+  // A setting of a file or a lesson's step, through the controls' own handlers.
+  applySetting(setting) {
     this.document.querySelector(`input[name=dimension][value="${setting.dimension}"]`).checked = true;
     this.dimensionChosen();
     this.byId('size').value = String(setting.radius);
@@ -104,13 +117,8 @@ class Quirlweg {
     this.probabilityChanged();
     if (this.byId('homeAbsorbs').checked !== setting.homeAbsorbs) this.byId('homeAbsorbs').click();
     this.core.moveStartPointTo(this.walk, setting.startX, setting.startY);
-    this.core.useSeed(this.walk, experiment.seed);
-    this.core.walkJourneys(this.walk, experiment.journeys);
-    // The restart notices of a series walked again were seen when it was first walked.
-    this.page.show(this.walk.takeFrame(), { quiet: true });
-    this.showSeed();
-    this.refreshEvaluation();
-    this.kept.showSetup();
+    // The start moved without its buttons: the exact values asked for before are another's.
+    this.changed();
   }
 
   showSeed() {
