@@ -17,6 +17,7 @@
 #include "export/experiment_files.h"
 #include "export/series_keeper.h"
 #include "files/safe_file.h"
+#include "window/contrast_choice.h"
 #include "window/counted_journeys.h"
 #include "window/experiment_actions.h"
 #include "window/journey_announcements.h"
@@ -244,6 +245,7 @@ int main(int argc, char* argv[]) {
   quirlweg::Simulation window;
   new quirlweg::Evaluation(window);  // children of the window
   new quirlweg::TraceStyleChoice(window);
+  new quirlweg::ContrastChoice(window);
   new quirlweg::CountedJourneys(window);
   new quirlweg::JourneyAnnouncements(window);
   const auto* actions = new quirlweg::ExperimentActions(window);

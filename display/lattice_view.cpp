@@ -59,6 +59,11 @@ void LatticeView::ClearTraces(const LatticeDrawing& lattice) {
   DrawLattice(lattice);
 }
 
+void LatticeView::SetColours(const LatticeColours& colours) {
+  colours_ = colours;
+  area_.SetBackColor(QColor::fromRgb(colours.back));
+}
+
 void LatticeView::RedrawTraces(const EdgeVisits& horizontal, const EdgeVisits& vertical) {
   const double left = walkerLeft_;
   const double top = walkerTop_;
@@ -89,12 +94,12 @@ void LatticeView::DrawShownTraces() {
 void LatticeView::DrawBoundary() {
   const double rd = drawing_.radius;
   area_.SetDrawWidth(kBoundaryWidth);
-  area_.Line(-rd, -rd, rd, rd, PaletteColor(kBoundaryColour), LineShape::Box);
+  area_.Line(-rd, -rd, rd, rd, QColor::fromRgb(colours_.boundary), LineShape::Box);
 }
 
 void LatticeView::DrawPoints(const PointRange& points) {
   area_.SetDrawWidth(PointWidthFor(drawing_.radius));
-  const QColor point = PaletteColor(kPointColour);
+  const QColor point = QColor::fromRgb(colours_.point);
   for (int x = points.left; x <= points.right; ++x) {
     for (int y = points.top; y <= points.bottom; ++y) area_.PSet(x, y, point);
   }
@@ -102,9 +107,9 @@ void LatticeView::DrawPoints(const PointRange& points) {
 
 void LatticeView::DrawHomeCircle() {
   area_.SetDrawWidth(kHomeRingWidth);
-  area_.Circle(0, 0, kHomeCircleRadius, PaletteColor(kHomeRingColour));
+  area_.Circle(0, 0, kHomeCircleRadius, QColor::fromRgb(colours_.homeRing));
   area_.SetDrawWidth(kHomeCircleWidth);
-  area_.Circle(0, 0, kHomeCircleRadius, PaletteColor(kHomeCircleColour));
+  area_.Circle(0, 0, kHomeCircleRadius, QColor::fromRgb(colours_.homeCircle));
 }
 
 void LatticeView::DrawClassicTraces() {

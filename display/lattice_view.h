@@ -9,6 +9,7 @@
 #include "display/heat_scale.h"
 #include "engine/display_roles.h"
 #include "engine/walk_state.h"
+#include "picture/trace_style.h"
 
 namespace quirlweg {
 
@@ -37,6 +38,8 @@ class LatticeView final : public LatticeDisplay {
 
   // Takes effect with the next drawing; RedrawTraces shows the traces drawn so far anew.
   void SetTraceStyle(TraceStyle style) { style_ = style; }
+  // The picture's colours from the next drawing on; the ground changes at once.
+  void SetColours(const LatticeColours& colours);
   TraceStyle Style() const { return style_; }
   // Draws the lattice last drawn afresh and every walked edge of the plane z = 0 from the walk's
   // visit counts (see WalkState), in the current style; the walker stays where it stands. Heat
@@ -104,6 +107,7 @@ class LatticeView final : public LatticeDisplay {
   double walkerSize_ = 0.6;
   LatticeDrawing drawing_;
   TraceStyle style_ = TraceStyle::Classic;
+  LatticeColours colours_ = ClassicColours();
   HeatScale heat_;
   bool pointRings_ = false;
   double spacing_ = 1;    // pixels between neighbouring points

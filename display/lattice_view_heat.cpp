@@ -218,7 +218,7 @@ void LatticeView::RedrawPoint(int x, int y) {
     area_.PSet(x, y, area_.BackColor());
   }
   area_.SetDrawWidth(width);
-  area_.PSet(x, y, PaletteColor(kPointColour));
+  area_.PSet(x, y, QColor::fromRgb(colours_.point));
 }
 
 }  // namespace quirlweg

@@ -15,6 +15,11 @@ Rgb PaletteRgb(int index) {
   return kColours[static_cast<std::size_t>(index)];
 }
 
+LatticeColours ClassicColours() {
+  return {kLatticeBack, PaletteRgb(kBoundaryColour), PaletteRgb(kPointColour),
+          PaletteRgb(kHomeRingColour), PaletteRgb(kHomeCircleColour)};
+}
+
 int PenAfterLattice(int radius, bool homeCircle) {
   return homeCircle ? kHomeCircleWidth : PointWidthFor(radius);
 }

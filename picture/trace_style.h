@@ -28,6 +28,20 @@ inline constexpr double kHomeCircleRadius = 0.5;  // in lattice units
 // colour.
 inline constexpr int kInkColour = 0;
 
+// The lattice picture's colours: the classic ones, or stronger ones for a weak projector that
+// washes light colours out: a white ground, black points, a dark blue boundary and a dark red
+// home circle; the traces are black in both.
+struct LatticeColours {
+  Rgb back;
+  Rgb boundary;
+  Rgb point;
+  Rgb homeRing;
+  Rgb homeCircle;
+};
+LatticeColours ClassicColours();
+inline constexpr LatticeColours kHighContrastColours{0xFFFFFF, 0x0000A0, 0x000000, 0xFFFFFF,
+                                                     0xC00000};
+
 // The pen the lattice view holds once the lattice is drawn: the home circle's, drawn last, or
 // else the lattice points'. A dot plotted before the walk's first trace segment takes it.
 int PenAfterLattice(int radius, bool homeCircle);

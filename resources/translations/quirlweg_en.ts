@@ -929,6 +929,13 @@
     </message>
 </context>
 <context>
+    <name>quirlweg::ContrastChoice</name>
+    <message>
+        <source>Hoher Kontrast</source>
+        <translation>High contrast</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::CountedJourneys</name>
     <message>
         <source>Nach je 1002 Reisen beginnen die Kästchen neu zu zählen; die Auswertung zählt die ganze Serie.</source>

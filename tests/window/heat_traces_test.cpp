@@ -16,6 +16,7 @@
 #include "display/palette.h"
 #include "display/picture_area.h"
 #include "engine/uniform_source.h"
+#include "window/contrast_choice.h"
 #include "window/simulation.h"
 #include "window/trace_style_choice.h"
 
@@ -73,6 +74,18 @@ TEST(HeatTraces, KeepTheLatticeReadableAndSwitchBackToTheClassicPicture) {
   EXPECT_EQ(heat.pixelColor(PixelAt(view, 0.5, 0)), PaletteColor(9));  // the home circle
 
   choice->action()->trigger();
+  EXPECT_TRUE(view.Snapshot() == classic);
+
+  // Strong colours for a weak projector keep the traces, and switching back the classic picture.
+  auto* contrast = new ContrastChoice(window);
+  contrast->action()->trigger();
+  const QImage strong = view.Snapshot();
+  EXPECT_EQ(view.BackColor(), QColor(Qt::white));
+  // The boundary's corner, which no journey reaches.
+  EXPECT_EQ(strong.pixelColor(PixelAt(view, kRadius, kRadius) + QPoint(2, 2)),
+            QColor::fromRgb(0x0000A0));
+  EXPECT_EQ(strong.pixelColor(PixelAt(view, kRadius - 1, kRadius - 1)), QColor(Qt::black));
+  contrast->action()->trigger();
   EXPECT_TRUE(view.Snapshot() == classic);
 }
 
