@@ -3,21 +3,17 @@
 #include <QAction>
 
 #include "display/lattice_view.h"
-#include "display/picture_area.h"
 #include "picture/trace_style.h"
 #include "window/simulation.h"
+#include "window/trace_style_choice.h"
 
 namespace quirlweg {
 
 ContrastChoice::ContrastChoice(Simulation& window)
-    : QObject(&window), window_(window), action_(new QAction(tr("Hoher Kontrast"), this)) {
-  action_->setObjectName(QStringLiteral("actKontrast"));
-  action_->setCheckable(true);
-  action_->setShortcut(QKeySequence(Qt::Key_K));
-  action_->setShortcutContext(Qt::WindowShortcut);
-  PictureArea* view = window.controls().latticeView;
-  view->addAction(action_);
-  view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    : QObject(&window),
+      window_(window),
+      action_(LatticeMenuEntry(window, this, tr("Hoher Kontrast"), QStringLiteral("actKontrast"),
+                               Qt::Key_K)) {
   connect(action_, &QAction::toggled, this, &ContrastChoice::Show);
 }
 

@@ -8,16 +8,25 @@
 
 namespace quirlweg {
 
-TraceStyleChoice::TraceStyleChoice(Simulation& window)
-    : QObject(&window), window_(window), action_(new QAction(tr("Spuren als Wärmebild"), this)) {
-  action_->setObjectName(QStringLiteral("actWaermebild"));
-  action_->setCheckable(true);
-  action_->setShortcut(QKeySequence(Qt::Key_W));
+QAction* LatticeMenuEntry(Simulation& window, QObject* owner, const QString& text,
+                          const QString& name, Qt::Key key) {
+  auto* action = new QAction(text, owner);
+  action->setObjectName(name);
+  action->setCheckable(true);
+  action->setShortcut(QKeySequence(key));
   // Wherever the focus is in the window; the menu shows the key beside the entry.
-  action_->setShortcutContext(Qt::WindowShortcut);
+  action->setShortcutContext(Qt::WindowShortcut);
   PictureArea* view = window.controls().latticeView;
-  view->addAction(action_);
+  view->addAction(action);
   view->setContextMenuPolicy(Qt::ActionsContextMenu);
+  return action;
+}
+
+TraceStyleChoice::TraceStyleChoice(Simulation& window)
+    : QObject(&window),
+      window_(window),
+      action_(LatticeMenuEntry(window, this, tr("Spuren als Wärmebild"),
+                               QStringLiteral("actWaermebild"), Qt::Key_W)) {
   connect(action_, &QAction::toggled, this, &TraceStyleChoice::Show);
 }
 
