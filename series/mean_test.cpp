@@ -80,8 +80,13 @@ std::optional<std::pair<std::int64_t, std::int64_t>> AcceptedLengthTotals(
   // Shifted to the shortest journey, so the transform spans only what the lengths spread over.
   const std::vector<double> steps(first, lengths.end());
   const auto shortest = static_cast<std::int64_t>(first - lengths.begin());
-  const std::size_t span = (steps.size() - 1) * static_cast<std::size_t>(journeys) + 1;
-  if (span > kLargestTransform) return std::nullopt;
+  // Asked before multiplying: in WebAssembly a size has 32 bits, and a million journeys of
+  // 3-D lengths would wrap round to a small span.
+  const std::size_t spread = steps.size() - 1;
+  if (spread > 0 && static_cast<std::size_t>(journeys) > (kLargestTransform - 1) / spread) {
+    return std::nullopt;
+  }
+  const std::size_t span = spread * static_cast<std::size_t>(journeys) + 1;
   const std::vector<double> total =
       TotalDistribution(steps, journeys, std::bit_ceil(std::max<std::size_t>(span, 2)));
 
