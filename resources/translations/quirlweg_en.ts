@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>ClassRun</name>
+    <message>
+        <source>Port %1 ist schon belegt.</source>
+        <translation>Port %1 is already in use.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein lesbares Protokoll eines Klassenversuchs; es bleibt unverändert.</source>
+        <translation>“%1” is no readable record of a class experiment; it is left as it is.</translation>
+    </message>
+    <message>
+        <source>„%1“ lässt sich nicht schreiben.</source>
+        <translation>“%1” cannot be written.</translation>
+    </message>
+    <message>
+        <source>Klassenversuch fortgesetzt: %1 Geräte, %2 Reisen im Pool.</source>
+        <translation>Class experiment resumed: %1 devices, %2 journeys pooled.</translation>
+    </message>
+    <message>
+        <source>Adresse für die Klasse: %1</source>
+        <translation>Address for the class: %1</translation>
+    </message>
+    <message>
+        <source>Klassencode: %1</source>
+        <translation>Class code: %1</translation>
+    </message>
+    <message>
+        <source>Tafel, nur für die Lehrkraft: %1</source>
+        <translation>Board, for the teacher only: %1</translation>
+    </message>
+    <message>
+        <source>Runde %1: %2 Geräte, %3 Reisen im Pool</source>
+        <translation>Round %1: %2 devices, %3 journeys pooled</translation>
+    </message>
+    <message>
+        <source>, Heimkehr %1 %</source>
+        <translation>, home %1 %</translation>
+    </message>
+    <message>
+        <source> (exakt %1 %)</source>
+        <translation> (exact %1 %)</translation>
+    </message>
+    <message>
+        <source> – das Protokoll lässt sich nicht mehr schreiben!</source>
+        <translation> – the record can no longer be written!</translation>
+    </message>
+    <message>
+        <source>Der Klassenversuch ist beendet.</source>
+        <translation>The class experiment has ended.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>quirlweg: Unbekannte Sprache „%1“, erlaubt sind de und en.</source>
@@ -90,6 +141,42 @@
     <message>
         <source>--report schreibt ein PDF: der Name muss auf .pdf enden, nicht „%1“.</source>
         <translation>--report writes a PDF: the name must end in .pdf, not “%1”.</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nicht mit --class.</source>
+        <translation>--%1 does not go with --class.</translation>
+    </message>
+    <message>
+        <source>--class nimmt seinen Versuch mit --experiment DATEI.</source>
+        <translation>--class takes its experiment with --experiment FILE.</translation>
+    </message>
+    <message>
+        <source>--port braucht eine ganze Zahl von 1 bis 65535, nicht „%1“.</source>
+        <translation>--port needs a whole number from 1 to 65535, not “%1”.</translation>
+    </message>
+    <message>
+        <source>Startet einen Klassenversuch ohne Fenster: die Geräte der Klasse gehen, die Tafel sammelt ihre Reisen.</source>
+        <translation>Starts a class experiment without a window: the class’s devices walk, the board pools their journeys.</translation>
+    </message>
+    <message>
+        <source>Der Port des Klassenversuchs.</source>
+        <translation>The class experiment’s port.</translation>
+    </message>
+    <message>
+        <source>Das Protokoll des Klassenversuchs, aus dem ein Neustart fortsetzt.</source>
+        <translation>The class experiment’s record, which a restart resumes from.</translation>
+    </message>
+    <message>
+        <source>Der Ordner mit den Dateien der Browser-Ausgabe.</source>
+        <translation>The folder with the browser edition’s files.</translation>
+    </message>
+    <message>
+        <source>ORDNER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --class.</source>
+        <translation>--%1 only goes with --class.</translation>
     </message>
 </context>
 <context>
