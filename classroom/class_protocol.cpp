@@ -178,7 +178,7 @@ Handled ClassProtocol::Handle(std::uint64_t connection, Connection& c, const Jou
 Handled ClassProtocol::HandleBoard(std::uint64_t connection, const Message& m) {
   if (std::holds_alternative<StatusRequest>(m)) {
     Handled h;
-    h.poolChanged = true;  // the server sends the figures
+    h.statusAskedBy = connection;
     return h;
   }
   if (classroom_.Ended()) return Refuse(connection, Refusal::Ended);

@@ -37,6 +37,8 @@ struct Handled {
   std::vector<Outgoing> sent;
   bool poolChanged = false;  // the board's figures are to be refreshed
   bool ended = false;        // the teacher ended the class
+  // The board that asked for the figures, to be answered at once.
+  std::optional<std::uint64_t> statusAskedBy;
 };
 
 // The class between its connections: who is a device and which, who is the board, how fast

@@ -16,7 +16,7 @@ ShareBand BandFor(double exact, std::int64_t journeys) {
   return {std::max(0.0, exact - error), std::min(1.0, exact + error)};
 }
 
-std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exactHome) {
+std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exactHome, bool asked) {
   const Classroom& c = protocol.classroom();
   json devices = json::array();
   for (const Device& d : c.Devices()) {
@@ -43,7 +43,8 @@ std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exac
                  {"devices", devices},
                  {"pooled", c.Pool().size()},
                  {"home", c.PooledHomeEnds()},
-                 {"refused", refused}};
+                 {"refused", refused},
+                 {"asked", asked}};
   status["exactHome"] = exactHome ? json(*exactHome) : json(nullptr);
   return status.dump();
 }

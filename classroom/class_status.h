@@ -17,7 +17,9 @@ ShareBand BandFor(double exact, std::int64_t journeys);
 
 // The board's figures as JSON: the class, its round and setting, every device with its
 // journeys and share against the band for them, the pool beside the exact chance of a home
-// end (none where it is not known) and the refusals by kind.
-std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exactHome);
+// end (none where it is not known) and the refusals by kind. `asked` marks the answer to the
+// board's request from the figures sent as they change.
+std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exactHome,
+                       bool asked = false);
 
 }  // namespace quirlweg::classroom

@@ -131,6 +131,11 @@ void ClassServer::Carry(const classroom::Handled& handled) {
   }
   if (handled.poolChanged) changed_ = true;
   if (protocol_->classroom().Round() != exactRound_) ComputeExact();
+  if (handled.statusAskedBy) {
+    if (const auto it = sockets_.find(*handled.statusAskedBy); it != sockets_.end()) {
+      it->second->sendTextMessage(StatusJson(true));
+    }
+  }
   if (handled.ended) {
     SendStatusToBoards();
     record_.close();
@@ -152,10 +157,11 @@ void ClassServer::AppendToRecord(const std::vector<std::string>& lines) {
   if (!record_.flush() || !written) recordFailed_ = true;
 }
 
-QString ClassServer::StatusJson() {
+QString ClassServer::StatusJson(bool asked) {
   QElapsedTimer timer;
   timer.start();
-  const QString status = QString::fromStdString(classroom::StatusJson(*protocol_, exactHome_));
+  const QString status =
+      QString::fromStdString(classroom::StatusJson(*protocol_, exactHome_, asked));
   longestStatusMs_ = std::max(longestStatusMs_, timer.nsecsElapsed() / 1e6);
   return status;
 }

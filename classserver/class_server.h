@@ -56,7 +56,7 @@ class ClassServer final : public QObject {
   // The exact chance of a home end in the round's setting; none where it is not known.
   std::optional<double> ExactHome() const { return exactHome_; }
   // The board's figures as JSON, and the longest time building them took.
-  QString StatusJson();
+  QString StatusJson(bool asked = false);
   double LongestStatusMilliseconds() const { return longestStatusMs_; }
   // Whether appending to the record failed: a restart would then lose journeys since.
   bool RecordFailed() const { return recordFailed_; }
