@@ -18,6 +18,11 @@ namespace {
 // class's own limit they are read and refused with a reason.
 constexpr quint64 kLargestUnreadMessage = 64 * 1024;
 
+// Connections open at once at most: every device of a full class twice, while an old
+// connection of a device that came back is not yet seen to be gone. More are closed at once,
+// so that no one can use up the server's memory with them.
+constexpr std::size_t kMostConnections = 2 * classroom::kMostDevices;
+
 // The board's figures go out at most this often.
 constexpr int kStatusIntervalMs = 200;
 
@@ -89,6 +94,11 @@ void ClassServer::AcceptConnection() {
   while (site_->hasPendingWebSocketConnections()) {
     QWebSocket* socket = site_->nextPendingWebSocketConnection().release();
     socket->setParent(this);
+    if (sockets_.size() >= kMostConnections) {
+      socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+      socket->deleteLater();
+      continue;
+    }
     socket->setMaxAllowedIncomingMessageSize(kLargestUnreadMessage);
     socket->setMaxAllowedIncomingFrameSize(kLargestUnreadMessage);
     const std::uint64_t id = nextConnection_++;

@@ -6,6 +6,8 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 
+#include "classroom/device_messages.h"
+
 namespace quirlweg {
 namespace {
 
@@ -50,7 +52,7 @@ QString SiteFiles::FileFor(const QString& path) const {
 bool SiteFiles::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
   // The class's WebSocket: taken here, the server hands the connection on unanswered.
   if (request.value(QByteArrayLiteral("upgrade")).compare("websocket", Qt::CaseInsensitive) == 0) {
-    return request.url().path() == QLatin1String(kClassSocketPath);
+    return request.url().path() == QLatin1String(classroom::kClassSocketPath);
   }
   const auto method = request.method();
   if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {

@@ -5,9 +5,6 @@
 
 namespace quirlweg {
 
-// Where devices and the board open the class's WebSocket.
-inline constexpr char kClassSocketPath[] = "/class";
-
 // The browser edition's files as a web server hands them out: only regular files inside the
 // site's folder, named by the path of the address; "/" is its index.html. Nothing else of the
 // machine can be reached, whatever the address says.

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>ClassDevice</name>
+    <message>
+        <source>Klassenversuch</source>
+        <translation>Class experiment</translation>
+    </message>
+    <message>
+        <source>Klassencode:</source>
+        <translation>Class code:</translation>
+    </message>
+    <message>
+        <source>Vorname (freiwillig):</source>
+        <translation>First name (optional):</translation>
+    </message>
+    <message>
+        <source>Beitreten</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>Verbindung unterbrochen – neuer Versuch …</source>
+        <translation>Connection lost – trying again …</translation>
+    </message>
+    <message>
+        <source>Gerät %1</source>
+        <translation>Device %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 Reisen an der Tafel</source>
+        <translation>%1: %2 journeys on the board</translation>
+    </message>
+    <message>
+        <source>Der Klassencode stimmt nicht.</source>
+        <translation>The class code is not right.</translation>
+    </message>
+    <message>
+        <source>Ein Vorname hat höchstens 16 Buchstaben und nur Buchstaben.</source>
+        <translation>A first name has at most 16 letters and letters only.</translation>
+    </message>
+    <message>
+        <source>Die Tafel kennt dieses Gerät nicht mehr – bitte neu beitreten.</source>
+        <translation>The board no longer knows this device – please join again.</translation>
+    </message>
+    <message>
+        <source>Eine Reise passte nicht zum Startwert und zählt nicht.</source>
+        <translation>A journey did not fit the seed and does not count.</translation>
+    </message>
+    <message>
+        <source>Zu viele Nachrichten – einen Moment warten.</source>
+        <translation>Too many messages – wait a moment.</translation>
+    </message>
+    <message>
+        <source>Die Klasse ist voll.</source>
+        <translation>The class is full.</translation>
+    </message>
+    <message>
+        <source>Der Klassenversuch ist beendet.</source>
+        <translation>The class experiment has ended.</translation>
+    </message>
+    <message>
+        <source>Die Lehrkraft hat dieses Gerät entfernt.</source>
+        <translation>The teacher removed this device.</translation>
+    </message>
+    <message>
+        <source>Pause: Die Lehrkraft hat den Versuch angehalten.</source>
+        <translation>Pause: the teacher has halted the experiment.</translation>
+    </message>
+</context>
+<context>
     <name>ClassRun</name>
     <message>
         <source>Port %1 ist schon belegt.</source>

@@ -1,5 +1,6 @@
 // The browser edition of Quirlweg: the desktop program's window on a page, its walk and exact
 // statistics the same C++ core compiled to WebAssembly.
+import { ClassMode } from './class_mode.js';
 import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
 import { ExperimentFiles } from './experiment_files.js';
@@ -82,12 +83,37 @@ class Quirlweg {
     this.connect(window);
     this.requestExact();
     this.kept.showSetup();
+    this.joinClass(window);
+  }
+
+  // Opened with ?class=CODE, the page is a device of the teacher's class.
+  joinClass(window) {
+    const code = new URLSearchParams(window.location.search).get('class');
+    if (code === null) return;
+    this.classMode = new ClassMode(window, this.core, this.tr, this.walk, {
+      restore: (experiment) => this.restore(experiment, { forClass: true }),
+      lockForClass: (locked) => this.lockForClass(locked),
+      arrange: () => this.arrange(),
+    });
+    this.classMode.offer(code);
+  }
+
+  // A device of a class walks the class's setting from its own seed: whatever would change
+  // either stays locked, or the server could not walk its journeys again.
+  lockForClass(locked) {
+    this.classLocked = locked ? new Set(this.core.classLockedControls()) : new Set();
+    for (const name of this.core.walkChangers()) {
+      const named = this.document.querySelector(`[data-control="${name}"]`);
+      (named.control ?? named).disabled = this.classLocked.has(name);
+    }
+    for (const id of ['seed', 'openExperiment']) this.byId(id).disabled = locked;
   }
 
   // Puts an experiment the core read in place through the controls' own handlers, then walks
   // its journeys again from its seed, as the desktop program opens a file.
-  restore(experiment) {
-    if (!experiment) return;
+  restore(experiment, { forClass = false } = {}) {
+    // A file opened or dropped would leave the class's setting.
+    if (!experiment || (this.classLocked?.size && !forClass)) return;
     const { setting } = experiment;
     this.document.querySelector(`input[name=dimension][value="${setting.dimension}"]`).checked = true;
     this.dimensionChosen();
@@ -159,7 +185,10 @@ class Quirlweg {
       this.byId('evaluationPanel').style.width = `${panel}px`;
       width -= panel;
     }
-    const scale = scaleFor(this.size, width, window.innerHeight);
+    // A device of a class keeps its bar below the window.
+    const bar = this.byId('classBar');
+    const height = window.innerHeight - (bar.hidden ? 0 : bar.offsetHeight);
+    const scale = scaleFor(this.size, width, height);
     if (this.evaluation.open) this.placeCharts(width, this.size.height * scale, panel);
     const touch = window.matchMedia('(pointer: coarse)').matches;
     placeAll(this.byId('window'), this.size, scale, this.core, touch);
@@ -188,6 +217,7 @@ class Quirlweg {
 
   draw() {
     this.page.show(this.walk.takeFrame());
+    this.classMode?.walked();
     this.showSeed();
     this.refreshEvaluation(this.paced.running);
   }
@@ -323,7 +353,7 @@ class Quirlweg {
   showRunGoing(going) {
     for (const name of this.core.walkChangers()) {
       const named = this.document.querySelector(`[data-control="${name}"]`);
-      (named.control ?? named).disabled = going;
+      (named.control ?? named).disabled = going || Boolean(this.classLocked?.has(name));
     }
     if (!going) this.refreshEvaluation();
     this.byId('startPicture').src = going ? 'start-pressed.svg' : 'start.svg';
