@@ -1,19 +1,12 @@
 #include "app/class_run.h"
 
 #include <QCoreApplication>
-#include <QHostAddress>
 #include <QLocale>
-#include <QNetworkInterface>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
 #include "classserver/class_server.h"
 #include "classserver/qr_code.h"
-
-#ifndef QUIRLWEG_SITE_FOLDER
-#define QUIRLWEG_SITE_FOLDER "/usr/share/quirlweg/site"
-#endif
 
 namespace quirlweg {
 namespace {
@@ -25,17 +18,6 @@ QString Translated(const char* text) {
 void Say(const QString& line) {
   std::printf("%s\n", qPrintable(line));
   std::fflush(stdout);
-}
-
-// The address pupils' devices reach in the school's network: the first one not on this
-// machine alone, else the machine's own.
-QString HostAddress() {
-  for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
-    if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) {
-      return address.toString();
-    }
-  }
-  return QStringLiteral("127.0.0.1");
 }
 
 // Two modules a character, dark as blocks: scanned from a terminal on a projector.
@@ -74,6 +56,10 @@ QString ProblemText(ClassStartProblem problem, const ClassServerOptions& options
                                           "„%1“ ist kein lesbares Protokoll eines "
                                           "Klassenversuchs; es bleibt unverändert."))
           .arg(options.recordPath);
+    case ClassStartProblem::RecordInUse:
+      return Translated(
+                 QT_TRANSLATE_NOOP("ClassRun", "Ein anderer Klassenversuch läuft schon auf „%1“."))
+          .arg(options.recordPath);
     case ClassStartProblem::RecordUnwritable:
       return Translated(QT_TRANSLATE_NOOP("ClassRun", "„%1“ lässt sich nicht schreiben."))
           .arg(options.recordPath);
@@ -82,8 +68,7 @@ QString ProblemText(ClassStartProblem problem, const ClassServerOptions& options
 }
 
 void TellStart(const ClassServer& server) {
-  const QString base = QStringLiteral("http://%1:%2/").arg(HostAddress()).arg(server.Port());
-  const QString pupils = base + QStringLiteral("?class=") + server.Code();
+  const QString pupils = server.DeviceAddress();
   if (const auto& resumed = server.Resumption()) {
     Say(Translated(QT_TRANSLATE_NOOP("ClassRun",
                                      "Klassenversuch fortgesetzt: %1 Geräte, %2 Reisen im Pool."))
@@ -94,7 +79,7 @@ void TellStart(const ClassServer& server) {
   Say(Translated(QT_TRANSLATE_NOOP("ClassRun", "Klassencode: %1")).arg(server.Code()));
   PrintQrCode(pupils);
   Say(Translated(QT_TRANSLATE_NOOP("ClassRun", "Tafel, nur für die Lehrkraft: %1"))
-          .arg(base + QStringLiteral("#board=") + server.BoardToken()));
+          .arg(server.BoardAddress()));
 }
 
 // One line of the class's figures.
@@ -129,13 +114,8 @@ int RunClass(const ClassRun& run) {
   ClassServerOptions options;
   options.port = run.port;
   options.setting = run.setting;
-  options.siteFolder =
-      run.siteFolder.isEmpty() ? QStringLiteral(QUIRLWEG_SITE_FOLDER) : run.siteFolder;
-  options.recordPath =
-      run.recordPath.isEmpty()
-          ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-                QStringLiteral("/klassenversuch.jsonl")
-          : run.recordPath;
+  options.siteFolder = run.siteFolder.isEmpty() ? DefaultSiteFolder() : run.siteFolder;
+  options.recordPath = run.recordPath.isEmpty() ? DefaultRecordPath() : run.recordPath;
   ClassServer server;
   if (const auto problem = server.Start(options)) {
     std::fprintf(stderr, "quirlweg: %s\n", qPrintable(ProblemText(*problem, options)));

@@ -51,6 +51,9 @@ class ClassProtocol {
   const Classroom& classroom() const { return classroom_; }
   const std::string& BoardToken() const { return boardToken_; }
 
+  // A command of the board running in the same program as the server, which needs no token.
+  Handled BoardCommand(const Message& command) { return HandleBoard(0, command); }
+
   void Open(std::uint64_t connection);
   Handled Receive(std::uint64_t connection, std::string_view text, std::int64_t nowMs);
   // A message too large for the server to take in at all, and the connection closed for it.

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QNetworkInterface>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QWebSocket>
 #include <stdexcept>
@@ -26,7 +28,31 @@ constexpr std::size_t kMostConnections = 2 * classroom::kMostDevices;
 // The board's figures go out at most this often.
 constexpr int kStatusIntervalMs = 200;
 
+// The address pupils' devices reach in the school's network: the first one not on this
+// machine alone, else the machine's own.
+QString HostAddress() {
+  for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+    if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) {
+      return address.toString();
+    }
+  }
+  return QStringLiteral("127.0.0.1");
+}
+
 }  // namespace
+
+#ifndef QUIRLWEG_SITE_FOLDER
+#define QUIRLWEG_SITE_FOLDER "/usr/share/quirlweg/site"
+#endif
+
+QString DefaultSiteFolder() {
+  return QStringLiteral(QUIRLWEG_SITE_FOLDER);
+}
+
+QString DefaultRecordPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+         QStringLiteral("/klassenversuch.jsonl");
+}
 
 ClassServer::ClassServer(QObject* parent) : QObject(parent) {
   clock_.start();
@@ -42,6 +68,10 @@ ClassServer::ClassServer(QObject* parent) : QObject(parent) {
 ClassServer::~ClassServer() = default;
 
 std::optional<ClassStartProblem> ClassServer::Start(const ClassServerOptions& options) {
+  // Two servers appending to one record would interleave their lines and spoil it.
+  QDir().mkpath(QFileInfo(options.recordPath).absolutePath());
+  recordLock_ = std::make_unique<QLockFile>(options.recordPath + QStringLiteral(".lock"));
+  if (!recordLock_->tryLock(0)) return ClassStartProblem::RecordInUse;
   QByteArray kept;
   if (QFileInfo::exists(options.recordPath)) {
     QFile file(options.recordPath);
@@ -60,7 +90,6 @@ std::optional<ClassStartProblem> ClassServer::Start(const ClassServerOptions& op
   } else {
     classroom.emplace(classroom::MakeClassCode(secrets_), options.setting);
   }
-  QDir().mkpath(QFileInfo(options.recordPath).absolutePath());
   record_.setFileName(options.recordPath);
   if (!record_.open(QIODevice::WriteOnly | QIODevice::Append)) {
     return ClassStartProblem::RecordUnwritable;
@@ -73,7 +102,10 @@ std::optional<ClassStartProblem> ClassServer::Start(const ClassServerOptions& op
 
   site_ = new SiteFiles(options.siteFolder, this);
   auto* tcp = new QTcpServer(site_);
-  if (!tcp->listen(QHostAddress::Any, options.port)) return ClassStartProblem::PortTaken;
+  const bool listening = options.port != 0 ? tcp->listen(QHostAddress::Any, options.port)
+                                           : tcp->listen(QHostAddress::Any, kClassPort) ||
+                                                 tcp->listen(QHostAddress::Any, 0);
+  if (!listening) return ClassStartProblem::PortTaken;
   site_->bind(tcp);
   port_ = tcp->serverPort();
   connect(site_, &SiteFiles::newWebSocketConnection, this, &ClassServer::AcceptConnection);
@@ -82,8 +114,20 @@ std::optional<ClassStartProblem> ClassServer::Start(const ClassServerOptions& op
   return std::nullopt;
 }
 
+void ClassServer::Command(const classroom::Message& command) {
+  Carry(protocol_->BoardCommand(command));
+}
+
 QString ClassServer::Code() const {
   return QString::fromStdString(protocol_->classroom().Code());
+}
+
+QString ClassServer::DeviceAddress() const {
+  return QStringLiteral("http://%1:%2/?class=%3").arg(HostAddress()).arg(port_).arg(Code());
+}
+
+QString ClassServer::BoardAddress() const {
+  return QStringLiteral("http://%1:%2/#board=%3").arg(HostAddress()).arg(port_).arg(BoardToken());
 }
 
 QString ClassServer::BoardToken() const {

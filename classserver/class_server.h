@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -19,15 +20,23 @@ namespace quirlweg {
 
 class SiteFiles;
 
+// The port a class is served on unless another is asked for: the same each lesson, so that a
+// server started again keeps its address for the devices coming back.
+inline constexpr quint16 kClassPort = 8765;
+
+// The browser edition as the package installs it, and where the class's record is kept.
+QString DefaultSiteFolder();
+QString DefaultRecordPath();
+
 struct ClassServerOptions {
-  quint16 port = 0;        // 0: any free port
+  quint16 port = 0;        // 0: kClassPort, or any free port while that one is taken
   QString siteFolder;      // the browser edition's files
   QString recordPath;      // the class's record; resumed from where it exists
   JourneySetting setting;  // the first round's, for a class not resumed
 };
 
 // Why the class could not start; the program words it.
-enum class ClassStartProblem { PortTaken, RecordUnreadable, RecordUnwritable };
+enum class ClassStartProblem { PortTaken, RecordUnreadable, RecordUnwritable, RecordInUse };
 
 // What a start found in the record.
 struct ClassResumption {
@@ -47,9 +56,15 @@ class ClassServer final : public QObject {
   ~ClassServer() override;
 
   std::optional<ClassStartProblem> Start(const ClassServerOptions& options);
+  // A command of the board in this program; its answers go to the devices.
+  void Command(const classroom::Message& command);
   quint16 Port() const { return port_; }
   QString Code() const;
   QString BoardToken() const;
+  // The address a pupil opens, with the class code, in the school's network; and the board's,
+  // with its token, for the teacher alone.
+  QString DeviceAddress() const;
+  QString BoardAddress() const;
   // Set when the start resumed a record.
   const std::optional<ClassResumption>& Resumption() const { return resumption_; }
   const classroom::ClassProtocol& Protocol() const { return *protocol_; }
@@ -82,6 +97,7 @@ class ClassServer final : public QObject {
   std::map<std::uint64_t, QWebSocket*> sockets_;  // children of the server
   std::uint64_t nextConnection_ = 1;
   QFile record_;
+  std::unique_ptr<QLockFile> recordLock_;  // one server on a record at a time
   bool recordFailed_ = false;
   quint16 port_ = 0;
   QElapsedTimer clock_;

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>%1: %2 Reisen an der Tafel</source>
-        <translation>%1: %2 journeys on the board</translation>
+        <translation>%1: %2 trips on the board</translation>
     </message>
     <message>
         <source>Der Klassencode stimmt nicht.</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Eine Reise passte nicht zum Startwert und zählt nicht.</source>
-        <translation>A journey did not fit the seed and does not count.</translation>
+        <translation>A trip did not fit the seed and does not count.</translation>
     </message>
     <message>
         <source>Zu viele Nachrichten – einen Moment warten.</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Klassenversuch fortgesetzt: %1 Geräte, %2 Reisen im Pool.</source>
-        <translation>Class experiment resumed: %1 devices, %2 journeys pooled.</translation>
+        <translation>Class experiment resumed: %1 devices, %2 trips pooled.</translation>
     </message>
     <message>
         <source>Adresse für die Klasse: %1</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Runde %1: %2 Geräte, %3 Reisen im Pool</source>
-        <translation>Round %1: %2 devices, %3 journeys pooled</translation>
+        <translation>Round %1: %2 devices, %3 trips pooled</translation>
     </message>
     <message>
         <source>, Heimkehr %1 %</source>
@@ -117,6 +117,10 @@
     <message>
         <source>Der Klassenversuch ist beendet.</source>
         <translation>The class experiment has ended.</translation>
+    </message>
+    <message>
+        <source>Ein anderer Klassenversuch läuft schon auf „%1“.</source>
+        <translation>Another class experiment already runs on “%1”.</translation>
     </message>
 </context>
 <context>
@@ -223,7 +227,7 @@
     </message>
     <message>
         <source>Startet einen Klassenversuch ohne Fenster: die Geräte der Klasse gehen, die Tafel sammelt ihre Reisen.</source>
-        <translation>Starts a class experiment without a window: the class’s devices walk, the board pools their journeys.</translation>
+        <translation>Starts a class experiment without a window: the class’s devices walk, the board pools their trips.</translation>
     </message>
     <message>
         <source>Der Port des Klassenversuchs.</source>
@@ -1031,6 +1035,128 @@
     </message>
 </context>
 <context>
+    <name>quirlweg::ClassBoard</name>
+    <message>
+        <source>Klassenversuch – Quirlweg</source>
+        <translation>Class experiment – Quirlweg</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Reisen</source>
+        <translation>Trips</translation>
+    </message>
+    <message>
+        <source>Heimkehr</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Geräte der Klasse</source>
+        <translation>The class’s devices</translation>
+    </message>
+    <message>
+        <source>QR-Code der Adresse</source>
+        <translation>QR code of the address</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Runde</source>
+        <translation>&amp;New round</translation>
+    </message>
+    <message>
+        <source>Alle Geräte beginnen neu, mit der Einstellung des Hauptfensters und neuen Startwerten</source>
+        <translation>All devices start again, with the main window’s setting and new seeds</translation>
+    </message>
+    <message>
+        <source>Namen &amp;ausblenden</source>
+        <translation>&amp;Hide names</translation>
+    </message>
+    <message>
+        <source>Gerät &amp;entfernen</source>
+        <translation>&amp;Remove device</translation>
+    </message>
+    <message>
+        <source>Klassenversuch &amp;beenden</source>
+        <translation>&amp;End class experiment</translation>
+    </message>
+    <message>
+        <source>Kein Port ist frei für den Klassenversuch.</source>
+        <translation>No port is free for the class experiment.</translation>
+    </message>
+    <message>
+        <source>Ein anderer Klassenversuch läuft schon auf „%1“.</source>
+        <translation>Another class experiment already runs on “%1”.</translation>
+    </message>
+    <message>
+        <source>Das Protokoll „%1“ des Klassenversuchs lässt sich nicht lesen oder schreiben.</source>
+        <translation>The class experiment’s record “%1” cannot be read or written.</translation>
+    </message>
+    <message>
+        <source>Klassencode: %1</source>
+        <translation>Class code: %1</translation>
+    </message>
+    <message>
+        <source>Gerät %1</source>
+        <translation>Device %1</translation>
+    </message>
+    <message>
+        <source>Runde %1: %2 Geräte, %3 Reisen im Pool</source>
+        <translation>Round %1: %2 devices, %3 trips pooled</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>, Heimkehr %1</source>
+        <translation>, home %1</translation>
+    </message>
+    <message>
+        <source> (exakt %1</source>
+        <translation> (exact %1</translation>
+    </message>
+    <message>
+        <source>, erwartet %1 – %2</source>
+        <translation>, expected %1 – %2</translation>
+    </message>
+    <message>
+        <source> – Pause</source>
+        <translation> – paused</translation>
+    </message>
+    <message>
+        <source> – beendet</source>
+        <translation> – ended</translation>
+    </message>
+    <message>
+        <source> – das Protokoll lässt sich nicht mehr schreiben!</source>
+        <translation> – the record can no longer be written!</translation>
+    </message>
+    <message>
+        <source>Diese Einstellung lässt sich nicht an die Klasse geben.</source>
+        <translation>This setting cannot be handed to the class.</translation>
+    </message>
+    <message>
+        <source>Den Klassenversuch beenden? Die Geräte werden getrennt, und sein Protokoll wird gelöscht.</source>
+        <translation>End the class experiment? The devices are disconnected and its record is deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::ClassPicture</name>
+    <message>
+        <source>Anteil Heimkehr jedes Geräts über seinen Reisen</source>
+        <translation>Each device’s share of home ends over its trips</translation>
+    </message>
+    <message>
+        <source>Reisen des Geräts (logarithmisch)</source>
+        <translation>The device’s trips (logarithmic)</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::CountedJourneys</name>
     <message>
         <source>Nach je 1002 Reisen beginnen die Kästchen neu zu zählen; die Auswertung zählt die ganze Serie.</source>
@@ -1256,6 +1382,14 @@
     <message>
         <source>Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs. Stimmt alles, geschieht das bei einem Anteil in höchstens einer von zwanzig Serien, bei kurzen Serien noch seltener. Der Bereich der mittleren Weglänge folgt aus der exakten Streuung σ (±&#xa0;1,96&#xa0;σ/√n) und fehlt, bis sie berechnet ist; bei ihr gilt die eine von zwanzig erst für längere Serien.</source>
         <translation>Marked red and with ✗: the exact value lies outside the 95 % range. When all is right, this happens to a share in at most one series in twenty, in short series even less often. The range of the mean path length follows from the exact deviation σ (±&#xa0;1.96&#xa0;σ/√n) and is missing until that is computed; for it, the one in twenty holds only for longer series.</translation>
+    </message>
+    <message>
+        <source>Klassenvers&amp;uch …</source>
+        <translation>Class e&amp;xperiment …</translation>
+    </message>
+    <message>
+        <source>Die Geräte der Klasse gehen, die Tafel sammelt ihre Reisen</source>
+        <translation>The class’s devices walk, the board pools their trips</translation>
     </message>
 </context>
 <context>
