@@ -122,6 +122,14 @@ int RunClass(const ClassRun& run) {
     return 1;
   }
   TellStart(server);
+  if (!server.ServesSite()) {
+    std::fprintf(
+        stderr, "quirlweg: %s\n",
+        qPrintable(Translated(QT_TRANSLATE_NOOP("ClassRun",
+                                                "Die Seite der Browser-Ausgabe fehlt in „%1“: Die "
+                                                "Geräte finden nichts (--site ORDNER)."))
+                       .arg(options.siteFolder)));
+  }
   // The figures every few seconds while the class walks.
   bool changed = false;
   QObject::connect(&server, &ClassServer::Changed, [&changed] { changed = true; });

@@ -1,6 +1,8 @@
 #include "classboard/class_board.h"
 
 #include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -12,11 +14,14 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 #include "classboard/class_picture.h"
 #include "classroom/class_message.h"
 #include "classroom/class_status.h"
 #include "classserver/qr_code.h"
+#include "export/save_dialog.h"
+#include "export/series_export.h"
 
 namespace quirlweg {
 namespace {
@@ -102,12 +107,17 @@ QWidget* ClassBoard::BuildButtons() {
          "neuen Startwerten"));
   hideNames_ = new QCheckBox(tr("Namen &ausblenden"), buttons);
   auto* remove = new QPushButton(tr("Gerät &entfernen"), buttons);
+  auto* save = new QPushButton(tr("&Daten speichern …"), buttons);
+  save->setToolTip(tr("Die Reisen im Pool als CSV, wie die Auswertung ihre Serie speichert"));
   auto* end = new QPushButton(tr("Klassenversuch &beenden"), buttons);
   for (QWidget* w : std::initializer_list<QWidget*>{pause_, round, hideNames_, remove, end}) {
     row->addWidget(w);
     commands_.append(w);
   }
   row->addStretch();
+  // Saving stays at hand after the end, when the pool is complete.
+  row->addWidget(save);
+  connect(save, &QPushButton::clicked, this, &ClassBoard::SaveData);
   connect(pause_, &QPushButton::toggled, this,
           [this](bool paused) { server_.Command(classroom::PauseCommand{paused}); });
   connect(round, &QPushButton::clicked, this, &ClassBoard::NewRound);
@@ -141,6 +151,12 @@ bool ClassBoard::Start() {
   address_->setText(server_.DeviceAddress());
   code_->setText(tr("Klassencode: %1").arg(server_.Code()));
   qr_->setPixmap(QrPicture(server_.DeviceAddress(), 6));
+  if (!server_.ServesSite()) {
+    QMessageBox::warning(parentWidget(), windowTitle(),
+                         tr("Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden "
+                            "unter der Adresse nichts.")
+                             .arg(options.siteFolder));
+  }
   Refresh();
   return true;
 }
@@ -234,6 +250,32 @@ void ClassBoard::EndClass() {
   server_.Command(classroom::EndCommand{});
   for (QWidget* w : commands_) w->setEnabled(false);
   Refresh();
+}
+
+void ClassBoard::SaveData() {
+  const QString path = AskWhereToSave(this, tr("Daten speichern"), tr("klassenversuch-reisen.csv"),
+                                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
+  if (path.isEmpty()) return;
+  const auto& c = server_.Protocol().classroom();
+  SeriesHeader header;
+  header.when = QDateTime::currentDateTime();
+  header.setting = c.Setting();
+  try {
+    header.exact = theory::ComputeJourneyStatistics(c.Setting());
+  } catch (const std::invalid_argument&) {
+  }
+  // Written whole or not at all, as the evaluation saves its series.
+  SeriesCsvFile file(path, header);
+  std::optional<QString> error = file.Open();
+  for (const JourneyRecord& journey : classroom::PooledRecords(c)) {
+    if (!error) error = file.Add(journey);
+  }
+  if (!error) error = file.Commit();
+  if (error) {
+    WarnPlainly(this, windowTitle(),
+                tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
+                    .arg(QDir::toNativeSeparators(path), *error));
+  }
 }
 
 }  // namespace quirlweg

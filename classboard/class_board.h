@@ -37,6 +37,7 @@ class ClassBoard final : public QWidget {
   void NewRound();
   void RemoveChosen();
   void EndClass();
+  void SaveData();
   QString DeviceName(const classroom::Device& device) const;
 
   std::function<JourneySetting()> setting_;

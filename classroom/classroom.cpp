@@ -117,4 +117,36 @@ void Classroom::Remove(int number) {
   if (Device* device = Find(number)) device->removed = true;
 }
 
+std::vector<JourneyRecord> PooledRecords(const Classroom& classroom) {
+  const JourneySetting& s = classroom.Setting();
+  const int r = s.radius;
+  std::vector<JourneyRecord> records;
+  records.reserve(classroom.Pool().size());
+  for (const SavedJourney& j : classroom.Pool()) {
+    JourneyRecord record;
+    record.number = static_cast<int>(records.size()) + 1;
+    record.length = j.length;
+    record.x = j.x;
+    record.y = -j.y;  // as the walk stores it, downward
+    record.z = j.z;
+    record.setting = s;
+    // The end by where it lies, in the order the walk tests the sides.
+    if (j.x == 0 && j.y == 0 && j.z == 0) {
+      record.end = JourneyEnd::Home;
+    } else if (record.y == -r) {
+      record.end = JourneyEnd::Top;
+    } else if (record.x == r) {
+      record.end = JourneyEnd::Right;
+    } else if (record.y == r) {
+      record.end = JourneyEnd::Bottom;
+    } else if (record.x == -r) {
+      record.end = JourneyEnd::Left;
+    } else {
+      record.end = JourneyEnd::ZFace;
+    }
+    records.push_back(record);
+  }
+  return records;
+}
+
 }  // namespace quirlweg::classroom

@@ -104,4 +104,8 @@ class Classroom {
   std::int64_t homeEnds_ = 0;
 };
 
+// The pooled journeys as the walk's records in the round's setting, numbered in the order
+// they were pooled: for a series the program's exports take.
+std::vector<JourneyRecord> PooledRecords(const Classroom& classroom);
+
 }  // namespace quirlweg::classroom

@@ -114,6 +114,10 @@ std::optional<ClassStartProblem> ClassServer::Start(const ClassServerOptions& op
   return std::nullopt;
 }
 
+bool ClassServer::ServesSite() const {
+  return site_ != nullptr && !site_->FileFor(QStringLiteral("/")).isEmpty();
+}
+
 void ClassServer::Command(const classroom::Message& command) {
   Carry(protocol_->BoardCommand(command));
 }

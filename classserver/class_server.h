@@ -65,6 +65,8 @@ class ClassServer final : public QObject {
   // with its token, for the teacher alone.
   QString DeviceAddress() const;
   QString BoardAddress() const;
+  // Whether the browser edition's page is there to hand out: without it devices find nothing.
+  bool ServesSite() const;
   // Set when the start resumed a record.
   const std::optional<ClassResumption>& Resumption() const { return resumption_; }
   const classroom::ClassProtocol& Protocol() const { return *protocol_; }

@@ -122,6 +122,10 @@
         <source>Ein anderer Klassenversuch läuft schon auf „%1“.</source>
         <translation>Another class experiment already runs on “%1”.</translation>
     </message>
+    <message>
+        <source>Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden nichts (--site ORDNER).</source>
+        <translation>The browser edition’s page is missing in “%1”: the devices find nothing (--site FOLDER).</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1143,6 +1147,36 @@
     <message>
         <source>Den Klassenversuch beenden? Die Geräte werden getrennt, und sein Protokoll wird gelöscht.</source>
         <translation>End the class experiment? The devices are disconnected and its record is deleted.</translation>
+    </message>
+    <message>
+        <source>&amp;Daten speichern …</source>
+        <translation>Save &amp;data …</translation>
+    </message>
+    <message>
+        <source>Die Reisen im Pool als CSV, wie die Auswertung ihre Serie speichert</source>
+        <translation>The pooled trips as CSV, as the evaluation saves its series</translation>
+    </message>
+    <message>
+        <source>Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden unter der Adresse nichts.</source>
+        <translation>The browser edition’s page is missing in “%1”: the devices find nothing at the address.</translation>
+    </message>
+    <message>
+        <source>Daten speichern</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>klassenversuch-reisen.csv</source>
+        <translation>class-experiment-trips.csv</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Die Daten konnten nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The data could not be saved to “%1”:
+%2</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "classroom/class_code.h"
@@ -50,6 +52,19 @@ TEST(ClassReplay, WalksEachDevicesJourneysAsThePageDoes) {
     std::vector<SavedJourney> walked;
     for (const JourneyRecord& j : page.displays().Series()) walked.push_back(SavedJourneyOf(j));
     EXPECT_EQ(walked, Replayed(s, seed, 1100)) << s.dimension << "D R=" << s.radius;
+
+    // Pooled, the journeys go into the board's CSV with the ends the walk gave them.
+    Classroom pool("ACDEF", s);
+    pool.AddDevice("token", "", seed);
+    ASSERT_FALSE(pool.Report(1, 1, 1, std::span(walked).first(100)).refusal);
+    const auto records = PooledRecords(pool);
+    ASSERT_EQ(records.size(), 100U);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const JourneyRecord j = page.displays().Series()[i];
+      EXPECT_EQ(std::tie(records[i].end, records[i].x, records[i].y, records[i].z),
+                std::tie(j.end, j.x, j.y, j.z))
+          << i;
+    }
   }
 }
 
