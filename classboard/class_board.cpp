@@ -179,10 +179,15 @@ void ClassBoard::Refresh() {
     dots.push_back({d.journeys, share, hideNames_->isChecked() ? QString() : DeviceName(d)});
   }
   std::optional<ClassPicture::Dot> pool;
-  QString text = tr("Runde %1: %2 Geräte, %3 Reisen im Pool")
-                     .arg(c.Round())
-                     .arg(joined)
-                     .arg(QLocale().toString(pooled));
+  QString text;
+  if (const auto& resumed = server_.Resumption()) {
+    text = tr("Fortgesetzt aus dem Protokoll mit %1 Reisen. ")
+               .arg(QLocale().toString(static_cast<qint64>(resumed->journeys)));
+  }
+  text += tr("Runde %1: %2 Geräte, %3 Reisen im Pool")
+              .arg(c.Round())
+              .arg(joined)
+              .arg(QLocale().toString(pooled));
   if (pooled > 0) {
     const double share = static_cast<double>(c.PooledHomeEnds()) / static_cast<double>(pooled);
     pool = ClassPicture::Dot{pooled, share, tr("Klasse")};

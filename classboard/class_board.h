@@ -28,6 +28,7 @@ class ClassBoard final : public QWidget {
 
   // Starts the server; false, told in a message, where it could not.
   bool Start();
+  bool Ended() const { return server_.Protocol().classroom().Ended(); }
 
  private:
   QWidget* BuildTop();

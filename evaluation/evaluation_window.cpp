@@ -233,9 +233,15 @@ QWidget* EvaluationWindow::BuildButtons() {
 }
 
 // One class at a time, kept by the main window: the board and its server outlive this window.
+// Only once it has ended may another begin; closing the board leaves the class running.
 void EvaluationWindow::OpenClassBoard() {
   QWidget* main = parentWidget() != nullptr ? parentWidget() : this;
   auto* board = main->findChild<ClassBoard*>();
+  // A class ended makes room for the next one.
+  if (board != nullptr && board->Ended()) {
+    delete board;
+    board = nullptr;
+  }
   if (board == nullptr) {
     board = new ClassBoard([this] { return simulation_.walk().CurrentJourneySetting(); }, main);
     if (!board->Start()) {

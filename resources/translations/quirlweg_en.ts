@@ -1178,6 +1178,10 @@
         <translation>The data could not be saved to “%1”:
 %2</translation>
     </message>
+    <message>
+        <source>Fortgesetzt aus dem Protokoll mit %1 Reisen. </source>
+        <translation>Resumed from the record with %1 trips. </translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::ClassPicture</name>
