@@ -23,9 +23,14 @@ std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exac
     json device = {{"device", d.number},     {"name", d.name},
                    {"journeys", d.journeys}, {"home", d.homeEnds},
                    {"removed", d.removed},   {"connected", protocol.Connected(d.number)}};
-    if (exactHome && d.journeys > 0) {
-      const ShareBand band = BandFor(*exactHome, d.journeys);
-      device["band"] = {band.low, band.high};
+    if (d.journeys > 0) {
+      const double share = static_cast<double>(d.homeEnds) / static_cast<double>(d.journeys);
+      device["share"] = share;
+      if (exactHome) {
+        const ShareBand band = BandFor(*exactHome, d.journeys);
+        device["band"] = {band.low, band.high};
+        device["strays"] = share < band.low || share > band.high;
+      }
     }
     devices.push_back(device);
   }
@@ -46,6 +51,14 @@ std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exac
                  {"refused", refused},
                  {"asked", asked}};
   status["exactHome"] = exactHome ? json(*exactHome) : json(nullptr);
+  if (!c.Pool().empty()) {
+    const auto pooled = static_cast<std::int64_t>(c.Pool().size());
+    status["share"] = static_cast<double>(c.PooledHomeEnds()) / static_cast<double>(pooled);
+    if (exactHome) {
+      const ShareBand band = BandFor(*exactHome, pooled);
+      status["band"] = {band.low, band.high};
+    }
+  }
   return status.dump();
 }
 

@@ -30,4 +30,28 @@ std::string JourneysText(int round, std::int64_t from, std::span<const SavedJour
       .dump();
 }
 
+std::string BoardText(const std::string& token) {
+  return json{{"type", "board"}, {"token", token}}.dump();
+}
+
+std::string StatusText() {
+  return json{{"type", "status"}}.dump();
+}
+
+std::string PauseText(bool paused) {
+  return json{{"type", "pause"}, {"paused", paused}}.dump();
+}
+
+std::string NewRoundText(const JourneySetting& setting) {
+  return json{{"type", "newRound"}, {"setting", reading::SettingJson(setting)}}.dump();
+}
+
+std::string RemoveText(int device) {
+  return json{{"type", "remove"}, {"device", device}}.dump();
+}
+
+std::string EndText() {
+  return json{{"type", "end"}}.dump();
+}
+
 }  // namespace quirlweg::classroom

@@ -1,10 +1,13 @@
-// What a device of a class asks the core: the messages it sends the class server, built as the
-// server reads them, and the controls it locks while it walks for the class. The page opens
+// What a device of a class and the teacher's board ask the core: the messages they send the
+// class server, built as the server reads them, and the controls a device locks while it
+// walks for the class. The page opens
 // the socket and words what the server answers.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -39,6 +42,20 @@ val LockedControls() {
   return out;
 }
 
+// A share as the board shows it: in per cent with two decimals and the page's separator.
+std::string Percent(double share, const std::string& separator) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f %%", 100 * share);
+  std::string shown = text;
+  if (separator.size() == 1) std::replace(shown.begin(), shown.end(), '.', separator[0]);
+  return shown;
+}
+
+// A new round in the setting the page's controls show, for the teacher's board.
+std::string NewRoundMessage(WebWalk& w) {
+  return classroom::NewRoundText(w.walk().CurrentJourneySetting());
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(quirlweg_class) {
@@ -46,6 +63,13 @@ EMSCRIPTEN_BINDINGS(quirlweg_class) {
   emscripten::function("classRejoinMessage", &classroom::RejoinText);
   emscripten::function("classJourneysMessage", &JourneysMessage);
   emscripten::function("classLockedControls", &LockedControls);
+  emscripten::function("classBoardMessage", &classroom::BoardText);
+  emscripten::function("classStatusMessage", &classroom::StatusText);
+  emscripten::function("classPauseMessage", &classroom::PauseText);
+  emscripten::function("classNewRoundMessage", &NewRoundMessage);
+  emscripten::function("classRemoveMessage", &classroom::RemoveText);
+  emscripten::function("classEndMessage", &classroom::EndText);
+  emscripten::function("classPercent", &Percent);
   emscripten::constant("classSocketPath", std::string(classroom::kClassSocketPath));
 }
 

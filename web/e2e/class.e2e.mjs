@@ -79,7 +79,8 @@ const boardFigures = (tab) => tab.evaluate((token) => new Promise((done) => {
 }), server.board);
 
 const onBoard = (tab, journeys) => tab.waitForFunction(
-  (n) => document.getElementById('classState').textContent.includes(`${n} Reisen`), { timeout: 10000 },
+  (n) => document.getElementById('classState').textContent.includes(`${n} Reisen`),
+  { timeout: 10000, polling: 100 },
   journeys);
 
 // "20 Reisen" as fast as it goes.
@@ -125,5 +126,43 @@ test('a device joins, walks, and each journey is pooled once across a reload', {
     assert.deepEqual(errors, []);
   } finally {
     await tab.close();
+  }
+});
+
+test('the board in the browser shows the class and pauses it', { skip: !program }, async () => {
+  const device = await browser.newPage();
+  let board;
+  try {
+    await device.goto(`http://127.0.0.1:${server.port}/?class=${server.code}&lang=de`);
+    await device.waitForSelector('#classBar:not([hidden])');
+    await device.click('#classJoin');
+    await onBoard(device, 0);
+    board = await browser.newPage();
+    await board.setViewport({ width: 1920, height: 1080 });
+    board.on('dialog', (dialog) => dialog.accept());
+    await board.goto(`http://127.0.0.1:${server.port}/?lang=de#board=${server.board}`);
+    await board.waitForFunction(() => document.getElementById('boardDevices').rows.length === 2,
+                                { timeout: 10000 });
+    assert.equal(await board.$eval('#boardCode', (e) => e.textContent), `Klassencode: ${server.code}`);
+    assert.match(await board.$eval('#boardFigures', (e) => e.textContent), /2 Geräte, 80 Reisen im Pool/);
+    await board.screenshot({ path: join(shots, 'class-board-1920x1080.png') });
+    await board.setViewport({ width: 1024, height: 768 });
+    await board.screenshot({ path: join(shots, 'class-board-1024x768.png') });
+
+    // The teacher pauses: the device cannot start, until the teacher goes on.
+    await board.click('#boardPause');
+    await device.bringToFront();
+    await device.waitForFunction(() => document.getElementById('start').disabled,
+                                 { timeout: 5000, polling: 100 });
+    await board.bringToFront();
+    await board.waitForFunction(() => / – Pause$/.test(document.getElementById('boardFigures').textContent),
+                                { timeout: 5000 });
+    await board.click('#boardPause');
+    await device.bringToFront();
+    await device.waitForFunction(() => !document.getElementById('start').disabled,
+                                 { timeout: 5000, polling: 100 });
+  } finally {
+    await device.close();
+    await board?.close();
   }
 });

@@ -1,5 +1,6 @@
 // The browser edition of Quirlweg: the desktop program's window on a page, its walk and exact
 // statistics the same C++ core compiled to WebAssembly.
+import { ClassBoardPage } from './class_board.js';
 import { ClassMode } from './class_mode.js';
 import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
@@ -76,6 +77,8 @@ class Quirlweg {
     this.byId('tempoText').textContent = tempoText(core, this.tr, this.tempo());
     this.arrange();
     this.walk.load();
+    // Read before the kept series puts the set-up's link in the address.
+    const opened = window.location.hash;
     this.kept = new KeptSeries(window, core, this.walk);
     this.files = new ExperimentFiles(document, core, this.tr, this.language, this);
     this.restore(this.kept.toRestore());
@@ -84,6 +87,26 @@ class Quirlweg {
     this.requestExact();
     this.kept.showSetup();
     this.joinClass(window);
+    this.openBoard(window, opened);
+  }
+
+  // Opened with #board=TOKEN, the address a class server prints for the teacher alone, the
+  // page shows the class's board beside the window.
+  // The token is kept for the tab, since the set-up's link takes the address's place.
+  openBoard(window, opened) {
+    const key = 'quirlweg.board';
+    let storage = null;
+    try {
+      storage = window.sessionStorage;
+    } catch {
+      // storage switched off: the address alone brings the board
+    }
+    const token = opened.match(/^#board=(\w+)$/)?.[1] ?? storage?.getItem(key);
+    if (!token) return;
+    storage?.setItem(key, token);
+    this.board = new ClassBoardPage(window, this.core, this.tr, this.separator, this.walk,
+                                    () => this.arrange());
+    this.board.open(token);
   }
 
   // Opened with ?class=CODE, the page is a device of the teacher's class.
@@ -183,6 +206,12 @@ class Quirlweg {
     const panel = Math.max(evaluationLeast, Math.round(width * evaluationShare));
     if (this.evaluation.open) {
       this.byId('evaluationPanel').style.width = `${panel}px`;
+      width -= panel;
+    }
+    // The teacher's board stands beside the window, left of the evaluation when that is open.
+    const board = this.byId('boardPanel');
+    if (!board.hidden) {
+      Object.assign(board.style, { width: `${panel}px`, right: `${window.innerWidth - width}px` });
       width -= panel;
     }
     // A device of a class keeps its bar below the window.
