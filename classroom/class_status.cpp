@@ -16,7 +16,8 @@ ShareBand BandFor(double exact, std::int64_t journeys) {
   return {std::max(0.0, exact - error), std::min(1.0, exact + error)};
 }
 
-std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exactHome, bool asked) {
+std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exactHome, bool asked,
+                       double longestMs) {
   const Classroom& c = protocol.classroom();
   json devices = json::array();
   for (const Device& d : c.Devices()) {
@@ -49,7 +50,8 @@ std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exac
                  {"pooled", c.Pool().size()},
                  {"home", c.PooledHomeEnds()},
                  {"refused", refused},
-                 {"asked", asked}};
+                 {"asked", asked},
+                 {"longestMs", longestMs}};
   status["exactHome"] = exactHome ? json(*exactHome) : json(nullptr);
   if (!c.Pool().empty()) {
     const auto pooled = static_cast<std::int64_t>(c.Pool().size());

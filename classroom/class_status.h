@@ -18,8 +18,9 @@ ShareBand BandFor(double exact, std::int64_t journeys);
 // The board's figures as JSON: the class, its round and setting, every device with its
 // journeys and share against the band for them, the pool beside the exact chance of a home
 // end (none where it is not known) and the refusals by kind. `asked` marks the answer to the
-// board's request from the figures sent as they change.
+// board's request from the figures sent as they change; `longestMs` is the longest time the
+// server took to make them so far, for walkbench.
 std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exactHome,
-                       bool asked = false);
+                       bool asked = false, double longestMs = 0);
 
 }  // namespace quirlweg::classroom

@@ -218,8 +218,8 @@ void ClassServer::AppendToRecord(const std::vector<std::string>& lines) {
 QString ClassServer::StatusJson(bool asked) {
   QElapsedTimer timer;
   timer.start();
-  const QString status =
-      QString::fromStdString(classroom::StatusJson(*protocol_, exactHome_, asked));
+  const QString status = QString::fromStdString(
+      classroom::StatusJson(*protocol_, exactHome_, asked, longestStatusMs_));
   longestStatusMs_ = std::max(longestStatusMs_, timer.nsecsElapsed() / 1e6);
   return status;
 }
