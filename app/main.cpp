@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/class_run.h"
 #include "app/headless.h"
 #include "app/language.h"
 #include "display/focus_ring.h"
@@ -76,6 +77,7 @@ struct StartRequest {
   quirlweg::Language language = quirlweg::Language::German;
   QString experimentFile;                         // to open in the window
   std::optional<quirlweg::HeadlessRun> headless;  // a run without a window instead
+  std::optional<quirlweg::ClassRun> classRun;     // the class server instead
 };
 
 // A usage error: told on stderr, status 2. Control characters of a file name are shown as
@@ -149,6 +151,42 @@ quirlweg::HeadlessRun HeadlessRunOf(const QCommandLineParser& parser, const QStr
   return run;
 }
 
+// `--class` with its options; the experiment file, where named, gives the class's setting.
+quirlweg::ClassRun ClassRunOf(const QCommandLineParser& parser) {
+  for (const char* name : {"journeys", "csv", "report"}) {
+    if (parser.isSet(QLatin1String(name))) {
+      Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "--%1 gilt nicht mit --class."))
+                 .arg(QLatin1String(name)));
+    }
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    Refuse(Translated(
+        QT_TRANSLATE_NOOP("CommandLine", "--class nimmt seinen Versuch mit --experiment DATEI.")));
+  }
+  quirlweg::ClassRun run;
+  if (parser.isSet(QStringLiteral("port"))) {
+    bool number = false;
+    const QString text = parser.value(QStringLiteral("port"));
+    const uint port = text.toUInt(&number);
+    if (!number || port < 1 || port > 65535) {
+      Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                          "--port braucht eine ganze Zahl von 1 bis 65535, "
+                                          "nicht „%1“."))
+                 .arg(text));
+    }
+    run.port = static_cast<quint16>(port);
+  }
+  run.recordPath = parser.value(QStringLiteral("record"));
+  run.siteFolder = parser.value(QStringLiteral("site"));
+  if (parser.isSet(QStringLiteral("experiment"))) {
+    const quirlweg::ExperimentReading reading =
+        quirlweg::ReadExperimentFile(parser.value(QStringLiteral("experiment")));
+    if (!reading.experiment) Refuse(reading.problem);
+    run.setting = reading.experiment->setting;
+  }
+  return run;
+}
+
 // Reads the command line. Help, version and unknown options are answered here, in the chosen
 // language, and end the program; so does a language other than de or en, and a headless run
 // with bad input. Runs before the window's application exists, so that --help, --version and
@@ -184,6 +222,19 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
          QT_TRANSLATE_NOOP("CommandLine", "AUS"));
   option("report", QT_TRANSLATE_NOOP("CommandLine", "Den Bericht als PDF nach AUS schreiben."),
          QT_TRANSLATE_NOOP("CommandLine", "AUS"));
+  parser.addOption(QCommandLineOption(
+      QStringLiteral("class"),
+      Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                   "Startet einen Klassenversuch ohne Fenster: die Geräte der "
+                                   "Klasse gehen, die Tafel sammelt ihre Reisen."))));
+  option("port", QT_TRANSLATE_NOOP("CommandLine", "Der Port des Klassenversuchs."), "N");
+  option("record",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Das Protokoll des Klassenversuchs, aus dem ein Neustart fortsetzt."),
+         QT_TRANSLATE_NOOP("CommandLine", "DATEI"));
+  option("site",
+         QT_TRANSLATE_NOOP("CommandLine", "Der Ordner mit den Dateien der Browser-Ausgabe."),
+         QT_TRANSLATE_NOOP("CommandLine", "ORDNER"));
   const QString file = Translated(QT_TRANSLATE_NOOP("CommandLine", "versuch.quirlweg"));
   parser.addPositionalArgument(
       file,
@@ -200,6 +251,16 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
     Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "Nur ein Versuch lässt sich öffnen.")));
+  }
+  if (parser.isSet(QStringLiteral("class"))) {
+    request.classRun = ClassRunOf(parser);
+    return request;
+  }
+  for (const char* name : {"port", "record", "site"}) {
+    if (parser.isSet(QLatin1String(name))) {
+      Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "--%1 gilt nur mit --class."))
+                 .arg(QLatin1String(name)));
+    }
   }
   if (parser.isSet(QStringLiteral("experiment"))) {
     if (!files.isEmpty()) {
@@ -227,6 +288,13 @@ int main(int argc, char* argv[]) {
   // ending the program without a word.
   std::signal(SIGXFSZ, SIG_IGN);
   const StartRequest request = ParseCommandLine(argc, argv);
+  if (request.classRun) {
+    // The class server needs no display, nor the window's application.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quirlweg"));
+    quirlweg::InstallTranslation(app, request.language);
+    return quirlweg::RunClass(*request.classRun);
+  }
   // Without a window to show, no display is needed either.
   if (request.headless) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

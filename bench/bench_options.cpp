@@ -48,6 +48,10 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
     options.theory = true;
   } else if (name == "--evaluation") {
     options.evaluation = true;
+  } else if (name == "--hostile") {
+    options.hostile = true;
+  } else if (name == "--restart") {
+    options.restart = true;
   } else if (name == "--help" || name == "-h") {
     options.help = true;
   } else {
@@ -56,14 +60,14 @@ bool TakeFlag(const std::string& name, BenchOptions& options) {
   return true;
 }
 
-constexpr std::array<std::string_view, 25> kValueOptions{
+constexpr std::array<std::string_view, 27> kValueOptions{
     "--mode",         "--dimension",    "--radius",     "--right-probability",
     "--home",         "--start",        "--journeys",   "--tempo",
     "--seconds",      "--seed",         "--csv",        "--feed-evaluation",
     "--distribution", "--map",          "--map-ending", "--sweep",
     "--per-point",    "--threads",      "--exits",      "--traces",
     "--picture",      "--sweep-window", "--screen",     "--coverage",
-    "--series"};
+    "--series",       "--pupils",       "--program"};
 
 bool TakesValue(const std::string& name) {
   return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
@@ -76,6 +80,8 @@ bool ParseMode(const std::string& value, Mode& mode) {
     mode = Mode::Display;
   } else if (value == "window") {
     mode = Mode::Window;
+  } else if (value == "class") {
+    mode = Mode::Class;
   } else {
     return false;
   }
@@ -134,6 +140,12 @@ bool TakeValue(const std::string& name, const std::string& value, BenchOptions& 
   if (name == "--series")
     return ParseNumber(value, options.coverageSeries) &&
            InRange(options.coverageSeries, 1, 1'000'000);
+  if (name == "--pupils")
+    return ParseNumber(value, options.pupils) && InRange(options.pupils, 1, 900);
+  if (name == "--program") {
+    options.program = value;
+    return !value.empty();
+  }
   if (name == "--per-point")
     return ParseNumber(value, options.perPoint) && InRange(options.perPoint, 1, kMostJourneys);
   if (name == "--threads")
@@ -184,6 +196,8 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
   if (options.screenWidth > 0 && (options.mode != Mode::Window || !options.evaluation))
     return "--screen lays out the window beside the evaluation: use it with --mode window "
            "--evaluation";
+  if ((options.hostile || options.restart) && options.mode != Mode::Class)
+    return "--hostile and --restart concern the class server: use them with --mode class";
   const int inside = options.radius - 1;
   if (!InRange(options.startX, -inside, inside) || !InRange(options.startY, -inside, inside))
     return "the start point must lie inside the boundary";
@@ -193,7 +207,9 @@ std::string Disagreement(const BenchOptions& options, bool secondsGiven) {
 }  // namespace
 
 std::string Usage() {
-  return "usage: walkbench [--mode engine|display|window] [--dimension 1|2|3] [--radius 2..50]\n"
+  return "usage: walkbench [--mode engine|display|window|class] [--dimension 1|2|3]\n"
+         "                 [--radius 2..50]"
+         "\n"
          "                 [--right-probability 0..100] [--home on|off] [--start X,Y]\n"
          "                 [--journeys 1.." +
          std::to_string(kMostJourneys) +
@@ -204,7 +220,8 @@ std::string Usage() {
          "                 [--sweep radius|probability|start|dimensions [--per-point N]\n"
          "                 [--threads T]] [--sweep-window radius|probability|start|dimensions\n"
          "                 [--per-point N]] [--traces classic|heat] [--picture FILE]\n"
-         "                 [--screen WxH] [--coverage N [--series S]] [--help]\n"
+         "                 [--screen WxH] [--coverage N [--series S]]\n"
+         "                 [--pupils P [--hostile] [--restart] [--program FILE]] [--help]\n"
          "--start X,Y: y as stored, growing downward. --tempo, --seconds, --csv, --traces and\n"
          "--picture go with --mode window; --csv saves the evaluation's data after the run, as\n"
          "the evaluation's \"Daten speichern\" does, --picture the lattice view as its\n"
@@ -221,7 +238,21 @@ std::string Usage() {
          "(marked_home= ... marked_mean=, rows the setting lacks left out).\n"
          "--sweep-window runs the sweep through the evaluation's Versuchsreihe on every core and\n"
          "prints the longest time the window's thread was busy meanwhile, then cancels a second\n"
-         "one and prints how long it took to stop.\n";
+         "one and prints how long it took to stop.\n"
+         "--mode class starts `quirlweg --class` (--program, else the one built beside\n"
+         "walkbench) on a free port, connects P pupils' devices over real sockets, each walking\n"
+         "--journeys journeys of the setting and reporting them twenty at a time, with random\n"
+         "disconnects, and prints pupils=, reported= (journeys sent, again after a disconnect),\n"
+         "verified= (acknowledged), pooled= (in the server's pool), lost=, doubled=, the board's\n"
+         "refresh (board_refresh_ms_max=, asked every 250 ms, as the bench's board sees it;\n"
+         "board_figures_ms_max=, the server's longest time making the figures) and the\n"
+         "server's CPU"
+         "\n"
+         "(server_cores=). --hostile adds devices that forge and replay journeys, use a wrong\n"
+         "class code, send board commands, 1 MB and malformed messages and 10,000 messages a\n"
+         "second, and prints rejected_<kind>= by the server's count and hostile_pooled=.\n"
+         "--restart kills the server halfway and starts it again on its record:\n"
+         "restart_equal=yes when its pool is then exactly the one before.\n";
 }
 
 std::optional<BenchOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {

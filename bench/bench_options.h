@@ -10,7 +10,7 @@
 
 namespace quirlweg::bench {
 
-enum class Mode { Engine, Display, Window };
+enum class Mode { Engine, Display, Window, Class };
 
 // More journeys would run for days in the window mode.
 inline constexpr std::int64_t kMostJourneys = 100'000'000;
@@ -61,6 +61,13 @@ struct BenchOptions {
   // evaluation marks each row's correct exact value red.
   std::int64_t coverage = 0;
   std::int64_t coverageSeries = 1000;
+  // Class mode: simulated pupils' devices, each walking --journeys journeys, against
+  // `quirlweg --class` started as a process of its own; hostile devices beside them; the
+  // server killed and started again halfway.
+  int pupils = 30;
+  bool hostile = false;
+  bool restart = false;
+  std::string program;  // the quirlweg to start; empty: the one built beside walkbench
 };
 
 // The options, briefly, for --help and after a bad argument.

@@ -19,6 +19,7 @@
 #if QUIRLWEG_BENCH_GUI
 #include <QApplication>
 
+#include "class_mode.h"
 #include "display_mode.h"
 #include "lattice_geometry.h"
 #include "line_limit.h"
@@ -41,6 +42,8 @@ const char* ModeName(Mode mode) {
       return "display";
     case Mode::Window:
       return "window";
+    case Mode::Class:
+      return "class";
   }
   return "?";
 }
@@ -107,6 +110,7 @@ int main(int argc, char** argv) {
         quirlweg::bench::MeasureLineLimit(quirlweg::bench::LatticeViewSize(), options->radius));
   }
   std::fflush(stdout);
+  if (options->mode == Mode::Class) return quirlweg::bench::RunClassMode(*options);
   if (options->sweepWindow) {
     const quirlweg::bench::SweepWindowRun run = quirlweg::bench::RunSweepWindow(*options);
     std::printf(

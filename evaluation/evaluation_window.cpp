@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "classboard/class_board.h"
 #include "display/picture_area.h"
 #include "engine/walk.h"
 #include "evaluation/button_rows.h"
@@ -243,13 +244,39 @@ QWidget* EvaluationWindow::BuildButtons() {
   connect(saveData, &QPushButton::clicked, this, [this] { SaveData(); });
   connect(savePicture, &QPushButton::clicked, this, [this] { SavePicture(); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* classBoard = new QPushButton(tr("Klassenvers&uch …"), buttons);
+  classBoard->setObjectName(QStringLiteral("cmdKlassenversuch"));
+  classBoard->setToolTip(tr("Die Geräte der Klasse gehen, die Tafel sammelt ihre Reisen"));
+  connect(classBoard, &QPushButton::clicked, this, [this] { OpenClassBoard(); });
   lessonTools_ = new LessonTools(simulation_, buttons);
   const auto* handouts = new ReportTools(simulation_, exact_, buttons);
-  buttons->Fill(
-      besideBox_, lessonTools_->seedRow(),
-      {saveData, savePicture, lessonTools_->saveButton(), lessonTools_->openButton(),
-       handouts->reportButton(), handouts->chartsButton(), handouts->copyButton(), close});
+  buttons->Fill(besideBox_, lessonTools_->seedRow(),
+                {saveData, savePicture, lessonTools_->saveButton(), lessonTools_->openButton(),
+                 handouts->reportButton(), handouts->chartsButton(), handouts->copyButton(),
+                 classBoard, close});
   return buttons;
+}
+
+// One class at a time, kept by the main window: the board and its server outlive this window.
+// Only once it has ended may another begin; closing the board leaves the class running.
+void EvaluationWindow::OpenClassBoard() {
+  QWidget* main = parentWidget() != nullptr ? parentWidget() : this;
+  auto* board = main->findChild<ClassBoard*>();
+  // A class ended makes room for the next one.
+  if (board != nullptr && board->Ended()) {
+    delete board;
+    board = nullptr;
+  }
+  if (board == nullptr) {
+    board = new ClassBoard([this] { return simulation_.walk().CurrentJourneySetting(); }, main);
+    if (!board->Start()) {
+      delete board;
+      return;
+    }
+  }
+  board->show();
+  board->raise();
+  board->activateWindow();
 }
 
 void EvaluationWindow::showEvent(QShowEvent* event) {

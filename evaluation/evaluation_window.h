@@ -57,6 +57,7 @@ class EvaluationWindow : public QWidget {
   void BuildTable();
   void FitTableHeight();
   QWidget* BuildButtons();
+  void OpenClassBoard();
   void FillTable(const SeriesSummary& summary, const JourneySeries& journeys);
   void FillRow(const SeriesSummary& summary, SeriesRow row, const JourneySeries& journeys);
   void RefreshIfChanged();

@@ -15,6 +15,9 @@ packages=(
   libgtest-dev libgmock-dev clang-format
   # Experiment files are JSON, read in the Qt-free lesson library.
   nlohmann-json3-dev
+  # The class server (quirlweg --class): Qt's HTTP server and WebSockets, the QR code of its
+  # address.
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
   # pdftotext and pdftoppm read the reports back in the tests.
   poppler-utils
   fonts-dejavu-core fonts-liberation

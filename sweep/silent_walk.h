@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "engine/display_roles.h"
 #include "theory/journey_statistics.h"
@@ -25,5 +26,22 @@ SilentRun RunSilently(const theory::Setting& setting, std::int64_t journeys, std
 // returns false. The records are what the window's series holds for the same seed and setting.
 void WalkSilently(const theory::Setting& setting, std::int64_t journeys, std::uint64_t seed,
                   const std::function<bool(const JourneyRecord&)>& journeyEnded);
+
+// The same walk one journey at a time, for whoever checks a series journey by journey (the
+// class server walking a pupil's journeys again): the n-th call of Next() gives the n-th
+// record WalkSilently gives for the same setting and seed.
+class JourneyWalker {
+ public:
+  JourneyWalker(const theory::Setting& setting, std::uint64_t seed);
+  ~JourneyWalker();
+  JourneyWalker(const JourneyWalker&) = delete;
+  JourneyWalker& operator=(const JourneyWalker&) = delete;
+
+  JourneyRecord Next();
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+};
 
 }  // namespace quirlweg

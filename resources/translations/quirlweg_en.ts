@@ -2,6 +2,132 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>ClassDevice</name>
+    <message>
+        <source>Klassenversuch</source>
+        <translation>Class experiment</translation>
+    </message>
+    <message>
+        <source>Klassencode:</source>
+        <translation>Class code:</translation>
+    </message>
+    <message>
+        <source>Vorname (freiwillig):</source>
+        <translation>First name (optional):</translation>
+    </message>
+    <message>
+        <source>Beitreten</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>Verbindung unterbrochen – neuer Versuch …</source>
+        <translation>Connection lost – trying again …</translation>
+    </message>
+    <message>
+        <source>Gerät %1</source>
+        <translation>Device %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 Reisen an der Tafel</source>
+        <translation>%1: %2 trips on the board</translation>
+    </message>
+    <message>
+        <source>Der Klassencode stimmt nicht.</source>
+        <translation>The class code is not right.</translation>
+    </message>
+    <message>
+        <source>Ein Vorname hat höchstens 16 Buchstaben und nur Buchstaben.</source>
+        <translation>A first name has at most 16 letters and letters only.</translation>
+    </message>
+    <message>
+        <source>Die Tafel kennt dieses Gerät nicht mehr – bitte neu beitreten.</source>
+        <translation>The board no longer knows this device – please join again.</translation>
+    </message>
+    <message>
+        <source>Eine Reise passte nicht zum Startwert und zählt nicht.</source>
+        <translation>A trip did not fit the seed and does not count.</translation>
+    </message>
+    <message>
+        <source>Zu viele Nachrichten – einen Moment warten.</source>
+        <translation>Too many messages – wait a moment.</translation>
+    </message>
+    <message>
+        <source>Die Klasse ist voll.</source>
+        <translation>The class is full.</translation>
+    </message>
+    <message>
+        <source>Der Klassenversuch ist beendet.</source>
+        <translation>The class experiment has ended.</translation>
+    </message>
+    <message>
+        <source>Die Lehrkraft hat dieses Gerät entfernt.</source>
+        <translation>The teacher removed this device.</translation>
+    </message>
+    <message>
+        <source>Pause: Die Lehrkraft hat den Versuch angehalten.</source>
+        <translation>Pause: the teacher has halted the experiment.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassRun</name>
+    <message>
+        <source>Port %1 ist schon belegt.</source>
+        <translation>Port %1 is already in use.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein lesbares Protokoll eines Klassenversuchs; es bleibt unverändert.</source>
+        <translation>“%1” is no readable record of a class experiment; it is left as it is.</translation>
+    </message>
+    <message>
+        <source>„%1“ lässt sich nicht schreiben.</source>
+        <translation>“%1” cannot be written.</translation>
+    </message>
+    <message>
+        <source>Klassenversuch fortgesetzt: %1 Geräte, %2 Reisen im Pool.</source>
+        <translation>Class experiment resumed: %1 devices, %2 trips pooled.</translation>
+    </message>
+    <message>
+        <source>Adresse für die Klasse: %1</source>
+        <translation>Address for the class: %1</translation>
+    </message>
+    <message>
+        <source>Klassencode: %1</source>
+        <translation>Class code: %1</translation>
+    </message>
+    <message>
+        <source>Tafel, nur für die Lehrkraft: %1</source>
+        <translation>Board, for the teacher only: %1</translation>
+    </message>
+    <message>
+        <source>Runde %1: %2 Geräte, %3 Reisen im Pool</source>
+        <translation>Round %1: %2 devices, %3 trips pooled</translation>
+    </message>
+    <message>
+        <source>, Heimkehr %1 %</source>
+        <translation>, home %1 %</translation>
+    </message>
+    <message>
+        <source> (exakt %1 %)</source>
+        <translation> (exact %1 %)</translation>
+    </message>
+    <message>
+        <source> – das Protokoll lässt sich nicht mehr schreiben!</source>
+        <translation> – the record can no longer be written!</translation>
+    </message>
+    <message>
+        <source>Der Klassenversuch ist beendet.</source>
+        <translation>The class experiment has ended.</translation>
+    </message>
+    <message>
+        <source>Ein anderer Klassenversuch läuft schon auf „%1“.</source>
+        <translation>Another class experiment already runs on “%1”.</translation>
+    </message>
+    <message>
+        <source>Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden nichts (--site ORDNER).</source>
+        <translation>The browser edition’s page is missing in “%1”: the devices find nothing (--site FOLDER).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>quirlweg: Unbekannte Sprache „%1“, erlaubt sind de und en.</source>
@@ -90,6 +216,42 @@
     <message>
         <source>--report schreibt ein PDF: der Name muss auf .pdf enden, nicht „%1“.</source>
         <translation>--report writes a PDF: the name must end in .pdf, not “%1”.</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nicht mit --class.</source>
+        <translation>--%1 does not go with --class.</translation>
+    </message>
+    <message>
+        <source>--class nimmt seinen Versuch mit --experiment DATEI.</source>
+        <translation>--class takes its experiment with --experiment FILE.</translation>
+    </message>
+    <message>
+        <source>--port braucht eine ganze Zahl von 1 bis 65535, nicht „%1“.</source>
+        <translation>--port needs a whole number from 1 to 65535, not “%1”.</translation>
+    </message>
+    <message>
+        <source>Startet einen Klassenversuch ohne Fenster: die Geräte der Klasse gehen, die Tafel sammelt ihre Reisen.</source>
+        <translation>Starts a class experiment without a window: the class’s devices walk, the board pools their trips.</translation>
+    </message>
+    <message>
+        <source>Der Port des Klassenversuchs.</source>
+        <translation>The class experiment’s port.</translation>
+    </message>
+    <message>
+        <source>Das Protokoll des Klassenversuchs, aus dem ein Neustart fortsetzt.</source>
+        <translation>The class experiment’s record, which a restart resumes from.</translation>
+    </message>
+    <message>
+        <source>Der Ordner mit den Dateien der Browser-Ausgabe.</source>
+        <translation>The folder with the browser edition’s files.</translation>
+    </message>
+    <message>
+        <source>ORDNER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --class.</source>
+        <translation>--%1 only goes with --class.</translation>
     </message>
 </context>
 <context>
@@ -929,6 +1091,162 @@
     </message>
 </context>
 <context>
+    <name>quirlweg::ClassBoard</name>
+    <message>
+        <source>Klassenversuch – Quirlweg</source>
+        <translation>Class experiment – Quirlweg</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Reisen</source>
+        <translation>Trips</translation>
+    </message>
+    <message>
+        <source>Heimkehr</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Geräte der Klasse</source>
+        <translation>The class’s devices</translation>
+    </message>
+    <message>
+        <source>QR-Code der Adresse</source>
+        <translation>QR code of the address</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Runde</source>
+        <translation>&amp;New round</translation>
+    </message>
+    <message>
+        <source>Alle Geräte beginnen neu, mit der Einstellung des Hauptfensters und neuen Startwerten</source>
+        <translation>All devices start again, with the main window’s setting and new seeds</translation>
+    </message>
+    <message>
+        <source>Namen &amp;ausblenden</source>
+        <translation>&amp;Hide names</translation>
+    </message>
+    <message>
+        <source>Gerät &amp;entfernen</source>
+        <translation>&amp;Remove device</translation>
+    </message>
+    <message>
+        <source>Klassenversuch &amp;beenden</source>
+        <translation>&amp;End class experiment</translation>
+    </message>
+    <message>
+        <source>Kein Port ist frei für den Klassenversuch.</source>
+        <translation>No port is free for the class experiment.</translation>
+    </message>
+    <message>
+        <source>Ein anderer Klassenversuch läuft schon auf „%1“.</source>
+        <translation>Another class experiment already runs on “%1”.</translation>
+    </message>
+    <message>
+        <source>Das Protokoll „%1“ des Klassenversuchs lässt sich nicht lesen oder schreiben.</source>
+        <translation>The class experiment’s record “%1” cannot be read or written.</translation>
+    </message>
+    <message>
+        <source>Klassencode: %1</source>
+        <translation>Class code: %1</translation>
+    </message>
+    <message>
+        <source>Gerät %1</source>
+        <translation>Device %1</translation>
+    </message>
+    <message>
+        <source>Runde %1: %2 Geräte, %3 Reisen im Pool</source>
+        <translation>Round %1: %2 devices, %3 trips pooled</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>, Heimkehr %1</source>
+        <translation>, home %1</translation>
+    </message>
+    <message>
+        <source> (exakt %1</source>
+        <translation> (exact %1</translation>
+    </message>
+    <message>
+        <source>, erwartet %1 – %2</source>
+        <translation>, expected %1 – %2</translation>
+    </message>
+    <message>
+        <source> – Pause</source>
+        <translation> – paused</translation>
+    </message>
+    <message>
+        <source> – beendet</source>
+        <translation> – ended</translation>
+    </message>
+    <message>
+        <source> – das Protokoll lässt sich nicht mehr schreiben!</source>
+        <translation> – the record can no longer be written!</translation>
+    </message>
+    <message>
+        <source>Diese Einstellung lässt sich nicht an die Klasse geben.</source>
+        <translation>This setting cannot be handed to the class.</translation>
+    </message>
+    <message>
+        <source>Den Klassenversuch beenden? Die Geräte werden getrennt, und sein Protokoll wird gelöscht.</source>
+        <translation>End the class experiment? The devices are disconnected and its record is deleted.</translation>
+    </message>
+    <message>
+        <source>&amp;Daten speichern …</source>
+        <translation>Save &amp;data …</translation>
+    </message>
+    <message>
+        <source>Die Reisen im Pool als CSV, wie die Auswertung ihre Serie speichert</source>
+        <translation>The pooled trips as CSV, as the evaluation saves its series</translation>
+    </message>
+    <message>
+        <source>Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden unter der Adresse nichts.</source>
+        <translation>The browser edition’s page is missing in “%1”: the devices find nothing at the address.</translation>
+    </message>
+    <message>
+        <source>Daten speichern</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>klassenversuch-reisen.csv</source>
+        <translation>class-experiment-trips.csv</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Die Daten konnten nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The data could not be saved to “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Fortgesetzt aus dem Protokoll mit %1 Reisen. </source>
+        <translation>Resumed from the record with %1 trips. </translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::ClassPicture</name>
+    <message>
+        <source>Anteil Heimkehr jedes Geräts über seinen Reisen</source>
+        <translation>Each device’s share of home ends over its trips</translation>
+    </message>
+    <message>
+        <source>Reisen des Geräts (logarithmisch)</source>
+        <translation>The device’s trips (logarithmic)</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::ContrastChoice</name>
     <message>
         <source>Hoher Kontrast</source>
@@ -1209,6 +1527,14 @@
     <message>
         <source>Was die Rechnung für unendlich viele Reisen ergibt.</source>
         <translation>What the calculation gives for endlessly many trips.</translation>
+    </message>
+    <message>
+        <source>Klassenvers&amp;uch …</source>
+        <translation>Class e&amp;xperiment …</translation>
+    </message>
+    <message>
+        <source>Die Geräte der Klasse gehen, die Tafel sammelt ihre Reisen</source>
+        <translation>The class’s devices walk, the board pools their trips</translation>
     </message>
 </context>
 <context>

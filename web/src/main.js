@@ -1,6 +1,8 @@
 // The browser edition of Quirlweg: the desktop program's window on a page, its walk and exact
 // statistics the same C++ core compiled to WebAssembly.
 import { Announcements } from './announcements.js';
+import { ClassBoardPage } from './class_board.js';
+import { ClassMode } from './class_mode.js';
 import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
 import { ExperimentFiles } from './experiment_files.js';
@@ -78,6 +80,8 @@ class Quirlweg {
     this.byId('tempoText').textContent = tempoText(core, this.tr, this.tempo());
     this.arrange();
     this.walk.load();
+    // Read before the kept series puts the set-up's link in the address.
+    const opened = window.location.hash;
     this.kept = new KeptSeries(window, core, this.walk);
     this.prediction = new Prediction(document, core, this.tr, this.evaluation.names, this.walk, () => {
       this.refreshEvaluation();
@@ -91,12 +95,57 @@ class Quirlweg {
     this.connect(window);
     this.requestExact();
     this.kept.showSetup();
+    this.joinClass(window);
+    this.openBoard(window, opened);
+  }
+
+  // Opened with #board=TOKEN, the address a class server prints for the teacher alone, the
+  // page shows the class's board beside the window.
+  // The token is kept for the tab, since the set-up's link takes the address's place.
+  openBoard(window, opened) {
+    const key = 'quirlweg.board';
+    let storage = null;
+    try {
+      storage = window.sessionStorage;
+    } catch {
+      // storage switched off: the address alone brings the board
+    }
+    const token = opened.match(/^#board=(\w+)$/)?.[1] ?? storage?.getItem(key);
+    if (!token) return;
+    storage?.setItem(key, token);
+    this.board = new ClassBoardPage(window, this.core, this.tr, this.separator, this.walk,
+                                    () => this.arrange());
+    this.board.open(token);
+  }
+
+  // Opened with ?class=CODE, the page is a device of the teacher's class.
+  joinClass(window) {
+    const code = new URLSearchParams(window.location.search).get('class');
+    if (code === null) return;
+    this.classMode = new ClassMode(window, this.core, this.tr, this.walk, {
+      restore: (experiment) => this.restore(experiment, { forClass: true }),
+      lockForClass: (locked) => this.lockForClass(locked),
+      arrange: () => this.arrange(),
+    });
+    this.classMode.offer(code);
+  }
+
+  // A device of a class walks the class's setting from its own seed: whatever would change
+  // either stays locked, or the server could not walk its journeys again.
+  lockForClass(locked) {
+    this.classLocked = locked ? new Set(this.core.classLockedControls()) : new Set();
+    for (const name of this.core.walkChangers()) {
+      const named = this.document.querySelector(`[data-control="${name}"]`);
+      (named.control ?? named).disabled = this.classLocked.has(name);
+    }
+    for (const id of ['seed', 'openExperiment']) this.byId(id).disabled = locked;
   }
 
   // Puts an experiment the core read in place through the controls' own handlers, then walks
   // its journeys again from its seed, as the desktop program opens a file.
-  restore(experiment) {
-    if (!experiment) return;
+  restore(experiment, { forClass = false } = {}) {
+    // A file opened or dropped would leave the class's setting.
+    if (!experiment || (this.classLocked?.size && !forClass)) return;
     this.applySetting(experiment.setting);
     this.core.useSeed(this.walk, experiment.seed);
     this.core.walkJourneys(this.walk, experiment.journeys);
@@ -182,7 +231,16 @@ class Quirlweg {
       this.byId('evaluationPanel').style.width = `${panel}px`;
       width -= panel;
     }
-    const scale = scaleFor(this.size, width, window.innerHeight);
+    // The teacher's board stands beside the window, left of the evaluation when that is open.
+    const board = this.byId('boardPanel');
+    if (!board.hidden) {
+      Object.assign(board.style, { width: `${panel}px`, right: `${window.innerWidth - width}px` });
+      width -= panel;
+    }
+    // A device of a class keeps its bar below the window.
+    const bar = this.byId('classBar');
+    const height = window.innerHeight - (bar.hidden ? 0 : bar.offsetHeight);
+    const scale = scaleFor(this.size, width, height);
     if (this.evaluation.open) this.placeCharts(width, this.size.height * scale, panel);
     const touch = window.matchMedia('(pointer: coarse)').matches;
     placeAll(this.byId('window'), this.size, scale, this.core, touch);
@@ -211,6 +269,7 @@ class Quirlweg {
 
   draw() {
     this.page.show(this.walk.takeFrame());
+    this.classMode?.walked();
     this.showSeed();
     this.refreshEvaluation(this.paced.running);
   }
@@ -347,7 +406,7 @@ class Quirlweg {
   showRunGoing(going) {
     for (const name of this.core.walkChangers()) {
       const named = this.document.querySelector(`[data-control="${name}"]`);
-      (named.control ?? named).disabled = going;
+      (named.control ?? named).disabled = going || Boolean(this.classLocked?.has(name));
     }
     if (!going) this.refreshEvaluation();
     this.byId('startPicture').src = going ? 'start-pressed.svg' : 'start.svg';

@@ -1,0 +1,286 @@
+#include "classboard/class_board.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "classboard/class_picture.h"
+#include "classroom/class_message.h"
+#include "classroom/class_status.h"
+#include "classserver/qr_code.h"
+#include "export/save_dialog.h"
+#include "export/series_export.h"
+
+namespace quirlweg {
+namespace {
+
+// The QR code as a picture, each module `scale` pixels, with the quiet zone around it.
+QPixmap QrPicture(const QString& text, int scale) {
+  const auto modules = QrModules(text);
+  const int quiet = 4;
+  const int size = static_cast<int>(modules.size()) + 2 * quiet;
+  QImage image(size, size, QImage::Format_Mono);
+  image.fill(1);
+  for (std::size_t y = 0; y < modules.size(); ++y) {
+    for (std::size_t x = 0; x < modules.size(); ++x) {
+      if (modules[y][x])
+        image.setPixel(static_cast<int>(x) + quiet, static_cast<int>(y) + quiet, 0);
+    }
+  }
+  return QPixmap::fromImage(image.scaled(size * scale, size * scale));
+}
+
+QString Percent(double share) {
+  return QLocale().toString(100 * share, 'f', 2) + QStringLiteral(" %");
+}
+
+}  // namespace
+
+ClassBoard::ClassBoard(std::function<JourneySetting()> setting, QWidget* parent)
+    : QWidget(parent, Qt::Window), setting_(std::move(setting)), server_(this) {
+  setWindowTitle(tr("Klassenversuch – Quirlweg"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BuildTop());
+  figures_ = new QLabel(this);
+  figures_->setWordWrap(true);
+  layout->addWidget(figures_);
+  auto* split = new QSplitter(this);
+  picture_ = new ClassPicture(split);
+  devices_ = new QTableWidget(0, 3, split);
+  devices_->setHorizontalHeaderLabels({tr("Gerät"), tr("Reisen"), tr("Heimkehr")});
+  devices_->setAccessibleName(tr("Geräte der Klasse"));
+  devices_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  devices_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  devices_->verticalHeader()->hide();
+  devices_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
+  layout->addWidget(split, 1);
+  layout->addWidget(BuildButtons());
+  connect(&server_, &ClassServer::Changed, this, &ClassBoard::Refresh);
+}
+
+QWidget* ClassBoard::BuildTop() {
+  auto* top = new QWidget(this);
+  auto* row = new QHBoxLayout(top);
+  auto* texts = new QVBoxLayout;
+  address_ = new QLabel(top);
+  address_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  code_ = new QLabel(top);
+  // Read from the back row.
+  QFont large = font();
+  large.setPointSizeF(large.pointSizeF() * 2);
+  address_->setFont(large);
+  large.setPointSizeF(large.pointSizeF() * 1.5);
+  large.setBold(true);
+  code_->setFont(large);
+  texts->addWidget(address_);
+  texts->addWidget(code_);
+  texts->addStretch();
+  row->addLayout(texts, 1);
+  qr_ = new QLabel(top);
+  qr_->setAccessibleName(tr("QR-Code der Adresse"));
+  row->addWidget(qr_);
+  return top;
+}
+
+QWidget* ClassBoard::BuildButtons() {
+  auto* buttons = new QWidget(this);
+  auto* row = new QHBoxLayout(buttons);
+  pause_ = new QPushButton(tr("&Pause"), buttons);
+  pause_->setCheckable(true);
+  auto* round = new QPushButton(tr("&Neue Runde"), buttons);
+  round->setToolTip(
+      tr("Alle Geräte beginnen neu, mit der Einstellung des Hauptfensters und "
+         "neuen Startwerten"));
+  hideNames_ = new QCheckBox(tr("Namen &ausblenden"), buttons);
+  auto* remove = new QPushButton(tr("Gerät &entfernen"), buttons);
+  auto* save = new QPushButton(tr("&Daten speichern …"), buttons);
+  save->setToolTip(tr("Die Reisen im Pool als CSV, wie die Auswertung ihre Serie speichert"));
+  auto* end = new QPushButton(tr("Klassenversuch &beenden"), buttons);
+  for (QWidget* w : std::initializer_list<QWidget*>{pause_, round, hideNames_, remove, end}) {
+    row->addWidget(w);
+    commands_.append(w);
+  }
+  row->addStretch();
+  // Saving stays at hand after the end, when the pool is complete.
+  row->addWidget(save);
+  connect(save, &QPushButton::clicked, this, &ClassBoard::SaveData);
+  connect(pause_, &QPushButton::toggled, this,
+          [this](bool paused) { server_.Command(classroom::PauseCommand{paused}); });
+  connect(round, &QPushButton::clicked, this, &ClassBoard::NewRound);
+  connect(hideNames_, &QCheckBox::toggled, this, &ClassBoard::Refresh);
+  connect(remove, &QPushButton::clicked, this, &ClassBoard::RemoveChosen);
+  connect(end, &QPushButton::clicked, this, &ClassBoard::EndClass);
+  return buttons;
+}
+
+bool ClassBoard::Start() {
+  ClassServerOptions options;
+  options.siteFolder = DefaultSiteFolder();
+  options.recordPath = DefaultRecordPath();
+  options.setting = setting_();
+  if (const auto problem = server_.Start(options)) {
+    QString text;
+    switch (*problem) {
+      case ClassStartProblem::PortTaken:
+        text = tr("Kein Port ist frei für den Klassenversuch.");
+        break;
+      case ClassStartProblem::RecordInUse:
+        text = tr("Ein anderer Klassenversuch läuft schon auf „%1“.").arg(options.recordPath);
+        break;
+      default:
+        text = tr("Das Protokoll „%1“ des Klassenversuchs lässt sich nicht lesen oder schreiben.")
+                   .arg(options.recordPath);
+    }
+    QMessageBox::warning(parentWidget(), windowTitle(), text);
+    return false;
+  }
+  address_->setText(server_.DeviceAddress());
+  code_->setText(tr("Klassencode: %1").arg(server_.Code()));
+  qr_->setPixmap(QrPicture(server_.DeviceAddress(), 6));
+  if (!server_.ServesSite()) {
+    QMessageBox::warning(parentWidget(), windowTitle(),
+                         tr("Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden "
+                            "unter der Adresse nichts.")
+                             .arg(options.siteFolder));
+  }
+  Refresh();
+  return true;
+}
+
+QString ClassBoard::DeviceName(const classroom::Device& device) const {
+  if (device.name.empty() || hideNames_->isChecked()) return tr("Gerät %1").arg(device.number);
+  return QString::fromStdString(device.name);
+}
+
+void ClassBoard::Refresh() {
+  const auto& c = server_.Protocol().classroom();
+  const qint64 pooled = static_cast<qint64>(c.Pool().size());
+  const auto exact = server_.ExactHome();
+  int joined = 0;
+  std::vector<ClassPicture::Dot> dots;
+  for (const classroom::Device& d : c.Devices()) {
+    if (d.removed) continue;
+    ++joined;
+    const double share = d.journeys > 0 ? static_cast<double>(d.homeEnds) / d.journeys : 0;
+    dots.push_back({d.journeys, share, hideNames_->isChecked() ? QString() : DeviceName(d)});
+  }
+  std::optional<ClassPicture::Dot> pool;
+  QString text;
+  if (const auto& resumed = server_.Resumption()) {
+    text = tr("Fortgesetzt aus dem Protokoll mit %1 Reisen. ")
+               .arg(QLocale().toString(static_cast<qint64>(resumed->journeys)));
+  }
+  text += tr("Runde %1: %2 Geräte, %3 Reisen im Pool")
+              .arg(c.Round())
+              .arg(joined)
+              .arg(QLocale().toString(pooled));
+  if (pooled > 0) {
+    const double share = static_cast<double>(c.PooledHomeEnds()) / static_cast<double>(pooled);
+    pool = ClassPicture::Dot{pooled, share, tr("Klasse")};
+    text += tr(", Heimkehr %1").arg(Percent(share));
+  }
+  if (exact) {
+    text += tr(" (exakt %1").arg(Percent(*exact));
+    if (pooled > 0) {
+      const auto band = classroom::BandFor(*exact, pooled);
+      text += tr(", erwartet %1 – %2").arg(Percent(band.low), Percent(band.high));
+    }
+    text += QLatin1Char(')');
+  }
+  if (c.Paused()) text += tr(" – Pause");
+  if (c.Ended()) text += tr(" – beendet");
+  if (server_.RecordFailed()) text += tr(" – das Protokoll lässt sich nicht mehr schreiben!");
+  figures_->setText(text);
+  picture_->Show(std::move(dots), pool, exact);
+  RefreshDevices();
+}
+
+void ClassBoard::RefreshDevices() {
+  const auto& c = server_.Protocol().classroom();
+  devices_->setRowCount(0);
+  for (const classroom::Device& d : c.Devices()) {
+    if (d.removed) continue;
+    const int row = devices_->rowCount();
+    devices_->insertRow(row);
+    auto* name = new QTableWidgetItem(DeviceName(d));
+    name->setData(Qt::UserRole, d.number);
+    if (!server_.Protocol().Connected(d.number)) name->setForeground(Qt::gray);
+    devices_->setItem(row, 0, name);
+    devices_->setItem(row, 1,
+                      new QTableWidgetItem(QLocale().toString(static_cast<qint64>(d.journeys))));
+    const QString share =
+        d.journeys > 0 ? Percent(static_cast<double>(d.homeEnds) / d.journeys) : QString();
+    devices_->setItem(row, 2, new QTableWidgetItem(share));
+  }
+}
+
+void ClassBoard::NewRound() {
+  const JourneySetting setting = setting_();
+  if (!classroom::IsClassSetting(setting)) {
+    QMessageBox::information(this, windowTitle(),
+                             tr("Diese Einstellung lässt sich nicht an die Klasse geben."));
+    return;
+  }
+  server_.Command(classroom::NewRoundCommand{setting});
+  pause_->setChecked(false);
+}
+
+void ClassBoard::RemoveChosen() {
+  const auto rows = devices_->selectionModel()->selectedRows();
+  for (const QModelIndex& row : rows) {
+    server_.Command(classroom::RemoveCommand{row.data(Qt::UserRole).toInt()});
+  }
+}
+
+void ClassBoard::EndClass() {
+  const auto answer = QMessageBox::question(
+      this, windowTitle(),
+      tr("Den Klassenversuch beenden? Die Geräte werden getrennt, und sein Protokoll wird "
+         "gelöscht."));
+  if (answer != QMessageBox::Yes) return;
+  server_.Command(classroom::EndCommand{});
+  for (QWidget* w : commands_) w->setEnabled(false);
+  Refresh();
+}
+
+void ClassBoard::SaveData() {
+  const QString path = AskWhereToSave(this, tr("Daten speichern"), tr("klassenversuch-reisen.csv"),
+                                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
+  if (path.isEmpty()) return;
+  const auto& c = server_.Protocol().classroom();
+  SeriesHeader header;
+  header.when = QDateTime::currentDateTime();
+  header.setting = c.Setting();
+  try {
+    header.exact = theory::ComputeJourneyStatistics(c.Setting());
+  } catch (const std::invalid_argument&) {
+  }
+  // Written whole or not at all, as the evaluation saves its series.
+  SeriesCsvFile file(path, header);
+  std::optional<QString> error = file.Open();
+  for (const JourneyRecord& journey : classroom::PooledRecords(c)) {
+    if (!error) error = file.Add(journey);
+  }
+  if (!error) error = file.Commit();
+  if (error) {
+    WarnPlainly(this, windowTitle(),
+                tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
+                    .arg(QDir::toNativeSeparators(path), *error));
+  }
+}
+
+}  // namespace quirlweg

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "classserver/class_server.h"
+#include "engine/settings.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace quirlweg {
+
+class ClassPicture;
+
+// The teacher's board of a class: the address with its QR code and the class code for the
+// pupils, the pooled journeys beside the exact chance, every device's share against the band
+// for its journeys, and the teacher's commands. It runs the class server in this program; the
+// server goes on while the board is hidden and stops with the program or "Beenden".
+class ClassBoard final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `setting` is the main window's, taken for the first round and each new one.
+  ClassBoard(std::function<JourneySetting()> setting, QWidget* parent);
+
+  // Starts the server; false, told in a message, where it could not.
+  bool Start();
+  bool Ended() const { return server_.Protocol().classroom().Ended(); }
+
+ private:
+  QWidget* BuildTop();
+  QWidget* BuildButtons();
+  void Refresh();
+  void RefreshDevices();
+  void NewRound();
+  void RemoveChosen();
+  void EndClass();
+  void SaveData();
+  QString DeviceName(const classroom::Device& device) const;
+
+  std::function<JourneySetting()> setting_;
+  ClassServer server_;
+  QLabel* address_ = nullptr;
+  QLabel* code_ = nullptr;
+  QLabel* qr_ = nullptr;
+  QLabel* figures_ = nullptr;
+  ClassPicture* picture_ = nullptr;
+  QTableWidget* devices_ = nullptr;
+  QPushButton* pause_ = nullptr;
+  QCheckBox* hideNames_ = nullptr;
+  QList<QWidget*> commands_;
+};
+
+}  // namespace quirlweg

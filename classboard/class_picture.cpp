@@ -1,0 +1,108 @@
+#include "classboard/class_picture.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "classroom/class_status.h"
+
+namespace quirlweg {
+namespace {
+
+constexpr double kDotRadius = 6;
+
+}  // namespace
+
+ClassPicture::ClassPicture(QWidget* parent) : QWidget(parent) {
+  setAccessibleName(tr("Anteil Heimkehr jedes Geräts über seinen Reisen"));
+  setMinimumSize(320, 220);
+}
+
+void ClassPicture::Show(std::vector<Dot> devices, std::optional<Dot> pool,
+                        std::optional<double> exact) {
+  devices_ = std::move(devices);
+  pool_ = pool;
+  exact_ = exact;
+  mostJourneys_ = 10;
+  for (const Dot& d : devices_)
+    mostJourneys_ = std::max(mostJourneys_, static_cast<double>(d.journeys));
+  if (pool_) mostJourneys_ = std::max(mostJourneys_, static_cast<double>(pool_->journeys));
+  // Whole powers of ten at the axis' end.
+  mostJourneys_ = std::pow(10.0, std::ceil(std::log10(mostJourneys_)));
+  update();
+}
+
+QPointF ClassPicture::Place(const QRectF& area, double journeys, double share) const {
+  const double x = std::log10(std::max(1.0, journeys)) / std::log10(mostJourneys_);
+  return {area.left() + x * area.width(), area.bottom() - share * area.height()};
+}
+
+void ClassPicture::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(rect(), Qt::white);
+  const QFontMetricsF metrics(font());
+  // Room for the share's numbers on the left, half the widest journey number on the right and
+  // two lines of text below.
+  const double left = metrics.horizontalAdvance(QStringLiteral("100 %")) + 12;
+  const double right = metrics.horizontalAdvance(QLocale().toString(qlonglong{100000})) / 2 + 8;
+  const QRectF area(left, metrics.height(), width() - left - right,
+                    height() - 4 * metrics.height());
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawRect(area);
+  for (int percent = 0; percent <= 100; percent += 25) {
+    const QPointF at = Place(area, 1, percent / 100.0);
+    painter.drawText(QRectF(0, at.y() - metrics.height() / 2, area.left() - 6, metrics.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(percent));
+  }
+  for (double n = 1; n <= mostJourneys_; n *= 10) {
+    const QPointF at = Place(area, n, 0);
+    painter.drawLine(at, at + QPointF(0, 4));
+    painter.drawText(QRectF(at.x() - 40, area.bottom() + 4, 80, metrics.height()), Qt::AlignCenter,
+                     QLocale().toString(static_cast<qlonglong>(n)));
+  }
+  painter.drawText(
+      QRectF(area.left(), area.bottom() + metrics.height() + 4, area.width(), metrics.height()),
+      Qt::AlignCenter, tr("Reisen des Geräts (logarithmisch)"));
+  if (exact_) {
+    // The band: exact ± two standard errors for every number of journeys along the axis.
+    QPainterPath band;
+    std::vector<QPointF> lower;
+    for (int i = 0; i <= 200; ++i) {
+      const double n = std::pow(mostJourneys_, i / 200.0);
+      const auto edges = classroom::BandFor(*exact_, static_cast<std::int64_t>(std::ceil(n)));
+      const QPointF high = Place(area, n, edges.high);
+      i == 0 ? band.moveTo(high) : band.lineTo(high);
+      lower.push_back(Place(area, n, edges.low));
+    }
+    for (auto it = lower.rbegin(); it != lower.rend(); ++it) band.lineTo(*it);
+    band.closeSubpath();
+    painter.fillPath(band, QColor(0, 128, 255, 48));
+    painter.setPen(QPen(QColor(0, 64, 160), 2));
+    painter.drawLine(Place(area, 1, *exact_), Place(area, mostJourneys_, *exact_));
+  }
+  for (const Dot& d : devices_) {
+    if (d.journeys == 0) continue;
+    const QPointF at = Place(area, static_cast<double>(d.journeys), d.share);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(255, 200, 0));
+    painter.drawEllipse(at, kDotRadius, kDotRadius);
+    // Named only where it strays from the band: thirty names over one another read as none.
+    const bool strays = exact_ && (d.share < classroom::BandFor(*exact_, d.journeys).low ||
+                                   d.share > classroom::BandFor(*exact_, d.journeys).high);
+    if (!d.label.isEmpty() && strays) painter.drawText(at + QPointF(kDotRadius + 2, 4), d.label);
+  }
+  if (pool_ && pool_->journeys > 0) {
+    const QPointF at = Place(area, static_cast<double>(pool_->journeys), pool_->share);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(QColor(200, 0, 0));
+    painter.drawRect(QRectF(at.x() - kDotRadius * 1.4, at.y() - kDotRadius * 1.4, kDotRadius * 2.8,
+                            kDotRadius * 2.8));
+    painter.drawText(at + QPointF(-metrics.horizontalAdvance(pool_->label) - 2 * kDotRadius, -10),
+                     pool_->label);
+  }
+}
+
+}  // namespace quirlweg

@@ -1,0 +1,101 @@
+// The teacher's board of a class in the browser, for a class server without the desktop
+// program (a school server): opened with #board=TOKEN, the address the server printed, it
+// shows the class code and the class's figures as the server computes them, and sends the
+// teacher's commands. A new round takes the setting the page's controls show.
+
+import { caption } from './texts.js';
+
+// The server sends its figures as they change; the board asks as well, now and then.
+const askSeconds = 1;
+
+export class ClassBoardPage {
+  constructor(window, core, tr, separator, walk, arrange) {
+    this.window = window;
+    this.core = core;
+    this.tr = tr;
+    this.separator = separator;
+    this.walk = walk;
+    this.document = window.document;
+    this.paused = false;
+    this.byId('boardPanel').hidden = false;
+    arrange();
+    // Taken at once, so that a second click undoes the first before the figures come back.
+    this.byId('boardPause').addEventListener('click', () => {
+      this.paused = !this.paused;
+      this.send(this.core.classPauseMessage(this.paused));
+    });
+    this.byId('boardRound').addEventListener('click', () => this.send(this.core.classNewRoundMessage(this.walk)));
+    this.byId('boardEnd').addEventListener('click', () => {
+      if (this.window.confirm(this.tr('Den Klassenversuch beenden? Die Geräte werden getrennt, und sein Protokoll wird gelöscht.'))) {
+        this.send(this.core.classEndMessage());
+      }
+    });
+  }
+
+  byId(id) {
+    return this.document.getElementById(id);
+  }
+
+  open(token) {
+    const { location } = this.window;
+    const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
+    this.socket = new this.window.WebSocket(`${scheme}//${location.host}${this.core.classSocketPath}`);
+    this.socket.addEventListener('open', () => {
+      this.send(this.core.classBoardMessage(token));
+      this.send(this.core.classStatusMessage());
+    });
+    this.socket.addEventListener('message', (event) => {
+      const message = JSON.parse(event.data);
+      if (message.type === 'status') this.show(message);
+    });
+    this.timer = this.window.setInterval(() => this.send(this.core.classStatusMessage()), askSeconds * 1e3);
+  }
+
+  send(text) {
+    if (this.socket?.readyState === this.window.WebSocket.OPEN) this.socket.send(text);
+  }
+
+  percent(share) {
+    return this.core.classPercent(share, this.separator);
+  }
+
+  show(status) {
+    this.paused = status.paused;
+    const { origin } = this.window.location;
+    this.byId('boardAddress').textContent = `${origin}/?class=${status.code}`;
+    this.byId('boardCode').textContent = this.tr('Klassencode: %1', status.code);
+    const devices = status.devices.filter((d) => !d.removed);
+    let figures = this.tr('Runde %1: %2 Geräte, %3 Reisen im Pool', status.round, devices.length, status.pooled);
+    if (status.share !== undefined) figures += this.tr(', Heimkehr %1', this.percent(status.share));
+    if (status.exactHome !== null) {
+      figures += this.tr(' (exakt %1', this.percent(status.exactHome));
+      if (status.band) figures += this.tr(', erwartet %1 – %2', this.percent(status.band[0]), this.percent(status.band[1]));
+      figures += ')';
+    }
+    if (status.paused) figures += this.tr(' – Pause');
+    if (status.ended) figures += this.tr(' – beendet');
+    this.byId('boardFigures').textContent = figures;
+    this.showDevices(devices);
+    this.byId('boardPause').setAttribute('aria-pressed', String(status.paused));
+    for (const id of ['boardPause', 'boardRound', 'boardEnd']) this.byId(id).disabled = status.ended;
+    if (status.ended) this.window.clearInterval(this.timer);
+  }
+
+  showDevices(devices) {
+    const rows = this.byId('boardDevices');
+    rows.replaceChildren();
+    for (const d of devices) {
+      const row = rows.insertRow();
+      row.classList.toggle('offline', !d.connected);
+      row.classList.toggle('strays', Boolean(d.strays));
+      const name = d.name || this.tr('Gerät %1', d.device);
+      const cells = [name, String(d.journeys), d.share === undefined ? '' : this.percent(d.share)];
+      for (const text of cells) row.insertCell().textContent = text;
+      const remove = this.document.createElement('button');
+      remove.textContent = '✕';
+      remove.setAttribute('aria-label', caption(this.tr('Gerät &entfernen')));
+      remove.addEventListener('click', () => this.send(this.core.classRemoveMessage(d.device)));
+      row.insertCell().append(remove);
+    }
+  }
+}
