@@ -6,81 +6,16 @@
 // QUIRLWEG_WALKBENCH (the desktop build's walkbench, for its figure beside the page's).
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, readdirSync, statSync, writeFileSync } from 'node:fs';
-import { join, resolve } from 'node:path';
-import { after, before, test } from 'node:test';
+import { readdirSync, statSync } from 'node:fs';
+import { join } from 'node:path';
+import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
-import puppeteer from 'puppeteer-core';
+import {
+  choose, countFrames, journeysCounted, newTab, open, page, set, shot, site,
+} from './tab.mjs';
 
-const site = resolve(process.env.QUIRLWEG_SITE ?? 'build-web/web/site');
-const shots = process.env.QUIRLWEG_SHOTS ?? join(site, '..', 'shots');
-const page = pathToFileURL(join(site, 'index.html')).href;
 const sizes = [[1024, 768], [1180, 820]];
-let browser;
-
-before(async () => {
-  mkdirSync(shots, { recursive: true });
-  browser = await puppeteer.launch({
-    executablePath: process.env.QUIRLWEG_CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--headless=new', '--allow-file-access-from-files'],
-  });
-});
-after(() => browser?.close());
-
-// A page of the site at a window size, every request that is not a file of the disk refused
-// and noted; the restart notice after 1001 journeys is answered with OK.
-async function open({ width = 1024, height = 768, lang = 'de', touch = false, before: prepare } = {}) {
-  const tab = await browser.newPage();
-  await tab.setViewport({ width, height, hasTouch: touch });
-  // Each test starts without the series an earlier one left in the page's storage; a reload
-  // within the test keeps it.
-  await tab.evaluateOnNewDocument(() => {
-    if (sessionStorage.getItem('fresh')) return;
-    localStorage.clear();
-    sessionStorage.setItem('fresh', '1');
-  });
-  if (prepare) await prepare(tab);
-  tab.foreign = [];
-  await tab.setRequestInterception(true);
-  tab.on('request', (request) => {
-    // The WebAssembly comes inlined, as a data: URL.
-    if (/^(file|data):/.test(request.url())) return request.continue();
-    tab.foreign.push(request.url().slice(0, 100));
-    return request.abort();
-  });
-  tab.on('dialog', (dialog) => dialog.accept());
-  tab.errors = [];
-  tab.on('pageerror', (error) => tab.errors.push(error.message));
-  await tab.goto(`${page}?lang=${lang}`, { waitUntil: 'load' });
-  await tab.waitForFunction(() => globalThis.quirlweg !== undefined);
-  return tab;
-}
-
-// The page's controls as a user sets them: sliders by value, options and buttons by click.
-const set = (tab, id, value) => tab.evaluate((id, value) => {
-  const control = document.getElementById(id);
-  control.value = String(value);
-  control.dispatchEvent(new Event('input'));
-}, id, value);
-const choose = (tab, name, value) => tab.click(`input[name=${name}][value="${value}"]`);
-const journeysCounted = (tab) => tab.evaluate(() =>
-  Number(document.getElementById('count0').value) + Number(document.getElementById('count2').value));
-
-// Every frame's steps, counted where the page takes its frames from the core.
-const countFrames = (tab) => tab.evaluate(() => {
-  const walk = globalThis.quirlweg.walk;
-  const take = walk.takeFrame.bind(walk);
-  globalThis.frameSteps = [];
-  walk.takeFrame = () => {
-    const frame = take();
-    globalThis.frameSteps.push([performance.now(), frame.stepsTaken]);
-    return frame;
-  };
-});
-
-const shot = (tab, name) => tab.screenshot({ path: join(shots, `${name}.png`) });
 
 test('opens from disk, paints, and asks for nothing beyond its own files', async () => {
   const tab = await open();
@@ -313,7 +248,7 @@ async function serveSite() {
 
 test('served once, it opens offline in either language and takes a new build when online', async () => {
   const server = await serveSite();
-  const tab = await browser.newPage();
+  const tab = await newTab();
   try {
     await tab.goto(server.address, { waitUntil: 'load' });
     await tab.evaluate(async () => {
@@ -340,7 +275,7 @@ test('served once, it opens offline in either language and takes a new build whe
 });
 
 test('without WebAssembly the page says so in both languages', async () => {
-  const tab = await browser.newPage();
+  const tab = await newTab();
   const errors = [];
   tab.on('pageerror', (error) => errors.push(error.message));
   await tab.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; });
@@ -391,7 +326,7 @@ test('a reload brings the series back from its seed, and a link hands on setting
 
 test('served, the exact values of a large lattice are computed without freezing the page', async () => {
   const server = await serveSite();
-  const tab = await browser.newPage();
+  const tab = await newTab();
   try {
     await tab.setViewport({ width: 1024, height: 768 });
     await tab.goto(`${server.address}?lang=de`, { waitUntil: 'load' });
@@ -418,91 +353,4 @@ test('served, the exact values of a large lattice are computed without freezing 
     await tab.close();
     server.close();
   }
-});
-
-test('a lesson opens from the file picker with its instructions, a bad file is refused', async () => {
-  const lessons = resolve(process.env.QUIRLWEG_LESSONS ?? 'lessons');
-  const tab = await open();
-  const said = [];
-  tab.on('dialog', (dialog) => said.push(dialog.message()));
-  const picker = await tab.$('#experimentFile');
-  await picker.uploadFile(join(lessons, 'erste-heimkehr-2d.quirlweg'));
-  await tab.waitForFunction(() => document.getElementById('instructions').open);
-  const opened = await tab.evaluate(() => ({
-    text: document.querySelector('#instructions pre').textContent,
-    size: document.getElementById('size').value, seed: document.getElementById('seed').value,
-    again: !document.getElementById('showInstructions').hidden }));
-  assert.match(opened.text, /Heimkehr|Hause/);
-  assert.equal(opened.size, '10');
-  assert.equal(opened.seed, '2024');
-  assert.ok(opened.again, '"Anleitung …" stays at hand');
-  await tab.click('#closeInstructions');
-
-  // Its steps one at a time; the last one's setting takes the page to R = 20, and the answer
-  // typed is saved with the lesson.
-  assert.equal(await tab.$eval('#stepHeading', (e) => e.textContent), 'Schritt 1 von 4');
-  await tab.type('#stepAnswer', '2 und 40');
-  for (let i = 0; i < 3; ++i) await tab.click('#stepNext');
-  const last = await tab.evaluate(() => ({
-    heading: document.getElementById('stepHeading').textContent,
-    size: document.getElementById('size').value,
-    next: document.getElementById('stepNext').disabled,
-    saved: JSON.parse(quirlweg.core.experimentJson(quirlweg.walk, 0, false, false, ...quirlweg.files.lesson)) }));
-  assert.equal(last.heading, 'Schritt 4 von 4');
-  assert.equal(last.size, '20');
-  assert.ok(last.next, '"Weiter" ends at the last step');
-  assert.equal(last.saved.steps.length, 4);
-  assert.equal(last.saved.steps[0].answer, '2 und 40');
-  await shot(tab, 'lesson-steps');
-
-  const bad = join(shots, 'kaputt.quirlweg');
-  writeFileSync(bad, '{"format": "quirlweg-experiment", "version": 1, "setting": {"radius": 99}}');
-  await picker.uploadFile(bad);
-  await tab.waitForFunction(() => true);
-  await new Promise((done) => setTimeout(done, 300));
-  await tab.close();
-  assert.equal(said.length, 1, said.join(' | '));
-  assert.match(said[0], /kaputt\.quirlweg/);
-  assert.equal(opened.size, '10');
-});
-
-test('a lesson that asks for a guess hides the exact values until shown, and saves whole', async () => {
-  const lesson = join(shots, 'schaetzen.quirlweg');
-  writeFileSync(lesson, JSON.stringify({
-    format: 'quirlweg-experiment', version: 1, seed: 7,
-    setting: { dimension: 1, radius: 5, rightProbability: 0.5, start: [-2, 0], homeAbsorbs: false },
-    description: { de: 'Schätzt zuerst.', en: 'Guess first.' },
-    prediction: { first: true, guess: { row: 'right', value: 0.25 } } }));
-  const tab = await open();
-  await (await tab.$('#experimentFile')).uploadFile(lesson);
-  await tab.waitForFunction(() => document.getElementById('instructions').open);
-  await tab.click('#closeInstructions');
-  await tab.click('#evaluation');
-  await choose(tab, 'mode', 2);
-  await tab.click('#start');
-  // Long enough for the exact values to arrive, were they not hidden.
-  await new Promise((done) => setTimeout(done, 500));
-  const hidden = await tab.evaluate(() => ({
-    exact: [...document.querySelectorAll('#evaluationRows tr:not([hidden]) td:last-child')].map((c) => c.textContent),
-    tip: document.querySelector('[data-control="Text1(1)"]').title,
-    guess: document.getElementById('guessValue').value,
-    saved: quirlweg.core.experimentJson(quirlweg.walk, 0, false, false, ...quirlweg.files.lesson) }));
-  assert.ok(hidden.exact.length > 0 && hidden.exact.every((t) => t === '?'), hidden.exact.join(' | '));
-  assert.match(hidden.tip, /exakt: \?$/);
-  assert.equal(hidden.guess, '25');
-  const saved = JSON.parse(hidden.saved);
-  assert.deepEqual(saved.prediction, { first: true, guess: { row: 'right', value: 0.25 } });
-  assert.equal(saved.description.de, 'Schätzt zuerst.');
-  await shot(tab, 'guess-first-hidden');
-
-  await tab.click('#revealExact');
-  // From three of ten places to the right side's one: 30 %.
-  const right = () => tab.evaluate(() =>
-    document.querySelector('#evaluationRows tr:nth-child(4) td:last-child').textContent);
-  await tab.waitForFunction(() => !document.querySelector('#evaluationRows tr:nth-child(4) td:last-child')
-    .textContent.includes('?'), { timeout: 5000 }).catch(() => {});
-  assert.match(await right(), /30[.,]00\s*%$/);
-  await shot(tab, 'guess-first-shown');
-  assert.deepEqual(tab.errors, []);
-  await tab.close();
 });
