@@ -8,34 +8,21 @@
 
 namespace quirlweg {
 
-namespace {
-
-// Thousands set apart as on the board: 50 000, or 50,000 where the user's numbers group with a
-// comma (English); never with a point, which reads as a decimal mark beside German shares.
-QString CountText(int count) {
-  const QChar group = QLocale::system().groupSeparator() == QLatin1String(",") ? QLatin1Char(',')
-                                                                               : QLatin1Char(' ');
-  QString digits = QString::number(count);
-  for (auto at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, group);
-  return digits;
-}
-
-}  // namespace
-
 QColor HeatColour(double share) {
   return QColor::fromRgb(HeatRgb(share));
 }
 
-QImage HeatLegend(int textPixels, qreal ratio, const QFont& font, QColor ink, QColor back,
-                  const QString& caption, int top) {
+QImage HeatLegend(const HeatLegendShape& shape, qreal ratio, const QFont& font, QColor ink,
+                  QColor back, const QString& caption, int top) {
   QFont text(font);
-  text.setPixelSize(std::max(1, textPixels));
+  text.setPixelSize(std::max(1, shape.textPixels));
   const QFontMetrics metrics(text);
   const int height = metrics.height() + 2;
   const QString low = QStringLiteral("1");
-  const QString high = CountText(top);
-  const int gap = std::max(2, textPixels / 2);
-  const int bar = 8 * textPixels;
+  const bool commaGroups = QLocale::system().groupSeparator() == QLatin1String(",");
+  const QString high = QString::fromStdString(HeatCountText(top, commaGroups));
+  const int gap = shape.gap;
+  const int bar = shape.barWidth;
   const int captionWidth = metrics.horizontalAdvance(caption);
   const int lowWidth = metrics.horizontalAdvance(low);
   const int highWidth = metrics.horizontalAdvance(high);
@@ -61,7 +48,7 @@ QImage HeatLegend(int textPixels, qreal ratio, const QFont& font, QColor ink, QC
     gradient.setColorAt(static_cast<double>(i) / (kHeatScale.size() - 1),
                         QColor::fromRgb(kHeatScale[i]));
   }
-  const int barHeight = std::max(1, textPixels * 2 / 3);
+  const int barHeight = shape.barHeight;
   painter.fillRect(QRect(x, (height - barHeight) / 2, bar, barHeight), gradient);
   x += bar + gap;
   write(x, highWidth, high);

@@ -18,14 +18,6 @@
 
 namespace quirlweg {
 
-namespace {
-
-// The legend's text: 12 pixels on the view of a 1024 x 768 screen, growing with the view.
-constexpr int kLegendLeastText = 12;
-constexpr double kLegendTextPerHeight = 12.0 / 640;
-
-}  // namespace
-
 void LatticeView::ShowHeatVisit(int fromX, int fromY, int toX, int toY, int visits) {
   // A new top changes every colour.
   if (visits > heat_.Top()) {
@@ -137,11 +129,9 @@ void LatticeView::PrepareHeatLegend() {
   legend_ = QImage();
   legendPixels_ = QRect();
   if (!(unitX > 0) || !(unitY > 0)) return;
-  const int text =
-      std::max(kLegendLeastText, static_cast<int>(std::lround(corner.y() * kLegendTextPerHeight)));
-  legend_ = HeatLegend(text, area_.devicePixelRatioF(), area_.font(), PaletteColor(kInkColour),
-                       area_.BackColor(), QCoreApplication::translate("LatticeView", "Besuche"),
-                       heat_.Top());
+  legend_ = HeatLegend(HeatLegendShapeFor(corner.y()), area_.devicePixelRatioF(), area_.font(),
+                       PaletteColor(kInkColour), area_.BackColor(),
+                       QCoreApplication::translate("LatticeView", "Besuche"), heat_.Top());
   const QSizeF size = legend_.deviceIndependentSize();
   // The boundary line's outer edge.
   const double left = boundary.x() + kBoundaryWidth / 2 - size.width();

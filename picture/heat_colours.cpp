@@ -8,6 +8,8 @@ namespace quirlweg {
 namespace {
 
 constexpr int kMostPen = 10;
+constexpr int kLegendLeastText = 12;
+constexpr double kLegendTextPerHeight = 12.0 / 640;
 
 int Channel(Rgb colour, int shift) {
   return static_cast<int>((colour >> shift) & 0xFF);
@@ -47,6 +49,20 @@ Rgb HeatRgb(double share) {
 int HeatPenWidthFor(double spacing) {
   if (!(spacing > 0)) return 1;
   return std::clamp(static_cast<int>(spacing / 3), 1, kMostPen);
+}
+
+HeatLegendShape HeatLegendShapeFor(double bottomPixels) {
+  const int text = std::max(kLegendLeastText,
+                            static_cast<int>(std::lround(bottomPixels * kLegendTextPerHeight)));
+  return {text, std::max(2, text / 2), 8 * text, std::max(1, text * 2 / 3)};
+}
+
+std::string HeatCountText(int count, bool commaGroups) {
+  std::string digits = std::to_string(count);
+  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
+    digits.insert(static_cast<std::size_t>(at), 1, commaGroups ? ',' : ' ');
+  }
+  return digits;
 }
 
 HeatScale::HeatScale(int widestPen, int top)

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "trace_style.h"
@@ -34,6 +35,22 @@ Rgb HeatRgb(double share);
 // of which stays inside the 10-pixel boundary line: traces never reach the margin the legend
 // uses.
 int HeatPenWidthFor(double spacing);
+
+// The legend in the view's bottom right corner: the caption, "1", a colour bar and the top.
+// Its text is 12 pixels on the view of a 1024 x 768 screen and grows with the view, whose
+// lattice ends `bottomPixels` from the top.
+struct HeatLegendShape {
+  int textPixels;
+  int gap;  // between its parts
+  int barWidth;
+  int barHeight;
+};
+HeatLegendShape HeatLegendShapeFor(double bottomPixels);
+
+// The top's count with its thousands set apart: "50 000", or "50,000" where the user's
+// numbers group with a comma (English); never with a point, which reads as a decimal mark
+// beside German shares.
+std::string HeatCountText(int count, bool commaGroups);
 
 // Colour and pen width of every count up to the top, worked out once per lattice and top: a
 // step then costs a table look-up rather than a logarithm.

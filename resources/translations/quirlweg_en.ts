@@ -1091,6 +1091,13 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Ton bei Schritten und Reiseenden</source>
+        <translation>Sound for steps and journey ends</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::ClassBoard</name>
     <message>
         <source>Klassenversuch – Quirlweg</source>

@@ -9,8 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "heat_picture.h"
+#include "picture/heat_colours.h"
 #include "picture/lattice_frame.h"
 #include "picture/trace_style.h"
+#include "web_walk.h"
 
 namespace quirlweg::web {
 namespace {
@@ -63,20 +66,66 @@ std::string CssColour(Rgb colour) {
   return text;
 }
 
-// The lattice's pens for a lattice radius: colours as CSS, widths in CSS pixels.
-val LatticeStyleFor(int radius) {
+// The lattice's pens for a lattice radius, in the classic colours or those of high contrast:
+// colours as CSS, widths in CSS pixels.
+val LatticeStyleFor(int radius, bool highContrast) {
+  const LatticeColours colours = highContrast ? kHighContrastColours : ClassicColours();
   val out = val::object();
-  out.set("back", CssColour(kLatticeBack));
+  out.set("back", CssColour(colours.back));
   out.set("trace", CssColour(PaletteRgb(kInkColour)));
-  out.set("boundary", CssColour(PaletteRgb(kBoundaryColour)));
-  out.set("point", CssColour(PaletteRgb(kPointColour)));
-  out.set("homeRing", CssColour(PaletteRgb(kHomeRingColour)));
-  out.set("homeCircle", CssColour(PaletteRgb(kHomeCircleColour)));
+  out.set("boundary", CssColour(colours.boundary));
+  out.set("point", CssColour(colours.point));
+  out.set("homeRing", CssColour(colours.homeRing));
+  out.set("homeCircle", CssColour(colours.homeCircle));
   out.set("boundaryWidth", kBoundaryWidth);
   out.set("pointWidth", PointWidthFor(radius));
   out.set("homeRingWidth", kHomeRingWidth);
   out.set("homeCircleWidth", kHomeCircleWidth);
   out.set("homeCircleRadius", kHomeCircleRadius);
+  return out;
+}
+
+template <class T>
+val ArrayCopy(const std::vector<T>& values) {
+  const val view(emscripten::typed_memory_view(values.size(), values.data()));
+  return view.call<val>("slice");
+}
+
+// The walk's traces as heat on a lattice whose points lie `spacing` canvas pixels apart:
+// {top, pens: [{colour, width, segments}], walkedPoints, ringedPoints, widestPen}.
+val HeatPictureFor(WebWalk& w, double spacing) {
+  const WalkState& s = w.walk().state();
+  const HeatPicture picture = HeatPictureOf(s.hEdgeVisits, s.vEdgeVisits, s.gridRadius, spacing);
+  val pens = val::array();
+  for (const HeatPicture::Pen& pen : picture.pens) {
+    val out = val::object();
+    out.set("colour", CssColour(pen.colour));
+    out.set("width", pen.width);
+    out.set("segments", ArrayCopy(pen.segments));
+    pens.call<void>("push", out);
+  }
+  val out = val::object();
+  out.set("top", picture.top);
+  out.set("widestPen", picture.widestPen);
+  out.set("pens", pens);
+  out.set("walkedPoints", ArrayCopy(picture.walkedPoints));
+  out.set("ringedPoints", ArrayCopy(picture.ringedPoints));
+  return out;
+}
+
+// The heat legend for a view whose lattice ends `bottom` CSS pixels from its top: its sizes,
+// the scale's colours from one end to the other and the top's text.
+val HeatLegendFor(double bottom, int top, bool commaGroups) {
+  const HeatLegendShape shape = HeatLegendShapeFor(bottom);
+  val out = val::object();
+  out.set("textPixels", shape.textPixels);
+  out.set("gap", shape.gap);
+  out.set("barWidth", shape.barWidth);
+  out.set("barHeight", shape.barHeight);
+  val colours = val::array();
+  for (const Rgb colour : kHeatScale) colours.call<void>("push", CssColour(colour));
+  out.set("colours", colours);
+  out.set("topText", HeatCountText(top, commaGroups));
   return out;
 }
 
@@ -90,6 +139,8 @@ EMSCRIPTEN_BINDINGS(quirlweg_picture) {
   emscripten::function("placeOf", &PlaceOfPoint);
   emscripten::function("devicePen", &DevicePenWidth);
   emscripten::function("latticeStyle", &LatticeStyleFor);
+  emscripten::function("heatPicture", &HeatPictureFor);
+  emscripten::function("heatLegend", &HeatLegendFor);
 }
 
 }  // namespace quirlweg::web

@@ -95,3 +95,51 @@ test('a lesson that asks for a guess hides the exact values until shown, and sav
   assert.deepEqual(tab.errors, []);
   await tab.close();
 });
+
+test('"Bericht …" prints a lesson\'s worksheet and then the series on A4', async () => {
+  const lessons = resolve(process.env.QUIRLWEG_LESSONS ?? 'lessons');
+  const tab = await open();
+  await (await tab.$('#experimentFile')).uploadFile(join(lessons, 'erste-heimkehr-2d.quirlweg'));
+  await tab.waitForFunction(() => document.getElementById('instructions').open);
+  await tab.click('#closeInstructions');
+  await tab.type('#stepAnswer', '60 %');
+  await tab.evaluate(() => {
+    const tempo = document.getElementById('tempo');
+    tempo.value = tempo.max;
+    tempo.dispatchEvent(new Event('input'));
+  });
+  await choose(tab, 'mode', 2);
+  await tab.click('#start');
+  await tab.click('#evaluation');
+  // The browser's print dialog is the user's; the test looks at what it would print.
+  await tab.evaluate(() => { window.print = () => { globalThis.printed = true; }; });
+  await tab.click('#printReport');
+  const report = await tab.evaluate(() => ({
+    printed: globalThis.printed,
+    sheets: [...document.querySelectorAll('#report .sheet h1')].map((h) => h.textContent),
+    steps: document.querySelectorAll('#report .step').length,
+    answers: [...document.querySelectorAll('#report .step p')].map((p) => p.textContent)
+      .filter((t) => t.startsWith('Antwort der Klasse')),
+    lines: document.querySelectorAll('#report .answer-line').length,
+    facts: [...document.querySelectorAll('#report .sheet:last-child > p')].map((p) => p.textContent),
+    rows: document.querySelectorAll('#report table tbody tr:not([hidden])').length,
+    pictures: [...document.querySelectorAll('#report img')].map((i) => i.src.length) }));
+  assert.ok(report.printed);
+  assert.deepEqual(report.sheets, ['Quirlweg – Arbeitsblatt', 'Quirlweg – Bericht einer Serie']);
+  assert.equal(report.steps, 4);
+  assert.deepEqual(report.answers, ['Antwort der Klasse: 60 %']);
+  assert.ok(report.lines >= 3, 'the unanswered questions have lines to write on');
+  assert.ok(report.facts.includes('Startwert: 2024 · Reisen: 20'), report.facts.join(' | '));
+  assert.ok(report.facts.some((t) => t.startsWith('Dimension 2, Gitter −10 … 10, Start (0 | 0)')),
+            report.facts.join(' | '));
+  assert.ok(report.rows >= 7, `${report.rows} rows`);
+  assert.equal(report.pictures.length, 3);
+  assert.ok(report.pictures.every((bytes) => bytes > 1000), 'charts and lattice are drawn');
+  await tab.emulateMediaType('print');
+  const pdf = await tab.pdf({ format: 'A4', printBackground: true });
+  writeFileSync(join(shots, 'report.pdf'), pdf);
+  const pages = (Buffer.from(pdf).toString('latin1').match(/\/Type\s*\/Page\b/g) ?? []).length;
+  assert.equal(pages, 2, 'the worksheet on one page, the series on the next');
+  assert.deepEqual(tab.errors, []);
+  await tab.close();
+});

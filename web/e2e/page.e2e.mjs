@@ -354,3 +354,49 @@ test('served, the exact values of a large lattice are computed without freezing 
     server.close();
   }
 });
+
+// The lattice canvas's pixels of one colour, in its upper half (the heat legend sits below).
+const pixelsOf = (tab, colour) => tab.evaluate((colour) => {
+  const canvas = document.getElementById('lattice');
+  const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height / 2);
+  const [r, g, b] = [1, 3, 5].map((i) => parseInt(colour.slice(i, i + 2), 16));
+  let n = 0;
+  for (let i = 0; i < data.length; i += 4) if (data[i] === r && data[i + 1] === g && data[i + 2] === b) ++n;
+  return n;
+}, colour);
+
+test('the lattice menu and its keys draw heat traces and high contrast, kept in the file', async () => {
+  const tab = await open();
+  await choose(tab, 'mode', 2);
+  await tab.click('#start');
+  const { ground, high, once } = await tab.evaluate(() => ({
+    ground: quirlweg.core.latticeStyle(5, false).back, high: quirlweg.core.latticeStyle(5, true).back,
+    once: quirlweg.core.heatLegend(640, 2, false).colours[0] }));
+  assert.equal(await pixelsOf(tab, once), 0);
+  await tab.keyboard.press('w');
+  assert.ok(await pixelsOf(tab, once) > 0, 'edges walked once are drawn in the scale\'s first colour');
+  await tab.click('#view', { button: 'right' });
+  const entries = await tab.$$eval('.lattice-menu [role=menuitemcheckbox]', (items) =>
+    items.map((i) => [i.textContent, i.getAttribute('aria-checked')]));
+  assert.deepEqual(entries, [['Spuren als WärmebildW', 'true'], ['Hoher KontrastK', 'false'],
+                             ['Ton bei Schritten und ReiseendenT', 'false']]);
+  await shot(tab, 'lattice-menu');
+  const groundBefore = await pixelsOf(tab, ground);
+  await tab.click('.lattice-menu [role=menuitemcheckbox]:nth-of-type(2)');
+  assert.equal(await tab.$eval('.lattice-menu', (m) => m.hidden), true);
+  assert.equal(await pixelsOf(tab, ground), 0);
+  assert.ok(await pixelsOf(tab, high) >= groundBefore, 'the ground turns white');
+  const saved = await tab.evaluate(() => {
+    const { tempo, protocolShown, heatTraces } = quirlweg.choices();
+    return JSON.parse(quirlweg.core.experimentJson(quirlweg.walk, tempo, protocolShown, heatTraces, '', ''));
+  });
+  assert.equal(saved.display.heatTraces, true);
+  // Typed into a box, the letters are the box's.
+  await tab.click('#evaluation');
+  await tab.click('#seed');
+  await tab.keyboard.press('w');
+  assert.ok(await pixelsOf(tab, once) > 0, 'still heat');
+  await tab.keyboard.press('Escape');
+  assert.deepEqual(tab.errors, []);
+  await tab.close();
+});

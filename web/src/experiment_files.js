@@ -110,8 +110,9 @@ export class ExperimentFiles {
   }
 
   save() {
-    const { tempo, protocolShown } = this.program.choices();
-    const json = this.core.experimentJson(this.program.walk, tempo, protocolShown, false, ...this.lesson);
+    const { tempo, protocolShown, heatTraces } = this.program.choices();
+    const json = this.core.experimentJson(this.program.walk, tempo, protocolShown, heatTraces,
+                                          ...this.lesson);
     const link = this.document.createElement('a');
     link.href = URL.createObjectURL(new Blob([json], { type: 'application/json' }));
     link.download = this.tr('versuch.quirlweg');

@@ -6,13 +6,16 @@ import { ClassMode } from './class_mode.js';
 import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
 import { ExperimentFiles } from './experiment_files.js';
+import { LatticeMenu } from './lattice_menu.js';
 import { LatticeView } from './lattice_view.js';
 import { LessonSteps } from './lesson_steps.js';
 import { designSize, placeAll, scaleFor } from './layout.js';
 import { KeptSeries } from './kept_series.js';
 import { PacedRun } from './paced_run.js';
 import { Prediction } from './prediction.js';
-import { caption, chooseLanguage, decimalSeparator, translator } from './texts.js';
+import { PageReport } from './report.js';
+import { WalkSound } from './sound.js';
+import { caption, chooseLanguage, decimalSeparator, groupSeparator, translator } from './texts.js';
 import { WalkPage } from './walk_page.js';
 
 // A tempo as the desktop program words it; the core says which wording a tempo takes.
@@ -56,8 +59,11 @@ class Quirlweg {
     this.tr = translator(this.language, globalThis.quirlwegTexts);
     this.separator = decimalSeparator(window.navigator.language);
     putTexts(document, this.tr, this.language);
-    this.view = new LatticeView(core, this.byId('lattice'), this.byId('walker'),
-                                this.byId('marker'));
+    this.view = new LatticeView(core, this.byId('lattice'), this.byId('walker'), this.byId('marker'),
+                                (spacing) => core.heatPicture(this.walk, spacing));
+    this.view.setLook({ legendCaption: this.tr('Besuche'),
+                        commaGroups: groupSeparator(window.navigator.language) === ',' });
+    this.sound = new WalkSound(() => (window.AudioContext ? new window.AudioContext() : null));
     this.page = new WalkPage(document, this.view, this.tr);
     this.exact = new ExactValues(document, core, this.tr, this.separator,
                                  () => this.refreshEvaluation());
@@ -89,7 +95,9 @@ class Quirlweg {
     });
     this.steps = new LessonSteps(document, core, this.tr, this.language, this);
     this.files = new ExperimentFiles(document, core, this.tr, this.language, this);
+    this.report = new PageReport(document, core, this.tr, this.separator, this);
     this.announcements = new Announcements(document, core, this.tr, this.walk);
+    this.menu = new LatticeMenu(document, this.byId('view'), this.tr, this.latticeMenuEntries());
     this.restore(this.kept.toRestore());
     this.draw();
     this.connect(window);
@@ -176,9 +184,26 @@ class Quirlweg {
   }
 
   // The run and display choices an experiment file keeps: mode, tempo (steps per second, 0 as
-  // fast as possible) and whether the protocol is shown.
+  // fast as possible), whether the protocol is shown and the traces as heat.
   choices() {
-    return { tempo: this.tempo(), protocolShown: this.byId('showProtocol').checked };
+    return { tempo: this.tempo(), protocolShown: this.byId('showProtocol').checked,
+             heatTraces: this.view.look.heat };
+  }
+
+  // The lattice view's menu: how the lattice looks, the sound, the experiment files.
+  latticeMenuEntries() {
+    const look = (name) => (on) => this.view.setLook({ [name]: on }, this.walk.allMarks());
+    const click = (id) => () => this.byId(id).click();
+    this.heatEntry = { text: this.tr('Spuren als Wärmebild'), key: 'w', checkable: true, act: look('heat') };
+    return [
+      this.heatEntry,
+      { text: this.tr('Hoher Kontrast'), key: 'k', checkable: true, act: look('highContrast') },
+      { text: this.tr('Ton bei Schritten und Reiseenden'), key: 't', checkable: true,
+        act: (on) => this.sound.switchOn(on) },
+      null,
+      { text: this.tr('Versuch speichern …'), keyText: 'Ctrl+S', act: click('saveExperiment') },
+      { text: this.tr('Versuch öffnen …'), keyText: 'Ctrl+O', act: click('openExperiment') },
+    ];
   }
 
   // The lesson's request to guess first, and the guess it holds.
@@ -189,7 +214,8 @@ class Quirlweg {
     this.exact.show();
   }
 
-  takeChoices({ mode, tempo, protocolShown }) {
+  takeChoices({ mode, tempo, protocolShown, heatTraces }) {
+    if (heatTraces !== this.view.look.heat) this.menu.setChecked(this.heatEntry, heatTraces);
     const option = this.document.querySelector(`input[name=mode][value="${mode}"]`);
     option.checked = true;
     this.walk.setMode(mode);
@@ -268,7 +294,9 @@ class Quirlweg {
   }
 
   draw() {
-    this.page.show(this.walk.takeFrame());
+    const frame = this.walk.takeFrame();
+    this.page.show(frame);
+    this.sound.heard(frame);
     this.classMode?.walked();
     this.showSeed();
     this.refreshEvaluation(this.paced.running);
@@ -279,6 +307,7 @@ class Quirlweg {
     const f = this.evaluation.refresh((side, separator, log) => this.core.evaluation(this.walk, side, separator, log),
                                       this.byId('homeAbsorbs').checked, performance.now(), running);
     if (f) this.prediction.refresh((r) => f.rows[r].shown, this.separator);
+    return f;
   }
 
   showEvaluation(shown) {

@@ -17,7 +17,7 @@ export function translator(language, { german, english }) {
   return (text, ...args) => {
     if (!known.has(text)) throw new Error(`Not a text of the desktop program: "${text}"`);
     const shown = language === 'en' ? (english[text] ?? text) : text;
-    return args.reduce((filled, arg, i) => filled.replace(`%${i + 1}`, String(arg)), shown);
+    return args.reduce((filled, arg, i) => filled.replaceAll(`%${i + 1}`, String(arg)), shown);
   };
 }
 
@@ -30,4 +30,10 @@ export function caption(text) {
 export function decimalSeparator(locale) {
   const parts = new Intl.NumberFormat(locale).formatToParts(1.5);
   return parts.find((part) => part.type === 'decimal')?.value ?? '.';
+}
+
+// The browser's thousands separator, as the desktop program takes the system locale's.
+export function groupSeparator(locale) {
+  const parts = new Intl.NumberFormat(locale).formatToParts(10000);
+  return parts.find((part) => part.type === 'group')?.value ?? '';
 }

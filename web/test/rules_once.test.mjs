@@ -26,10 +26,13 @@ const extent = core.windowExtent(core.designScreenWidth, core.designScreenHeight
 // The radii at which the lattice points' pen changes.
 const pointSteps = [];
 for (let r = 1; r < 100; ++r) {
-  if (core.latticeStyle(r).pointWidth !== core.latticeStyle(r - 1).pointWidth) pointSteps.push(r);
+  if (core.latticeStyle(r, false).pointWidth !== core.latticeStyle(r - 1, false).pointWidth) pointSteps.push(r);
 }
-// Black and white are any drawing's; the lattice's other colours are its own.
-const styleColours = Object.values(core.latticeStyle(0))
+// Black and white are any drawing's; the lattice's other colours are its own, in both looks,
+// and so are the heat scale's.
+const styleColours = [...Object.values(core.latticeStyle(0, false)),
+                      ...Object.values(core.latticeStyle(0, true)),
+                      ...core.heatLegend(640, 2, false).colours]
   .filter((v) => typeof v === 'string' && !/^#(?:0{6}|f{6})$/i.test(v));
 
 // What each rule would leave in a module's code, comments and strings aside.

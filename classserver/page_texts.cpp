@@ -1,0 +1,16 @@
+// The words of the browser edition's page that the desktop program itself never shows: the
+// page takes all its words from the desktop program's translation file, and these stand here,
+// beside the server that hands the page out, so that they are translated with the rest.
+
+#include <QtGlobal>
+
+namespace quirlweg {
+namespace {
+
+[[maybe_unused]] constexpr const char* kPageTexts[] = {
+    // The lattice view's menu: the walk heard through the browser's sound.
+    QT_TRANSLATE_NOOP("WebPage", "Ton bei Schritten und Reiseenden"),
+};
+
+}  // namespace
+}  // namespace quirlweg

@@ -1,0 +1,96 @@
+// The report on paper, as the desktop program prints it: a lesson's worksheet first (its steps,
+// their questions with lines for the answers or the class's answers), then the setting, seed,
+// table, both charts, the lattice and the protocol where it is shown. "Bericht …" puts it in
+// the page and asks the browser to print it; every browser's "Save as PDF" makes the handout.
+
+export class PageReport {
+  // `program`: the page's window, which has the walk, the lesson's steps and the evaluation.
+  constructor(document, core, tr, separator, program) {
+    this.document = document;
+    this.core = core;
+    this.tr = tr;
+    this.separator = separator;
+    this.program = program;
+    this.paper = document.getElementById('report');
+    document.getElementById('printReport').addEventListener('click', () => this.print());
+    // Whoever prints the page by the browser's own menu gets the report as well.
+    document.defaultView.addEventListener('beforeprint', () => this.build());
+  }
+
+  print() {
+    this.build();
+    this.document.defaultView.print();
+  }
+
+  add(parent, tag, text = '', className = '') {
+    const element = this.document.createElement(tag);
+    element.textContent = text;
+    if (className) element.className = className;
+    parent.append(element);
+    return element;
+  }
+
+  build() {
+    this.paper.replaceChildren();
+    const steps = this.program.steps.steps;
+    if (steps.length) this.worksheet(steps);
+    const sheet = this.add(this.paper, 'section', '', 'sheet');
+    this.add(sheet, 'h1', this.tr('Quirlweg – Bericht einer Serie'));
+    const now = new Date();
+    const two = (n) => String(n).padStart(2, '0');
+    const date = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())} ` +
+                 `${two(now.getHours())}:${two(now.getMinutes())}`;
+    this.add(sheet, 'p', this.tr('%1 · Quirlweg %2', date, this.core.programVersion()), 'small');
+    const facts = this.core.reportFacts(this.program.walk, this.separator);
+    this.add(sheet, 'p', this.settingText(facts));
+    this.add(sheet, 'p', this.tr('Startwert: %1 · Reisen: %2', facts.seed, facts.journeys), 'bold');
+    const figures = this.program.refreshEvaluation();
+    if (figures?.mixesSettings) {
+      this.add(sheet, 'p', this.tr('Die Serie mischt Einstellungen – die exakten Werte gelten für die jetzige.'), 'small');
+    }
+    const guessRow = this.core.guessRow(this.program.walk);
+    if (guessRow >= 0) {
+      const unit = this.core.isShare(guessRow) ? this.tr(' %') : this.tr(' Schritte');
+      const value = this.core.guessText(this.program.walk, this.separator) + unit;
+      this.add(sheet, 'p', this.tr('Schätzung der Klasse: %1 %2', this.program.evaluation.names[guessRow], value));
+    }
+    if (figures?.exactHidden) {
+      this.add(sheet, 'p', this.tr('Die exakten Werte sind verborgen: Die Klasse schätzt zuerst.'), 'small');
+    }
+    sheet.append(this.document.querySelector('#evaluationPanel .table table').cloneNode(true));
+    const pictures = this.add(sheet, 'div', '', 'pictures');
+    for (const id of ['convergenceChart', 'lengthChart', 'lattice']) {
+      const canvas = this.document.getElementById(id);
+      const image = this.add(pictures, 'img');
+      image.src = canvas.toDataURL('image/png');
+      image.alt = canvas.closest('[aria-label]')?.getAttribute('aria-label') ?? '';
+    }
+    if (!this.document.getElementById('protocol').hidden) {
+      this.add(sheet, 'pre', this.document.getElementById('protocol').value, 'protocol mono');
+    }
+  }
+
+  worksheet(steps) {
+    const sheet = this.add(this.paper, 'section', '', 'sheet worksheet');
+    this.add(sheet, 'h1', this.tr('Quirlweg – Arbeitsblatt'));
+    this.add(sheet, 'p', this.tr('Name: ______________________   Datum: ____________'));
+    steps.forEach((step, i) => {
+      const block = this.add(sheet, 'div', '', 'step');
+      const pick = (german, english) => this.program.steps.pick(german, english);
+      this.add(block, 'p', this.tr('%1. %2', i + 1, pick(step.textGerman, step.textEnglish)));
+      const question = pick(step.questionGerman, step.questionEnglish);
+      if (!question) return;
+      this.add(block, 'p', question, 'bold');
+      if (step.answer) this.add(block, 'p', this.tr('Antwort der Klasse: %1', step.answer));
+      else for (let line = 0; line < 3; ++line) this.add(block, 'div', '', 'answer-line');
+    });
+  }
+
+  settingText(f) {
+    let text = this.tr('Dimension %1, Gitter −%2 … %2, Start (%3 | %4), Heimkreis absorbiert: %5',
+                       f.dimension, f.radius, f.startX, f.startUp,
+                       f.homeAbsorbs ? this.tr('ja') : this.tr('nein'));
+    if (f.rightProbability !== null) text += this.tr(', p(rechts) = %1', f.rightProbability);
+    return text;
+  }
+}
