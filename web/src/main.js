@@ -285,7 +285,8 @@ class Quirlweg {
     const inColumn = below < leastChartHeight;
     let box = { left: 0, top: windowHeight, width: windowWidth, height: below };
     if (inColumn) {
-      const top = this.byId('side').getBoundingClientRect().bottom;
+      // Below the last row of controls, which the charts would cover otherwise.
+      const top = this.document.querySelector('#evaluationPanel .files').getBoundingClientRect().bottom;
       const bottom = this.byId('closeEvaluation').getBoundingClientRect().top;
       box = { left: windowWidth, top, width: panel, height: bottom - top };
     }
