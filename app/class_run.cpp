@@ -11,7 +11,7 @@
 namespace quirlweg {
 namespace {
 
-QString Translated(const char* text) {
+QString ClassRunText(const char* text) {
   return QCoreApplication::translate("ClassRun", text);
 }
 
@@ -49,19 +49,19 @@ void PrintQrCode(const QString& text) {
 QString ProblemText(ClassStartProblem problem, const ClassServerOptions& options) {
   switch (problem) {
     case ClassStartProblem::PortTaken:
-      return Translated(QT_TRANSLATE_NOOP("ClassRun", "Port %1 ist schon belegt."))
+      return ClassRunText(QT_TRANSLATE_NOOP("ClassRun", "Port %1 ist schon belegt."))
           .arg(options.port);
     case ClassStartProblem::RecordUnreadable:
-      return Translated(QT_TRANSLATE_NOOP("ClassRun",
-                                          "„%1“ ist kein lesbares Protokoll eines "
-                                          "Klassenversuchs; es bleibt unverändert."))
+      return ClassRunText(QT_TRANSLATE_NOOP("ClassRun",
+                                            "„%1“ ist kein lesbares Protokoll eines "
+                                            "Klassenversuchs; es bleibt unverändert."))
           .arg(options.recordPath);
     case ClassStartProblem::RecordInUse:
-      return Translated(
+      return ClassRunText(
                  QT_TRANSLATE_NOOP("ClassRun", "Ein anderer Klassenversuch läuft schon auf „%1“."))
           .arg(options.recordPath);
     case ClassStartProblem::RecordUnwritable:
-      return Translated(QT_TRANSLATE_NOOP("ClassRun", "„%1“ lässt sich nicht schreiben."))
+      return ClassRunText(QT_TRANSLATE_NOOP("ClassRun", "„%1“ lässt sich nicht schreiben."))
           .arg(options.recordPath);
   }
   return {};
@@ -70,15 +70,15 @@ QString ProblemText(ClassStartProblem problem, const ClassServerOptions& options
 void TellStart(const ClassServer& server) {
   const QString pupils = server.DeviceAddress();
   if (const auto& resumed = server.Resumption()) {
-    Say(Translated(QT_TRANSLATE_NOOP("ClassRun",
-                                     "Klassenversuch fortgesetzt: %1 Geräte, %2 Reisen im Pool."))
+    Say(ClassRunText(QT_TRANSLATE_NOOP("ClassRun",
+                                       "Klassenversuch fortgesetzt: %1 Geräte, %2 Reisen im Pool."))
             .arg(resumed->devices)
             .arg(QLocale().toString(static_cast<qlonglong>(resumed->journeys))));
   }
-  Say(Translated(QT_TRANSLATE_NOOP("ClassRun", "Adresse für die Klasse: %1")).arg(pupils));
-  Say(Translated(QT_TRANSLATE_NOOP("ClassRun", "Klassencode: %1")).arg(server.Code()));
+  Say(ClassRunText(QT_TRANSLATE_NOOP("ClassRun", "Adresse für die Klasse: %1")).arg(pupils));
+  Say(ClassRunText(QT_TRANSLATE_NOOP("ClassRun", "Klassencode: %1")).arg(server.Code()));
   PrintQrCode(pupils);
-  Say(Translated(QT_TRANSLATE_NOOP("ClassRun", "Tafel, nur für die Lehrkraft: %1"))
+  Say(ClassRunText(QT_TRANSLATE_NOOP("ClassRun", "Tafel, nur für die Lehrkraft: %1"))
           .arg(server.BoardAddress()));
 }
 
@@ -86,24 +86,25 @@ void TellStart(const ClassServer& server) {
 void TellFigures(ClassServer& server) {
   const auto& c = server.Protocol().classroom();
   const qlonglong pooled = static_cast<qlonglong>(c.Pool().size());
-  QString line = Translated(QT_TRANSLATE_NOOP("ClassRun", "Runde %1: %2 Geräte, %3 Reisen im Pool"))
-                     .arg(c.Round())
-                     .arg(c.Devices().size())
-                     .arg(QLocale().toString(pooled));
+  QString line =
+      ClassRunText(QT_TRANSLATE_NOOP("ClassRun", "Runde %1: %2 Geräte, %3 Reisen im Pool"))
+          .arg(c.Round())
+          .arg(c.Devices().size())
+          .arg(QLocale().toString(pooled));
   if (pooled > 0) {
     const double share =
         100.0 * static_cast<double>(c.PooledHomeEnds()) / static_cast<double>(pooled);
-    line += Translated(QT_TRANSLATE_NOOP("ClassRun", ", Heimkehr %1 %"))
+    line += ClassRunText(QT_TRANSLATE_NOOP("ClassRun", ", Heimkehr %1 %"))
                 .arg(QLocale().toString(share, 'f', 2));
     if (const auto exact = server.ExactHome()) {
-      line += Translated(QT_TRANSLATE_NOOP("ClassRun", " (exakt %1 %)"))
+      line += ClassRunText(QT_TRANSLATE_NOOP("ClassRun", " (exakt %1 %)"))
                   .arg(QLocale().toString(100 * *exact, 'f', 2));
     }
   }
   if (server.RecordFailed()) {
-    line += Translated(QT_TRANSLATE_NOOP("ClassRun",
-                                         " – das Protokoll lässt sich nicht mehr "
-                                         "schreiben!"));
+    line += ClassRunText(QT_TRANSLATE_NOOP("ClassRun",
+                                           " – das Protokoll lässt sich nicht mehr "
+                                           "schreiben!"));
   }
   Say(line);
 }
@@ -123,12 +124,12 @@ int RunClass(const ClassRun& run) {
   }
   TellStart(server);
   if (!server.ServesSite()) {
-    std::fprintf(
-        stderr, "quirlweg: %s\n",
-        qPrintable(Translated(QT_TRANSLATE_NOOP("ClassRun",
-                                                "Die Seite der Browser-Ausgabe fehlt in „%1“: Die "
-                                                "Geräte finden nichts (--site ORDNER)."))
-                       .arg(options.siteFolder)));
+    std::fprintf(stderr, "quirlweg: %s\n",
+                 qPrintable(ClassRunText(QT_TRANSLATE_NOOP(
+                                             "ClassRun",
+                                             "Die Seite der Browser-Ausgabe fehlt in „%1“: Die "
+                                             "Geräte finden nichts (--site ORDNER)."))
+                                .arg(options.siteFolder)));
   }
   // The figures every few seconds while the class walks.
   bool changed = false;
@@ -142,7 +143,7 @@ int RunClass(const ClassRun& run) {
   figures.start(5000);
   QObject::connect(&server, &ClassServer::Ended, [&] {
     TellFigures(server);
-    Say(Translated(QT_TRANSLATE_NOOP("ClassRun", "Der Klassenversuch ist beendet.")));
+    Say(ClassRunText(QT_TRANSLATE_NOOP("ClassRun", "Der Klassenversuch ist beendet.")));
     QCoreApplication::quit();
   });
   return QCoreApplication::exec();

@@ -17,14 +17,14 @@
 namespace quirlweg {
 namespace {
 
-QString Translated(const char* text) {
+QString CommandLineText(const char* text) {
   return QCoreApplication::translate("CommandLine", text);
 }
 
 bool Report(const std::optional<QString>& failure, const QString& path) {
   if (!failure) return true;
   const QString message =
-      Translated(
+      CommandLineText(
           QT_TRANSLATE_NOOP("CommandLine", "quirlweg: „%1“ konnte nicht geschrieben werden: %2"))
           .arg(path, *failure);
   std::fprintf(stderr, "%s\n", qPrintable(PrintablePath(message)));
@@ -60,7 +60,8 @@ class TerminalProgress {
     last_ = now;
     printed_ = true;
     const QString line =
-        Translated(QT_TRANSLATE_NOOP("CommandLine", "quirlweg: %1 von %2 Reisen gegangen (%3 %)"))
+        CommandLineText(
+            QT_TRANSLATE_NOOP("CommandLine", "quirlweg: %1 von %2 Reisen gegangen (%3 %)"))
             .arg(walked)
             .arg(journeys_)
             .arg(100 * walked / journeys_);

@@ -12,8 +12,8 @@ namespace {
 // Colours apart for every common colour-vision deficiency: blue bars, dark orange ranges
 // against black exact marks.
 const QColor kBar(86, 140, 204);
-const QColor kRange(190, 90, 0);
-const QColor kExact(0, 0, 0);
+const QColor kRangeColour(190, 90, 0);
+const QColor kExactColour(0, 0, 0);
 
 // The largest share any cell shows; never 0, so that an empty picture has a scale.
 double LargestShare(const ExitPlacesView& view) {
@@ -72,10 +72,10 @@ void ExitPlacesPicture::Redraw() {
   };
   painter.setRenderHint(QPainter::Antialiasing);
   const double dot = std::max(3.0, cell * 0.8);
-  painter.setPen(QPen(kExact, 1.5));
+  painter.setPen(QPen(kExactColour, 1.5));
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(at(0, 0), dot, dot);
-  painter.setBrush(kExact);
+  painter.setBrush(kExactColour);
   painter.drawEllipse(at(view_.start.x(), view_.start.y()), dot / 2, dot / 2);
   painter.setRenderHint(QPainter::Antialiasing, false);
 
@@ -102,12 +102,12 @@ void ExitPlacesPicture::Redraw() {
         painter.fillRect(rect(start + inset, start + strip.along * cell - inset +
                                                  strip.outward * (v.measured * scale)),
                          kBar);
-        painter.setPen(QPen(kRange, std::max(1.0, cell * 0.08)));
+        painter.setPen(QPen(kRangeColour, std::max(1.0, cell * 0.08)));
         painter.drawLine(middle + strip.outward * (std::min(v.low, 1.0) * scale),
                          middle + strip.outward * (std::min(v.high * scale, depth * 1.1)));
       }
       if (v.exact) {
-        painter.setPen(QPen(kExact, 2));
+        painter.setPen(QPen(kExactColour, 2));
         const QPointF mark = strip.outward * (*v.exact * scale);
         painter.drawLine(start + mark, start + strip.along * cell + mark);
       }

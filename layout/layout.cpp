@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "layout/twips.h"
+
 namespace quirlweg {
 namespace {
 
@@ -88,11 +90,6 @@ constexpr double kDesignWidth =
     DesignRowOf("Frame1").left + DesignRowOf("Frame1").width + kView.left;
 constexpr double kDesignHeight =
     DesignRowOf("cmdAuswertung").top + DesignRowOf("cmdAuswertung").height + kView.top;
-
-// The controls receive single-precision values.
-double Single(double value) {
-  return static_cast<float>(value);
-}
 
 template <class Row>
 const Row* FindByName(const std::vector<Row>& rows, std::string_view name) {

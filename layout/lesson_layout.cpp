@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "layout/twips.h"
+
 namespace quirlweg {
 namespace {
 
@@ -92,10 +94,6 @@ constexpr std::array kLessonLines{
 
 constexpr double kTwipsPerPixel = 15;  // at 96 dots per inch
 constexpr double kFramesHeight = 174;  // the frames' row below the lattice view
-
-double Single(double value) {
-  return static_cast<float>(value);
-}
 
 }  // namespace
 

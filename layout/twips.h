@@ -16,4 +16,9 @@ inline double PixelsToTwips(double pixels, double dotsPerInch) {
   return pixels * kTwipsPerInch / dotsPerInch;
 }
 
+// The controls receive single-precision values: a value as a control will hold it.
+inline double Single(double value) {
+  return static_cast<float>(value);
+}
+
 }  // namespace quirlweg

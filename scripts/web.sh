@@ -30,7 +30,7 @@ fi
 # Debian's emscripten looks for its acorn module among Debian's node modules, which a node
 # from elsewhere does not search; and its emcmake would give node a flag that node 20 refuses.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DCMAKE_UNITY_BUILD=ON \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" >/dev/null
 [ "${1:-}" = configure ] && exit 0
 

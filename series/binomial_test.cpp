@@ -8,7 +8,7 @@ namespace {
 
 constexpr double kAlpha = 0.05;
 // Outcomes this close in chance to the observed one count as equally likely.
-constexpr double kTie = 1e-7;
+constexpr double kLogTie = 1e-7;
 
 // The binomial distribution of `n` tries with chance `p`, by the logarithm of its terms.
 class Binomial {
@@ -97,7 +97,7 @@ bool BinomialTestRefuses(int count, int total, double p, double alpha) {
   if (p <= 0) return count > 0;
   if (p >= 1) return count < total;
   const Binomial b(total, p);
-  const double limit = b.LogTerm(count) + kTie;
+  const double limit = b.LogTerm(count) + kLogTie;
   // The outcomes at most as likely as the observed one lie in two tails around the mode.
   const int m = b.mode();
   const int lastLow = count <= m ? count : LastRisenTo(b, m, limit);

@@ -8,7 +8,6 @@
 namespace quirlweg {
 namespace {
 
-constexpr double kZ = 1.96;
 // Enough points for a smooth curve; more only cost drawing time while a run goes on.
 constexpr std::size_t kMostPoints = 300;
 constexpr int kLengthClasses = 40;
@@ -149,7 +148,7 @@ std::vector<CurvePoint> ConvergenceCurve(const JourneySeries& journeys, SeriesRo
     const auto n = static_cast<double>(to);
     CurvePoint point{n, 100.0 * static_cast<double>(hits) / n, {}, {}};
     if (exact) {
-      const double halfWidth = kZ * std::sqrt(*exact * (1 - *exact) / n);
+      const double halfWidth = kNormalQuantile95 * std::sqrt(*exact * (1 - *exact) / n);
       point.low = 100 * std::max(0.0, *exact - halfWidth);
       point.high = 100 * std::min(1.0, *exact + halfWidth);
     }

@@ -16,7 +16,7 @@ using Complex = std::complex<double>;
 // evaluation. Beyond it the totals spread over so many values that the normal range holds.
 constexpr std::size_t kLargestTransform = std::size_t{1} << 15;
 // Totals this close in chance count as equally likely.
-constexpr double kTie = 1e-7;
+constexpr double kRelativeTie = 1e-7;
 
 // The discrete Fourier transform in place, `values.size()` a power of two. Written out
 // because the browser edition builds this library without any system library to lean on.
@@ -100,7 +100,7 @@ std::optional<std::pair<std::int64_t, std::int64_t>> AcceptedLengthTotals(
   while (low < high) {
     const double atLow = total[low];
     const double atHigh = total[high];
-    const bool tie = std::abs(atLow - atHigh) <= kTie * std::max(atLow, atHigh);
+    const bool tie = std::abs(atLow - atHigh) <= kRelativeTie * std::max(atLow, atHigh);
     const double next = tie ? atLow + atHigh : std::min(atLow, atHigh);
     if (refused + next > alpha) break;
     refused += next;

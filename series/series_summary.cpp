@@ -9,8 +9,6 @@
 namespace quirlweg {
 namespace {
 
-constexpr double kZ = 1.96;  // two-sided 95 %
-
 constexpr std::array<std::string_view, kSeriesRowCount> kRowKeys{
     "home", "boundary", "top", "right", "bottom", "left", "z", "mean"};
 
@@ -36,7 +34,8 @@ std::pair<double, double> MeanRange(const theory::JourneyStatistics& exact, doub
     return std::pair{measured - (highest - exact.meanLength),
                      measured + (exact.meanLength - lowest)};
   }
-  const double halfWidth = kZ * exact.sdLength / std::sqrt(static_cast<double>(journeys));
+  const double halfWidth =
+      kNormalQuantile95 * exact.sdLength / std::sqrt(static_cast<double>(journeys));
   return std::pair{measured - halfWidth, measured + halfWidth};
 }
 
@@ -95,9 +94,10 @@ std::optional<std::pair<double, double>> WilsonInterval(int count, int total) {
   if (total <= 0) return std::nullopt;
   const double n = total;
   const double p = count / n;
-  const double z2 = kZ * kZ;
+  const double z2 = kNormalQuantile95 * kNormalQuantile95;
   const double centre = (p + z2 / (2 * n)) / (1 + z2 / n);
-  const double half = kZ / (1 + z2 / n) * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
+  const double half =
+      kNormalQuantile95 / (1 + z2 / n) * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
   return std::pair{std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 

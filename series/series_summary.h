@@ -12,6 +12,10 @@
 
 namespace quirlweg {
 
+// The normal distribution's two-sided 95 % quantile: the convergence chart's band and the
+// mean's range where its normal form holds.
+inline constexpr double kNormalQuantile95 = 1.96;
+
 // While a run goes on, the evaluation follows it at most this often.
 inline constexpr std::chrono::milliseconds kEvaluationRefreshInterval{100};
 
