@@ -1,8 +1,6 @@
 #include "classboard/class_board.h"
 
 #include <QCheckBox>
-#include <QDateTime>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -11,17 +9,18 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <stdexcept>
 
 #include "classboard/class_picture.h"
+#include "classboard/pool_evaluation.h"
+#include "classboard/pool_files.h"
 #include "classroom/class_message.h"
 #include "classroom/class_status.h"
 #include "classserver/qr_code.h"
-#include "export/save_dialog.h"
-#include "export/series_export.h"
 
 namespace quirlweg {
 namespace {
@@ -56,7 +55,10 @@ ClassBoard::ClassBoard(std::function<JourneySetting()> setting, QWidget* parent)
   figures_ = new QLabel(this);
   figures_->setWordWrap(true);
   layout->addWidget(figures_);
-  auto* split = new QSplitter(this);
+  // The class's picture and its devices first; the pool as the evaluation shows a series on
+  // the second tab, each large enough to read from the back row.
+  auto* pages = new QTabWidget(this);
+  auto* split = new QSplitter(pages);
   picture_ = new ClassPicture(split);
   devices_ = new QTableWidget(0, 3, split);
   devices_->setHorizontalHeaderLabels({tr("Gerät"), tr("Reisen"), tr("Heimkehr")});
@@ -67,7 +69,14 @@ ClassBoard::ClassBoard(std::function<JourneySetting()> setting, QWidget* parent)
   devices_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 2);
-  layout->addWidget(split, 1);
+  pool_ = new PoolEvaluation(pages);
+  pages->addTab(split, tr("&Klasse"));
+  pages->addTab(pool_, tr("P&ool gemessen und exakt"));
+  pages->setTabToolTip(0, tr("Der Anteil jedes Geräts vor dem Bereich, den der exakte Wert für "
+                             "seine Zahl von Reisen erwarten lässt"));
+  pages->setTabToolTip(1, tr("Alle geprüften Reisen der Klasse als eine Serie, gemessen neben "
+                             "exakt"));
+  layout->addWidget(pages, 1);
   layout->addWidget(BuildButtons());
   connect(&server_, &ClassServer::Changed, this, &ClassBoard::Refresh);
 }
@@ -98,29 +107,44 @@ QWidget* ClassBoard::BuildTop() {
 
 QWidget* ClassBoard::BuildButtons() {
   auto* buttons = new QWidget(this);
-  auto* row = new QHBoxLayout(buttons);
+  auto* rows = new QVBoxLayout(buttons);
+  rows->setContentsMargins(0, 0, 0, 0);
+  auto* row = new QHBoxLayout;
   pause_ = new QPushButton(tr("&Pause"), buttons);
   pause_->setCheckable(true);
   auto* round = new QPushButton(tr("&Neue Runde"), buttons);
   round->setToolTip(
       tr("Alle Geräte beginnen neu, mit der Einstellung des Hauptfensters und "
          "neuen Startwerten"));
+  allowNames_ = new QCheckBox(tr("&Vornamen erlauben"), buttons);
+  allowNames_->setToolTip(
+      tr("Ohne Haken gibt niemand beim Beitreten einen Vornamen an: Die Geräte heißen "
+         "„Gerät 1“, „Gerät 2“ …"));
+  allowNames_->setChecked(true);
   hideNames_ = new QCheckBox(tr("Namen &ausblenden"), buttons);
   auto* remove = new QPushButton(tr("Gerät &entfernen"), buttons);
-  auto* save = new QPushButton(tr("&Daten speichern …"), buttons);
-  save->setToolTip(tr("Die Reisen im Pool als CSV, wie die Auswertung ihre Serie speichert"));
   auto* end = new QPushButton(tr("Klassenversuch &beenden"), buttons);
-  for (QWidget* w : std::initializer_list<QWidget*>{pause_, round, hideNames_, remove, end}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{pause_, round, allowNames_, hideNames_, remove, end}) {
     row->addWidget(w);
     commands_.append(w);
   }
   row->addStretch();
-  // Saving stays at hand after the end, when the pool is complete.
-  row->addWidget(save);
-  connect(save, &QPushButton::clicked, this, &ClassBoard::SaveData);
+  rows->addLayout(row);
+  // Saving and printing stay at hand after the end, when the pool is complete.
+  auto* keeping = new QHBoxLayout;
+  auto* files = new PoolFiles([this]() -> const classroom::Classroom& { return Class(); }, *pool_,
+                              *picture_, buttons);
+  keeping->addWidget(files->dataButton());
+  keeping->addWidget(files->experimentButton());
+  keeping->addWidget(files->reportButton());
+  keeping->addStretch();
+  rows->addLayout(keeping);
   connect(pause_, &QPushButton::toggled, this,
           [this](bool paused) { server_.Command(classroom::PauseCommand{paused}); });
   connect(round, &QPushButton::clicked, this, &ClassBoard::NewRound);
+  connect(allowNames_, &QCheckBox::toggled, this,
+          [this](bool allowed) { server_.Command(classroom::NamesCommand{allowed}); });
   connect(hideNames_, &QCheckBox::toggled, this, &ClassBoard::Refresh);
   connect(remove, &QPushButton::clicked, this, &ClassBoard::RemoveChosen);
   connect(end, &QPushButton::clicked, this, &ClassBoard::EndClass);
@@ -148,6 +172,11 @@ bool ClassBoard::Start() {
     QMessageBox::warning(parentWidget(), windowTitle(), text);
     return false;
   }
+  {
+    // A class resumed from its record keeps the teacher's choice.
+    const QSignalBlocker quiet(allowNames_);
+    allowNames_->setChecked(Class().NamesAllowed());
+  }
   address_->setText(server_.DeviceAddress());
   code_->setText(tr("Klassencode: %1").arg(server_.Code()));
   qr_->setPixmap(QrPicture(server_.DeviceAddress(), 6));
@@ -167,7 +196,7 @@ QString ClassBoard::DeviceName(const classroom::Device& device) const {
 }
 
 void ClassBoard::Refresh() {
-  const auto& c = server_.Protocol().classroom();
+  const classroom::Classroom& c = Class();
   const qint64 pooled = static_cast<qint64>(c.Pool().size());
   const auto exact = server_.ExactHome();
   int joined = 0;
@@ -206,11 +235,12 @@ void ClassBoard::Refresh() {
   if (server_.RecordFailed()) text += tr(" – das Protokoll lässt sich nicht mehr schreiben!");
   figures_->setText(text);
   picture_->Show(std::move(dots), pool, exact);
+  pool_->Follow(c);
   RefreshDevices();
 }
 
 void ClassBoard::RefreshDevices() {
-  const auto& c = server_.Protocol().classroom();
+  const classroom::Classroom& c = Class();
   devices_->setRowCount(0);
   for (const classroom::Device& d : c.Devices()) {
     if (d.removed) continue;
@@ -255,32 +285,6 @@ void ClassBoard::EndClass() {
   server_.Command(classroom::EndCommand{});
   for (QWidget* w : commands_) w->setEnabled(false);
   Refresh();
-}
-
-void ClassBoard::SaveData() {
-  const QString path = AskWhereToSave(this, tr("Daten speichern"), tr("klassenversuch-reisen.csv"),
-                                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
-  if (path.isEmpty()) return;
-  const auto& c = server_.Protocol().classroom();
-  SeriesHeader header;
-  header.when = QDateTime::currentDateTime();
-  header.setting = c.Setting();
-  try {
-    header.exact = theory::ComputeJourneyStatistics(c.Setting());
-  } catch (const std::invalid_argument&) {
-  }
-  // Written whole or not at all, as the evaluation saves its series.
-  SeriesCsvFile file(path, header);
-  std::optional<QString> error = file.Open();
-  for (const JourneyRecord& journey : classroom::PooledRecords(c)) {
-    if (!error) error = file.Add(journey);
-  }
-  if (!error) error = file.Commit();
-  if (error) {
-    WarnPlainly(this, windowTitle(),
-                tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
-                    .arg(QDir::toNativeSeparators(path), *error));
-  }
 }
 
 }  // namespace quirlweg

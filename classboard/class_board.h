@@ -14,6 +14,7 @@ class QTableWidget;
 namespace quirlweg {
 
 class ClassPicture;
+class PoolEvaluation;
 
 // The teacher's board of a class: the address with its QR code and the class code for the
 // pupils, the pooled journeys beside the exact chance, every device's share against the band
@@ -28,7 +29,7 @@ class ClassBoard final : public QWidget {
 
   // Starts the server; false, told in a message, where it could not.
   bool Start();
-  bool Ended() const { return server_.Protocol().classroom().Ended(); }
+  bool Ended() const { return Class().Ended(); }
 
  private:
   QWidget* BuildTop();
@@ -38,7 +39,7 @@ class ClassBoard final : public QWidget {
   void NewRound();
   void RemoveChosen();
   void EndClass();
-  void SaveData();
+  const classroom::Classroom& Class() const { return server_.Protocol().classroom(); }
   QString DeviceName(const classroom::Device& device) const;
 
   std::function<JourneySetting()> setting_;
@@ -48,8 +49,10 @@ class ClassBoard final : public QWidget {
   QLabel* qr_ = nullptr;
   QLabel* figures_ = nullptr;
   ClassPicture* picture_ = nullptr;
+  PoolEvaluation* pool_ = nullptr;
   QTableWidget* devices_ = nullptr;
   QPushButton* pause_ = nullptr;
+  QCheckBox* allowNames_ = nullptr;
   QCheckBox* hideNames_ = nullptr;
   QList<QWidget*> commands_;
 };

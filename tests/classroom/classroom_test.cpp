@@ -10,6 +10,7 @@
 #include "classroom/class_code.h"
 #include "classroom/class_protocol.h"
 #include "classroom/class_record.h"
+#include "lesson/experiment_file.h"
 #include "sweep/silent_walk.h"
 #include "web/core/web_walk.h"
 
@@ -88,6 +89,11 @@ class Lesson {
     if (answer.is_null()) return "nothing";
     return answer["type"] == "refused" ? answer["reason"].get<std::string>()
                                        : answer["type"].get<std::string>();
+  }
+  // Joins on connection `c` with `join` and gives the first `n` journeys of the seed given.
+  std::vector<SavedJourney> JoinAndWalk(std::uint64_t c, const std::string& join, int n) {
+    const json welcome = Say(c, join);
+    return Replayed(protocol_.classroom().Setting(), welcome["seed"].get<std::uint64_t>(), n);
   }
   std::string Journeys(int round, std::int64_t from, const std::vector<SavedJourney>& js) {
     json list = json::array();
@@ -177,11 +183,8 @@ TEST(ClassProtocol, PoolsOnlyTrueJourneysAndRefusesEverythingElseWithItsReason) 
 TEST(ClassRecord, RestartResumesThePoolExactlyAndTakesNoEditedJourney) {
   Lesson lesson;
   lesson.record_.push_back(record::Opening(lesson.protocol_.classroom()));
-  const json a = lesson.Say(1, R"({"type":"join","code":"ACDEF","name":"Zoë"})");
-  const json b = lesson.Say(2, R"({"type":"join","code":"ACDEF"})");
-  const JourneySetting setting = lesson.protocol_.classroom().Setting();
-  const auto first = Replayed(setting, a["seed"].get<std::uint64_t>(), 20);
-  const auto second = Replayed(setting, b["seed"].get<std::uint64_t>(), 20);
+  const auto first = lesson.JoinAndWalk(1, R"({"type":"join","code":"ACDEF","name":"Zoë"})", 20);
+  const auto second = lesson.JoinAndWalk(2, R"({"type":"join","code":"ACDEF"})", 20);
   lesson.Say(1, lesson.Journeys(1, 1, Slice(first, 1, 10)));
   lesson.Say(2, lesson.Journeys(1, 1, Slice(second, 1, 4)));
   lesson.Say(1, lesson.Journeys(1, 11, Slice(first, 11, 20)));
@@ -198,8 +201,11 @@ TEST(ClassRecord, RestartResumesThePoolExactlyAndTakesNoEditedJourney) {
   EXPECT_EQ(restored.classroom->Pool(), lesson.protocol_.classroom().Pool());
   EXPECT_EQ(restored.classroom->Code(), "ACDEF");
   ASSERT_EQ(restored.classroom->Devices().size(), 2U);
-  EXPECT_EQ(restored.classroom->Devices()[0].token, a["token"]);
-  EXPECT_EQ(restored.classroom->Devices()[0].name, "Zoë");
+  EXPECT_EQ(restored.classroom->Devices()[0].token,
+            lesson.protocol_.classroom().Devices()[0].token);
+  // A first name never reaches the disk.
+  EXPECT_EQ(whole.find("Zo"), std::string::npos);
+  EXPECT_EQ(restored.classroom->Devices()[0].name, "");
 
   // The second report of device 2 with one journey's length changed.
   std::vector<std::string> edited = lesson.record_;
@@ -220,6 +226,68 @@ TEST(ClassRecord, RestartResumesThePoolExactlyAndTakesNoEditedJourney) {
   EXPECT_EQ(restored.classroom->Pool().size(), 14U);
 
   EXPECT_FALSE(Restore("{\"class\":\"ACDEF\"}\n").classroom);
+}
+
+// One address cannot fill the class with devices: past a class's worth it is refused, while
+// other addresses, and the teacher's own machine, still join.
+TEST(ClassProtocol, RefusesOneAddressJoiningMoreDevicesThanAClassHas) {
+  ClassProtocol protocol(Classroom("ACDEF", {2, 5, 0.5, true, 0, 0}), "board-token");
+  std::uint64_t connection = 0;
+  const auto join = [&](const std::string& address) {
+    protocol.Open(++connection, address);
+    const Handled h = protocol.Receive(connection, R"({"type":"join","code":"ACDEF"})", 0);
+    const json answer = json::parse(h.sent.at(0).text);
+    return answer["type"] == "refused" ? answer["reason"].get<std::string>()
+                                       : answer["type"].get<std::string>();
+  };
+  for (int i = 0; i < kMostJoinsPerAddress; ++i) ASSERT_EQ(join("192.168.1.7"), "welcome") << i;
+  EXPECT_EQ(join("192.168.1.7"), "addressFull");
+  EXPECT_EQ(join("192.168.1.8"), "welcome");
+  EXPECT_EQ(join(""), "welcome");
+  EXPECT_EQ(protocol.classroom().Devices().size(),
+            static_cast<std::size_t>(kMostJoinsPerAddress) + 2);
+}
+
+// A class's pool saved as an experiment file keeps only seeds and counts: reading it back
+// must walk the same journeys in the order they were pooled, and a file whose counts do not
+// add up is refused rather than walked to a pool no class had.
+TEST(ClassPoolFile, WalksThePoolAgainInItsOrderAndRefusesCountsThatDisagree) {
+  Lesson lesson;
+  const auto first = lesson.JoinAndWalk(1, R"({"type":"join","code":"ACDEF"})", 30);
+  const auto second = lesson.JoinAndWalk(2, R"({"type":"join","code":"ACDEF"})", 30);
+  lesson.Say(1, lesson.Journeys(1, 1, Slice(first, 1, 20)));
+  lesson.Say(2, lesson.Journeys(1, 1, Slice(second, 1, 20)));
+  lesson.Say(1, lesson.Journeys(1, 21, Slice(first, 21, 30)));
+  lesson.Say(2, lesson.Journeys(1, 21, Slice(second, 21, 25)));
+  const Classroom& pooled = lesson.protocol_.classroom();
+  ASSERT_EQ(pooled.Pool().size(), 55U);
+
+  Experiment saved;
+  saved.setting = pooled.Setting();
+  saved.classPool = pooled.PoolToSave();
+  const std::string text = ExperimentJson(saved);
+  const ExperimentParse read = ParseExperiment(text);
+  ASSERT_TRUE(read.experiment && read.experiment->classPool);
+  EXPECT_EQ(WalkPoolAgain(read.experiment->setting, *read.experiment->classPool), pooled.Pool());
+
+  const struct {
+    const char* edit;
+    json value;
+    ExperimentProblem problem;
+  } edits[] = {
+      {"/class/order/0/1", 21, ExperimentProblem::PoolOrderUneven},
+      {"/class/order/3", json::array({2, 4}), ExperimentProblem::PoolOrderUneven},
+      {"/class/order/1/0", 3, ExperimentProblem::OutOfRange},
+      {"/class/devices/1/0", pooled.Devices()[0].seed, ExperimentProblem::SeedTwice},
+      {"/class/devices/0", json::array({1, 2, 3}), ExperimentProblem::NotAPair},
+  };
+  for (const auto& e : edits) {
+    json edited = json::parse(text);
+    edited[json::json_pointer(e.edit)] = e.value;
+    const ExperimentParse refused = ParseExperiment(edited.dump());
+    EXPECT_FALSE(refused.experiment) << e.edit;
+    EXPECT_EQ(refused.refusal.problem, e.problem) << e.edit;
+  }
 }
 
 TEST(ClassCode, TakesFirstNamesOfLettersOnly) {
