@@ -10,6 +10,7 @@
 #include "app/class_run.h"
 #include "app/headless.h"
 #include "app/language.h"
+#include "classboard/class_board.h"
 #include "display/focus_ring.h"
 #include "display/picture_area_accessible.h"
 #include "evaluation/evaluation.h"
@@ -320,6 +321,10 @@ int main(int argc, char* argv[]) {
   auto* files =
       new quirlweg::ExperimentFiles(window, *actions, language == quirlweg::Language::English);
   auto* keeper = new quirlweg::SeriesKeeper(window, *files, quirlweg::SeriesKeeper::DefaultPath());
+  QObject::connect(files, &quirlweg::ExperimentFiles::ClassPoolOpened, &window,
+                   [&window](const quirlweg::Experiment& experiment, const QString& path) {
+                     quirlweg::ShowSavedClass(experiment, path, &window);
+                   });
   window.showMaximized();
   // Once the window manager has put the window up: the layout it then gets redraws the
   // lattice, which would wipe the traces of a series walked again. A file named on the

@@ -1,6 +1,9 @@
 #include "classboard/class_board.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -9,11 +12,13 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "classboard/class_picture.h"
 #include "classboard/pool_evaluation.h"
@@ -21,12 +26,15 @@
 #include "classroom/class_message.h"
 #include "classroom/class_status.h"
 #include "classserver/qr_code.h"
+#include "export/save_dialog.h"
+#include "figures/exact_statistics.h"
 
 namespace quirlweg {
 namespace {
 
-// The QR code as a picture, each module `scale` pixels, with the quiet zone around it.
-QPixmap QrPicture(const QString& text, int scale) {
+// The QR code as a picture at most `most` pixels wide, each module a whole number of pixels,
+// with the quiet zone around it.
+QPixmap QrPicture(const QString& text, int most) {
   const auto modules = QrModules(text);
   const int quiet = 4;
   const int size = static_cast<int>(modules.size()) + 2 * quiet;
@@ -38,6 +46,7 @@ QPixmap QrPicture(const QString& text, int scale) {
         image.setPixel(static_cast<int>(x) + quiet, static_cast<int>(y) + quiet, 0);
     }
   }
+  const int scale = std::max(2, most / size);
   return QPixmap::fromImage(image.scaled(size * scale, size * scale));
 }
 
@@ -49,7 +58,38 @@ QString Percent(double share) {
 
 ClassBoard::ClassBoard(std::function<JourneySetting()> setting, QWidget* parent)
     : QWidget(parent, Qt::Window), setting_(std::move(setting)), server_(this) {
+  setObjectName(QStringLiteral("frmKlassenversuch"));
   setWindowTitle(tr("Klassenversuch – Quirlweg"));
+  Build();
+  connect(&server_, &ClassServer::Changed, this, &ClassBoard::Refresh);
+}
+
+ClassBoard::ClassBoard(classroom::Classroom saved, const QString& path, QWidget* parent)
+    : QWidget(parent, Qt::Window), server_(this), saved_(std::move(saved)) {
+  setObjectName(QStringLiteral("frmGespeicherterKlassenversuch"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(tr("Gespeicherter Klassenversuch – Quirlweg"));
+  Build();
+  address_->setText(tr("Gespeicherter Klassenversuch"));
+  code_->setText(QFileInfo(path).fileName());
+  code_->setToolTip(QDir::toNativeSeparators(path));
+  qr_->hide();
+  // Nothing walks any more: only saving and printing are left.
+  for (QWidget* w : std::as_const(commands_)) w->hide();
+  // The picture's band comes with the exact values, computed in the background.
+  connect(&pool_->exact(), &ExactStatistics::Changed, this, &ClassBoard::Refresh);
+  Refresh();
+}
+
+void ClassBoard::Build() {
+  // The board is what the projector shows while the class walks: the whole screen, texts
+  // growing with it as the evaluation's do.
+  setWindowState(Qt::WindowMaximized);
+  const QSize room =
+      (parentWidget() != nullptr ? parentWidget()->screen() : screen())->availableGeometry().size();
+  QFont scaled = font();
+  scaled.setPointSizeF(scaled.pointSizeF() * std::clamp(room.height() / 800.0, 1.0, 2.0));
+  setFont(scaled);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTop());
   figures_ = new QLabel(this);
@@ -66,7 +106,10 @@ ClassBoard::ClassBoard(std::function<JourneySetting()> setting, QWidget* parent)
   devices_->setSelectionBehavior(QAbstractItemView::SelectRows);
   devices_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   devices_->verticalHeader()->hide();
-  devices_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Figures stay on one line; the names take what room is left.
+  devices_->setWordWrap(false);
+  devices_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  devices_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 2);
   pool_ = new PoolEvaluation(pages);
@@ -78,7 +121,6 @@ ClassBoard::ClassBoard(std::function<JourneySetting()> setting, QWidget* parent)
                              "exakt"));
   layout->addWidget(pages, 1);
   layout->addWidget(BuildButtons());
-  connect(&server_, &ClassServer::Changed, this, &ClassBoard::Refresh);
 }
 
 QWidget* ClassBoard::BuildTop() {
@@ -116,7 +158,7 @@ QWidget* ClassBoard::BuildButtons() {
   round->setToolTip(
       tr("Alle Geräte beginnen neu, mit der Einstellung des Hauptfensters und "
          "neuen Startwerten"));
-  allowNames_ = new QCheckBox(tr("&Vornamen erlauben"), buttons);
+  allowNames_ = new QCheckBox(tr("Vorna&men erlauben"), buttons);
   allowNames_->setToolTip(
       tr("Ohne Haken gibt niemand beim Beitreten einen Vornamen an: Die Geräte heißen "
          "„Gerät 1“, „Gerät 2“ …"));
@@ -179,7 +221,9 @@ bool ClassBoard::Start() {
   }
   address_->setText(server_.DeviceAddress());
   code_->setText(tr("Klassencode: %1").arg(server_.Code()));
-  qr_->setPixmap(QrPicture(server_.DeviceAddress(), 6));
+  // A fifth of the screen's height: large enough for a phone across the room, leaving the
+  // rest to the figures.
+  qr_->setPixmap(QrPicture(server_.DeviceAddress(), screen()->availableGeometry().height() / 5));
   if (!server_.ServesSite()) {
     QMessageBox::warning(parentWidget(), windowTitle(),
                          tr("Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden "
@@ -197,8 +241,10 @@ QString ClassBoard::DeviceName(const classroom::Device& device) const {
 
 void ClassBoard::Refresh() {
   const classroom::Classroom& c = Class();
+  pool_->Follow(c);
   const qint64 pooled = static_cast<qint64>(c.Pool().size());
-  const auto exact = server_.ExactHome();
+  auto exact = server_.ExactHome();
+  if (saved_ && pool_->exact().values()) exact = pool_->exact().values()->home;
   int joined = 0;
   std::vector<ClassPicture::Dot> dots;
   for (const classroom::Device& d : c.Devices()) {
@@ -235,7 +281,6 @@ void ClassBoard::Refresh() {
   if (server_.RecordFailed()) text += tr(" – das Protokoll lässt sich nicht mehr schreiben!");
   figures_->setText(text);
   picture_->Show(std::move(dots), pool, exact);
-  pool_->Follow(c);
   RefreshDevices();
 }
 
@@ -248,7 +293,7 @@ void ClassBoard::RefreshDevices() {
     devices_->insertRow(row);
     auto* name = new QTableWidgetItem(DeviceName(d));
     name->setData(Qt::UserRole, d.number);
-    if (!server_.Protocol().Connected(d.number)) name->setForeground(Qt::gray);
+    if (saved_ || !server_.Protocol().Connected(d.number)) name->setForeground(Qt::gray);
     devices_->setItem(row, 0, name);
     devices_->setItem(row, 1,
                       new QTableWidgetItem(QLocale().toString(static_cast<qint64>(d.journeys))));
@@ -285,6 +330,27 @@ void ClassBoard::EndClass() {
   server_.Command(classroom::EndCommand{});
   for (QWidget* w : commands_) w->setEnabled(false);
   Refresh();
+}
+
+bool ShowSavedClass(const Experiment& experiment, const QString& path, QWidget* parent) {
+  std::optional<classroom::Classroom> saved;
+  {
+    // A long pool takes a few seconds to walk again.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    saved = classroom::ClassOfPool(experiment.setting, *experiment.classPool);
+    QApplication::restoreOverrideCursor();
+  }
+  if (!saved) {
+    WarnPlainly(parent, QStringLiteral("Quirlweg"),
+                ClassBoard::tr("„%1“ hält keinen Klassenversuch, den eine Klasse gehen kann.")
+                    .arg(QDir::toNativeSeparators(path)));
+    return false;
+  }
+  auto* board = new ClassBoard(std::move(*saved), path, parent);
+  board->show();
+  board->raise();
+  board->activateWindow();
+  return true;
 }
 
 }  // namespace quirlweg

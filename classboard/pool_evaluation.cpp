@@ -1,5 +1,6 @@
 #include "classboard/pool_evaluation.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -24,10 +25,15 @@ PoolEvaluation::PoolEvaluation(QWidget* parent)
                           this);
   note->setWordWrap(true);
   charts_->SetLogarithmicJourneys(true);
-  auto* layout = new QVBoxLayout(this);
+  // The table beside the charts: below the class's address and code the board has more room
+  // across than down, and the charts need the height to be read.
+  auto* figures = new QVBoxLayout;
+  figures->addWidget(table_);
+  figures->addWidget(note);
+  figures->addStretch();
+  auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  layout->addWidget(table_);
-  layout->addWidget(note);
+  layout->addLayout(figures, 1);
   layout->addWidget(charts_, 1);
   connect(exact_, &ExactStatistics::Changed, this, &PoolEvaluation::Show);
 }

@@ -141,6 +141,27 @@ std::vector<SavedJourney> WalkPoolAgain(const JourneySetting& setting, const Cla
   return journeys;
 }
 
+std::optional<Classroom> ClassOfPool(const JourneySetting& setting, const ClassPool& pool) {
+  Classroom saved(std::string(), setting);
+  for (std::size_t d = 0; d < pool.devices.size(); ++d) {
+    const auto added =
+        saved.AddDevice("saved-" + std::to_string(d + 1), std::string(), pool.devices[d].seed);
+    if (!std::holds_alternative<int>(added)) return std::nullopt;
+  }
+  const std::vector<SavedJourney> journeys = WalkPoolAgain(setting, pool);
+  std::size_t next = 0;
+  for (const ClassPool::Run& run : pool.order) {
+    const Device* device = saved.DeviceNumbered(run.device);
+    const auto count = static_cast<std::size_t>(run.journeys);
+    if (device == nullptr || next + count > journeys.size()) return std::nullopt;
+    const auto outcome = saved.Report(run.device, saved.Round(), device->journeys + 1,
+                                      std::span(journeys).subspan(next, count));
+    if (outcome.refusal) return std::nullopt;
+    next += count;
+  }
+  return saved;
+}
+
 JourneyRecord PooledRecord(const JourneySetting& setting, const SavedJourney& journey, int number) {
   const int r = setting.radius;
   JourneyRecord record;

@@ -111,6 +111,11 @@ class Classroom {
 // A saved pool walked again from its devices' seeds in `setting`, in the order it was pooled.
 std::vector<SavedJourney> WalkPoolAgain(const JourneySetting& setting, const ClassPool& pool);
 
+// The class a saved pool describes, as its board showed it: its devices, numbered in order,
+// each with its seed and journeys, pooled in the saved order. None where the pool is not one
+// a class can have (more devices than a class takes, a seed twice).
+std::optional<Classroom> ClassOfPool(const JourneySetting& setting, const ClassPool& pool);
+
 // A pooled journey as the walk's record in `setting`, its end told by where it lies.
 JourneyRecord PooledRecord(const JourneySetting& setting, const SavedJourney& journey, int number);
 

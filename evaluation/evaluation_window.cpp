@@ -190,7 +190,7 @@ QWidget* EvaluationWindow::BuildButtons() {
 // Only once it has ended may another begin; closing the board leaves the class running.
 void EvaluationWindow::OpenClassBoard() {
   QWidget* main = parentWidget() != nullptr ? parentWidget() : this;
-  auto* board = main->findChild<ClassBoard*>();
+  auto* board = main->findChild<ClassBoard*>(QStringLiteral("frmKlassenversuch"));
   // A class ended makes room for the next one.
   if (board != nullptr && board->Ended()) {
     delete board;

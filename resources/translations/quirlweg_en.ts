@@ -1246,19 +1246,31 @@
     </message>
     <message>
         <source>Der Anteil jedes Geräts vor dem Bereich, den der exakte Wert für seine Zahl von Reisen erwarten lässt</source>
-        <translation>Each device's share against the range the exact value leads one to expect for its number of trips</translation>
+        <translation>Each device&apos;s share against the range the exact value leads one to expect for its number of trips</translation>
     </message>
     <message>
         <source>Alle geprüften Reisen der Klasse als eine Serie, gemessen neben exakt</source>
-        <translation>All of the class's checked trips as one series, measured beside exact</translation>
+        <translation>All of the class&apos;s checked trips as one series, measured beside exact</translation>
     </message>
     <message>
-        <source>&amp;Vornamen erlauben</source>
-        <translation>Allow first &amp;names</translation>
+        <source>Vorna&amp;men erlauben</source>
+        <translation>Allow first na&amp;mes</translation>
     </message>
     <message>
         <source>Ohne Haken gibt niemand beim Beitreten einen Vornamen an: Die Geräte heißen „Gerät 1“, „Gerät 2“ …</source>
         <translation>Unticked, nobody gives a first name when joining: the devices are called “Device 1”, “Device 2” …</translation>
+    </message>
+    <message>
+        <source>Gespeicherter Klassenversuch – Quirlweg</source>
+        <translation>Saved class experiment – Quirlweg</translation>
+    </message>
+    <message>
+        <source>Gespeicherter Klassenversuch</source>
+        <translation>Saved class experiment</translation>
+    </message>
+    <message>
+        <source>„%1“ hält keinen Klassenversuch, den eine Klasse gehen kann.</source>
+        <translation>“%1” holds no class experiment a class can walk.</translation>
     </message>
 </context>
 <context>
@@ -1731,7 +1743,7 @@
     <name>quirlweg::PoolEvaluation</name>
     <message>
         <source>Alle geprüften Reisen der Klasse als eine Serie. Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs.</source>
-        <translation>All of the class's checked trips as one series. Red and marked ✗: the exact value lies outside the 95 % range.</translation>
+        <translation>All of the class&apos;s checked trips as one series. Red and marked ✗: the exact value lies outside the 95 % range.</translation>
     </message>
 </context>
 <context>
@@ -1754,11 +1766,11 @@
     </message>
     <message>
         <source>Die Einstellung und für jedes Gerät Startwert und Reisen: Beim Öffnen werden die Reisen neu gegangen</source>
-        <translation>The setting and each device's seed and trips: opening it walks the trips again</translation>
+        <translation>The setting and each device&apos;s seed and trips: opening it walks the trips again</translation>
     </message>
     <message>
         <source>Einstellung, Tabelle, Diagramme und das Bild der Klasse auf A4</source>
-        <translation>Setting, table, charts and the class's picture on A4</translation>
+        <translation>Setting, table, charts and the class&apos;s picture on A4</translation>
     </message>
     <message>
         <source>Als &amp;PDF speichern …</source>

@@ -268,7 +268,10 @@ TEST(ClassPoolFile, WalksThePoolAgainInItsOrderAndRefusesCountsThatDisagree) {
   const std::string text = ExperimentJson(saved);
   const ExperimentParse read = ParseExperiment(text);
   ASSERT_TRUE(read.experiment && read.experiment->classPool);
-  EXPECT_EQ(WalkPoolAgain(read.experiment->setting, *read.experiment->classPool), pooled.Pool());
+  const auto again = ClassOfPool(read.experiment->setting, *read.experiment->classPool);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->Pool(), pooled.Pool());
+  EXPECT_EQ(again->Devices()[1].journeys, 25);
 
   const struct {
     const char* edit;
