@@ -41,15 +41,30 @@ QPointF ClassPicture::Place(const QRectF& area, double journeys, double share) c
 
 void ClassPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  Paint(painter, size());
+}
+
+QImage ClassPicture::PaperPicture() const {
+  // Laid out small, so that its texts stay readable when the report shrinks it onto the page.
+  QImage image(600, 360, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QFont paper = font();
+  paper.setPixelSize(11);
+  painter.setFont(paper);
+  Paint(painter, image.size());
+  return image;
+}
+
+void ClassPicture::Paint(QPainter& painter, const QSize& size) const {
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(rect(), Qt::white);
-  const QFontMetricsF metrics(font());
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+  const QFontMetricsF metrics(painter.font());
   // Room for the share's numbers on the left, half the widest journey number on the right and
   // two lines of text below.
   const double left = metrics.horizontalAdvance(QStringLiteral("100 %")) + 12;
   const double right = metrics.horizontalAdvance(QLocale().toString(qlonglong{100000})) / 2 + 8;
-  const QRectF area(left, metrics.height(), width() - left - right,
-                    height() - 4 * metrics.height());
+  const QRectF area(left, metrics.height(), size.width() - left - right,
+                    size.height() - 4 * metrics.height());
   painter.setPen(QPen(Qt::black, 1));
   painter.drawRect(area);
   for (int percent = 0; percent <= 100; percent += 25) {

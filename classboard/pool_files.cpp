@@ -16,7 +16,7 @@
 namespace quirlweg {
 
 PoolFiles::PoolFiles(std::function<const classroom::Classroom&()> classroom,
-                     const PoolEvaluation& pool, ClassPicture& picture, QWidget* row)
+                     const PoolEvaluation& pool, const ClassPicture& picture, QWidget* row)
     : QObject(row),
       row_(row),
       classroom_(std::move(classroom)),
@@ -70,8 +70,8 @@ void PoolFiles::SaveExperiment() {
 namespace {
 
 ReportContents ContentsOf(const classroom::Classroom& c, const PoolEvaluation& pool,
-                          ClassPicture& picture) {
-  ReportContents contents{pool.series(), 0, picture.grab().toImage(), {}, {}, {}};
+                          const ClassPicture& picture) {
+  ReportContents contents{pool.series(), 0, picture.PaperPicture(), {}, {}, {}};
   contents.origin = PoolFiles::tr("Klassenversuch, Runde %1, %2 Geräte mit eigenen Startwerten")
                         .arg(c.Round())
                         .arg(c.Devices().size());

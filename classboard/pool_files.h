@@ -25,7 +25,7 @@ class PoolFiles final : public QObject {
  public:
   // The buttons are children of `row`.
   PoolFiles(std::function<const classroom::Classroom&()> classroom, const PoolEvaluation& pool,
-            ClassPicture& picture, QWidget* row);
+            const ClassPicture& picture, QWidget* row);
 
   QPushButton* dataButton() const { return data_; }
   QPushButton* experimentButton() const { return experiment_; }
@@ -41,7 +41,7 @@ class PoolFiles final : public QObject {
   QWidget* row_;
   std::function<const classroom::Classroom&()> classroom_;
   const PoolEvaluation& pool_;
-  ClassPicture& picture_;
+  const ClassPicture& picture_;
   QPushButton* data_;
   QPushButton* experiment_;
   QPushButton* report_;
