@@ -177,6 +177,7 @@ quirlweg::ClassRun ClassRunOf(const QCommandLineParser& parser) {
     }
     run.port = static_cast<quint16>(port);
   }
+  run.namesAllowed = !parser.isSet(QStringLiteral("no-names"));
   run.recordPath = parser.value(QStringLiteral("record"));
   run.siteFolder = parser.value(QStringLiteral("site"));
   if (parser.isSet(QStringLiteral("experiment"))) {
@@ -236,6 +237,10 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
   option("site",
          QT_TRANSLATE_NOOP("CommandLine", "Der Ordner mit den Dateien der Browser-Ausgabe."),
          QT_TRANSLATE_NOOP("CommandLine", "ORDNER"));
+  parser.addOption(QCommandLineOption(
+      QStringLiteral("no-names"),
+      Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                   "Geräte treten ohne Vornamen bei und heißen „Gerät N“."))));
   const QString file = Translated(QT_TRANSLATE_NOOP("CommandLine", "versuch.quirlweg"));
   parser.addPositionalArgument(
       file,
@@ -257,7 +262,7 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
     request.classRun = ClassRunOf(parser);
     return request;
   }
-  for (const char* name : {"port", "record", "site"}) {
+  for (const char* name : {"port", "record", "site", "no-names"}) {
     if (parser.isSet(QLatin1String(name))) {
       Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "--%1 gilt nur mit --class."))
                  .arg(QLatin1String(name)));

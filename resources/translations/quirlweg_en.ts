@@ -257,6 +257,10 @@
         <source>--%1 gilt nur mit --class.</source>
         <translation>--%1 only goes with --class.</translation>
     </message>
+    <message>
+        <source>Geräte treten ohne Vornamen bei und heißen „Gerät N“.</source>
+        <translation>Devices join without a first name and are called “Device N”.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentFile</name>
