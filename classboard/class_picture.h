@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "classroom/class_status.h"
+
 class QPainter;
 
 namespace quirlweg {
@@ -38,7 +40,7 @@ class ClassPicture final : public QWidget {
   std::vector<Dot> devices_;
   std::optional<Dot> pool_;
   std::optional<double> exact_;
-  double mostJourneys_ = 10;
+  classroom::ClassPictureAxes axes_;
 };
 
 }  // namespace quirlweg

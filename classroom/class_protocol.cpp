@@ -99,7 +99,10 @@ Handled ClassProtocol::Receive(std::uint64_t connection, std::string_view text,
   if (const auto* hello = std::get_if<BoardHello>(&m)) {
     if (hello->token != boardToken_ || c.device) return Refuse(connection, Refusal::NotBoard);
     c.board = true;
-    return Send(connection, {{"type", "board"}, {"code", classroom_.Code()}});
+    json welcome = {{"type", "board"}, {"code", classroom_.Code()}};
+    if (!joinAddress_.empty()) welcome["address"] = joinAddress_;
+    if (!joinQr_.empty()) welcome["qr"] = joinQr_;
+    return Send(connection, welcome);
   }
   if (const auto* join = std::get_if<JoinMessage>(&m)) return Handle(connection, c, *join);
   if (const auto* rejoin = std::get_if<RejoinMessage>(&m)) return Handle(connection, c, *rejoin);

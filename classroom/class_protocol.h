@@ -53,6 +53,12 @@ class ClassProtocol {
 
   const Classroom& classroom() const { return classroom_; }
   const std::string& BoardToken() const { return boardToken_; }
+  // What a board in the browser shows the class to join by: the address devices open, and
+  // its QR code as rows of '1' (dark) and '0', which the page cannot make itself.
+  void SetJoining(std::string address, std::vector<std::string> qrRows) {
+    joinAddress_ = std::move(address);
+    joinQr_ = std::move(qrRows);
+  }
 
   // A command of the board running in the same program as the server, which needs no token.
   Handled BoardCommand(const Message& command) { return HandleBoard(0, command); }
@@ -98,6 +104,8 @@ class ClassProtocol {
 
   Classroom classroom_;
   std::string boardToken_;
+  std::string joinAddress_;
+  std::vector<std::string> joinQr_;
   SecretSource secrets_;
   std::map<std::uint64_t, Connection> connections_;
   std::map<std::string, int> joinsFrom_;  // devices joined by address

@@ -10,6 +10,7 @@
 
 #include "classroom/class_record.h"
 #include "classroom/class_status.h"
+#include "classserver/qr_code.h"
 #include "classserver/request_guard.h"
 #include "classserver/site_files.h"
 #include "theory/journey_statistics.h"
@@ -114,6 +115,13 @@ std::optional<ClassStartProblem> ClassServer::Start(const ClassServerOptions& op
   if (!listening) return ClassStartProblem::PortTaken;
   site_->bind(tcp);
   port_ = tcp->serverPort();
+  std::vector<std::string> qr;
+  for (const std::vector<bool>& row : QrModules(DeviceAddress())) {
+    std::string text;
+    for (const bool dark : row) text += dark ? '1' : '0';
+    qr.push_back(std::move(text));
+  }
+  protocol_->SetJoining(DeviceAddress().toStdString(), std::move(qr));
   connect(site_, &SiteFiles::newWebSocketConnection, this, &ClassServer::AcceptConnection);
   statusTimer_.start();
   ComputeExact();
