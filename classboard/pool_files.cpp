@@ -1,7 +1,6 @@
 #include "classboard/pool_files.h"
 
 #include <QDir>
-#include <QMenu>
 #include <QPushButton>
 
 #include "classboard/class_picture.h"
@@ -10,10 +9,24 @@
 #include "experiment/experiment_file.h"
 #include "experiment/file_access.h"
 #include "export/report.h"
+#include "export/report_tools.h"
 #include "export/save_dialog.h"
 #include "export/series_export.h"
 
 namespace quirlweg {
+
+namespace {
+
+ReportContents ContentsOf(const classroom::Classroom& c, const PoolEvaluation& pool,
+                          const ClassPicture& picture) {
+  ReportContents contents{pool.series(), 0, picture.PaperPicture(), {}, {}, {}};
+  contents.origin = PoolFiles::tr("Klassenversuch, Runde %1, %2 Geräte mit eigenen Startwerten")
+                        .arg(c.Round())
+                        .arg(c.Devices().size());
+  return contents;
+}
+
+}  // namespace
 
 PoolFiles::PoolFiles(std::function<const classroom::Classroom&()> classroom,
                      const PoolEvaluation& pool, const ClassPicture& picture, QWidget* row)
@@ -30,10 +43,9 @@ PoolFiles::PoolFiles(std::function<const classroom::Classroom&()> classroom,
       tr("Die Einstellung und für jedes Gerät Startwert und Reisen: Beim Öffnen werden die "
          "Reisen neu gegangen"));
   report_->setToolTip(tr("Einstellung, Tabelle, Diagramme und das Bild der Klasse auf A4"));
-  auto* choices = new QMenu(report_);
-  choices->addAction(tr("Als &PDF speichern …"), this, [this] { SaveReport(); });
-  choices->addAction(tr("&Drucken …"), this, [this] { Print(); });
-  report_->setMenu(choices);
+  OfferReport(
+      report_, tr("klassenversuch-bericht.pdf"),
+      [this] { return ContentsOf(classroom_(), pool_, picture_); }, pool.exact());
   connect(data_, &QPushButton::clicked, this, [this] { SaveData(); });
   connect(experiment_, &QPushButton::clicked, this, [this] { SaveExperiment(); });
 }
@@ -65,34 +77,6 @@ void PoolFiles::SaveExperiment() {
   if (const auto error = WriteWholeFile(path, ExperimentFileBytes(experiment))) {
     Warn(tr("Der Versuch konnte nicht in „%1“ gespeichert werden:\n%2"), path, *error);
   }
-}
-
-namespace {
-
-ReportContents ContentsOf(const classroom::Classroom& c, const PoolEvaluation& pool,
-                          const ClassPicture& picture) {
-  ReportContents contents{pool.series(), 0, picture.PaperPicture(), {}, {}, {}};
-  contents.origin = PoolFiles::tr("Klassenversuch, Runde %1, %2 Geräte mit eigenen Startwerten")
-                        .arg(c.Round())
-                        .arg(c.Devices().size());
-  return contents;
-}
-
-}  // namespace
-
-void PoolFiles::SaveReport() {
-  const QString path =
-      AskWhereToSave(row_->window(), tr("Bericht speichern"), tr("klassenversuch-bericht.pdf"),
-                     tr("PDF-Dokumente (*.pdf)"), QStringLiteral("pdf"));
-  if (path.isEmpty()) return;
-  const auto contents = ContentsOf(classroom_(), pool_, picture_);
-  if (const auto error = WriteReportPdf(path, contents, pool_.exact())) {
-    Warn(tr("Der Bericht konnte nicht in „%1“ gespeichert werden:\n%2"), path, *error);
-  }
-}
-
-void PoolFiles::Print() {
-  PrintReport(row_->window(), ContentsOf(classroom_(), pool_, picture_), pool_.exact());
 }
 
 }  // namespace quirlweg

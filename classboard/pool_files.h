@@ -34,8 +34,6 @@ class PoolFiles final : public QObject {
  private:
   void SaveData();
   void SaveExperiment();
-  void SaveReport();
-  void Print();
   void Warn(const QString& what, const QString& path, const QString& reason);
 
   QWidget* row_;

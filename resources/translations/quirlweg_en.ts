@@ -1777,14 +1777,6 @@
         <translation>Setting, table, charts and the class&apos;s picture on A4</translation>
     </message>
     <message>
-        <source>Als &amp;PDF speichern …</source>
-        <translation>Save as &amp;PDF …</translation>
-    </message>
-    <message>
-        <source>&amp;Drucken …</source>
-        <translation>&amp;Print …</translation>
-    </message>
-    <message>
         <source>Daten speichern</source>
         <translation>Save data</translation>
     </message>
@@ -1825,22 +1817,8 @@
         <translation>Class experiment, round %1, %2 devices with seeds of their own</translation>
     </message>
     <message>
-        <source>Bericht speichern</source>
-        <translation>Save report</translation>
-    </message>
-    <message>
         <source>klassenversuch-bericht.pdf</source>
         <translation>class-experiment-report.pdf</translation>
-    </message>
-    <message>
-        <source>PDF-Dokumente (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Der Bericht konnte nicht in „%1“ gespeichert werden:
-%2</source>
-        <translation>The report could not be saved to “%1”:
-%2</translation>
     </message>
 </context>
 <context>

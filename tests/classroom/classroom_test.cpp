@@ -10,21 +10,14 @@
 #include "classroom/class_code.h"
 #include "classroom/class_protocol.h"
 #include "classroom/class_record.h"
+#include "common/walked_journeys.h"
 #include "lesson/experiment_file.h"
-#include "sweep/silent_walk.h"
 #include "web/core/web_walk.h"
 
 namespace quirlweg::classroom {
 namespace {
 
 using nlohmann::json;
-
-std::vector<SavedJourney> Replayed(const JourneySetting& setting, std::uint64_t seed, int n) {
-  JourneyWalker walker(setting, seed);
-  std::vector<SavedJourney> journeys;
-  for (int i = 0; i < n; ++i) journeys.push_back(SavedJourneyOf(walker.Next()));
-  return journeys;
-}
 
 // The server pools a journey only where its replay equals what the device walked: a device
 // walking the class's setting from its seed as the page puts an experiment in place must
@@ -52,7 +45,7 @@ TEST(ClassReplay, WalksEachDevicesJourneysAsThePageDoes) {
     page.WalkJourneys(1100);
     std::vector<SavedJourney> walked;
     for (const JourneyRecord& j : page.displays().Series()) walked.push_back(SavedJourneyOf(j));
-    EXPECT_EQ(walked, Replayed(s, seed, 1100)) << s.dimension << "D R=" << s.radius;
+    EXPECT_EQ(walked, WalkedJourneys(s, seed, 1100)) << s.dimension << "D R=" << s.radius;
 
     // Pooled, the journeys go into the board's CSV with the ends the walk gave them.
     Classroom pool("ACDEF", s);
@@ -93,7 +86,7 @@ class Lesson {
   // Joins on connection `c` with `join` and gives the first `n` journeys of the seed given.
   std::vector<SavedJourney> JoinAndWalk(std::uint64_t c, const std::string& join, int n) {
     const json welcome = Say(c, join);
-    return Replayed(protocol_.classroom().Setting(), welcome["seed"].get<std::uint64_t>(), n);
+    return WalkedJourneys(protocol_.classroom().Setting(), welcome["seed"].get<std::uint64_t>(), n);
   }
   std::string Journeys(int round, std::int64_t from, const std::vector<SavedJourney>& js) {
     json list = json::array();
@@ -117,10 +110,10 @@ TEST(ClassProtocol, PoolsOnlyTrueJourneysAndRefusesEverythingElseWithItsReason) 
   const json b = lesson.Say(2, R"({"type":"join","code":" acdef "})");
   ASSERT_EQ(a["type"], "welcome");
   ASSERT_EQ(b["type"], "welcome");
-  const auto mine = Replayed(setting, a["seed"].get<std::uint64_t>(), 10);
+  const auto mine = WalkedJourneys(setting, a["seed"].get<std::uint64_t>(), 10);
   // A journey of device 1 that device 2's seed does not walk first: short ones home are
   // common to many seeds, and device 2 would rightly have it pooled.
-  const SavedJourney theirs = Replayed(setting, b["seed"].get<std::uint64_t>(), 1).front();
+  const SavedJourney theirs = WalkedJourneys(setting, b["seed"].get<std::uint64_t>(), 1).front();
   const auto notTheirs =
       *std::find_if(mine.begin(), mine.end(), [&](const SavedJourney& j) { return j != theirs; });
   std::vector<SavedJourney> forged = Slice(mine, 6, 7);

@@ -7,18 +7,11 @@
 #include <vector>
 
 #include "classroom/classroom.h"
+#include "common/walked_journeys.h"
 #include "figures/exact_statistics.h"
-#include "sweep/silent_walk.h"
 
 namespace quirlweg {
 namespace {
-
-std::vector<SavedJourney> Walked(const JourneySetting& setting, std::uint64_t seed, int n) {
-  JourneyWalker walker(setting, seed);
-  std::vector<SavedJourney> journeys;
-  for (int i = 0; i < n; ++i) journeys.push_back(SavedJourneyOf(walker.Next()));
-  return journeys;
-}
 
 // The board's table follows the class's pool as it grows and starts over with each round, in
 // the round's own setting: a round's figures never take in the journeys of the one before.
@@ -27,7 +20,7 @@ TEST(PoolEvaluation, FollowsThePoolAndStartsOverWithEachRound) {
   const JourneySetting line{1, 7, 0.5, false, 0, 0};
   classroom::Classroom lesson("ACDEF", plane);
   ASSERT_EQ(std::get<int>(lesson.AddDevice("token", "", 11)), 1);
-  const auto first = Walked(plane, 11, 40);
+  const auto first = WalkedJourneys(plane, 11, 40);
   PoolEvaluation pool(nullptr);
   ASSERT_FALSE(lesson.Report(1, 1, 1, std::span(first).first(30)).refusal);
   pool.Follow(lesson);
@@ -36,7 +29,7 @@ TEST(PoolEvaluation, FollowsThePoolAndStartsOverWithEachRound) {
   EXPECT_EQ(pool.series().size(), 40U);
 
   lesson.NewRound(line, {{1, 12}});
-  ASSERT_FALSE(lesson.Report(1, 2, 1, Walked(line, 12, 5)).refusal);
+  ASSERT_FALSE(lesson.Report(1, 2, 1, WalkedJourneys(line, 12, 5)).refusal);
   pool.Follow(lesson);
   ASSERT_EQ(pool.series().size(), 5U);
   EXPECT_EQ(pool.series().Settings(), std::vector<JourneySetting>{line});
