@@ -1758,7 +1758,7 @@
     </message>
     <message>
         <source>&amp;Versuch speichern …</source>
-        <translation>Save &amp;experiment …</translation>
+        <translation>Save e&amp;xperiment …</translation>
     </message>
     <message>
         <source>Beric&amp;ht …</source>
