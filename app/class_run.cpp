@@ -122,6 +122,8 @@ int RunClass(const ClassRun& run) {
     std::fprintf(stderr, "quirlweg: %s\n", qPrintable(ProblemText(*problem, options)));
     return 1;
   }
+  // Asked for at this start, also of a class resumed from its record.
+  if (!run.namesAllowed) server.Command(classroom::NamesCommand{false});
   TellStart(server);
   if (!server.ServesSite()) {
     std::fprintf(stderr, "quirlweg: %s\n",

@@ -10,8 +10,9 @@ namespace quirlweg {
 // teacher's PC.
 struct ClassRun {
   quint16 port = 0;
-  QString recordPath;  // empty: the program's data folder
-  QString siteFolder;  // empty: the browser edition the package installs
+  QString recordPath;        // empty: the program's data folder
+  QString siteFolder;        // empty: the browser edition the package installs
+  bool namesAllowed = true;  // false: devices join without a first name
   JourneySetting setting;
 };
 

@@ -10,6 +10,7 @@
 #include "app/class_run.h"
 #include "app/headless.h"
 #include "app/language.h"
+#include "classboard/class_board.h"
 #include "display/focus_ring.h"
 #include "display/picture_area_accessible.h"
 #include "evaluation/evaluation.h"
@@ -176,6 +177,7 @@ quirlweg::ClassRun ClassRunOf(const QCommandLineParser& parser) {
     }
     run.port = static_cast<quint16>(port);
   }
+  run.namesAllowed = !parser.isSet(QStringLiteral("no-names"));
   run.recordPath = parser.value(QStringLiteral("record"));
   run.siteFolder = parser.value(QStringLiteral("site"));
   if (parser.isSet(QStringLiteral("experiment"))) {
@@ -235,6 +237,10 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
   option("site",
          QT_TRANSLATE_NOOP("CommandLine", "Der Ordner mit den Dateien der Browser-Ausgabe."),
          QT_TRANSLATE_NOOP("CommandLine", "ORDNER"));
+  parser.addOption(QCommandLineOption(
+      QStringLiteral("no-names"),
+      Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                   "Geräte treten ohne Vornamen bei und heißen „Gerät N“."))));
   const QString file = Translated(QT_TRANSLATE_NOOP("CommandLine", "versuch.quirlweg"));
   parser.addPositionalArgument(
       file,
@@ -256,7 +262,7 @@ StartRequest ParseCommandLine(int argc, char* argv[]) {
     request.classRun = ClassRunOf(parser);
     return request;
   }
-  for (const char* name : {"port", "record", "site"}) {
+  for (const char* name : {"port", "record", "site", "no-names"}) {
     if (parser.isSet(QLatin1String(name))) {
       Refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "--%1 gilt nur mit --class."))
                  .arg(QLatin1String(name)));
@@ -320,6 +326,10 @@ int main(int argc, char* argv[]) {
   auto* files =
       new quirlweg::ExperimentFiles(window, *actions, language == quirlweg::Language::English);
   auto* keeper = new quirlweg::SeriesKeeper(window, *files, quirlweg::SeriesKeeper::DefaultPath());
+  QObject::connect(files, &quirlweg::ExperimentFiles::ClassPoolOpened, &window,
+                   [&window](const quirlweg::Experiment& experiment, const QString& path) {
+                     quirlweg::ShowSavedClass(experiment, path, &window);
+                   });
   window.showMaximized();
   // Once the window manager has put the window up: the layout it then gets redraws the
   // lattice, which would wipe the traces of a series walked again. A file named on the

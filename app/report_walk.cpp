@@ -63,7 +63,7 @@ void ReportWalk::Walk(std::int64_t journeys,
 }
 
 ReportContents ReportWalk::Contents() const {
-  ReportContents contents{series_, seed_, controls_.latticeView->grab().toImage(), {}, {}};
+  ReportContents contents{series_, seed_, controls_.latticeView->grab().toImage(), {}, {}, {}};
   if (protocolShown_) contents.protocol = displays_.statistics().ProtocolLines();
   return contents;
 }

@@ -1,8 +1,9 @@
 #include "classboard/class_board.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -11,23 +12,29 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <stdexcept>
+#include <algorithm>
 
 #include "classboard/class_picture.h"
+#include "classboard/pool_evaluation.h"
+#include "classboard/pool_files.h"
 #include "classroom/class_message.h"
 #include "classroom/class_status.h"
 #include "classserver/qr_code.h"
 #include "export/save_dialog.h"
-#include "export/series_export.h"
+#include "figures/exact_statistics.h"
 
 namespace quirlweg {
 namespace {
 
-// The QR code as a picture, each module `scale` pixels, with the quiet zone around it.
-QPixmap QrPicture(const QString& text, int scale) {
+// The QR code as a picture at most `most` pixels wide, each module a whole number of pixels,
+// with the quiet zone around it.
+QPixmap QrPicture(const QString& text, int most) {
   const auto modules = QrModules(text);
   const int quiet = 4;
   const int size = static_cast<int>(modules.size()) + 2 * quiet;
@@ -39,6 +46,7 @@ QPixmap QrPicture(const QString& text, int scale) {
         image.setPixel(static_cast<int>(x) + quiet, static_cast<int>(y) + quiet, 0);
     }
   }
+  const int scale = std::max(2, most / size);
   return QPixmap::fromImage(image.scaled(size * scale, size * scale));
 }
 
@@ -50,13 +58,47 @@ QString Percent(double share) {
 
 ClassBoard::ClassBoard(std::function<JourneySetting()> setting, QWidget* parent)
     : QWidget(parent, Qt::Window), setting_(std::move(setting)), server_(this) {
+  setObjectName(QStringLiteral("frmKlassenversuch"));
   setWindowTitle(tr("Klassenversuch – Quirlweg"));
+  Build();
+  connect(&server_, &ClassServer::Changed, this, &ClassBoard::Refresh);
+}
+
+ClassBoard::ClassBoard(classroom::Classroom saved, const QString& path, QWidget* parent)
+    : QWidget(parent, Qt::Window), server_(this), saved_(std::move(saved)) {
+  setObjectName(QStringLiteral("frmGespeicherterKlassenversuch"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(tr("Gespeicherter Klassenversuch – Quirlweg"));
+  Build();
+  address_->setText(tr("Gespeicherter Klassenversuch"));
+  code_->setText(QFileInfo(path).fileName());
+  code_->setToolTip(QDir::toNativeSeparators(path));
+  qr_->hide();
+  // Nothing walks any more: only saving and printing are left.
+  for (QWidget* w : std::as_const(commands_)) w->hide();
+  // The picture's band comes with the exact values, computed in the background.
+  connect(&pool_->exact(), &ExactStatistics::Changed, this, &ClassBoard::Refresh);
+  Refresh();
+}
+
+void ClassBoard::Build() {
+  // The board is what the projector shows while the class walks: the whole screen, texts
+  // growing with it as the evaluation's do.
+  setWindowState(Qt::WindowMaximized);
+  const QSize room =
+      (parentWidget() != nullptr ? parentWidget()->screen() : screen())->availableGeometry().size();
+  QFont scaled = font();
+  scaled.setPointSizeF(scaled.pointSizeF() * std::clamp(room.height() / 800.0, 1.0, 2.0));
+  setFont(scaled);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTop());
   figures_ = new QLabel(this);
   figures_->setWordWrap(true);
   layout->addWidget(figures_);
-  auto* split = new QSplitter(this);
+  // The class's picture and its devices first; the pool as the evaluation shows a series on
+  // the second tab, each large enough to read from the back row.
+  auto* pages = new QTabWidget(this);
+  auto* split = new QSplitter(pages);
   picture_ = new ClassPicture(split);
   devices_ = new QTableWidget(0, 3, split);
   devices_->setHorizontalHeaderLabels({tr("Gerät"), tr("Reisen"), tr("Heimkehr")});
@@ -64,12 +106,21 @@ ClassBoard::ClassBoard(std::function<JourneySetting()> setting, QWidget* parent)
   devices_->setSelectionBehavior(QAbstractItemView::SelectRows);
   devices_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   devices_->verticalHeader()->hide();
-  devices_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Figures stay on one line; the names take what room is left.
+  devices_->setWordWrap(false);
+  devices_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  devices_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 2);
-  layout->addWidget(split, 1);
+  pool_ = new PoolEvaluation(pages);
+  pages->addTab(split, tr("&Klasse"));
+  pages->addTab(pool_, tr("P&ool gemessen und exakt"));
+  pages->setTabToolTip(0, tr("Der Anteil jedes Geräts vor dem Bereich, den der exakte Wert für "
+                             "seine Zahl von Reisen erwarten lässt"));
+  pages->setTabToolTip(1, tr("Alle geprüften Reisen der Klasse als eine Serie, gemessen neben "
+                             "exakt"));
+  layout->addWidget(pages, 1);
   layout->addWidget(BuildButtons());
-  connect(&server_, &ClassServer::Changed, this, &ClassBoard::Refresh);
 }
 
 QWidget* ClassBoard::BuildTop() {
@@ -98,29 +149,44 @@ QWidget* ClassBoard::BuildTop() {
 
 QWidget* ClassBoard::BuildButtons() {
   auto* buttons = new QWidget(this);
-  auto* row = new QHBoxLayout(buttons);
+  auto* rows = new QVBoxLayout(buttons);
+  rows->setContentsMargins(0, 0, 0, 0);
+  auto* row = new QHBoxLayout;
   pause_ = new QPushButton(tr("&Pause"), buttons);
   pause_->setCheckable(true);
   auto* round = new QPushButton(tr("&Neue Runde"), buttons);
   round->setToolTip(
       tr("Alle Geräte beginnen neu, mit der Einstellung des Hauptfensters und "
          "neuen Startwerten"));
+  allowNames_ = new QCheckBox(tr("Vorna&men erlauben"), buttons);
+  allowNames_->setToolTip(
+      tr("Ohne Haken gibt niemand beim Beitreten einen Vornamen an: Die Geräte heißen "
+         "„Gerät 1“, „Gerät 2“ …"));
+  allowNames_->setChecked(true);
   hideNames_ = new QCheckBox(tr("Namen &ausblenden"), buttons);
   auto* remove = new QPushButton(tr("Gerät &entfernen"), buttons);
-  auto* save = new QPushButton(tr("&Daten speichern …"), buttons);
-  save->setToolTip(tr("Die Reisen im Pool als CSV, wie die Auswertung ihre Serie speichert"));
   auto* end = new QPushButton(tr("Klassenversuch &beenden"), buttons);
-  for (QWidget* w : std::initializer_list<QWidget*>{pause_, round, hideNames_, remove, end}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{pause_, round, allowNames_, hideNames_, remove, end}) {
     row->addWidget(w);
     commands_.append(w);
   }
   row->addStretch();
-  // Saving stays at hand after the end, when the pool is complete.
-  row->addWidget(save);
-  connect(save, &QPushButton::clicked, this, &ClassBoard::SaveData);
+  rows->addLayout(row);
+  // Saving and printing stay at hand after the end, when the pool is complete.
+  auto* keeping = new QHBoxLayout;
+  auto* files = new PoolFiles([this]() -> const classroom::Classroom& { return Class(); }, *pool_,
+                              *picture_, buttons);
+  keeping->addWidget(files->dataButton());
+  keeping->addWidget(files->experimentButton());
+  keeping->addWidget(files->reportButton());
+  keeping->addStretch();
+  rows->addLayout(keeping);
   connect(pause_, &QPushButton::toggled, this,
           [this](bool paused) { server_.Command(classroom::PauseCommand{paused}); });
   connect(round, &QPushButton::clicked, this, &ClassBoard::NewRound);
+  connect(allowNames_, &QCheckBox::toggled, this,
+          [this](bool allowed) { server_.Command(classroom::NamesCommand{allowed}); });
   connect(hideNames_, &QCheckBox::toggled, this, &ClassBoard::Refresh);
   connect(remove, &QPushButton::clicked, this, &ClassBoard::RemoveChosen);
   connect(end, &QPushButton::clicked, this, &ClassBoard::EndClass);
@@ -148,9 +214,16 @@ bool ClassBoard::Start() {
     QMessageBox::warning(parentWidget(), windowTitle(), text);
     return false;
   }
+  {
+    // A class resumed from its record keeps the teacher's choice.
+    const QSignalBlocker quiet(allowNames_);
+    allowNames_->setChecked(Class().NamesAllowed());
+  }
   address_->setText(server_.DeviceAddress());
   code_->setText(tr("Klassencode: %1").arg(server_.Code()));
-  qr_->setPixmap(QrPicture(server_.DeviceAddress(), 6));
+  // A fifth of the screen's height: large enough for a phone across the room, leaving the
+  // rest to the figures.
+  qr_->setPixmap(QrPicture(server_.DeviceAddress(), screen()->availableGeometry().height() / 5));
   if (!server_.ServesSite()) {
     QMessageBox::warning(parentWidget(), windowTitle(),
                          tr("Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden "
@@ -167,9 +240,11 @@ QString ClassBoard::DeviceName(const classroom::Device& device) const {
 }
 
 void ClassBoard::Refresh() {
-  const auto& c = server_.Protocol().classroom();
+  const classroom::Classroom& c = Class();
+  pool_->Follow(c);
   const qint64 pooled = static_cast<qint64>(c.Pool().size());
-  const auto exact = server_.ExactHome();
+  auto exact = server_.ExactHome();
+  if (saved_ && pool_->exact().values()) exact = pool_->exact().values()->home;
   int joined = 0;
   std::vector<ClassPicture::Dot> dots;
   for (const classroom::Device& d : c.Devices()) {
@@ -210,7 +285,7 @@ void ClassBoard::Refresh() {
 }
 
 void ClassBoard::RefreshDevices() {
-  const auto& c = server_.Protocol().classroom();
+  const classroom::Classroom& c = Class();
   devices_->setRowCount(0);
   for (const classroom::Device& d : c.Devices()) {
     if (d.removed) continue;
@@ -218,7 +293,7 @@ void ClassBoard::RefreshDevices() {
     devices_->insertRow(row);
     auto* name = new QTableWidgetItem(DeviceName(d));
     name->setData(Qt::UserRole, d.number);
-    if (!server_.Protocol().Connected(d.number)) name->setForeground(Qt::gray);
+    if (saved_ || !server_.Protocol().Connected(d.number)) name->setForeground(Qt::gray);
     devices_->setItem(row, 0, name);
     devices_->setItem(row, 1,
                       new QTableWidgetItem(QLocale().toString(static_cast<qint64>(d.journeys))));
@@ -257,30 +332,25 @@ void ClassBoard::EndClass() {
   Refresh();
 }
 
-void ClassBoard::SaveData() {
-  const QString path = AskWhereToSave(this, tr("Daten speichern"), tr("klassenversuch-reisen.csv"),
-                                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
-  if (path.isEmpty()) return;
-  const auto& c = server_.Protocol().classroom();
-  SeriesHeader header;
-  header.when = QDateTime::currentDateTime();
-  header.setting = c.Setting();
-  try {
-    header.exact = theory::ComputeJourneyStatistics(c.Setting());
-  } catch (const std::invalid_argument&) {
+bool ShowSavedClass(const Experiment& experiment, const QString& path, QWidget* parent) {
+  std::optional<classroom::Classroom> saved;
+  {
+    // A long pool takes a few seconds to walk again.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    saved = classroom::ClassOfPool(experiment.setting, *experiment.classPool);
+    QApplication::restoreOverrideCursor();
   }
-  // Written whole or not at all, as the evaluation saves its series.
-  SeriesCsvFile file(path, header);
-  std::optional<QString> error = file.Open();
-  for (const JourneyRecord& journey : classroom::PooledRecords(c)) {
-    if (!error) error = file.Add(journey);
+  if (!saved) {
+    WarnPlainly(parent, QStringLiteral("Quirlweg"),
+                ClassBoard::tr("„%1“ hält keinen Klassenversuch, den eine Klasse gehen kann.")
+                    .arg(QDir::toNativeSeparators(path)));
+    return false;
   }
-  if (!error) error = file.Commit();
-  if (error) {
-    WarnPlainly(this, windowTitle(),
-                tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
-                    .arg(QDir::toNativeSeparators(path), *error));
-  }
+  auto* board = new ClassBoard(std::move(*saved), path, parent);
+  board->show();
+  board->raise();
+  board->activateWindow();
+  return true;
 }
 
 }  // namespace quirlweg

@@ -25,39 +25,51 @@ void ClassPicture::Show(std::vector<Dot> devices, std::optional<Dot> pool,
   devices_ = std::move(devices);
   pool_ = pool;
   exact_ = exact;
-  mostJourneys_ = 10;
-  for (const Dot& d : devices_)
-    mostJourneys_ = std::max(mostJourneys_, static_cast<double>(d.journeys));
-  if (pool_) mostJourneys_ = std::max(mostJourneys_, static_cast<double>(pool_->journeys));
-  // Whole powers of ten at the axis' end.
-  mostJourneys_ = std::pow(10.0, std::ceil(std::log10(mostJourneys_)));
+  std::int64_t most = pool_ ? static_cast<std::int64_t>(pool_->journeys) : 0;
+  for (const Dot& d : devices_) most = std::max<std::int64_t>(most, d.journeys);
+  axes_ = classroom::AxesFor(most);
   update();
 }
 
 QPointF ClassPicture::Place(const QRectF& area, double journeys, double share) const {
-  const double x = std::log10(std::max(1.0, journeys)) / std::log10(mostJourneys_);
-  return {area.left() + x * area.width(), area.bottom() - share * area.height()};
+  return {area.left() + axes_.At(journeys) * area.width(), area.bottom() - share * area.height()};
 }
 
 void ClassPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  Paint(painter, size());
+}
+
+QImage ClassPicture::PaperPicture() const {
+  // Laid out small, so that its texts stay readable when the report shrinks it onto the page.
+  QImage image(600, 360, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QFont paper = font();
+  paper.setPixelSize(11);
+  painter.setFont(paper);
+  Paint(painter, image.size());
+  return image;
+}
+
+void ClassPicture::Paint(QPainter& painter, const QSize& size) const {
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(rect(), Qt::white);
-  const QFontMetricsF metrics(font());
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+  const QFontMetricsF metrics(painter.font());
   // Room for the share's numbers on the left, half the widest journey number on the right and
   // two lines of text below.
   const double left = metrics.horizontalAdvance(QStringLiteral("100 %")) + 12;
   const double right = metrics.horizontalAdvance(QLocale().toString(qlonglong{100000})) / 2 + 8;
-  const QRectF area(left, metrics.height(), width() - left - right,
-                    height() - 4 * metrics.height());
+  const QRectF area(left, metrics.height(), size.width() - left - right,
+                    size.height() - 4 * metrics.height());
   painter.setPen(QPen(Qt::black, 1));
   painter.drawRect(area);
-  for (int percent = 0; percent <= 100; percent += 25) {
-    const QPointF at = Place(area, 1, percent / 100.0);
+  for (const double share : classroom::kShareTicks) {
+    const QPointF at = Place(area, 1, share);
     painter.drawText(QRectF(0, at.y() - metrics.height() / 2, area.left() - 6, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(percent));
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("%1 %").arg(std::lround(100 * share)));
   }
-  for (double n = 1; n <= mostJourneys_; n *= 10) {
+  for (const double n : axes_.JourneyTicks()) {
     const QPointF at = Place(area, n, 0);
     painter.drawLine(at, at + QPointF(0, 4));
     painter.drawText(QRectF(at.x() - 40, area.bottom() + 4, 80, metrics.height()), Qt::AlignCenter,
@@ -70,18 +82,19 @@ void ClassPicture::paintEvent(QPaintEvent*) {
     // The band: exact ± two standard errors for every number of journeys along the axis.
     QPainterPath band;
     std::vector<QPointF> lower;
-    for (int i = 0; i <= 200; ++i) {
-      const double n = std::pow(mostJourneys_, i / 200.0);
-      const auto edges = classroom::BandFor(*exact_, static_cast<std::int64_t>(std::ceil(n)));
-      const QPointF high = Place(area, n, edges.high);
-      i == 0 ? band.moveTo(high) : band.lineTo(high);
-      lower.push_back(Place(area, n, edges.low));
+    const auto along = [&area](double at, double share) {
+      return QPointF(area.left() + at * area.width(), area.bottom() - share * area.height());
+    };
+    for (const auto& point : axes_.Band(*exact_)) {
+      const QPointF high = along(point.at, point.high);
+      band.elementCount() == 0 ? band.moveTo(high) : band.lineTo(high);
+      lower.push_back(along(point.at, point.low));
     }
     for (auto it = lower.rbegin(); it != lower.rend(); ++it) band.lineTo(*it);
     band.closeSubpath();
     painter.fillPath(band, QColor(0, 128, 255, 48));
     painter.setPen(QPen(QColor(0, 64, 160), 2));
-    painter.drawLine(Place(area, 1, *exact_), Place(area, mostJourneys_, *exact_));
+    painter.drawLine(Place(area, 1, *exact_), Place(area, axes_.mostJourneys, *exact_));
   }
   for (const Dot& d : devices_) {
     if (d.journeys == 0) continue;

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <optional>
 #include <vector>
+
+#include "classroom/class_status.h"
+
+class QPainter;
 
 namespace quirlweg {
 
@@ -22,17 +27,20 @@ class ClassPicture final : public QWidget {
   void Show(std::vector<Dot> devices, std::optional<Dot> pool, std::optional<double> exact);
 
   QSize sizeHint() const override { return {520, 360}; }
+  // The picture as the report prints it.
+  QImage PaperPicture() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void Paint(QPainter& painter, const QSize& size) const;
   QPointF Place(const QRectF& area, double journeys, double share) const;
 
   std::vector<Dot> devices_;
   std::optional<Dot> pool_;
   std::optional<double> exact_;
-  double mostJourneys_ = 10;
+  classroom::ClassPictureAxes axes_;
 };
 
 }  // namespace quirlweg

@@ -36,8 +36,8 @@ json RoundJson(const Classroom& c, const Device& d, const char* type) {
 ClassProtocol::ClassProtocol(Classroom classroom, std::string boardToken)
     : classroom_(std::move(classroom)), boardToken_(std::move(boardToken)) {}
 
-void ClassProtocol::Open(std::uint64_t connection) {
-  connections_[connection];
+void ClassProtocol::Open(std::uint64_t connection, std::string address) {
+  connections_[connection].address = std::move(address);
 }
 
 void ClassProtocol::Close(std::uint64_t connection) {
@@ -99,7 +99,10 @@ Handled ClassProtocol::Receive(std::uint64_t connection, std::string_view text,
   if (const auto* hello = std::get_if<BoardHello>(&m)) {
     if (hello->token != boardToken_ || c.device) return Refuse(connection, Refusal::NotBoard);
     c.board = true;
-    return Send(connection, {{"type", "board"}, {"code", classroom_.Code()}});
+    json welcome = {{"type", "board"}, {"code", classroom_.Code()}};
+    if (!joinAddress_.empty()) welcome["address"] = joinAddress_;
+    if (!joinQr_.empty()) welcome["qr"] = joinQr_;
+    return Send(connection, welcome);
   }
   if (const auto* join = std::get_if<JoinMessage>(&m)) return Handle(connection, c, *join);
   if (const auto* rejoin = std::get_if<RejoinMessage>(&m)) return Handle(connection, c, *rejoin);
@@ -110,6 +113,9 @@ Handled ClassProtocol::Handle(std::uint64_t connection, Connection& c, const Joi
   if (c.device || c.board) return Refuse(connection, Refusal::AlreadyJoined);
   if (NormalizedCode(m.code) != classroom_.Code()) return Refuse(connection, Refusal::WrongCode);
   if (classroom_.Ended()) return Refuse(connection, Refusal::Ended);
+  if (!c.address.empty() && joinsFrom_[c.address] >= kMostJoinsPerAddress) {
+    return Refuse(connection, Refusal::AddressFull);
+  }
   std::string name;
   if (!m.name.empty() && classroom_.NamesAllowed()) {
     const auto checked = CheckedName(m.name);
@@ -118,6 +124,7 @@ Handled ClassProtocol::Handle(std::uint64_t connection, Connection& c, const Joi
   }
   const auto added = classroom_.AddDevice(MakeToken(secrets_), name, FreshSeed());
   if (const auto* why = std::get_if<Refusal>(&added)) return Refuse(connection, *why);
+  if (!c.address.empty()) ++joinsFrom_[c.address];
   const Device& device = *classroom_.DeviceNumbered(std::get<int>(added));
   Handled h = Welcome(connection, c, device);
   h.record.insert(h.record.begin(), record::Joined(device));

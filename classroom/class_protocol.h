@@ -22,6 +22,9 @@ inline constexpr double kMessagesPerSecond = 50;
 inline constexpr double kMessageBurst = 100;
 // A connection that keeps sending into an empty bucket is closed after this many in a row.
 inline constexpr int kFloodBeforeClosing = 2000;
+// Devices that may join from one network address: a whole class behind one router, with
+// room for pupils whose browser forgot its token, but not a script joining hundreds.
+inline constexpr int kMostJoinsPerAddress = 64;
 
 // Something to send: a text to one connection, and whether to close it after.
 struct Outgoing {
@@ -50,11 +53,19 @@ class ClassProtocol {
 
   const Classroom& classroom() const { return classroom_; }
   const std::string& BoardToken() const { return boardToken_; }
+  // What a board in the browser shows the class to join by: the address devices open, and
+  // its QR code as rows of '1' (dark) and '0', which the page cannot make itself.
+  void SetJoining(std::string address, std::vector<std::string> qrRows) {
+    joinAddress_ = std::move(address);
+    joinQr_ = std::move(qrRows);
+  }
 
   // A command of the board running in the same program as the server, which needs no token.
   Handled BoardCommand(const Message& command) { return HandleBoard(0, command); }
 
-  void Open(std::uint64_t connection);
+  // `address`: the network address the connection comes from, counted for joining; empty
+  // for one not counted (the teacher's own machine).
+  void Open(std::uint64_t connection, std::string address = {});
   Handled Receive(std::uint64_t connection, std::string_view text, std::int64_t nowMs);
   // A message too large for the server to take in at all, and the connection closed for it.
   void RefuseUnread(std::uint64_t connection, Refusal refusal);
@@ -71,6 +82,7 @@ class ClassProtocol {
   struct Connection {
     RateLimit rate{kMessagesPerSecond, kMessageBurst};
     std::optional<int> device;
+    std::string address;
     bool board = false;
     int floodInRow = 0;
     std::int64_t lastTooFastToldMs = -1'000'000;
@@ -92,8 +104,11 @@ class ClassProtocol {
 
   Classroom classroom_;
   std::string boardToken_;
+  std::string joinAddress_;
+  std::vector<std::string> joinQr_;
   SecretSource secrets_;
   std::map<std::uint64_t, Connection> connections_;
+  std::map<std::string, int> joinsFrom_;  // devices joined by address
   std::array<std::int64_t, kRefusalKinds> refused_{};
 };
 

@@ -19,8 +19,7 @@ std::uint64_t SeedOf(const json& value) {
 
 void ApplyDevice(Classroom& classroom, const json& line) {
   const std::string token = Text(line, "token", 64);
-  const std::string name = Text(line, "name", 64);
-  const auto number = classroom.AddDevice(token, name, SeedOf(Field(line, "seed")));
+  const auto number = classroom.AddDevice(token, std::string(), SeedOf(Field(line, "seed")));
   // The numbers are given in order of joining; a line out of order is no record of ours.
   if (!std::holds_alternative<int>(number) ||
       std::get<int>(number) != Whole(line, "device", 1, kMostDevices)) {
@@ -93,8 +92,11 @@ std::string Opening(const Classroom& c) {
       {{"class", c.Code()}, {"setting", SettingJson(c.Setting())}, {"names", c.NamesAllowed()}});
 }
 
+// Without the first name: the record outlives the lesson where the program is closed before
+// the class is ended, and a pupil's name is nothing to leave on the teacher's disk. A class
+// resumed from it calls its devices "Gerät <number>".
 std::string Joined(const Device& d) {
-  return Line({{"device", d.number}, {"token", d.token}, {"name", d.name}, {"seed", d.seed}});
+  return Line({{"device", d.number}, {"token", d.token}, {"seed", d.seed}});
 }
 
 std::string Reported(int device, int round, std::int64_t from,

@@ -31,14 +31,15 @@ enum class Refusal {
   Ended,            // the class is over
   ClassFull,        // no more devices can join
   TooManyJourneys,  // more journeys in a round than the class keeps for one device
+  AddressFull,      // more devices joined from one network address than a class has pupils
 };
 
-inline constexpr std::array<std::string_view, 22> kRefusalIds{
-    "tooLarge",  "notJson",  "notAnObject",   "unknownType",    "badField",      "outOfRange",
-    "wrongCode", "badName",  "unknownDevice", "notJoined",      "alreadyJoined", "wrongRound",
-    "gap",       "replayed", "forged",        "paused",         "tooFast",       "notBoard",
-    "removed",   "ended",    "classFull",     "tooManyJourneys"};
-static_assert(static_cast<std::size_t>(Refusal::TooManyJourneys) + 1 == kRefusalIds.size());
+inline constexpr std::array<std::string_view, 23> kRefusalIds{
+    "tooLarge",  "notJson",  "notAnObject",   "unknownType",     "badField",      "outOfRange",
+    "wrongCode", "badName",  "unknownDevice", "notJoined",       "alreadyJoined", "wrongRound",
+    "gap",       "replayed", "forged",        "paused",          "tooFast",       "notBoard",
+    "removed",   "ended",    "classFull",     "tooManyJourneys", "addressFull"};
+static_assert(static_cast<std::size_t>(Refusal::AddressFull) + 1 == kRefusalIds.size());
 
 inline constexpr std::size_t kRefusalKinds = kRefusalIds.size();
 

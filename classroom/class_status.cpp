@@ -16,6 +16,32 @@ ShareBand BandFor(double exact, std::int64_t journeys) {
   return {std::max(0.0, exact - error), std::min(1.0, exact + error)};
 }
 
+ClassPictureAxes AxesFor(std::int64_t most) {
+  const double largest = std::max(10.0, static_cast<double>(most));
+  return {std::pow(10.0, std::ceil(std::log10(largest)))};
+}
+
+double ClassPictureAxes::At(double journeys) const {
+  return std::log10(std::max(1.0, journeys)) / std::log10(mostJourneys);
+}
+
+std::vector<double> ClassPictureAxes::JourneyTicks() const {
+  std::vector<double> ticks;
+  for (double n = 1; n <= mostJourneys * 1.001; n *= 10) ticks.push_back(n);
+  return ticks;
+}
+
+std::vector<ClassPictureAxes::BandPoint> ClassPictureAxes::Band(double exact) const {
+  constexpr int kSteps = 200;
+  std::vector<BandPoint> band;
+  for (int i = 0; i <= kSteps; ++i) {
+    const double n = std::pow(mostJourneys, static_cast<double>(i) / kSteps);
+    const ShareBand edges = BandFor(exact, static_cast<std::int64_t>(std::ceil(n)));
+    band.push_back({At(n), edges.low, edges.high});
+  }
+  return band;
+}
+
 std::string StatusJson(const ClassProtocol& protocol, std::optional<double> exactHome, bool asked,
                        double longestMs) {
   const Classroom& c = protocol.classroom();

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "classroom/class_protocol.h"
 
@@ -14,6 +17,32 @@ struct ShareBand {
   double high = 1;
 };
 ShareBand BandFor(double exact, std::int64_t journeys);
+
+// The class's picture as the desktop board and the page's board both draw it, in fractions of
+// its plot area: journeys on a logarithmic axis from 1 to a whole power of ten, shares from 0
+// to 1, and the band around the exact chance along the journey axis.
+struct ClassPictureAxes {
+  double mostJourneys = 10;  // the journey axis' end
+
+  // How far along the journey axis `journeys` lie, from 0 to 1.
+  double At(double journeys) const;
+  // 1, 10, 100, ... up to the axis' end.
+  std::vector<double> JourneyTicks() const;
+  struct BandPoint {
+    double at = 0;  // along the journey axis, 0 to 1
+    double low = 0;
+    double high = 1;
+  };
+  // The band's edges from the axis' start to its end, close enough for a smooth outline.
+  std::vector<BandPoint> Band(double exact) const;
+};
+
+// The axes for a picture whose largest number of journeys (a device's or the pool's) is
+// `most`: at least ten.
+ClassPictureAxes AxesFor(std::int64_t most);
+
+// Where the share axis is marked.
+inline constexpr std::array<double, 5> kShareTicks{0, 0.25, 0.5, 0.75, 1};
 
 // The board's figures as JSON: the class, its round and setting, every device with its
 // journeys and share against the band for them, the pool beside the exact chance of a home

@@ -85,6 +85,8 @@ ReportOutcome Classroom::Report(int number, int round, std::int64_t from,
     if (device->journeys >= kMostJourneysPerDevice) return refuse(Refusal::TooManyJourneys);
     if (!replay.Matches(journey)) return refuse(Refusal::Forged);
     pool_.push_back(journey);
+    if (poolOrder_.empty() || poolOrder_.back().device != number) poolOrder_.push_back({number, 0});
+    ++poolOrder_.back().journeys;
     const bool home = journey.x == 0 && journey.y == 0 && journey.z == 0;
     device->homeEnds += home;
     homeEnds_ += home;
@@ -100,6 +102,7 @@ void Classroom::NewRound(const JourneySetting& setting, const std::map<int, std:
   setting_ = setting;
   ++round_;
   pool_.clear();
+  poolOrder_.clear();
   homeEnds_ = 0;
   seedsInUse_.clear();
   replays_.clear();
@@ -117,34 +120,79 @@ void Classroom::Remove(int number) {
   if (Device* device = Find(number)) device->removed = true;
 }
 
+ClassPool Classroom::PoolToSave() const {
+  ClassPool pool;
+  for (const Device& device : devices_) pool.devices.push_back({device.seed, device.journeys});
+  pool.order = poolOrder_;
+  return pool;
+}
+
+std::vector<SavedJourney> WalkPoolAgain(const JourneySetting& setting, const ClassPool& pool) {
+  std::vector<std::unique_ptr<JourneyWalker>> walkers;
+  for (const ClassPool::Device& device : pool.devices) {
+    walkers.push_back(std::make_unique<JourneyWalker>(setting, device.seed));
+  }
+  std::vector<SavedJourney> journeys;
+  for (const ClassPool::Run& run : pool.order) {
+    JourneyWalker& walker = *walkers.at(static_cast<std::size_t>(run.device - 1));
+    for (std::int64_t i = 0; i < run.journeys; ++i)
+      journeys.push_back(SavedJourneyOf(walker.Next()));
+  }
+  return journeys;
+}
+
+std::optional<Classroom> ClassOfPool(const JourneySetting& setting, const ClassPool& pool) {
+  Classroom saved(std::string(), setting);
+  for (std::size_t d = 0; d < pool.devices.size(); ++d) {
+    const auto added =
+        saved.AddDevice("saved-" + std::to_string(d + 1), std::string(), pool.devices[d].seed);
+    if (!std::holds_alternative<int>(added)) return std::nullopt;
+  }
+  const std::vector<SavedJourney> journeys = WalkPoolAgain(setting, pool);
+  std::size_t next = 0;
+  for (const ClassPool::Run& run : pool.order) {
+    const Device* device = saved.DeviceNumbered(run.device);
+    const auto count = static_cast<std::size_t>(run.journeys);
+    if (device == nullptr || next + count > journeys.size()) return std::nullopt;
+    const auto outcome = saved.Report(run.device, saved.Round(), device->journeys + 1,
+                                      std::span(journeys).subspan(next, count));
+    if (outcome.refusal) return std::nullopt;
+    next += count;
+  }
+  return saved;
+}
+
+JourneyRecord PooledRecord(const JourneySetting& setting, const SavedJourney& journey, int number) {
+  const int r = setting.radius;
+  JourneyRecord record;
+  record.number = number;
+  record.length = journey.length;
+  record.x = journey.x;
+  record.y = -journey.y;  // as the walk stores it, downward
+  record.z = journey.z;
+  record.setting = setting;
+  // The end by where it lies, in the order the walk tests the sides.
+  if (journey.x == 0 && journey.y == 0 && journey.z == 0) {
+    record.end = JourneyEnd::Home;
+  } else if (record.y == -r) {
+    record.end = JourneyEnd::Top;
+  } else if (record.x == r) {
+    record.end = JourneyEnd::Right;
+  } else if (record.y == r) {
+    record.end = JourneyEnd::Bottom;
+  } else if (record.x == -r) {
+    record.end = JourneyEnd::Left;
+  } else {
+    record.end = JourneyEnd::ZFace;
+  }
+  return record;
+}
+
 std::vector<JourneyRecord> PooledRecords(const Classroom& classroom) {
-  const JourneySetting& s = classroom.Setting();
-  const int r = s.radius;
   std::vector<JourneyRecord> records;
   records.reserve(classroom.Pool().size());
   for (const SavedJourney& j : classroom.Pool()) {
-    JourneyRecord record;
-    record.number = static_cast<int>(records.size()) + 1;
-    record.length = j.length;
-    record.x = j.x;
-    record.y = -j.y;  // as the walk stores it, downward
-    record.z = j.z;
-    record.setting = s;
-    // The end by where it lies, in the order the walk tests the sides.
-    if (j.x == 0 && j.y == 0 && j.z == 0) {
-      record.end = JourneyEnd::Home;
-    } else if (record.y == -r) {
-      record.end = JourneyEnd::Top;
-    } else if (record.x == r) {
-      record.end = JourneyEnd::Right;
-    } else if (record.y == r) {
-      record.end = JourneyEnd::Bottom;
-    } else if (record.x == -r) {
-      record.end = JourneyEnd::Left;
-    } else {
-      record.end = JourneyEnd::ZFace;
-    }
-    records.push_back(record);
+    records.push_back(PooledRecord(classroom.Setting(), j, static_cast<int>(records.size()) + 1));
   }
   return records;
 }

@@ -21,7 +21,7 @@ class JourneyWalker;
 namespace quirlweg::classroom {
 
 // Devices a class takes at most.
-inline constexpr int kMostDevices = 1000;
+inline constexpr int kMostDevices = static_cast<int>(kMostClassDevices);
 
 // One device of the class: the pupil's tablet or laptop, numbered as it joined.
 struct Device {
@@ -86,6 +86,9 @@ class Classroom {
   // The round's pooled journeys in the order they were pooled.
   const std::vector<SavedJourney>& Pool() const { return pool_; }
   std::int64_t PooledHomeEnds() const { return homeEnds_; }
+  // The round's pool as a file keeps it: each device's seed and pooled journeys, devices in
+  // the order of their numbers, and the order they were pooled in.
+  ClassPool PoolToSave() const;
 
  private:
   struct Replay;
@@ -101,8 +104,20 @@ class Classroom {
   std::map<int, std::unique_ptr<Replay>> replays_;
   std::map<std::uint64_t, int> seedsInUse_;
   std::vector<SavedJourney> pool_;
+  std::vector<ClassPool::Run> poolOrder_;
   std::int64_t homeEnds_ = 0;
 };
+
+// A saved pool walked again from its devices' seeds in `setting`, in the order it was pooled.
+std::vector<SavedJourney> WalkPoolAgain(const JourneySetting& setting, const ClassPool& pool);
+
+// The class a saved pool describes, as its board showed it: its devices, numbered in order,
+// each with its seed and journeys, pooled in the saved order. None where the pool is not one
+// a class can have (more devices than a class takes, a seed twice).
+std::optional<Classroom> ClassOfPool(const JourneySetting& setting, const ClassPool& pool);
+
+// A pooled journey as the walk's record in `setting`, its end told by where it lies.
+JourneyRecord PooledRecord(const JourneySetting& setting, const SavedJourney& journey, int number);
 
 // The pooled journeys as the walk's records in the round's setting, numbered in the order
 // they were pooled: for a series the program's exports take.

@@ -10,6 +10,8 @@
 
 #include "classroom/class_record.h"
 #include "classroom/class_status.h"
+#include "classserver/qr_code.h"
+#include "classserver/request_guard.h"
 #include "classserver/site_files.h"
 #include "theory/journey_statistics.h"
 
@@ -45,8 +47,13 @@ QString HostAddress() {
 #define QUIRLWEG_SITE_FOLDER "/usr/share/quirlweg/site"
 #endif
 
+// Searched among the system's data folders as the lessons are: the package installs under
+// /usr, a build installed by hand under the prefix it was built for.
 QString DefaultSiteFolder() {
-  return QStringLiteral(QUIRLWEG_SITE_FOLDER);
+  const QString found =
+      QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("quirlweg/site"),
+                             QStandardPaths::LocateDirectory);
+  return found.isEmpty() ? QStringLiteral(QUIRLWEG_SITE_FOLDER) : found;
 }
 
 QString DefaultRecordPath() {
@@ -101,13 +108,20 @@ std::optional<ClassStartProblem> ClassServer::Start(const ClassServerOptions& op
                                                          classroom::MakeToken(secrets_));
 
   site_ = new SiteFiles(options.siteFolder, this);
-  auto* tcp = new QTcpServer(site_);
+  auto* tcp = new GuardedTcpServer(site_);
   const bool listening = options.port != 0 ? tcp->listen(QHostAddress::Any, options.port)
                                            : tcp->listen(QHostAddress::Any, kClassPort) ||
                                                  tcp->listen(QHostAddress::Any, 0);
   if (!listening) return ClassStartProblem::PortTaken;
   site_->bind(tcp);
   port_ = tcp->serverPort();
+  std::vector<std::string> qr;
+  for (const std::vector<bool>& row : QrModules(DeviceAddress())) {
+    std::string text;
+    for (const bool dark : row) text += dark ? '1' : '0';
+    qr.push_back(std::move(text));
+  }
+  protocol_->SetJoining(DeviceAddress().toStdString(), std::move(qr));
   connect(site_, &SiteFiles::newWebSocketConnection, this, &ClassServer::AcceptConnection);
   statusTimer_.start();
   ComputeExact();
@@ -151,7 +165,9 @@ void ClassServer::AcceptConnection() {
     socket->setMaxAllowedIncomingFrameSize(kLargestUnreadMessage);
     const std::uint64_t id = nextConnection_++;
     sockets_[id] = socket;
-    protocol_->Open(id);
+    // The teacher's own machine (walkbench's simulated class too) joins as many as it likes.
+    const QHostAddress peer = socket->peerAddress();
+    protocol_->Open(id, peer.isLoopback() ? std::string() : peer.toString().toStdString());
     connect(socket, &QWebSocket::textMessageReceived, this,
             [this, id](const QString& text) { Received(id, text.toUtf8()); });
     connect(socket, &QWebSocket::binaryMessageReceived, this,

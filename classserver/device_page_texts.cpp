@@ -22,6 +22,8 @@ namespace {
     QT_TRANSLATE_NOOP("ClassDevice", "Eine Reise passte nicht zum Startwert und zählt nicht."),
     QT_TRANSLATE_NOOP("ClassDevice", "Zu viele Nachrichten – einen Moment warten."),
     QT_TRANSLATE_NOOP("ClassDevice", "Die Klasse ist voll."),
+    QT_TRANSLATE_NOOP("ClassDevice",
+                      "Von dieser Adresse aus sind schon zu viele Geräte beigetreten."),
     QT_TRANSLATE_NOOP("ClassDevice", "Der Klassenversuch ist beendet."),
     QT_TRANSLATE_NOOP("ClassDevice", "Die Lehrkraft hat dieses Gerät entfernt."),
     QT_TRANSLATE_NOOP("ClassDevice", "Pause: Die Lehrkraft hat den Versuch angehalten."),

@@ -7,6 +7,7 @@
 #include <QHttpServerResponder>
 
 #include "classroom/device_messages.h"
+#include "classserver/request_guard.h"
 
 namespace quirlweg {
 namespace {
@@ -50,9 +51,12 @@ QString SiteFiles::FileFor(const QString& path) const {
 }
 
 bool SiteFiles::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+  GuardedTcpServer::RequestRead(socket);
   // The class's WebSocket: taken here, the server hands the connection on unanswered.
   if (request.value(QByteArrayLiteral("upgrade")).compare("websocket", Qt::CaseInsensitive) == 0) {
-    return request.url().path() == QLatin1String(classroom::kClassSocketPath);
+    const bool ours = request.url().path() == QLatin1String(classroom::kClassSocketPath);
+    if (ours) GuardedTcpServer::Upgraded(socket);
+    return ours;
   }
   const auto method = request.method();
   if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {

@@ -28,6 +28,14 @@ install(FILES "${CMAKE_BINARY_DIR}/man/de/quirlweg.1.gz"
 install(FILES "${CMAKE_BINARY_DIR}/packaging/changelog.gz" DESTINATION "${quirlweg_docdir}")
 install(FILES "${CMAKE_SOURCE_DIR}/packaging/copyright" DESTINATION "${quirlweg_docdir}")
 
+# The browser edition's page, which `quirlweg --class` hands to the pupils' devices. It is
+# built with Emscripten by scripts/web.sh; a package made from a tree without it serves no page
+# and says so when a class starts.
+set(QUIRLWEG_WEB_SITE "${CMAKE_SOURCE_DIR}/build-web/web/site"
+    CACHE PATH "The built browser edition the package installs for the class server")
+install(DIRECTORY "${QUIRLWEG_WEB_SITE}/" DESTINATION "${CMAKE_INSTALL_DATADIR}/quirlweg/site"
+        OPTIONAL)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quirlweg)
 set(CPACK_PACKAGE_VENDOR "Das Quirlweg-Team")

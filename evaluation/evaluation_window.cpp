@@ -7,13 +7,11 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -35,8 +33,8 @@
 #include "export/series_export.h"
 #include "figures/evaluation_charts.h"
 #include "figures/exact_statistics.h"
-#include "figures/number_texts.h"
 #include "figures/series_table.h"
+#include "figures/series_table_view.h"
 #include "layout/lesson_layout.h"
 #include "series/series_summary.h"
 #include "window/simulation.h"
@@ -47,30 +45,6 @@ namespace {
 // Between two refreshes at least this many times as long as the last one took, so that a run
 // going on between clicks loses a few per cent at most to the window.
 constexpr int kQuietFactor = 30;
-enum Column { kCounted, kMeasured, kRange, kExact, kColumnCount };
-const QColor kMarked(255, 190, 190);
-
-// Item texts are set only when they change: an unchanged table then costs nothing to redraw.
-void SetText(QTableWidgetItem& item, const QString& text) {
-  if (item.text() != text) item.setText(text);
-}
-
-// Cut to two decimals by the main window's own rule, so that both show the same digits.
-QString MeasuredText(SeriesRow row, const RowEstimate& estimate, const JourneySeries& journeys) {
-  const auto n = static_cast<int>(journeys.size());
-  if (row != SeriesRow::MeanLength)
-    return PercentText(ShareOf(*estimate.count, n - *estimate.count) / 100);
-  return LengthText(MeanLength(journeys.LengthSum(), n));
-}
-
-// A long row name of several words takes two lines, so that the columns of figures keep the
-// width: beside the main window all of them fit without scrolling sideways.
-QString TwoLinesIfLong(QString name) {
-  constexpr int kLongName = 12;
-  const auto space = name.lastIndexOf(QLatin1Char(' '));
-  if (name.size() > kLongName && space > 0) name[space] = QLatin1Char('\n');
-  return name;
-}
 
 }  // namespace
 
@@ -181,53 +155,8 @@ EvaluationWindow::EvaluationWindow(const Simulation& simulation, ExactStatistics
 }
 
 void EvaluationWindow::BuildTable() {
-  table_ = new QTableWidget(kSeriesRowCount, kColumnCount, this);
+  table_ = new SeriesTableView(this);
   table_->setObjectName(QStringLiteral("grdAuswertung"));
-  table_->setAccessibleName(tr("Gezählte, gemessene und exakte Werte"));
-  table_->setHorizontalHeaderLabels(
-      {tr("gezählt"), tr("gemessen"), tr("95-%-Bereich"), tr("exakt")});
-  QStringList rowNames;
-  for (int r = 0; r < kSeriesRowCount; ++r)
-    rowNames << TwoLinesIfLong(RowName(static_cast<SeriesRow>(r)));
-  table_->setVerticalHeaderLabels(rowNames);
-  // A sentence a pupil reads for each row and each column.
-  for (int r = 0; r < kSeriesRowCount; ++r) {
-    table_->verticalHeaderItem(r)->setToolTip(RowSentence(static_cast<SeriesRow>(r)));
-  }
-  const QStringList columnSentences{
-      tr("So viele Reisen endeten hier."),
-      tr("Der Anteil an allen Reisen dieser Serie, oder die mittlere Zahl der Schritte."),
-      tr("Wo der wahre Wert wohl liegt: In 19 von 20 Serien enthält dieser Bereich den exakten "
-         "Wert."),
-      tr("Was die Rechnung für unendlich viele Reisen ergibt.")};
-  for (int c = 0; c < kColumnCount; ++c) {
-    table_->horizontalHeaderItem(c)->setToolTip(columnSentences[c]);
-  }
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setTabKeyNavigation(false);  // Tab leaves the table for the next control
-  // Figures stay whole: the columns are as wide as they need, with a scroll bar where the
-  // window is narrower, and stretched where it is wider.
-  table_->setWordWrap(false);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  for (int r = 0; r < kSeriesRowCount; ++r) {
-    for (int c = 0; c < kColumnCount; ++c) {
-      auto* item = new QTableWidgetItem;
-      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      table_->setItem(r, c, item);
-    }
-  }
-  table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // Every row shown whole, and no more: without a scroll bar a cut row would be lost from sight,
-  // and beside the main window the chart below needs every line of height left.
-  table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  const auto fit = [this] { FitTableHeight(); };
-  connect(table_->verticalHeader(), &QHeaderView::sectionResized, this, fit);
-  connect(table_->horizontalHeader(), &QHeaderView::geometriesChanged, this, fit);
-  connect(table_->horizontalScrollBar(), &QScrollBar::rangeChanged, this, fit,
-          Qt::QueuedConnection);
 }
 
 QWidget* EvaluationWindow::BuildButtons() {
@@ -261,7 +190,7 @@ QWidget* EvaluationWindow::BuildButtons() {
 // Only once it has ended may another begin; closing the board leaves the class running.
 void EvaluationWindow::OpenClassBoard() {
   QWidget* main = parentWidget() != nullptr ? parentWidget() : this;
-  auto* board = main->findChild<ClassBoard*>();
+  auto* board = main->findChild<ClassBoard*>(QStringLiteral("frmKlassenversuch"));
   // A class ended makes room for the next one.
   if (board != nullptr && board->Ended()) {
     delete board;
@@ -373,7 +302,7 @@ void EvaluationWindow::Refresh() {
   const theory::Setting& setting = exact_.setting();
   const auto& exact = exact_.values();
   const SeriesSummary summary = Summarize(journeys, setting, exact ? &*exact : nullptr);
-  FillTable(summary, journeys);
+  table_->Show(summary, journeys, exact_);
   mixNote_->setVisible(summary.mixesSettings);
   const QString counted = journeys.size() == 1
                               ? tr("1 Reise")
@@ -381,9 +310,6 @@ void EvaluationWindow::Refresh() {
   counted_->setText(journeys.empty() ? QString() : counted);
   counted_->setVisible(pages_->currentIndex() == 0 && !journeys.empty());
 
-  for (int r = 0; r < kSeriesRowCount; ++r)
-    table_->setRowHidden(r, !RowShown(static_cast<SeriesRow>(r), setting.dimension));
-  FitTableHeight();
   OfferSidesOf(setting.dimension);
   sideChooser_->setEnabled(!setting.homeAbsorbs);
 
@@ -405,50 +331,6 @@ void EvaluationWindow::Refresh() {
   };
   charts_->ShowConvergence(journeys, followed, RowName(followed), exactShare, guessed(followed));
   charts_->ShowLengths(journeys, exact, guessed(SeriesRow::MeanLength));
-}
-
-void EvaluationWindow::FitTableHeight() {
-  const QScrollBar* sideways = table_->horizontalScrollBar();
-  table_->setFixedHeight(table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
-                         2 * table_->frameWidth() +
-                         (sideways->isVisible() ? sideways->height() : 0));
-}
-
-void EvaluationWindow::FillTable(const SeriesSummary& summary, const JourneySeries& journeys) {
-  for (int r = 0; r < kSeriesRowCount; ++r) FillRow(summary, static_cast<SeriesRow>(r), journeys);
-}
-
-void EvaluationWindow::FillRow(const SeriesSummary& summary, SeriesRow row,
-                               const JourneySeries& journeys) {
-  const int r = static_cast<int>(row);
-  const RowEstimate& estimate = summary[row];
-  const auto& exact = exact_.values();
-  const bool any = summary.journeys > 0;
-  const auto text = [row](double value) { return RowValueText(row, value); };
-
-  SetText(*table_->item(r, kCounted),
-          estimate.count ? QString::number(*estimate.count) : QString());
-  SetText(*table_->item(r, kMeasured), any ? MeasuredText(row, estimate, journeys) : QString());
-  table_->item(r, kRange)->setText(
-      estimate.low && estimate.high ? tr("%1 – %2").arg(text(*estimate.low), text(*estimate.high))
-                                    : QString());
-  const auto exactValue =
-      exact ? ExactValue(*exact, row, exact_.setting().dimension) : std::nullopt;
-  const bool marked = exactValue && OutsideRange(summary, row, *exactValue);
-  const QString sign =
-      marked ? QString::fromUtf8(kMarkedSign.data(), kMarkedSign.size()) + QLatin1Char(' ')
-             : QString();
-  // A question mark while the class guesses, dots while the values are computed.
-  const QString missing = exact_.hidden() ? QStringLiteral("?") : QStringLiteral("…");
-  SetText(*table_->item(r, kExact),
-          exact ? sign + ExactText(*exact, row, exact_.setting().dimension) : missing);
-  for (int c = 0; c < kColumnCount; ++c) {
-    QTableWidgetItem* item = table_->item(r, c);
-    const QBrush background = marked ? QBrush(kMarked) : QBrush();
-    if (item->background() == background) continue;
-    item->setBackground(background);
-    item->setToolTip(marked ? tr("Der exakte Wert liegt außerhalb des 95-%-Bereichs.") : QString());
-  }
 }
 
 void EvaluationWindow::SaveData() {

@@ -12,7 +12,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTabWidget;
-class QTableWidget;
 
 namespace quirlweg {
 
@@ -21,6 +20,7 @@ class ExactStatistics;
 class LessonTools;
 class PictureArea;
 class PredictionRow;
+class SeriesTableView;
 class Simulation;
 
 // "Auswertung": the series behind the main window's counters against the exact values of the
@@ -55,11 +55,8 @@ class EvaluationWindow : public QWidget {
 
  private:
   void BuildTable();
-  void FitTableHeight();
   QWidget* BuildButtons();
   void OpenClassBoard();
-  void FillTable(const SeriesSummary& summary, const JourneySeries& journeys);
-  void FillRow(const SeriesSummary& summary, SeriesRow row, const JourneySeries& journeys);
   void RefreshIfChanged();
   SeriesRow FollowedRow() const;
   void OfferSidesOf(int dimension);
@@ -70,7 +67,7 @@ class EvaluationWindow : public QWidget {
   ExactStatistics& exact_;
   PictureArea& latticeView_;
 
-  QTableWidget* table_ = nullptr;
+  SeriesTableView* table_ = nullptr;
   QLabel* mixNote_ = nullptr;
   QComboBox* sideChooser_ = nullptr;
   int offeredDimension_ = 0;  // whose sides the chooser offers

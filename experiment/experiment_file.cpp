@@ -85,6 +85,19 @@ QString RefusalText(const ExperimentRefusal& r) {
       return ExperimentFile::tr("„%1“ muss vier Zahlen [Länge, x, y, z] enthalten.").arg(field);
     case ExperimentProblem::TooManySteps:
       return ExperimentFile::tr("„steps“ hat mehr als %1 Schritte.").arg(r.limit);
+    case ExperimentProblem::TooManyDevices:
+      return ExperimentFile::tr("„%1“ hat mehr als %2 Geräte.").arg(field).arg(r.limit);
+    case ExperimentProblem::TooManyPooled:
+      return ExperimentFile::tr("„%1“ zählt mehr als %2 Reisen.").arg(field).arg(r.limit);
+    case ExperimentProblem::NotAPair:
+      return ExperimentFile::tr("„%1“ muss zwei ganze Zahlen enthalten.").arg(field);
+    case ExperimentProblem::SeedTwice:
+      return ExperimentFile::tr("„%1“ hat denselben Startwert wie ein anderes Gerät.").arg(field);
+    case ExperimentProblem::PoolOrderUneven:
+      return ExperimentFile::tr(
+                 "„%1“ passt nicht zu „class.devices“: Gerät %2 hat dort eine andere Zahl von "
+                 "Reisen.")
+          .arg(field, Number(r.value));
     case ExperimentProblem::UnknownRow:
       return ExperimentFile::tr(
                  "„%1“ muss eine Zeile der Tabelle nennen: „home“, „boundary“, "

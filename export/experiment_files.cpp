@@ -170,6 +170,10 @@ bool ExperimentFiles::OpenFile(const QString& path, QWidget* parent) {
   }
   const Experiment& experiment = *reading.experiment;
   folder_ = QFileInfo(path).absolutePath();
+  if (experiment.classPool) {
+    emit ClassPoolOpened(experiment, path);
+    return true;
+  }
   TakeLesson(experiment);
   if (!Restore(experiment, tr("aus „%1“").arg(QDir::toNativeSeparators(path)), parent)) {
     return true;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "lesson/experiment.h"
+
 class QAction;
 class QWidget;
 
@@ -12,7 +14,6 @@ namespace quirlweg {
 class ExperimentActions;
 class LessonSteps;
 class Simulation;
-struct Experiment;
 
 // Serves the window's requests to save and open experiments: asks for the file, writes or
 // reads it, and tells what went wrong. A file refused for any reason changes nothing. A child
@@ -43,6 +44,11 @@ class ExperimentFiles : public QObject {
 
   // Where the program keeps its ready-made lessons, or an empty text when none are installed.
   static QString LessonFolder();
+
+ signals:
+  // A file holding a class's pool was opened: it is no series of this window, which it leaves
+  // as it is, but a class to show on a board of its own.
+  void ClassPoolOpened(const Experiment& experiment, const QString& path);
 
  private:
   QWidget* DialogParent(QWidget* asked) const;

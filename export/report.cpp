@@ -220,7 +220,7 @@ std::vector<WorksheetStep> WorksheetOf(const std::vector<LessonStep>& steps, boo
 ReportContents ReportContentsOf(const Simulation& window) {
   const WindowControls& controls = window.controls();
   ReportContents walk{
-      window.series(), window.Seed(), controls.latticeView->grab().toImage(), {}, {}};
+      window.series(), window.Seed(), controls.latticeView->grab().toImage(), {}, {}, {}};
   if (controls.showProtocolBox->isChecked()) walk.protocol = window.statistics().ProtocolLines();
   if (const auto* steps = window.findChild<LessonSteps*>()) {
     walk.worksheet = WorksheetOf(steps->steps(), steps->english());
@@ -245,7 +245,11 @@ void PaintReport(QPagedPaintDevice& device, const ReportContents& walk,
             9);
   page.Skip(8);
   page.Line(SettingText(setting), 11);
-  page.Line(Report::tr("Startwert: %1 · Reisen: %2").arg(walk.seed).arg(journeys.size()), 11, true);
+  const QString counted =
+      walk.origin.isEmpty()
+          ? Report::tr("Startwert: %1 · Reisen: %2").arg(walk.seed).arg(journeys.size())
+          : Report::tr("%1 · Reisen: %2").arg(walk.origin).arg(journeys.size());
+  page.Line(counted, 11, true);
   if (Summarize(journeys, setting, nullptr).mixesSettings) {
     page.Line(Report::tr("Die Serie mischt Einstellungen – die exakten Werte gelten für die "
                          "jetzige."),

@@ -33,6 +33,8 @@ struct ReportContents {
   QImage lattice;                        // the lattice view as it shows the walk
   std::optional<QStringList> protocol;   // the protocol's lines, when it is shown
   std::vector<WorksheetStep> worksheet;  // a lesson's steps: a worksheet page comes first
+  // Said in place of the seed where the series has none of its own (a class's pool).
+  QString origin;
 };
 
 // A lesson's steps as the worksheet shows them, in German or English where the lesson has it.

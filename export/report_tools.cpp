@@ -13,6 +13,29 @@
 
 namespace quirlweg {
 
+void OfferReport(QPushButton* button, const QString& proposedName,
+                 std::function<ReportContents()> contents, const ExactStatistics& exact) {
+  auto* choices = new QMenu(button);
+  choices->addAction(
+      ReportTools::tr("Als &PDF speichern …"), button, [button, proposedName, contents, &exact] {
+        QWidget* window = button->window();
+        const QString path =
+            AskWhereToSave(window, ReportTools::tr("Bericht speichern"), proposedName,
+                           ReportTools::tr("PDF-Dokumente (*.pdf)"), QStringLiteral("pdf"));
+        if (path.isEmpty()) return;
+        if (const auto error = WriteReportPdf(path, contents(), exact)) {
+          WarnPlainly(window, window->windowTitle(),
+                      ReportTools::tr("Der Bericht konnte nicht in „%1“ "
+                                      "gespeichert werden:\n%2")
+                          .arg(QDir::toNativeSeparators(path), *error));
+        }
+      });
+  choices->addAction(ReportTools::tr("&Drucken …"), button, [button, contents, &exact] {
+    PrintReport(button->window(), contents(), exact);
+  });
+  button->setMenu(choices);
+}
+
 ReportTools::ReportTools(const Simulation& simulation, const ExactStatistics& exact, QWidget* row)
     : QObject(row),
       row_(row),
@@ -23,10 +46,9 @@ ReportTools::ReportTools(const Simulation& simulation, const ExactStatistics& ex
       copy_(new QPushButton(tr("Tabelle &kopieren"), row)) {
   report_->setObjectName(QStringLiteral("cmdBericht"));
   report_->setToolTip(tr("Einstellung, Startwert, Tabelle, Diagramme und Gitter auf A4"));
-  auto* choices = new QMenu(report_);
-  choices->addAction(tr("Als &PDF speichern …"), this, [this] { SaveReport(); });
-  choices->addAction(tr("&Drucken …"), this, [this] { Print(); });
-  report_->setMenu(choices);
+  OfferReport(
+      report_, tr("quirlweg-bericht.pdf"), [&simulation] { return ReportContentsOf(simulation); },
+      exact);
   charts_->setObjectName(QStringLiteral("cmdDiagrammeSvg"));
   copy_->setObjectName(QStringLiteral("cmdTabelleKopieren"));
   copy_->setToolTip(tr("Die Tabelle mit Tabulatoren, zum Einfügen in eine Tabellenkalkulation"));
@@ -37,20 +59,6 @@ ReportTools::ReportTools(const Simulation& simulation, const ExactStatistics& ex
 void ReportTools::Warn(const QString& what, const QString& path, const QString& reason) {
   WarnPlainly(row_->window(), row_->window()->windowTitle(),
               what.arg(QDir::toNativeSeparators(path), reason));
-}
-
-void ReportTools::SaveReport() {
-  const QString path =
-      AskWhereToSave(row_->window(), tr("Bericht speichern"), tr("quirlweg-bericht.pdf"),
-                     tr("PDF-Dokumente (*.pdf)"), QStringLiteral("pdf"));
-  if (path.isEmpty()) return;
-  if (const auto error = WriteReportPdf(path, ReportContentsOf(simulation_), exact_)) {
-    Warn(tr("Der Bericht konnte nicht in „%1“ gespeichert werden:\n%2"), path, *error);
-  }
-}
-
-void ReportTools::Print() {
-  PrintReport(row_->window(), ReportContentsOf(simulation_), exact_);
 }
 
 void ReportTools::SaveCharts() {

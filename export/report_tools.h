@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <functional>
 
 class QPushButton;
 class QWidget;
@@ -9,6 +11,13 @@ namespace quirlweg {
 
 class ExactStatistics;
 class Simulation;
+struct ReportContents;
+
+// Gives `button` the report's menu: "Als PDF speichern …", proposing `proposedName`, and
+// "Drucken …", both of what `contents` gives when chosen; a failure is told over the
+// button's window.
+void OfferReport(QPushButton* button, const QString& proposedName,
+                 std::function<ReportContents()> contents, const ExactStatistics& exact);
 
 // The evaluation's handouts: "Bericht …" as PDF or on paper, the charts as SVG and the table
 // on the clipboard for a spreadsheet.
@@ -24,8 +33,6 @@ class ReportTools : public QObject {
   QPushButton* copyButton() const { return copy_; }
 
  private:
-  void SaveReport();
-  void Print();
   void SaveCharts();
   void CopyTable();
   void Warn(const QString& what, const QString& path, const QString& reason);

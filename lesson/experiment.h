@@ -50,6 +50,29 @@ inline constexpr std::size_t kMostLessonSteps = 20;
 // An answer is at most this many characters.
 inline constexpr std::size_t kLongestAnswer = 500;
 
+// A class's pooled series: every device's seed and how many of its journeys were pooled, and
+// the order they were pooled in, as runs of one device's next journeys. The journeys are not
+// kept but walked again from the seeds, so that a file can hold none that no device walked.
+struct ClassPool {
+  struct Device {
+    std::uint64_t seed = 1;
+    std::int64_t journeys = 0;
+    friend bool operator==(const Device&, const Device&) = default;
+  };
+  struct Run {
+    int device = 1;  // from 1, in the order of `devices`
+    std::int64_t journeys = 0;
+    friend bool operator==(const Run&, const Run&) = default;
+  };
+  std::vector<Device> devices;
+  std::vector<Run> order;
+  friend bool operator==(const ClassPool&, const ClassPool&) = default;
+};
+
+// A class has at most this many devices, and a saved pool at most this many journeys.
+inline constexpr std::size_t kMostClassDevices = 1000;
+inline constexpr std::int64_t kMostPooledJourneys = 10'000'000;
+
 // Everything that makes a lesson's walk: the setting, how it runs and is shown, and the seed,
 // so that opening it again gives the same journeys for the same clicks.
 struct Experiment {
@@ -67,6 +90,8 @@ struct Experiment {
   bool predictFirst = false;
   std::optional<ClassGuess> guess;
   std::vector<LessonStep> steps;
+  // A class's pool instead of a series walked from `seed`.
+  std::optional<ClassPool> classPool;
   friend bool operator==(const Experiment&, const Experiment&) = default;
 };
 

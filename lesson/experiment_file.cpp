@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -222,6 +223,68 @@ void ReadSeries(const Json& journeys, Experiment& e) {
   }
 }
 
+// Two whole numbers [a, b] within their ranges.
+std::pair<std::int64_t, std::int64_t> PairOf(const Json& pair, const std::string& name,
+                                             std::int64_t highFirst, std::int64_t highSecond) {
+  if (!pair.is_array() || pair.size() != 2) Refuse(ExperimentProblem::NotAPair, name);
+  return {IntegerOf(pair[0], name + "[0]", 0, highFirst),
+          IntegerOf(pair[1], name + "[1]", 0, highSecond)};
+}
+
+// Each device's count must be what the order pools of it, so that walking the pool again
+// takes every journey once; two devices on one seed would pool the same journeys twice.
+void ReadClassPool(const Fields& pool, Experiment& e) {
+  const Json& devices = pool.Array("devices");
+  if (devices.size() > kMostClassDevices) {
+    RefuseLimit(ExperimentProblem::TooManyDevices, pool.Name("devices"), kMostClassDevices);
+  }
+  ClassPool read;
+  std::set<std::uint64_t> seeds;
+  std::int64_t total = 0;
+  for (std::size_t i = 0; i < devices.size(); ++i) {
+    const std::string name = pool.Name("devices") + "[" + std::to_string(i) + "]";
+    const auto [seed, journeys] = PairOf(devices[i], name, static_cast<std::int64_t>(kLargestSeed),
+                                         static_cast<std::int64_t>(kMostSavedJourneys));
+    if (!seeds.insert(static_cast<std::uint64_t>(seed)).second) {
+      Refuse(ExperimentProblem::SeedTwice, name);
+    }
+    total += journeys;
+    read.devices.push_back({static_cast<std::uint64_t>(seed), journeys});
+  }
+  if (total > kMostPooledJourneys) {
+    RefuseLimit(ExperimentProblem::TooManyPooled, pool.Name("devices"),
+                static_cast<std::size_t>(kMostPooledJourneys));
+  }
+  const Json& order = pool.Array("order");
+  std::vector<std::int64_t> left(read.devices.size());
+  for (std::size_t d = 0; d < left.size(); ++d) left[d] = read.devices[d].journeys;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const std::string name = pool.Name("order") + "[" + std::to_string(i) + "]";
+    const auto [device, journeys] = PairOf(order[i], name, static_cast<std::int64_t>(left.size()),
+                                           static_cast<std::int64_t>(kMostSavedJourneys));
+    if (device < 1) OutOfRange(name + "[0]", 1, static_cast<double>(left.size()), 0);
+    std::int64_t& remaining = left[static_cast<std::size_t>(device - 1)];
+    if (journeys < 1 || journeys > remaining) {
+      ExperimentRefusal refusal;
+      refusal.problem = ExperimentProblem::PoolOrderUneven;
+      refusal.field = name;
+      refusal.value = static_cast<double>(device);
+      throw Refused{refusal};
+    }
+    remaining -= journeys;
+    read.order.push_back({static_cast<int>(device), journeys});
+  }
+  for (std::size_t d = 0; d < left.size(); ++d) {
+    if (left[d] == 0) continue;
+    ExperimentRefusal refusal;
+    refusal.problem = ExperimentProblem::PoolOrderUneven;
+    refusal.field = pool.Name("order");
+    refusal.value = static_cast<double>(d + 1);
+    throw Refused{refusal};
+  }
+  e.classPool = std::move(read);
+}
+
 void ReadPrediction(const Fields& prediction, Experiment& e) {
   e.predictFirst = prediction.Flag("first");
   if (!prediction.Has("guess")) return;
@@ -258,6 +321,7 @@ Experiment ReadExperiment(const Json& root) {
   if (file.Has("steps")) ReadSteps(file.Array("steps"), e);
   if (file.Has("prediction")) ReadPrediction(file.Object("prediction"), e);
   if (file.Has("series")) ReadSeries(file.Array("series"), e);
+  if (file.Has("class")) ReadClassPool(file.Object("class"), e);
   return e;
 }
 
@@ -335,6 +399,32 @@ Json StepsJson(const std::vector<LessonStep>& steps) {
   return list;
 }
 
+// Pairs a line, as the series' journeys: a class's pool stays a file a person can read.
+template <typename Pair, typename Write>
+std::string PairLines(const std::vector<Pair>& pairs, Write write) {
+  std::string text = "[";
+  const char* separator = "\n            ";
+  for (const Pair& pair : pairs) {
+    text += separator;
+    text += write(pair);
+    separator = ",\n            ";
+  }
+  return text + "\n        ]";
+}
+
+std::string ClassPoolText(const ClassPool& pool) {
+  const auto pair = [](auto a, auto b) {
+    return '[' + std::to_string(a) + ',' + std::to_string(b) + ']';
+  };
+  return ",\n    \"class\": {\n        \"devices\": " +
+         PairLines(pool.devices,
+                   [&](const ClassPool::Device& d) { return pair(d.seed, d.journeys); }) +
+         ",\n        \"order\": " +
+         PairLines(pool.order,
+                   [&](const ClassPool::Run& run) { return pair(run.device, run.journeys); }) +
+         "\n    }";
+}
+
 }  // namespace
 
 std::string ExperimentJson(const Experiment& e) {
@@ -359,9 +449,9 @@ std::string ExperimentJson(const Experiment& e) {
     }
   }
   std::string text = root.dump(4, ' ', false, Json::error_handler_t::replace);
+  text.resize(text.size() - 2);  // the closing brace and the line before it
   if (!e.series.empty() && e.series.size() <= kMostSavedJourneys) {
     // A journey a line: a long series stays a few megabytes and a file a person can read.
-    text.pop_back();  // the closing brace
     text += ",\n    \"series\": [";
     const char* separator = "\n        ";
     for (const SavedJourney& j : e.series) {
@@ -370,8 +460,10 @@ std::string ExperimentJson(const Experiment& e) {
               std::to_string(j.y) + ',' + std::to_string(j.z) + ']';
       separator = ",\n        ";
     }
-    text += "\n    ]\n}";
+    text += "\n    ]";
   }
+  if (e.classPool) text += ClassPoolText(*e.classPool);
+  text += "\n}";
   return text + "\n";
 }
 

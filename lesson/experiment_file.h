@@ -42,7 +42,12 @@ enum class ExperimentProblem {
   TooManyJourneys,  // `limit`
   JourneyNotFour,
   UnknownRow,
-  TooManySteps,  // `limit`
+  TooManySteps,     // `limit`
+  TooManyDevices,   // `limit`
+  TooManyPooled,    // `limit`
+  NotAPair,         // two whole numbers expected
+  SeedTwice,        // two devices of a class on one seed
+  PoolOrderUneven,  // the order gives device `value` other journeys than its count
 };
 
 struct ExperimentRefusal {

@@ -54,6 +54,14 @@ for file in usr/bin/quirlweg \
   grep -qxF "./$file" <<<"$contents" || fail "the package lacks /$file"
 done
 
+# The class server hands out the browser edition where the tree holds it built (scripts/web.sh).
+if [ -f build-web/web/site/index.html ]; then
+  for file in index.html app.js texts.js quirlweg_core.js; do
+    grep -qxF "./usr/share/quirlweg/site/$file" <<<"$contents" ||
+      fail "the package lacks the browser edition's $file"
+  done
+fi
+
 # The version lives in CMakeLists.txt, the metainfo and the changelog: a release must bump all.
 version=$(dpkg-deb -f "$deb" Version)
 program_version=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/quirlweg" --version 2>/dev/null) ||

@@ -67,6 +67,10 @@
         <source>Pause: Die Lehrkraft hat den Versuch angehalten.</source>
         <translation>Pause: the teacher has halted the experiment.</translation>
     </message>
+    <message>
+        <source>Von dieser Adresse aus sind schon zu viele Geräte beigetreten.</source>
+        <translation>Too many devices have already joined from this address.</translation>
+    </message>
 </context>
 <context>
     <name>ClassRun</name>
@@ -253,6 +257,10 @@
         <source>--%1 gilt nur mit --class.</source>
         <translation>--%1 only goes with --class.</translation>
     </message>
+    <message>
+        <source>Geräte treten ohne Vornamen bei und heißen „Gerät N“.</source>
+        <translation>Devices join without a first name and are called “Device N”.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentFile</name>
@@ -363,6 +371,26 @@
     <message>
         <source>„steps“ hat mehr als %1 Schritte.</source>
         <translation>“steps” has more than %1 steps.</translation>
+    </message>
+    <message>
+        <source>„%1“ hat mehr als %2 Geräte.</source>
+        <translation>“%1” has more than %2 devices.</translation>
+    </message>
+    <message>
+        <source>„%1“ zählt mehr als %2 Reisen.</source>
+        <translation>“%1” counts more than %2 trips.</translation>
+    </message>
+    <message>
+        <source>„%1“ muss zwei ganze Zahlen enthalten.</source>
+        <translation>“%1” must hold two whole numbers.</translation>
+    </message>
+    <message>
+        <source>„%1“ hat denselben Startwert wie ein anderes Gerät.</source>
+        <translation>“%1” has the same seed as another device.</translation>
+    </message>
+    <message>
+        <source>„%1“ passt nicht zu „class.devices“: Gerät %2 hat dort eine andere Zahl von Reisen.</source>
+        <translation>“%1” does not match “class.devices”: device %2 has another number of trips there.</translation>
     </message>
 </context>
 <context>
@@ -524,6 +552,10 @@
     <message>
         <source>Antwort der Klasse: %1</source>
         <translation>The class’s answer: %1</translation>
+    </message>
+    <message>
+        <source>%1 · Reisen: %2</source>
+        <translation>%1 · Trips: %2</translation>
     </message>
 </context>
 <context>
@@ -1208,38 +1240,48 @@
         <translation>End the class experiment? The devices are disconnected and its record is deleted.</translation>
     </message>
     <message>
-        <source>&amp;Daten speichern …</source>
-        <translation>Save &amp;data …</translation>
-    </message>
-    <message>
-        <source>Die Reisen im Pool als CSV, wie die Auswertung ihre Serie speichert</source>
-        <translation>The pooled trips as CSV, as the evaluation saves its series</translation>
-    </message>
-    <message>
         <source>Die Seite der Browser-Ausgabe fehlt in „%1“: Die Geräte finden unter der Adresse nichts.</source>
         <translation>The browser edition’s page is missing in “%1”: the devices find nothing at the address.</translation>
     </message>
     <message>
-        <source>Daten speichern</source>
-        <translation>Save data</translation>
-    </message>
-    <message>
-        <source>klassenversuch-reisen.csv</source>
-        <translation>class-experiment-trips.csv</translation>
-    </message>
-    <message>
-        <source>CSV-Dateien (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
-    <message>
-        <source>Die Daten konnten nicht in „%1“ gespeichert werden:
-%2</source>
-        <translation>The data could not be saved to “%1”:
-%2</translation>
-    </message>
-    <message>
         <source>Fortgesetzt aus dem Protokoll mit %1 Reisen. </source>
         <translation>Resumed from the record with %1 trips. </translation>
+    </message>
+    <message>
+        <source>&amp;Klasse</source>
+        <translation>&amp;Class</translation>
+    </message>
+    <message>
+        <source>P&amp;ool gemessen und exakt</source>
+        <translation>P&amp;ool measured and exact</translation>
+    </message>
+    <message>
+        <source>Der Anteil jedes Geräts vor dem Bereich, den der exakte Wert für seine Zahl von Reisen erwarten lässt</source>
+        <translation>Each device&apos;s share against the range the exact value leads one to expect for its number of trips</translation>
+    </message>
+    <message>
+        <source>Alle geprüften Reisen der Klasse als eine Serie, gemessen neben exakt</source>
+        <translation>All of the class&apos;s checked trips as one series, measured beside exact</translation>
+    </message>
+    <message>
+        <source>Vorna&amp;men erlauben</source>
+        <translation>Allow first na&amp;mes</translation>
+    </message>
+    <message>
+        <source>Ohne Haken gibt niemand beim Beitreten einen Vornamen an: Die Geräte heißen „Gerät 1“, „Gerät 2“ …</source>
+        <translation>Unticked, nobody gives a first name when joining: the devices are called “Device 1”, “Device 2” …</translation>
+    </message>
+    <message>
+        <source>Gespeicherter Klassenversuch – Quirlweg</source>
+        <translation>Saved class experiment – Quirlweg</translation>
+    </message>
+    <message>
+        <source>Gespeicherter Klassenversuch</source>
+        <translation>Saved class experiment</translation>
+    </message>
+    <message>
+        <source>„%1“ hält keinen Klassenversuch, den eine Klasse gehen kann.</source>
+        <translation>“%1” holds no class experiment a class can walk.</translation>
     </message>
 </context>
 <context>
@@ -1376,26 +1418,6 @@
         <translation>Share at the s&amp;ide:</translation>
     </message>
     <message>
-        <source>Gezählte, gemessene und exakte Werte</source>
-        <translation>Counted, measured and exact values</translation>
-    </message>
-    <message>
-        <source>gezählt</source>
-        <translation>counted</translation>
-    </message>
-    <message>
-        <source>gemessen</source>
-        <translation>measured</translation>
-    </message>
-    <message>
-        <source>95-%-Bereich</source>
-        <translation>95 % range</translation>
-    </message>
-    <message>
-        <source>exakt</source>
-        <translation>exact</translation>
-    </message>
-    <message>
         <source>&amp;Daten speichern …</source>
         <translation>Save &amp;data …</translation>
     </message>
@@ -1418,14 +1440,6 @@
     <message>
         <source>Auswertung schließen</source>
         <translation>Close the evaluation</translation>
-    </message>
-    <message>
-        <source>%1 – %2</source>
-        <translation>%1 – %2</translation>
-    </message>
-    <message>
-        <source>Der exakte Wert liegt außerhalb des 95-%-Bereichs.</source>
-        <translation>The exact value lies outside the 95 % range.</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
@@ -1518,22 +1532,6 @@
     <message>
         <source>Dieselbe Frage für viele Einstellungen nacheinander, etwa für jede Gittergröße.</source>
         <translation>The same question for many settings one after another, for instance for every lattice size.</translation>
-    </message>
-    <message>
-        <source>So viele Reisen endeten hier.</source>
-        <translation>So many trips ended here.</translation>
-    </message>
-    <message>
-        <source>Der Anteil an allen Reisen dieser Serie, oder die mittlere Zahl der Schritte.</source>
-        <translation>The share of all trips of this series, or the mean number of steps.</translation>
-    </message>
-    <message>
-        <source>Wo der wahre Wert wohl liegt: In 19 von 20 Serien enthält dieser Bereich den exakten Wert.</source>
-        <translation>Where the true value probably lies: in 19 of 20 series this range holds the exact value.</translation>
-    </message>
-    <message>
-        <source>Was die Rechnung für unendlich viele Reisen ergibt.</source>
-        <translation>What the calculation gives for endlessly many trips.</translation>
     </message>
     <message>
         <source>Klassenvers&amp;uch …</source>
@@ -1753,6 +1751,84 @@
     </message>
 </context>
 <context>
+    <name>quirlweg::PoolEvaluation</name>
+    <message>
+        <source>Alle geprüften Reisen der Klasse als eine Serie. Rot und mit ✗ markiert: Der exakte Wert liegt außerhalb des 95-%-Bereichs.</source>
+        <translation>All of the class&apos;s checked trips as one series. Red and marked ✗: the exact value lies outside the 95 % range.</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::PoolFiles</name>
+    <message>
+        <source>&amp;Daten speichern …</source>
+        <translation>Save &amp;data …</translation>
+    </message>
+    <message>
+        <source>&amp;Versuch speichern …</source>
+        <translation>Save e&amp;xperiment …</translation>
+    </message>
+    <message>
+        <source>Beric&amp;ht …</source>
+        <translation>Repor&amp;t …</translation>
+    </message>
+    <message>
+        <source>Die Reisen im Pool als CSV, wie die Auswertung ihre Serie speichert</source>
+        <translation>The pooled trips as CSV, as the evaluation saves its series</translation>
+    </message>
+    <message>
+        <source>Die Einstellung und für jedes Gerät Startwert und Reisen: Beim Öffnen werden die Reisen neu gegangen</source>
+        <translation>The setting and each device&apos;s seed and trips: opening it walks the trips again</translation>
+    </message>
+    <message>
+        <source>Einstellung, Tabelle, Diagramme und das Bild der Klasse auf A4</source>
+        <translation>Setting, table, charts and the class&apos;s picture on A4</translation>
+    </message>
+    <message>
+        <source>Daten speichern</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>klassenversuch-reisen.csv</source>
+        <translation>class-experiment-trips.csv</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Die Daten konnten nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The data could not be saved to “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Versuch speichern</source>
+        <translation>Save experiment</translation>
+    </message>
+    <message>
+        <source>klassenversuch.quirlweg</source>
+        <translation>class-experiment.quirlweg</translation>
+    </message>
+    <message>
+        <source>Quirlweg-Versuche (*.quirlweg)</source>
+        <translation>Quirlweg experiments (*.quirlweg)</translation>
+    </message>
+    <message>
+        <source>Der Versuch konnte nicht in „%1“ gespeichert werden:
+%2</source>
+        <translation>The experiment could not be saved to “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Klassenversuch, Runde %1, %2 Geräte mit eigenen Startwerten</source>
+        <translation>Class experiment, round %1, %2 devices with seeds of their own</translation>
+    </message>
+    <message>
+        <source>klassenversuch-bericht.pdf</source>
+        <translation>class-experiment-report.pdf</translation>
+    </message>
+</context>
+<context>
     <name>quirlweg::PredictionRow</name>
     <message>
         <source>Erst s&amp;chätzen</source>
@@ -1887,6 +1963,53 @@
     <message>
         <source>der gelöschten Serie</source>
         <translation>of the cleared series</translation>
+    </message>
+</context>
+<context>
+    <name>quirlweg::SeriesTableView</name>
+    <message>
+        <source>Gezählte, gemessene und exakte Werte</source>
+        <translation>Counted, measured and exact values</translation>
+    </message>
+    <message>
+        <source>gezählt</source>
+        <translation>counted</translation>
+    </message>
+    <message>
+        <source>gemessen</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>95-%-Bereich</source>
+        <translation>95 % range</translation>
+    </message>
+    <message>
+        <source>exakt</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>So viele Reisen endeten hier.</source>
+        <translation>So many trips ended here.</translation>
+    </message>
+    <message>
+        <source>Der Anteil an allen Reisen dieser Serie, oder die mittlere Zahl der Schritte.</source>
+        <translation>The share of all trips of this series, or the mean number of steps.</translation>
+    </message>
+    <message>
+        <source>Wo der wahre Wert wohl liegt: In 19 von 20 Serien enthält dieser Bereich den exakten Wert.</source>
+        <translation>Where the true value probably lies: in 19 of 20 series this range holds the exact value.</translation>
+    </message>
+    <message>
+        <source>Was die Rechnung für unendlich viele Reisen ergibt.</source>
+        <translation>What the calculation gives for endlessly many trips.</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Der exakte Wert liegt außerhalb des 95-%-Bereichs.</source>
+        <translation>The exact value lies outside the 95 % range.</translation>
     </message>
 </context>
 <context>

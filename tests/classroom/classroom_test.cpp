@@ -10,20 +10,14 @@
 #include "classroom/class_code.h"
 #include "classroom/class_protocol.h"
 #include "classroom/class_record.h"
-#include "sweep/silent_walk.h"
+#include "common/walked_journeys.h"
+#include "lesson/experiment_file.h"
 #include "web/core/web_walk.h"
 
 namespace quirlweg::classroom {
 namespace {
 
 using nlohmann::json;
-
-std::vector<SavedJourney> Replayed(const JourneySetting& setting, std::uint64_t seed, int n) {
-  JourneyWalker walker(setting, seed);
-  std::vector<SavedJourney> journeys;
-  for (int i = 0; i < n; ++i) journeys.push_back(SavedJourneyOf(walker.Next()));
-  return journeys;
-}
 
 // The server pools a journey only where its replay equals what the device walked: a device
 // walking the class's setting from its seed as the page puts an experiment in place must
@@ -51,7 +45,7 @@ TEST(ClassReplay, WalksEachDevicesJourneysAsThePageDoes) {
     page.WalkJourneys(1100);
     std::vector<SavedJourney> walked;
     for (const JourneyRecord& j : page.displays().Series()) walked.push_back(SavedJourneyOf(j));
-    EXPECT_EQ(walked, Replayed(s, seed, 1100)) << s.dimension << "D R=" << s.radius;
+    EXPECT_EQ(walked, WalkedJourneys(s, seed, 1100)) << s.dimension << "D R=" << s.radius;
 
     // Pooled, the journeys go into the board's CSV with the ends the walk gave them.
     Classroom pool("ACDEF", s);
@@ -89,6 +83,11 @@ class Lesson {
     return answer["type"] == "refused" ? answer["reason"].get<std::string>()
                                        : answer["type"].get<std::string>();
   }
+  // Joins on connection `c` with `join` and gives the first `n` journeys of the seed given.
+  std::vector<SavedJourney> JoinAndWalk(std::uint64_t c, const std::string& join, int n) {
+    const json welcome = Say(c, join);
+    return WalkedJourneys(protocol_.classroom().Setting(), welcome["seed"].get<std::uint64_t>(), n);
+  }
   std::string Journeys(int round, std::int64_t from, const std::vector<SavedJourney>& js) {
     json list = json::array();
     for (const SavedJourney& j : js) list.push_back({j.length, j.x, j.y, j.z});
@@ -111,10 +110,10 @@ TEST(ClassProtocol, PoolsOnlyTrueJourneysAndRefusesEverythingElseWithItsReason) 
   const json b = lesson.Say(2, R"({"type":"join","code":" acdef "})");
   ASSERT_EQ(a["type"], "welcome");
   ASSERT_EQ(b["type"], "welcome");
-  const auto mine = Replayed(setting, a["seed"].get<std::uint64_t>(), 10);
+  const auto mine = WalkedJourneys(setting, a["seed"].get<std::uint64_t>(), 10);
   // A journey of device 1 that device 2's seed does not walk first: short ones home are
   // common to many seeds, and device 2 would rightly have it pooled.
-  const SavedJourney theirs = Replayed(setting, b["seed"].get<std::uint64_t>(), 1).front();
+  const SavedJourney theirs = WalkedJourneys(setting, b["seed"].get<std::uint64_t>(), 1).front();
   const auto notTheirs =
       *std::find_if(mine.begin(), mine.end(), [&](const SavedJourney& j) { return j != theirs; });
   std::vector<SavedJourney> forged = Slice(mine, 6, 7);
@@ -177,11 +176,8 @@ TEST(ClassProtocol, PoolsOnlyTrueJourneysAndRefusesEverythingElseWithItsReason) 
 TEST(ClassRecord, RestartResumesThePoolExactlyAndTakesNoEditedJourney) {
   Lesson lesson;
   lesson.record_.push_back(record::Opening(lesson.protocol_.classroom()));
-  const json a = lesson.Say(1, R"({"type":"join","code":"ACDEF","name":"Zoë"})");
-  const json b = lesson.Say(2, R"({"type":"join","code":"ACDEF"})");
-  const JourneySetting setting = lesson.protocol_.classroom().Setting();
-  const auto first = Replayed(setting, a["seed"].get<std::uint64_t>(), 20);
-  const auto second = Replayed(setting, b["seed"].get<std::uint64_t>(), 20);
+  const auto first = lesson.JoinAndWalk(1, R"({"type":"join","code":"ACDEF","name":"Zoë"})", 20);
+  const auto second = lesson.JoinAndWalk(2, R"({"type":"join","code":"ACDEF"})", 20);
   lesson.Say(1, lesson.Journeys(1, 1, Slice(first, 1, 10)));
   lesson.Say(2, lesson.Journeys(1, 1, Slice(second, 1, 4)));
   lesson.Say(1, lesson.Journeys(1, 11, Slice(first, 11, 20)));
@@ -198,8 +194,11 @@ TEST(ClassRecord, RestartResumesThePoolExactlyAndTakesNoEditedJourney) {
   EXPECT_EQ(restored.classroom->Pool(), lesson.protocol_.classroom().Pool());
   EXPECT_EQ(restored.classroom->Code(), "ACDEF");
   ASSERT_EQ(restored.classroom->Devices().size(), 2U);
-  EXPECT_EQ(restored.classroom->Devices()[0].token, a["token"]);
-  EXPECT_EQ(restored.classroom->Devices()[0].name, "Zoë");
+  EXPECT_EQ(restored.classroom->Devices()[0].token,
+            lesson.protocol_.classroom().Devices()[0].token);
+  // A first name never reaches the disk.
+  EXPECT_EQ(whole.find("Zo"), std::string::npos);
+  EXPECT_EQ(restored.classroom->Devices()[0].name, "");
 
   // The second report of device 2 with one journey's length changed.
   std::vector<std::string> edited = lesson.record_;
@@ -220,6 +219,71 @@ TEST(ClassRecord, RestartResumesThePoolExactlyAndTakesNoEditedJourney) {
   EXPECT_EQ(restored.classroom->Pool().size(), 14U);
 
   EXPECT_FALSE(Restore("{\"class\":\"ACDEF\"}\n").classroom);
+}
+
+// One address cannot fill the class with devices: past a class's worth it is refused, while
+// other addresses, and the teacher's own machine, still join.
+TEST(ClassProtocol, RefusesOneAddressJoiningMoreDevicesThanAClassHas) {
+  ClassProtocol protocol(Classroom("ACDEF", {2, 5, 0.5, true, 0, 0}), "board-token");
+  std::uint64_t connection = 0;
+  const auto join = [&](const std::string& address) {
+    protocol.Open(++connection, address);
+    const Handled h = protocol.Receive(connection, R"({"type":"join","code":"ACDEF"})", 0);
+    const json answer = json::parse(h.sent.at(0).text);
+    return answer["type"] == "refused" ? answer["reason"].get<std::string>()
+                                       : answer["type"].get<std::string>();
+  };
+  for (int i = 0; i < kMostJoinsPerAddress; ++i) ASSERT_EQ(join("192.168.1.7"), "welcome") << i;
+  EXPECT_EQ(join("192.168.1.7"), "addressFull");
+  EXPECT_EQ(join("192.168.1.8"), "welcome");
+  EXPECT_EQ(join(""), "welcome");
+  EXPECT_EQ(protocol.classroom().Devices().size(),
+            static_cast<std::size_t>(kMostJoinsPerAddress) + 2);
+}
+
+// A class's pool saved as an experiment file keeps only seeds and counts: reading it back
+// must walk the same journeys in the order they were pooled, and a file whose counts do not
+// add up is refused rather than walked to a pool no class had.
+TEST(ClassPoolFile, WalksThePoolAgainInItsOrderAndRefusesCountsThatDisagree) {
+  Lesson lesson;
+  const auto first = lesson.JoinAndWalk(1, R"({"type":"join","code":"ACDEF"})", 30);
+  const auto second = lesson.JoinAndWalk(2, R"({"type":"join","code":"ACDEF"})", 30);
+  lesson.Say(1, lesson.Journeys(1, 1, Slice(first, 1, 20)));
+  lesson.Say(2, lesson.Journeys(1, 1, Slice(second, 1, 20)));
+  lesson.Say(1, lesson.Journeys(1, 21, Slice(first, 21, 30)));
+  lesson.Say(2, lesson.Journeys(1, 21, Slice(second, 21, 25)));
+  const Classroom& pooled = lesson.protocol_.classroom();
+  ASSERT_EQ(pooled.Pool().size(), 55U);
+
+  Experiment saved;
+  saved.setting = pooled.Setting();
+  saved.classPool = pooled.PoolToSave();
+  const std::string text = ExperimentJson(saved);
+  const ExperimentParse read = ParseExperiment(text);
+  ASSERT_TRUE(read.experiment && read.experiment->classPool);
+  const auto again = ClassOfPool(read.experiment->setting, *read.experiment->classPool);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->Pool(), pooled.Pool());
+  EXPECT_EQ(again->Devices()[1].journeys, 25);
+
+  const struct {
+    const char* edit;
+    json value;
+    ExperimentProblem problem;
+  } edits[] = {
+      {"/class/order/0/1", 21, ExperimentProblem::PoolOrderUneven},
+      {"/class/order/3", json::array({2, 4}), ExperimentProblem::PoolOrderUneven},
+      {"/class/order/1/0", 3, ExperimentProblem::OutOfRange},
+      {"/class/devices/1/0", pooled.Devices()[0].seed, ExperimentProblem::SeedTwice},
+      {"/class/devices/0", json::array({1, 2, 3}), ExperimentProblem::NotAPair},
+  };
+  for (const auto& e : edits) {
+    json edited = json::parse(text);
+    edited[json::json_pointer(e.edit)] = e.value;
+    const ExperimentParse refused = ParseExperiment(edited.dump());
+    EXPECT_FALSE(refused.experiment) << e.edit;
+    EXPECT_EQ(refused.refusal.problem, e.problem) << e.edit;
+  }
 }
 
 TEST(ClassCode, TakesFirstNamesOfLettersOnly) {

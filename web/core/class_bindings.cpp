@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "classroom/class_status.h"
 #include "classroom/device_messages.h"
 #include "layout/walk_changers.h"
 #include "lesson/experiment.h"
@@ -51,6 +52,39 @@ std::string Percent(double share, const std::string& separator) {
   return shown;
 }
 
+// The class's picture as the desktop board draws it, for a picture whose largest number of
+// journeys is `most`: the journey axis' end and marks, the share axis' marks.
+val PictureAxes(double most) {
+  const classroom::ClassPictureAxes axes = classroom::AxesFor(static_cast<std::int64_t>(most));
+  val journeys = val::array();
+  for (const double n : axes.JourneyTicks()) journeys.call<void>("push", n);
+  val shares = val::array();
+  for (const double share : classroom::kShareTicks) shares.call<void>("push", share);
+  val out = val::object();
+  out.set("most", axes.mostJourneys);
+  out.set("journeyTicks", journeys);
+  out.set("shareTicks", shares);
+  return out;
+}
+
+// How far along the journey axis ending at `most` a number of journeys lies, 0 to 1.
+double PictureAt(double most, double journeys) {
+  return classroom::ClassPictureAxes{most}.At(journeys);
+}
+
+// The band around the exact chance along that axis: {at, low, high} from left to right.
+val PictureBand(double exact, double most) {
+  val out = val::array();
+  for (const auto& point : classroom::ClassPictureAxes{most}.Band(exact)) {
+    val p = val::object();
+    p.set("at", point.at);
+    p.set("low", point.low);
+    p.set("high", point.high);
+    out.call<void>("push", p);
+  }
+  return out;
+}
+
 // A new round in the setting the page's controls show, for the teacher's board.
 std::string NewRoundMessage(WebWalk& w) {
   return classroom::NewRoundText(w.walk().CurrentJourneySetting());
@@ -70,6 +104,9 @@ EMSCRIPTEN_BINDINGS(quirlweg_class) {
   emscripten::function("classRemoveMessage", &classroom::RemoveText);
   emscripten::function("classEndMessage", &classroom::EndText);
   emscripten::function("classPercent", &Percent);
+  emscripten::function("classPictureAxes", &PictureAxes);
+  emscripten::function("classPictureAt", &PictureAt);
+  emscripten::function("classPictureBand", &PictureBand);
   emscripten::constant("classSocketPath", std::string(classroom::kClassSocketPath));
 }
 

@@ -21,13 +21,15 @@ namespace {
 using emscripten::val;
 
 // The problems' ids for the page, in the order of ExperimentProblem.
-constexpr std::array<const char*, 24> kProblemIds{
-    "notUtf8",         "empty",          "tooDeep",       "notJson",     "notAnExperiment",
-    "unknownVersion",  "missing",        "notANumber",    "notWhole",    "outOfRange",
-    "notAFlag",        "notAText",       "notAnObject",   "notAList",    "notWholePercent",
-    "startNotAPair",   "unknownMode",    "notATempoStep", "tooLong",     "tooManyLines",
-    "tooManyJourneys", "journeyNotFour", "unknownRow",    "tooManySteps"};
-static_assert(static_cast<std::size_t>(ExperimentProblem::TooManySteps) + 1 == kProblemIds.size());
+constexpr std::array<const char*, 29> kProblemIds{
+    "notUtf8",         "empty",          "tooDeep",       "notJson",        "notAnExperiment",
+    "unknownVersion",  "missing",        "notANumber",    "notWhole",       "outOfRange",
+    "notAFlag",        "notAText",       "notAnObject",   "notAList",       "notWholePercent",
+    "startNotAPair",   "unknownMode",    "notATempoStep", "tooLong",        "tooManyLines",
+    "tooManyJourneys", "journeyNotFour", "unknownRow",    "tooManySteps",   "tooManyDevices",
+    "tooManyPooled",   "notAPair",       "seedTwice",     "poolOrderUneven"};
+static_assert(static_cast<std::size_t>(ExperimentProblem::PoolOrderUneven) + 1 ==
+              kProblemIds.size());
 
 double Seed(const WebWalk& w) {
   return static_cast<double>(w.Seed());

@@ -145,6 +145,21 @@ test('the board in the browser shows the class and pauses it', { skip: !program 
                                 { timeout: 10000 });
     assert.equal(await board.$eval('#boardCode', (e) => e.textContent), `Klassencode: ${server.code}`);
     assert.match(await board.$eval('#boardFigures', (e) => e.textContent), /2 Geräte, 80 Reisen im Pool/);
+    // The devices join by the server's address and its QR code, and the class's picture shows
+    // the class's pooled share (a red square) against the band.
+    assert.match(await board.$eval('#boardAddress', (e) => e.textContent),
+                 new RegExp(`:${server.port}/\\?class=${server.code}$`));
+    const pixels = (id, kind) => board.$eval(id, (canvas, kind) => {
+      const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+      let count = 0;
+      for (let i = 0; i < data.length; i += 4) {
+        const [r, g, b] = [data[i], data[i + 1], data[i + 2]];
+        if (kind === 'dark' ? r < 100 && g < 100 && b < 100 : r > 180 && g < 40 && b < 40) ++count;
+      }
+      return count;
+    }, kind);
+    assert.ok(await pixels('#boardQr', 'dark') > 200, 'the QR code is drawn');
+    assert.ok(await pixels('#boardPicture', 'red') > 50, 'the class\'s share is drawn');
     await board.screenshot({ path: join(shots, 'class-board-1920x1080.png') });
     await board.setViewport({ width: 1024, height: 768 });
     await board.screenshot({ path: join(shots, 'class-board-1024x768.png') });

@@ -3,6 +3,7 @@
 // shows the class code and the class's figures as the server computes them, and sends the
 // teacher's commands. A new round takes the setting the page's controls show.
 
+import { drawClassPicture, drawQrCode } from './class_picture.js';
 import { caption } from './texts.js';
 
 // The server sends its figures as they change; the board asks as well, now and then.
@@ -17,6 +18,7 @@ export class ClassBoardPage {
     this.walk = walk;
     this.document = window.document;
     this.paused = false;
+    this.joining = {};
     this.byId('boardPanel').hidden = false;
     arrange();
     // Taken at once, so that a second click undoes the first before the figures come back.
@@ -46,7 +48,13 @@ export class ClassBoardPage {
     });
     this.socket.addEventListener('message', (event) => {
       const message = JSON.parse(event.data);
+      if (message.type === 'board') this.join(message);
       if (message.type === 'status') this.show(message);
+    });
+    // The pictures are drawn in the panel's pixels, which change with the window.
+    this.window.addEventListener('resize', () => {
+      if (this.joining.qr) drawQrCode(this.byId('boardQr'), this.joining.qr);
+      if (this.status) drawClassPicture(this.byId('boardPicture'), this.status, this.core, this.tr);
     });
     this.timer = this.window.setInterval(() => this.send(this.core.classStatusMessage()), askSeconds * 1e3);
   }
@@ -55,14 +63,22 @@ export class ClassBoardPage {
     if (this.socket?.readyState === this.window.WebSocket.OPEN) this.socket.send(text);
   }
 
+  // The server's address in the school's network and its QR code, for the devices to join by:
+  // the page itself may have been opened under another name (localhost) that no device reaches.
+  join(message) {
+    this.joining = message;
+    if (message.qr) drawQrCode(this.byId('boardQr'), message.qr);
+  }
+
   percent(share) {
     return this.core.classPercent(share, this.separator);
   }
 
   show(status) {
     this.paused = status.paused;
+    this.status = status;
     const { origin } = this.window.location;
-    this.byId('boardAddress').textContent = `${origin}/?class=${status.code}`;
+    this.byId('boardAddress').textContent = this.joining.address ?? `${origin}/?class=${status.code}`;
     this.byId('boardCode').textContent = this.tr('Klassencode: %1', status.code);
     const devices = status.devices.filter((d) => !d.removed);
     let figures = this.tr('Runde %1: %2 Geräte, %3 Reisen im Pool', status.round, devices.length, status.pooled);
@@ -75,6 +91,7 @@ export class ClassBoardPage {
     if (status.paused) figures += this.tr(' – Pause');
     if (status.ended) figures += this.tr(' – beendet');
     this.byId('boardFigures').textContent = figures;
+    drawClassPicture(this.byId('boardPicture'), status, this.core, this.tr);
     this.showDevices(devices);
     this.byId('boardPause').setAttribute('aria-pressed', String(status.paused));
     for (const id of ['boardPause', 'boardRound', 'boardEnd']) this.byId(id).disabled = status.ended;

@@ -18,6 +18,7 @@ const refusalTexts = {
   forged: (tr) => tr('Eine Reise passte nicht zum Startwert und zählt nicht.'),
   tooFast: (tr) => tr('Zu viele Nachrichten – einen Moment warten.'),
   classFull: (tr) => tr('Die Klasse ist voll.'),
+  addressFull: (tr) => tr('Von dieser Adresse aus sind schon zu viele Geräte beigetreten.'),
   ended: (tr) => tr('Der Klassenversuch ist beendet.'),
   removed: (tr) => tr('Die Lehrkraft hat dieses Gerät entfernt.'),
   paused: (tr) => tr('Pause: Die Lehrkraft hat den Versuch angehalten.'),

@@ -29,6 +29,11 @@ function refusalText(tr, core, r) {
     tooManyLines: () => tr('„%1“ hat mehr als %2 Zeilen.', r.field, r.limit),
     tooManyJourneys: () => tr('„series“ hat mehr als %1 Reisen.', r.limit),
     tooManySteps: () => tr('„steps“ hat mehr als %1 Schritte.', r.limit),
+    tooManyDevices: () => tr('„%1“ hat mehr als %2 Geräte.', r.field, r.limit),
+    tooManyPooled: () => tr('„%1“ zählt mehr als %2 Reisen.', r.field, r.limit),
+    notAPair: () => tr('„%1“ muss zwei ganze Zahlen enthalten.', r.field),
+    seedTwice: () => tr('„%1“ hat denselben Startwert wie ein anderes Gerät.', r.field),
+    poolOrderUneven: () => tr('„%1“ passt nicht zu „class.devices“: Gerät %2 hat dort eine andere Zahl von Reisen.', r.field, r.value),
     journeyNotFour: () => tr('„%1“ muss vier Zahlen [Länge, x, y, z] enthalten.', r.field),
     unknownRow: () => tr('„%1“ muss eine Zeile der Tabelle nennen: „home“, „boundary“, „top“, „right“, „bottom“, „left“, „z“ oder „mean“.', r.field),
   };
