@@ -3,7 +3,7 @@
 // mouse button, a long press or the menu key; the letters work wherever the focus is but in a
 // text box.
 
-const longPressMilliseconds = 500;
+const longPressMilliseconds = 600;
 // A finger that moves less than this is still held still.
 const stillPixels = 10;
 
