@@ -123,7 +123,8 @@ test('"Bericht …" prints a lesson\'s worksheet and then the series on A4', asy
     lines: document.querySelectorAll('#report .answer-line').length,
     facts: [...document.querySelectorAll('#report .sheet:last-child > p')].map((p) => p.textContent),
     rows: document.querySelectorAll('#report table tbody tr:not([hidden])').length,
-    pictures: [...document.querySelectorAll('#report img')].map((i) => i.src.length) }));
+    pictures: [...document.querySelectorAll('#report img')].map((i) => i.src.length),
+    copied: quirlweg.report.tableText().split('\n') }));
   assert.ok(report.printed);
   assert.deepEqual(report.sheets, ['Quirlweg – Arbeitsblatt', 'Quirlweg – Bericht einer Serie']);
   assert.equal(report.steps, 4);
@@ -134,6 +135,9 @@ test('"Bericht …" prints a lesson\'s worksheet and then the series on A4', asy
             report.facts.join(' | '));
   assert.ok(report.rows >= 7, `${report.rows} rows`);
   assert.equal(report.pictures.length, 3);
+  // "Tabelle kopieren": the header and the rows this setting shows, five cells each.
+  assert.equal(report.copied.length, report.rows + 2, report.copied.join(' | '));
+  assert.ok(report.copied.slice(0, -1).every((line) => line.split('\t').length === 5));
   assert.ok(report.pictures.every((bytes) => bytes > 1000), 'charts and lattice are drawn');
   await tab.emulateMediaType('print');
   const pdf = await tab.pdf({ format: 'A4', printBackground: true });

@@ -1,7 +1,9 @@
-// The report on paper, as the desktop program prints it: a lesson's worksheet first (its steps,
-// their questions with lines for the answers or the class's answers), then the setting, seed,
-// table, both charts, the lattice and the protocol where it is shown. "Bericht …" puts it in
-// the page and asks the browser to print it; every browser's "Save as PDF" makes the handout.
+// What the evaluation hands out, as on the desktop. The report on paper: a lesson's worksheet
+// first (its steps, their questions with lines for the answers or the class's answers), then
+// the setting, seed, table, both charts, the lattice and the protocol where it is shown;
+// "Bericht …" puts it in the page and asks the browser to print it, and every browser's "Save
+// as PDF" makes the handout. "Bild speichern …" downloads the lattice as PNG, "Tabelle
+// kopieren" puts the table on the clipboard with tabs, as a spreadsheet pastes it into cells.
 
 export class PageReport {
   // `program`: the page's window, which has the walk, the lesson's steps and the evaluation.
@@ -13,6 +15,8 @@ export class PageReport {
     this.program = program;
     this.paper = document.getElementById('report');
     document.getElementById('printReport').addEventListener('click', () => this.print());
+    document.getElementById('savePicture').addEventListener('click', () => this.savePicture());
+    document.getElementById('copyTable').addEventListener('click', () => this.copyTable());
     // Whoever prints the page by the browser's own menu gets the report as well.
     document.defaultView.addEventListener('beforeprint', () => this.build());
   }
@@ -20,6 +24,32 @@ export class PageReport {
   print() {
     this.build();
     this.document.defaultView.print();
+  }
+
+  savePicture() {
+    this.document.getElementById('lattice').toBlob((png) => {
+      const link = this.document.createElement('a');
+      link.href = URL.createObjectURL(png);
+      link.download = this.tr('quirlweg-gitter.png');
+      link.click();
+      // Released once the browser has surely taken the download.
+      setTimeout(() => URL.revokeObjectURL(link.href), 30e3);
+    }, 'image/png');
+  }
+
+  // The header and the rows this setting has, a line each.
+  tableText() {
+    const table = this.document.querySelector('#evaluationPanel .table table');
+    return [...table.rows].filter((row) => !row.hidden)
+      .map((row) => [...row.cells].map((cell) => cell.textContent).join('\t') + '\n').join('');
+  }
+
+  async copyTable() {
+    try {
+      await this.document.defaultView.navigator.clipboard.writeText(this.tableText());
+    } catch {
+      // no clipboard for this page (an old browser, or one that asks and was refused)
+    }
   }
 
   add(parent, tag, text = '', className = '') {
