@@ -3,6 +3,8 @@
 // by the same C++. A refused file changes nothing and is told of in the desktop's words; a
 // lesson's instructions are shown on opening and stay at hand ("Anleitung …", F1).
 
+import { download } from './download.js';
+
 // The core's reason for refusing a file, worded as the desktop program words it.
 function refusalText(tr, core, r) {
   const texts = {
@@ -118,11 +120,6 @@ export class ExperimentFiles {
     const { tempo, protocolShown, heatTraces } = this.program.choices();
     const json = this.core.experimentJson(this.program.walk, tempo, protocolShown, heatTraces,
                                           ...this.lesson);
-    const link = this.document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([json], { type: 'application/json' }));
-    link.download = this.tr('versuch.quirlweg');
-    link.click();
-    // Released once the browser has surely taken the download.
-    setTimeout(() => URL.revokeObjectURL(link.href), 30e3);
+    download(this.document, new Blob([json], { type: 'application/json' }), this.tr('versuch.quirlweg'));
   }
 }

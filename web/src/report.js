@@ -5,6 +5,8 @@
 // as PDF" makes the handout. "Bild speichern …" downloads the lattice as PNG, "Tabelle
 // kopieren" puts the table on the clipboard with tabs, as a spreadsheet pastes it into cells.
 
+import { download } from './download.js';
+
 export class PageReport {
   // `program`: the page's window, which has the walk, the lesson's steps and the evaluation.
   constructor(document, core, tr, separator, program) {
@@ -27,14 +29,8 @@ export class PageReport {
   }
 
   savePicture() {
-    this.document.getElementById('lattice').toBlob((png) => {
-      const link = this.document.createElement('a');
-      link.href = URL.createObjectURL(png);
-      link.download = this.tr('quirlweg-gitter.png');
-      link.click();
-      // Released once the browser has surely taken the download.
-      setTimeout(() => URL.revokeObjectURL(link.href), 30e3);
-    }, 'image/png');
+    this.document.getElementById('lattice').toBlob(
+      (png) => download(this.document, png, this.tr('quirlweg-gitter.png')), 'image/png');
   }
 
   // The header and the rows this setting has, a line each.
