@@ -29,12 +29,16 @@ export class WalkSound {
   // What a frame of the core walked.
   heard({ stepsTaken, journeys }) {
     if (!this.on || !this.context) return;
-    const now = this.context.currentTime;
+    const at = this.context.currentTime;
     if (journeys.length > 0) {
       const kinds = new Set(journeys.map((j) => (j.end === 'home' ? 'home' : 'boundary')));
-      for (const kind of kinds) this.tone(now, ends[kind].frequency, endTone.seconds, endTone.volume);
-    } else if (stepsTaken > 0 && now - this.lastTick >= leastTickGap) {
-      this.tone(now, tick.frequency, tick.seconds, tick.volume);
+      for (const kind of kinds) this.tone(at, ends[kind].frequency, endTone.seconds, endTone.volume);
+      return;
+    }
+    // Paced by the page's clock: the audio clock may stand still on a device without output.
+    const now = performance.now() / 1e3;
+    if (stepsTaken > 0 && now - this.lastTick >= leastTickGap) {
+      this.tone(at, tick.frequency, tick.seconds, tick.volume);
       this.lastTick = now;
     }
   }
