@@ -1,6 +1,5 @@
 #include "classboard/pool_files.h"
 
-#include <QDir>
 #include <QPushButton>
 
 #include "classboard/class_picture.h"
@@ -50,18 +49,13 @@ PoolFiles::PoolFiles(std::function<const classroom::Classroom&()> classroom,
   connect(experiment_, &QPushButton::clicked, this, [this] { SaveExperiment(); });
 }
 
-void PoolFiles::Warn(const QString& what, const QString& path, const QString& reason) {
-  WarnPlainly(row_->window(), row_->window()->windowTitle(),
-              what.arg(QDir::toNativeSeparators(path), reason));
-}
-
 void PoolFiles::SaveData() {
   const QString path =
       AskWhereToSave(row_->window(), tr("Daten speichern"), tr("klassenversuch-reisen.csv"),
                      tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
   if (const auto error = SaveSeries(path, pool_.series(), pool_.exact())) {
-    Warn(tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2"), path, *error);
+    WarnNotSaved(row_, tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2"), path, *error);
   }
 }
 
@@ -75,7 +69,8 @@ void PoolFiles::SaveExperiment() {
   experiment.setting = c.Setting();
   experiment.classPool = c.PoolToSave();
   if (const auto error = WriteWholeFile(path, ExperimentFileBytes(experiment))) {
-    Warn(tr("Der Versuch konnte nicht in „%1“ gespeichert werden:\n%2"), path, *error);
+    WarnNotSaved(row_, tr("Der Versuch konnte nicht in „%1“ gespeichert werden:\n%2"), path,
+                 *error);
   }
 }
 

@@ -34,7 +34,6 @@ class PoolFiles final : public QObject {
  private:
   void SaveData();
   void SaveExperiment();
-  void Warn(const QString& what, const QString& path, const QString& reason);
 
   QWidget* row_;
   std::function<const classroom::Classroom&()> classroom_;

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -338,9 +337,7 @@ void EvaluationWindow::SaveData() {
                                       tr("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
   if (const auto error = SaveSeries(path, simulation_.series(), exact_, simulation_.Seed())) {
-    WarnPlainly(this, windowTitle(),
-                tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2")
-                    .arg(QDir::toNativeSeparators(path), *error));
+    WarnNotSaved(this, tr("Die Daten konnten nicht in „%1“ gespeichert werden:\n%2"), path, *error);
   }
 }
 
@@ -350,9 +347,7 @@ void EvaluationWindow::SavePicture() {
   if (path.isEmpty()) return;
   const QImage picture = latticeView_.grab().toImage();
   if (const auto error = WritePicture(path, picture)) {
-    WarnPlainly(this, windowTitle(),
-                tr("Das Bild konnte nicht in „%1“ gespeichert werden:\n%2")
-                    .arg(QDir::toNativeSeparators(path), *error));
+    WarnNotSaved(this, tr("Das Bild konnte nicht in „%1“ gespeichert werden:\n%2"), path, *error);
   }
 }
 

@@ -3,7 +3,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -337,9 +336,8 @@ void SweepPage::SaveTable() {
   if (path.isEmpty()) return;
   const QByteArray bytes = SweepCsv(*table_, DisplayDecimalPoint());
   if (const auto error = WriteWholeFile(path, bytes)) {
-    WarnPlainly(this, window()->windowTitle(),
-                tr("Die Tabelle konnte nicht in „%1“ gespeichert werden:\n%2")
-                    .arg(QDir::toNativeSeparators(path), *error));
+    WarnNotSaved(this, tr("Die Tabelle konnte nicht in „%1“ gespeichert werden:\n%2"), path,
+                 *error);
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QMenu>
 #include <QPushButton>
 
@@ -24,10 +23,9 @@ void OfferReport(QPushButton* button, const QString& proposedName,
                            ReportTools::tr("PDF-Dokumente (*.pdf)"), QStringLiteral("pdf"));
         if (path.isEmpty()) return;
         if (const auto error = WriteReportPdf(path, contents(), exact)) {
-          WarnPlainly(window, window->windowTitle(),
-                      ReportTools::tr("Der Bericht konnte nicht in „%1“ "
-                                      "gespeichert werden:\n%2")
-                          .arg(QDir::toNativeSeparators(path), *error));
+          WarnNotSaved(window,
+                       ReportTools::tr("Der Bericht konnte nicht in „%1“ gespeichert werden:\n%2"),
+                       path, *error);
         }
       });
   choices->addAction(ReportTools::tr("&Drucken …"), button, [button, contents, &exact] {
@@ -56,18 +54,14 @@ ReportTools::ReportTools(const Simulation& simulation, const ExactStatistics& ex
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(); });
 }
 
-void ReportTools::Warn(const QString& what, const QString& path, const QString& reason) {
-  WarnPlainly(row_->window(), row_->window()->windowTitle(),
-              what.arg(QDir::toNativeSeparators(path), reason));
-}
-
 void ReportTools::SaveCharts() {
   const QString path =
       AskWhereToSave(row_->window(), tr("Diagramme speichern"), tr("quirlweg-diagramme.svg"),
                      tr("SVG-Bilder (*.svg)"), QStringLiteral("svg"));
   if (path.isEmpty()) return;
   if (const auto error = WriteChartsSvg(path, simulation_.series(), exact_)) {
-    Warn(tr("Die Diagramme konnten nicht in „%1“ gespeichert werden:\n%2"), path, *error);
+    WarnNotSaved(row_, tr("Die Diagramme konnten nicht in „%1“ gespeichert werden:\n%2"), path,
+                 *error);
   }
 }
 

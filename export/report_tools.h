@@ -35,7 +35,6 @@ class ReportTools : public QObject {
  private:
   void SaveCharts();
   void CopyTable();
-  void Warn(const QString& what, const QString& path, const QString& reason);
 
   QWidget* row_;
   const Simulation& simulation_;

@@ -1,5 +1,6 @@
 #include "export/save_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -19,6 +20,12 @@ void WarnPlainly(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+void WarnNotSaved(QWidget* parent, const QString& what, const QString& path,
+                  const QString& reason) {
+  QWidget* window = parent->window();
+  WarnPlainly(window, window->windowTitle(), what.arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace quirlweg

@@ -15,4 +15,8 @@ QString AskWhereToSave(QWidget* parent, const QString& title, const QString& pro
 // file names and what files hold may look like markup, which must never be rendered.
 void WarnPlainly(QWidget* parent, const QString& title, const QString& text);
 
+// Tells that a file could not be saved, over `parent`'s window and with its title: `what` holds
+// %1 for the path, in the system's form, and %2 for the reason.
+void WarnNotSaved(QWidget* parent, const QString& what, const QString& path, const QString& reason);
+
 }  // namespace quirlweg

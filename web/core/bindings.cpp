@@ -11,19 +11,13 @@
 
 #include "engine/text_forms.h"
 #include "theory/journey_statistics.h"
+#include "typed_arrays.h"
 #include "web_walk.h"
 
 namespace quirlweg::web {
 namespace {
 
 using emscripten::val;
-
-// A copy the page keeps: a view into WebAssembly memory would go stale when memory grows.
-template <class T>
-val TypedArrayOf(const std::vector<T>& values) {
-  const val view(emscripten::typed_memory_view(values.size(), values.data()));
-  return view.call<val>("slice");
-}
 
 val MarksOf(const std::vector<TraceMark>& marks) {
   std::vector<std::int32_t> flat;

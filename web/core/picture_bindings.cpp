@@ -13,6 +13,7 @@
 #include "picture/heat_colours.h"
 #include "picture/lattice_frame.h"
 #include "picture/trace_style.h"
+#include "typed_arrays.h"
 #include "web_walk.h"
 
 namespace quirlweg::web {
@@ -47,8 +48,7 @@ val PenCentres(const val& mapping, const val& points, int pen) {
     centres[i] = PenCentre(p.x, pen);
     centres[i + 1] = PenCentre(p.y, pen);
   }
-  return val::global("Float64Array")
-      .new_(emscripten::typed_memory_view(centres.size(), centres.data()));
+  return TypedArrayOf(centres);
 }
 
 // Where a lattice point lands, fractional: for the pictures placed over the canvas.
@@ -85,12 +85,6 @@ val LatticeStyleFor(int radius, bool highContrast) {
   return out;
 }
 
-template <class T>
-val ArrayCopy(const std::vector<T>& values) {
-  const val view(emscripten::typed_memory_view(values.size(), values.data()));
-  return view.call<val>("slice");
-}
-
 // The walk's traces as heat on a lattice whose points lie `spacing` canvas pixels apart:
 // {top, pens: [{colour, width, segments}], walkedPoints, ringedPoints, widestPen}.
 val HeatPictureFor(WebWalk& w, double spacing) {
@@ -101,15 +95,15 @@ val HeatPictureFor(WebWalk& w, double spacing) {
     val out = val::object();
     out.set("colour", CssColour(pen.colour));
     out.set("width", pen.width);
-    out.set("segments", ArrayCopy(pen.segments));
+    out.set("segments", TypedArrayOf(pen.segments));
     pens.call<void>("push", out);
   }
   val out = val::object();
   out.set("top", picture.top);
   out.set("widestPen", picture.widestPen);
   out.set("pens", pens);
-  out.set("walkedPoints", ArrayCopy(picture.walkedPoints));
-  out.set("ringedPoints", ArrayCopy(picture.ringedPoints));
+  out.set("walkedPoints", TypedArrayOf(picture.walkedPoints));
+  out.set("ringedPoints", TypedArrayOf(picture.ringedPoints));
   return out;
 }
 
