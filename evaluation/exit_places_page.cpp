@@ -27,45 +27,6 @@ QString ShareWithRange(std::int64_t count, std::int64_t total, std::optional<dou
 
 }  // namespace
 
-ExitTally TallyExits(const JourneySeries& series, const theory::Setting& current) {
-  ExitTally tally(current.radius);
-  std::vector<bool> counts;
-  for (const JourneySetting& s : series.Settings()) {
-    counts.push_back(SameWalk(s, current));
-  }
-  for (std::size_t i = 0; i < series.size(); ++i) {
-    if (counts[series.SettingAt(i)]) tally.Count(series[i]);
-  }
-  return tally;
-}
-
-ExitPlacesView ViewOf(const ExitTally& tally, const std::optional<theory::ExitPlaces>& exact,
-                      const theory::Setting& current) {
-  ExitPlacesView view;
-  view.radius = current.radius;
-  view.measured = tally.journeys() > 0;
-  view.start = QPoint(current.startX, current.startY);
-  const int total = static_cast<int>(tally.journeys());
-  for (int s = 0; s < 4; ++s) {
-    auto& cells = view.sides[static_cast<std::size_t>(s)];
-    for (int c = 1 - current.radius; c < current.radius; ++c) {
-      ExitCell cell;
-      const auto count = static_cast<int>(tally.OnSide(s, c));
-      if (const auto range = WilsonInterval(count, total)) {
-        cell.measured = static_cast<double>(count) / total;
-        cell.low = range->first;
-        cell.high = range->second;
-      }
-      if (exact && exact->radius == current.radius) {
-        cell.exact = exact->sides[static_cast<std::size_t>(s)]
-                                 [static_cast<std::size_t>(c + current.radius - 1)];
-      }
-      cells.push_back(cell);
-    }
-  }
-  return view;
-}
-
 ExitPlacesPage::ExitPlacesPage(const JourneySeries& series, const ExactStatistics& exact,
                                QWidget* parent)
     : QWidget(parent), series_(series), exact_(exact) {

@@ -7,7 +7,7 @@
 
 #include "figures/background_job.h"
 #include "series/journey_series.h"
-#include "sweep/exit_tally.h"
+#include "sweep/exit_places_view.h"
 #include "theory/exit_places.h"
 #include "theory/journey_statistics.h"
 
@@ -17,15 +17,6 @@ namespace quirlweg {
 
 class ExactStatistics;
 class ExitPlacesPicture;
-struct ExitPlacesView;
-
-// The journeys of `series` that ran under `current`, counted by boundary cell. A series that
-// mixes settings counts only those of the current one: the exact places describe no other.
-ExitTally TallyExits(const JourneySeries& series, const theory::Setting& current);
-
-// What the picture shows for a tally beside the exact places (none while being computed).
-ExitPlacesView ViewOf(const ExitTally& tally, const std::optional<theory::ExitPlaces>& exact,
-                      const theory::Setting& current);
 
 // "Austrittsorte": where on the boundary the journeys of the current setting left the lattice,
 // cell by cell with 95 % ranges, beside the exact exit places; why a start near a side makes

@@ -15,17 +15,6 @@ const QColor kBar(86, 140, 204);
 const QColor kRangeColour(190, 90, 0);
 const QColor kExactColour(0, 0, 0);
 
-// The largest share any cell shows; never 0, so that an empty picture has a scale.
-double LargestShare(const ExitPlacesView& view) {
-  double largest = 1e-3;
-  for (const auto& side : view.sides) {
-    for (const ExitCell& cell : side) {
-      largest = std::max({largest, cell.exact.value_or(0), view.measured ? cell.measured : 0});
-    }
-  }
-  return largest;
-}
-
 }  // namespace
 
 ExitPlacesPicture::ExitPlacesPicture(QWidget* parent) : QWidget(parent) {
@@ -76,7 +65,7 @@ void ExitPlacesPicture::Redraw() {
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(at(0, 0), dot, dot);
   painter.setBrush(kExactColour);
-  painter.drawEllipse(at(view_.start.x(), view_.start.y()), dot / 2, dot / 2);
+  painter.drawEllipse(at(view_.startX, view_.startY), dot / 2, dot / 2);
   painter.setRenderHint(QPainter::Antialiasing, false);
 
   // A side's bars grow outward; `outward` the unit direction, `along` the cells' direction.

@@ -52,11 +52,6 @@ void NarrowChooser(QComboBox& chooser) {
   chooser.setMinimumContentsLength(10);
 }
 
-// What the chart's y axis shows: shares as per cent, lengths in steps.
-double Shown(const SweepTable& table, double value) {
-  return table.quantity == SweepQuantity::kHome ? value * 100 : value;
-}
-
 }  // namespace
 
 SweepPage::SweepPage(const ExactStatistics& exact, QWidget* parent)
@@ -294,16 +289,16 @@ void SweepPage::ShowTable() {
     for (const SweepRow& r : table.rows) {
       if (r.curve != curve) continue;
       any = true;
-      exact->append(r.parameter, Shown(table, r.exact));
-      measured->append(r.parameter, Shown(table, r.measured));
+      exact->append(r.parameter, SweepChartValue(table, r.exact));
+      measured->append(r.parameter, SweepChartValue(table, r.measured));
       // The range as an upright bar of its own, kept out of the legend.
       auto* bar = new QLineSeries(chart_);
       bar->setPen(QPen(colour, 1));
-      bar->append(r.parameter, Shown(table, r.low));
-      bar->append(r.parameter, Shown(table, r.high));
+      bar->append(r.parameter, SweepChartValue(table, r.low));
+      bar->append(r.parameter, SweepChartValue(table, r.high));
       add(bar, false);
-      low = std::min(low, Shown(table, r.low));
-      high = std::max({high, Shown(table, r.high), Shown(table, r.exact)});
+      low = std::min(low, SweepChartValue(table, r.low));
+      high = std::max({high, SweepChartValue(table, r.high), SweepChartValue(table, r.exact)});
       first = std::min(first, r.parameter);
       last = std::max(last, r.parameter);
     }

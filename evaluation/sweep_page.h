@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "evaluation/sweep_table.h"
+#include "evaluation/sweep_words.h"
 
 class QChart;
 class QComboBox;

@@ -17,12 +17,6 @@ namespace {
 // Journeys of one chunk: a few milliseconds at R = 50, so a cancel is noticed soon.
 constexpr std::int64_t kChunk = 128;
 
-struct Chunk {
-  std::size_t point;
-  std::int64_t index;
-  std::int64_t journeys;
-};
-
 // splitmix64's finaliser: nearby inputs give unrelated seeds. Seeds that differ by the
 // generator's own increment would share half of its state.
 std::uint64_t Mixed(std::uint64_t x) {
@@ -32,18 +26,8 @@ std::uint64_t Mixed(std::uint64_t x) {
   return x ^ (x >> 31);
 }
 
-std::uint64_t SeedOf(const Chunk& chunk, std::uint64_t seed) {
+std::uint64_t SeedOf(const SweepChunk& chunk, std::uint64_t seed) {
   return Mixed(Mixed(Mixed(seed) ^ chunk.point) ^ static_cast<std::uint64_t>(chunk.index));
-}
-
-std::vector<Chunk> ChunksOf(std::size_t points, std::int64_t perPoint) {
-  std::vector<Chunk> chunks;
-  for (std::size_t p = 0; p < points; ++p) {
-    for (std::int64_t i = 0; i * kChunk < perPoint; ++i) {
-      chunks.push_back({p, i, std::min(kChunk, perPoint - i * kChunk)});
-    }
-  }
-  return chunks;
 }
 
 // Threads that are joined however the scope is left.
@@ -65,6 +49,22 @@ class Workers {
 };
 
 }  // namespace
+
+std::vector<SweepChunk> SweepChunks(std::size_t points, std::int64_t journeysPerPoint) {
+  std::vector<SweepChunk> chunks;
+  for (std::size_t p = 0; p < points; ++p) {
+    for (std::int64_t i = 0; i * kChunk < journeysPerPoint; ++i) {
+      chunks.push_back({p, i, std::min(kChunk, journeysPerPoint - i * kChunk)});
+    }
+  }
+  return chunks;
+}
+
+MeasuredPoint MeasureChunk(const theory::Setting& point, const SweepChunk& chunk,
+                           std::uint64_t seed) {
+  const SilentRun r = RunSilently(point, chunk.journeys, SeedOf(chunk, seed));
+  return {r.journeys, r.homeEnds, r.steps};
+}
 
 std::vector<theory::Setting> SweepPoints(const theory::Setting& base, SweepAxis axis) {
   std::vector<theory::Setting> points;
@@ -107,7 +107,7 @@ std::optional<std::vector<MeasuredPoint>> MeasureSweep(const std::vector<theory:
                                                        const SweepRun& run,
                                                        const SweepProgress& progress,
                                                        const theory::Cancellation& cancel) {
-  const std::vector<Chunk> chunks = ChunksOf(points.size(), run.journeysPerPoint);
+  const std::vector<SweepChunk> chunks = SweepChunks(points.size(), run.journeysPerPoint);
   std::vector<MeasuredPoint> perChunk(chunks.size());
   std::atomic<std::size_t> next{0};
   std::atomic<std::int64_t> done{0};
@@ -120,9 +120,8 @@ std::optional<std::vector<MeasuredPoint>> MeasureSweep(const std::vector<theory:
     while (!stop) {
       const std::size_t c = next++;
       if (c >= chunks.size()) break;
-      const Chunk& chunk = chunks[c];
-      const SilentRun r = RunSilently(points[chunk.point], chunk.journeys, SeedOf(chunk, run.seed));
-      perChunk[c] = {r.journeys, r.homeEnds, r.steps};
+      const SweepChunk& chunk = chunks[c];
+      perChunk[c] = MeasureChunk(points[chunk.point], chunk, run.seed);
       done += chunk.journeys;
     }
     const std::lock_guard lock(mutex);

@@ -29,12 +29,27 @@ struct SweepRun {
   std::uint64_t seed = 1;
 };
 
+// A share of one point's journeys with a generator of its own: seeded from the sweep's seed, the
+// point and the chunk alone, so that the counts do not depend on who walks which chunk.
+struct SweepChunk {
+  std::size_t point = 0;
+  std::int64_t index = 0;
+  std::int64_t journeys = 0;
+};
+
+// Every point's journeys in chunks, point by point.
+std::vector<SweepChunk> SweepChunks(std::size_t points, std::int64_t journeysPerPoint);
+
+// Walks one chunk of a sweep with the given seed, at its point's setting.
+MeasuredPoint MeasureChunk(const theory::Setting& point, const SweepChunk& chunk,
+                           std::uint64_t seed);
+
 // Journeys done so far and in all; called on the calling thread.
 using SweepProgress = std::function<void(std::int64_t done, std::int64_t total)>;
 
 // Runs every point's journeys through the engine, without displays, on `run.threads` workers.
-// The journeys go in chunks, each with a generator seeded from the seed, the point and the
-// chunk alone, so the counts do not depend on the number of threads. The calling thread
+// The journeys go in chunks (SweepChunks), so the counts do not depend on the number of
+// threads. The calling thread
 // reports progress and asks `cancel` every 20 ms; a cancelled sweep stops once the chunks
 // under way are done (milliseconds each) and gives nothing.
 std::optional<std::vector<MeasuredPoint>> MeasureSweep(const std::vector<theory::Setting>& points,

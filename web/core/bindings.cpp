@@ -12,6 +12,7 @@
 #include "engine/text_forms.h"
 #include "theory/journey_statistics.h"
 #include "typed_arrays.h"
+#include "values.h"
 #include "web_walk.h"
 
 namespace quirlweg::web {
@@ -105,12 +106,6 @@ val StatisticsValues(const theory::JourneyStatistics& j) {
   return out;
 }
 
-val ErrorValue(const char* error) {
-  val out = val::object();
-  out.set("error", std::string(error));
-  return out;
-}
-
 // The exact statistics of a setting, or {error} for a setting no walk can have.
 val StatisticsOf(const theory::Setting& setting) {
   std::optional<theory::JourneyStatistics> j;
@@ -120,17 +115,6 @@ val StatisticsOf(const theory::Setting& setting) {
     return ErrorValue("invalid-setting");
   }
   return j ? StatisticsValues(*j) : ErrorValue("cancelled");
-}
-
-theory::Setting SettingOf(const val& s) {
-  theory::Setting setting;
-  setting.dimension = s["dimension"].as<int>();
-  setting.radius = s["radius"].as<int>();
-  setting.rightProbability = s["rightProbability"].as<double>();
-  setting.startX = s["startX"].as<int>();
-  setting.startY = s["startY"].as<int>();
-  setting.homeAbsorbs = s["homeAbsorbs"].as<bool>();
-  return setting;
 }
 
 // JavaScript numbers are doubles: a seed comes as a whole number below 2^53.
@@ -208,16 +192,6 @@ val StatisticsFor(const val& setting) {
   return StatisticsOf(SettingOf(setting));
 }
 
-val SettingValue(const theory::Setting& s) {
-  val out = val::object();
-  out.set("dimension", s.dimension);
-  out.set("radius", s.radius);
-  out.set("rightProbability", s.rightProbability);
-  out.set("startX", s.startX);
-  out.set("startY", s.startY);
-  out.set("homeAbsorbs", s.homeAbsorbs);
-  return out;
-}
 // The setting whose exact statistics the walk needs, for a worker to compute.
 val ExactSettingOf(const WebWalk& w) {
   return SettingValue(w.ExactSetting());

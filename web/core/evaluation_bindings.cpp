@@ -9,6 +9,7 @@
 #include <string>
 
 #include "layout/layout.h"
+#include "values.h"
 #include "web_walk.h"
 
 namespace quirlweg::web {
@@ -70,29 +71,6 @@ val CurveOf(const std::vector<CurvePoint>& curve) {
     out.call<void>("push", p.low.value_or(std::nan("")));
     out.call<void>("push", p.high.value_or(std::nan("")));
   }
-  return out;
-}
-
-val AxisOf(const ChartAxis& axis, const std::string& separator) {
-  val ticks = val::array();
-  for (const AxisTick& tick : AxisTicks(axis, separator)) {
-    val out = val::object();
-    out.set("value", tick.value);
-    out.set("text", tick.text);
-    ticks.call<void>("push", out);
-  }
-  val out = val::object();
-  out.set("low", axis.low);
-  out.set("high", axis.high);
-  out.set("logarithmic", !(axis.step > 0));
-  out.set("ticks", ticks);
-  return out;
-}
-
-val AxesOf(const ChartAxes& axes, const std::string& separator) {
-  val out = val::object();
-  out.set("x", AxisOf(axes.x, separator));
-  out.set("y", AxisOf(axes.y, separator));
   return out;
 }
 

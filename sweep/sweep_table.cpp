@@ -1,18 +1,12 @@
-#include "evaluation/sweep_table.h"
+#include "sweep/sweep_table.h"
 
-#include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
-#include "export/csv_writer.h"
 #include "series/series_summary.h"
 
 namespace quirlweg {
 namespace {
-
-// The translation context of the table's texts.
-struct SweepTableTexts {
-  Q_DECLARE_TR_FUNCTIONS(SweepTable)
-};
 
 double ParameterOf(const theory::Setting& s, SweepChoice choice) {
   switch (choice) {
@@ -87,42 +81,30 @@ SweepTable TableOf(SweepChoice choice, SweepQuantity quantity,
   return table;
 }
 
-QString ParameterName(SweepChoice choice) {
-  switch (choice) {
-    case SweepChoice::kProbability:
-      return SweepTableTexts::tr("Wahrscheinlichkeit nach rechts");
-    case SweepChoice::kStart:
-      return SweepTableTexts::tr("Start x");
-    case SweepChoice::kRadius:
-    case SweepChoice::kDimensions:
-      break;
-  }
-  return SweepTableTexts::tr("Gittergröße R");
+double SweepChartValue(const SweepTable& table, double value) {
+  return table.quantity == SweepQuantity::kHome ? value * 100 : value;
 }
 
-QString QuantityName(SweepQuantity quantity) {
-  return quantity == SweepQuantity::kHome ? SweepTableTexts::tr("Anteil zu Hause")
-                                          : SweepTableTexts::tr("mittlere Weglänge");
-}
-
-QByteArray SweepCsv(const SweepTable& table, QChar decimalSeparator) {
-  CsvWriter csv(decimalSeparator);
-  const bool dimensions = table.choice == SweepChoice::kDimensions;
-  QStringList header;
-  if (dimensions) header << SweepTableTexts::tr("Dimension");
-  header << ParameterName(table.choice) << SweepTableTexts::tr("Reisen")
-         << SweepTableTexts::tr("%1 gemessen").arg(QuantityName(table.quantity))
-         << SweepTableTexts::tr("95-%-Bereich von") << SweepTableTexts::tr("95-%-Bereich bis")
-         << SweepTableTexts::tr("%1 exakt").arg(QuantityName(table.quantity));
-  csv.Row(header);
+ChartAxes SweepChartAxes(const SweepTable& table) {
+  ChartAxes axes;
+  if (table.rows.empty()) return axes;
+  double first = table.rows.front().parameter;
+  double last = first;
+  double highest = 0;
   for (const SweepRow& r : table.rows) {
-    QStringList fields;
-    if (dimensions) fields << QString::number(r.curve);
-    fields << csv.Number(r.parameter) << QString::number(r.journeys) << csv.Number(r.measured)
-           << csv.Number(r.low) << csv.Number(r.high) << csv.Number(r.exact);
-    csv.Row(fields);
+    first = std::min(first, r.parameter);
+    last = std::max(last, r.parameter);
+    highest = std::max({highest, SweepChartValue(table, r.high), SweepChartValue(table, r.exact)});
   }
-  return csv.Bytes();
+  if (last <= first) last = first + 1;
+  axes.x = {first, last, TickStep(last - first)};
+  if (table.quantity == SweepQuantity::kHome) {
+    axes.y = {0, 100, 20};
+  } else {
+    const double step = TickStep(highest * 1.05);
+    axes.y = {0, std::max(step, std::ceil(highest * 1.05 / step) * step), step};
+  }
+  return axes;
 }
 
 }  // namespace quirlweg

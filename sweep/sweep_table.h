@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QByteArray>
-#include <QChar>
-#include <QString>
-#include <optional>
+// A Versuchsreihe as the evaluation offers it: which points, and the table of measured beside
+// exact values with the chart's axes. Qt-free, for the desktop window and the browser edition.
+
+#include <cstdint>
 #include <vector>
 
+#include "series/chart_figures.h"
 #include "sweep/sweep.h"
 #include "theory/journey_statistics.h"
 
@@ -48,11 +49,11 @@ SweepTable TableOf(SweepChoice choice, SweepQuantity quantity,
                    const std::vector<MeasuredPoint>& measured,
                    const std::vector<theory::JourneyStatistics>& exact);
 
-// The table as CSV (see CsvWriter), a row per point under a header row.
-QByteArray SweepCsv(const SweepTable& table, QChar decimalSeparator);
+// The chart's axes: the parameter from its first to its last value; shares in per cent from 0 to
+// 100, lengths from 0 to a round number past the highest range or exact value.
+ChartAxes SweepChartAxes(const SweepTable& table);
 
-// The name of the parameter and of the measured quantity, for axes and the CSV header.
-QString ParameterName(SweepChoice choice);
-QString QuantityName(SweepQuantity quantity);
+// What the chart's y axis shows of a value: shares as per cent, lengths in steps.
+double SweepChartValue(const SweepTable& table, double value);
 
 }  // namespace quirlweg
