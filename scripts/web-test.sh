@@ -18,4 +18,5 @@ npm ci --prefix web --ignore-scripts --no-audit --no-fund --loglevel=error
 if [ -x build/bench/walkbench ]; then export QUIRLWEG_WALKBENCH=$PWD/build/bench/walkbench; fi
 if [ -x build/app/quirlweg ]; then export QUIRLWEG_PROGRAM=$PWD/build/app/quirlweg; fi
 QUIRLWEG_SITE=build-web/web/site QUIRLWEG_BENCH=build-web/web/quirlweg_bench.js \
-  node --test --test-reporter=spec web/e2e/page.e2e.mjs web/e2e/lessons.e2e.mjs web/e2e/class.e2e.mjs
+  node --test --test-reporter=spec web/e2e/page.e2e.mjs web/e2e/lessons.e2e.mjs web/e2e/class.e2e.mjs \
+  web/e2e/evaluation.e2e.mjs

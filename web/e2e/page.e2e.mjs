@@ -12,7 +12,7 @@ import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
 import {
-  choose, countFrames, journeysCounted, newTab, open, page, set, shot, site,
+  choose, countFrames, journeysCounted, newTab, open, page, serveSite, set, shot, site,
 } from './tab.mjs';
 
 const sizes = [[1024, 768], [1180, 820]];
@@ -219,32 +219,6 @@ test('on a touch screen every control takes taps on 44 px, named as on the deskt
   await shot(tab, 'i21-de-1180x820-touch');
   await tab.close();
 });
-
-// The site from a web server on this machine, as a school's would serve it; `changed` is put
-// into index.html when set, as a new build would change it.
-async function serveSite() {
-  const { createServer } = await import('node:http');
-  const { readFile } = await import('node:fs/promises');
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-                  '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
-  const server = createServer(async (request, response) => {
-    const path = new URL(request.url, 'http://localhost').pathname;
-    const name = path === '/' ? 'index.html' : path.slice(1);
-    try {
-      let body = await readFile(join(site, name));
-      if (name === 'index.html' && server.changed) {
-        body = Buffer.from(body.toString().replace('<body>', `<body><p id="changed">${server.changed}</p>`));
-      }
-      response.writeHead(200, { 'Content-Type': types[name.slice(name.lastIndexOf('.'))] ?? 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
-  server.address = `http://localhost:${server.address().port}/`;
-  return server;
-}
 
 test('served once, it opens offline in either language and takes a new build when online', async () => {
   const server = await serveSite();

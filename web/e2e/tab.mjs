@@ -3,6 +3,8 @@
 // QUIRLWEG_SITE (the built site), QUIRLWEG_CHROMIUM (default /usr/bin/chromium),
 // QUIRLWEG_SHOTS (where the screenshots go).
 import { mkdirSync } from 'node:fs';
+import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
 import { join, resolve } from 'node:path';
 import { after, before } from 'node:test';
 import { pathToFileURL } from 'node:url';
@@ -79,3 +81,27 @@ export const countFrames = (tab) => tab.evaluate(() => {
 });
 
 export const shot = (tab, name) => tab.screenshot({ path: join(shots, `${name}.png`) });
+
+// The site from a web server on this machine, as a school's would serve it; `changed` is put
+// into index.html when set, as a new build would change it.
+export async function serveSite() {
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
+                  '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
+  const server = createServer(async (request, response) => {
+    const path = new URL(request.url, 'http://localhost').pathname;
+    const name = path === '/' ? 'index.html' : path.slice(1);
+    try {
+      let body = await readFile(join(site, name));
+      if (name === 'index.html' && server.changed) {
+        body = Buffer.from(body.toString().replace('<body>', `<body><p id="changed">${server.changed}</p>`));
+      }
+      response.writeHead(200, { 'Content-Type': types[name.slice(name.lastIndexOf('.'))] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+  server.address = `http://localhost:${server.address().port}/`;
+  return server;
+}

@@ -21,7 +21,7 @@ function plotArea(width, height, fontSize) {
            bottom: height - fontSize * 4.4 };
 }
 
-class Chart {
+export class Chart {
   constructor(canvas) {
     this.canvas = canvas;
   }

@@ -4,6 +4,7 @@ import { Announcements } from './announcements.js';
 import { ClassBoardPage } from './class_board.js';
 import { ClassMode } from './class_mode.js';
 import { Evaluation } from './evaluation.js';
+import { EvaluationPages } from './evaluation_pages.js';
 import { ExactValues } from './exact_values.js';
 import { ExperimentFiles } from './experiment_files.js';
 import { LatticeMenu } from './lattice_menu.js';
@@ -89,6 +90,8 @@ class Quirlweg {
     // Read before the kept series puts the set-up's link in the address.
     const opened = window.location.hash;
     this.kept = new KeptSeries(window, core, this.walk);
+    this.pages = new EvaluationPages(document, core, this.tr, this.separator, this.evaluation.names,
+                                     this.walk, () => this.showEvaluation(this.evaluation.open, false));
     this.prediction = new Prediction(document, core, this.tr, this.evaluation.names, this.walk, () => {
       this.refreshEvaluation();
       this.exact.show();
@@ -308,14 +311,16 @@ class Quirlweg {
     const f = this.evaluation.refresh((side, separator, log) => this.core.evaluation(this.walk, side, separator, log),
                                       this.byId('homeAbsorbs').checked, performance.now(), running);
     if (f) this.prediction.refresh((r) => f.rows[r].shown, this.separator);
+    if (this.evaluation.open) this.pages.refresh(false, running);
     return f;
   }
 
-  showEvaluation(shown) {
+  // The series' charts stand apart from the panel and belong to its first page.
+  showEvaluation(shown, focus = true) {
     this.byId('evaluationPanel').hidden = !shown;
-    this.byId('evaluationCharts').hidden = !shown;
+    this.byId('evaluationCharts').hidden = !shown || this.pages.tabs.page !== 'seriesPage';
     this.arrange();
-    this.byId(shown ? 'closeEvaluation' : 'evaluation').focus();
+    if (focus) this.byId(shown ? 'closeEvaluation' : 'evaluation').focus();
   }
 
   requestExact() {
