@@ -10,6 +10,10 @@ namespace {
 [[maybe_unused]] constexpr const char* kPageTexts[] = {
     // The lattice view's menu: the walk heard through the browser's sound.
     QT_TRANSLATE_NOOP("WebPage", "Ton bei Schritten und Reiseenden"),
+    // The lessons the page carries with it, offered in the lattice view's menu: a page cannot
+    // open the folder they lie in, as the desktop's open dialog does.
+    QT_TRANSLATE_NOOP("WebPage", "Fertige Unterrichtsstunden"),
+    QT_TRANSLATE_NOOP("WebPage", "Unterrichtsstunde öffnen …"),
 };
 
 }  // namespace

@@ -1128,6 +1128,14 @@
         <source>Ton bei Schritten und Reiseenden</source>
         <translation>Sound for steps and journey ends</translation>
     </message>
+    <message>
+        <source>Fertige Unterrichtsstunden</source>
+        <translation>Ready-made lessons</translation>
+    </message>
+    <message>
+        <source>Unterrichtsstunde öffnen …</source>
+        <translation>Open a lesson …</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::ClassBoard</name>

@@ -1,6 +1,6 @@
 // Lessons in the page, in Debian's headless Chromium: a lesson opened from the file picker with
-// its instructions and steps, a bad file refused, and a lesson that asks the class to guess
-// first.
+// its instructions and steps, a bad file refused, one the page carries opened from its menu, and
+// a lesson that asks the class to guess first.
 //   QUIRLWEG_SITE=build-web/web/site node --test web/e2e/
 import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
@@ -49,10 +49,20 @@ test('a lesson opens from the file picker with its instructions, a bad file is r
   await picker.uploadFile(bad);
   await tab.waitForFunction(() => true);
   await new Promise((done) => setTimeout(done, 300));
-  await tab.close();
   assert.equal(said.length, 1, said.join(' | '));
   assert.match(said[0], /kaputt\.quirlweg/);
-  assert.equal(opened.size, '10');
+
+  // The lessons the page carries, from the lattice's menu (key U): Pólya's opens in 3-D.
+  await tab.keyboard.press('u');
+  await tab.waitForFunction(() => document.getElementById('lessons').open);
+  const offered = await tab.$$eval('#lessonList button', (list) => list.map((b) => b.textContent));
+  assert.deepEqual(offered.slice(0, 3), ['Der Ruin des Spielers', 'Die erste Heimkehr in der Ebene',
+                                         'Pólyas Frage']);
+  assert.equal(offered.length, 6);
+  await tab.click('#lessonList button:nth-child(3)');
+  await tab.waitForFunction(() => document.getElementById('instructions').open);
+  assert.equal(await tab.$eval('input[name=dimension]:checked', (e) => e.value), '3');
+  await tab.close();
 });
 
 test('a lesson that asks for a guess hides the exact values until shown, and saves whole', async () => {

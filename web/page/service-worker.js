@@ -5,7 +5,7 @@
 // content, so that a new build replaces the old copy whole.
 const cacheName = 'quirlweg-site';
 const siteFiles = [
-  './', 'index.html', 'style.css', 'app.js', 'texts.js', 'quirlweg_core.js',
+  './', 'index.html', 'style.css', 'app.js', 'texts.js', 'lessons.js', 'quirlweg_core.js',
   'manifest.webmanifest', 'walker.svg', 'start.svg', 'start-pressed.svg', 'arrow-up.svg',
   'arrow-down.svg', 'quirlweg.svg', 'exact-worker.js',
 ];

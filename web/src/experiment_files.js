@@ -59,6 +59,7 @@ export class ExperimentFiles {
     byId('openExperiment').addEventListener('click', () => this.picker.click());
     byId('showInstructions').addEventListener('click', () => this.showInstructions());
     byId('closeInstructions').addEventListener('click', () => byId('instructions').close());
+    byId('closeLessons').addEventListener('click', () => byId('lessons').close());
     this.picker.addEventListener('change', () => {
       if (this.picker.files.length) this.open(this.picker.files[0]);
       this.picker.value = '';
@@ -90,7 +91,11 @@ export class ExperimentFiles {
       refuse(this.tr('Die Datei ist größer als %1 MB.', this.core.largestExperimentFile / 2 ** 20));
       return;
     }
-    const text = await file.text();
+    this.openText(await file.text(), refuse);
+  }
+
+  // A file's text read by the core, or refused in the user's words.
+  openText(text, refuse) {
     const experiment = this.core.readExperiment(text);
     if (experiment.problem) {
       refuse(refusalText(this.tr, this.core, experiment));
@@ -107,6 +112,28 @@ export class ExperimentFiles {
     this.instructions = own || other;
     this.document.getElementById('showInstructions').hidden = !this.instructions;
     if (this.instructions) this.showInstructions();
+  }
+
+  // The lessons the page carries, each named by its description's first words (up to its
+  // first colon or question mark) in the page's language, the whole description as its tip.
+  offerLessons() {
+    const dialog = this.document.getElementById('lessons');
+    const list = this.document.getElementById('lessonList');
+    if (!list.childElementCount) {
+      for (const { name, text } of globalThis.quirlwegLessons ?? []) {
+        const lesson = this.core.readExperiment(text);
+        const description = (this.language === 'en' ? lesson.descriptionEnglish : lesson.descriptionGerman) || name;
+        const button = this.document.createElement('button');
+        button.textContent = description.match(/^[^:?]*\??/)[0];
+        button.title = description;
+        button.addEventListener('click', () => {
+          dialog.close();
+          this.openText(text, (reason) => this.document.defaultView.alert(reason));
+        });
+        list.append(button);
+      }
+    }
+    if (!dialog.open) dialog.showModal();
   }
 
   showInstructions() {

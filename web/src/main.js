@@ -206,6 +206,7 @@ class Quirlweg {
       null,
       { text: this.tr('Versuch speichern …'), keyText: 'Ctrl+S', act: click('saveExperiment') },
       { text: this.tr('Versuch öffnen …'), keyText: 'Ctrl+O', act: click('openExperiment') },
+      { text: this.tr('Unterrichtsstunde öffnen …'), key: 'u', act: () => this.files.offerLessons() },
     ];
   }
 
