@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <cmath>
 
-#include "export/csv_writer.h"
+#include "series/csv_table.h"
 #include "series/series_summary.h"
 
 namespace quirlweg {
@@ -106,7 +106,7 @@ QString QuantityName(SweepQuantity quantity) {
 }
 
 QByteArray SweepCsv(const SweepTable& table, QChar decimalSeparator) {
-  CsvWriter csv(decimalSeparator);
+  CsvTable csv(QString(decimalSeparator).toStdString());
   const bool dimensions = table.choice == SweepChoice::kDimensions;
   QStringList header;
   if (dimensions) header << SweepTableTexts::tr("Dimension");
@@ -114,15 +114,18 @@ QByteArray SweepCsv(const SweepTable& table, QChar decimalSeparator) {
          << SweepTableTexts::tr("%1 gemessen").arg(QuantityName(table.quantity))
          << SweepTableTexts::tr("95-%-Bereich von") << SweepTableTexts::tr("95-%-Bereich bis")
          << SweepTableTexts::tr("%1 exakt").arg(QuantityName(table.quantity));
-  csv.Row(header);
+  std::vector<std::string> names;
+  for (const QString& name : header) names.push_back(name.toStdString());
+  csv.Row(names);
   for (const SweepRow& r : table.rows) {
-    QStringList fields;
-    if (dimensions) fields << QString::number(r.curve);
-    fields << csv.Number(r.parameter) << QString::number(r.journeys) << csv.Number(r.measured)
-           << csv.Number(r.low) << csv.Number(r.high) << csv.Number(r.exact);
+    std::vector<std::string> fields;
+    if (dimensions) fields.push_back(std::to_string(r.curve));
+    fields.insert(fields.end(),
+                  {csv.Number(r.parameter), std::to_string(r.journeys), csv.Number(r.measured),
+                   csv.Number(r.low), csv.Number(r.high), csv.Number(r.exact)});
     csv.Row(fields);
   }
-  return csv.Bytes();
+  return QByteArray::fromStdString(csv.Bytes());
 }
 
 }  // namespace quirlweg
