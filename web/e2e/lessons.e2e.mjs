@@ -141,6 +141,18 @@ test('"Bericht …" prints a lesson\'s worksheet and then the series on A4', asy
   assert.equal(report.copied.length, report.rows + 2, report.copied.join(' | '));
   assert.ok(report.copied.slice(0, -1).every((line) => line.split('\t').length === 5));
   assert.ok(report.pictures.every((bytes) => bytes > 1000), 'charts and lattice are drawn');
+  // "Diagramme als SVG …": the charts' own drawing as one picture, its measured line a point a
+  // journey.
+  const svg = await tab.evaluate(() => {
+    const file = new DOMParser().parseFromString(quirlweg.report.chartsSvg(), 'image/svg+xml');
+    return { broken: file.querySelector('parsererror') !== null,
+             texts: [...file.querySelectorAll('text')].map((t) => t.textContent),
+             lines: [...file.querySelectorAll('polyline')].map((p) => p.getAttribute('points').split(' ').length) };
+  });
+  assert.ok(!svg.broken);
+  assert.ok(svg.texts.includes('Anteil „zu Hause“') && svg.texts.some((t) => t.startsWith('Weglängen (')),
+            svg.texts.join(' | '));
+  assert.ok(svg.lines.includes(20), svg.lines.join(' '));
   await tab.emulateMediaType('print');
   const pdf = await tab.pdf({ format: 'A4', printBackground: true });
   writeFileSync(join(shots, 'report.pdf'), pdf);

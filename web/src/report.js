@@ -2,12 +2,17 @@
 // first (its steps, their questions with lines for the answers or the class's answers), then
 // the setting, seed, table, both charts, the lattice and the protocol where it is shown;
 // "Bericht …" puts it in the page and asks the browser to print it, and every browser's "Save
-// as PDF" makes the handout. "Daten speichern …" downloads the series as CSV, "Bild speichern …"
-// the lattice as PNG, "Tabelle kopieren" puts the table on the clipboard with tabs, as a
-// spreadsheet pastes it into cells.
+// as PDF" makes the handout. "Daten speichern …" downloads the series as CSV, "Diagramme als
+// SVG …" both charts as one picture, "Bild speichern …" the lattice as PNG, "Tabelle kopieren"
+// puts the table on the clipboard with tabs, as a spreadsheet pastes it into cells.
 
 import { download } from './download.js';
 import { csvWords, localIsoDate } from './series_csv.js';
+import { SvgContext, svgFile } from './svg_context.js';
+
+// "Diagramme als SVG …": both charts one above the other, each as large as in the desktop
+// program's file.
+const svgChart = { width: 900, height: 550, gap: 20 };
 
 export class PageReport {
   // `program`: the page's window, which has the walk, the lesson's steps and the evaluation.
@@ -20,6 +25,7 @@ export class PageReport {
     this.paper = document.getElementById('report');
     document.getElementById('printReport').addEventListener('click', () => this.print());
     document.getElementById('saveData').addEventListener('click', () => this.saveData());
+    document.getElementById('saveCharts').addEventListener('click', () => this.saveCharts());
     document.getElementById('savePicture').addEventListener('click', () => this.savePicture());
     document.getElementById('copyTable').addEventListener('click', () => this.copyTable());
     // Whoever prints the page by the browser's own menu gets the report as well.
@@ -36,6 +42,25 @@ export class PageReport {
     const csv = this.core.seriesCsv(this.program.walk, csvWords(this.tr), localIsoDate(new Date()),
                                     this.separator);
     download(this.document, new Blob([csv], { type: 'text/csv' }), this.tr('quirlweg-reisen.csv'));
+  }
+
+  // The charts' own drawing, recorded as SVG; the canvas measures the texts.
+  chartsSvg() {
+    this.program.refreshEvaluation();
+    const { convergence, lengths } = this.program.evaluation;
+    const measuring = convergence.canvas.getContext('2d');
+    const { width, height, gap } = svgChart;
+    const drawings = [convergence, lengths].map((chart, i) => {
+      const context = new SvgContext(measuring, `chart${i}-`);
+      chart.drawInto(context, width, height);
+      return { top: i * (height + gap), context };
+    });
+    return svgFile(width, 2 * height + gap, this.tr('Quirlweg – Diagramme'), drawings);
+  }
+
+  saveCharts() {
+    download(this.document, new Blob([this.chartsSvg()], { type: 'image/svg+xml' }),
+             this.tr('quirlweg-diagramme.svg'));
   }
 
   savePicture() {
