@@ -10,6 +10,12 @@ namespace {
 [[maybe_unused]] constexpr const char* kPageTexts[] = {
     // The lattice view's menu: the walk heard through the browser's sound.
     QT_TRANSLATE_NOOP("WebPage", "Ton bei Schritten und Reiseenden"),
+    // "Ende" where the browser keeps the tab open: a page may close only a tab it opened.
+    QT_TRANSLATE_NOOP("WebPage", "Quirlweg ist beendet. Dieser Tab kann jetzt geschlossen werden."),
+    QT_TRANSLATE_NOOP(
+        "WebPage",
+        "Die Serie bleibt im Browser gespeichert und ist beim nächsten Öffnen wieder da."),
+    QT_TRANSLATE_NOOP("WebPage", "&Weiterarbeiten"),
 };
 
 }  // namespace

@@ -5,6 +5,7 @@ import { ClassBoardPage } from './class_board.js';
 import { ClassMode } from './class_mode.js';
 import { Evaluation } from './evaluation.js';
 import { ExactValues } from './exact_values.js';
+import { Ending } from './ending.js';
 import { ExperimentFiles } from './experiment_files.js';
 import { LatticeMenu } from './lattice_menu.js';
 import { LatticeView } from './lattice_view.js';
@@ -89,6 +90,7 @@ class Quirlweg {
     // Read before the kept series puts the set-up's link in the address.
     const opened = window.location.hash;
     this.kept = new KeptSeries(window, core, this.walk);
+    this.ending = new Ending(window, this.kept, () => this.paced.running && this.paced.stop());
     this.prediction = new Prediction(document, core, this.tr, this.evaluation.names, this.walk, () => {
       this.refreshEvaluation();
       this.exact.show();
@@ -342,7 +344,7 @@ class Quirlweg {
       this.byId('protocol').hidden = !this.byId('showProtocol').checked;
     });
     on('start', 'click', () => this.startClicked());
-    on('end', 'click', () => window.close());
+    on('end', 'click', () => this.ending.end());
     for (let i = 0; i < 4; ++i) {
       on(`home${i}`, 'click', () => {
         this.walk.moveStartPoint(i);
