@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <chrono>
 #include <cstdio>
 
@@ -96,8 +95,7 @@ int StreamJourneys(const HeadlessRun& run) {
   ExactStatistics exact;
   exact.Request(setting);
   exact.AwaitValues();
-  SeriesCsvFile csv(run.csvPath, SeriesHeader{QDateTime::currentDateTime(), exact.setting(),
-                                              exact.values(), false, e.seed});
+  SeriesCsvFile csv(run.csvPath, SeriesHeaderNow(exact, false, e.seed));
   std::optional<QString> failure = csv.Open();
   if (!failure) {
     WalkSilently(setting, run.journeys, e.seed, [&](const JourneyRecord& journey) {

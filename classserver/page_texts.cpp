@@ -14,6 +14,12 @@ namespace {
     // open the folder they lie in, as the desktop's open dialog does.
     QT_TRANSLATE_NOOP("WebPage", "Fertige Unterrichtsstunden"),
     QT_TRANSLATE_NOOP("WebPage", "Unterrichtsstunde öffnen …"),
+    // "Ende" where the browser keeps the tab open: a page may close only a tab it opened.
+    QT_TRANSLATE_NOOP("WebPage", "Quirlweg ist beendet. Dieser Tab kann jetzt geschlossen werden."),
+    QT_TRANSLATE_NOOP(
+        "WebPage",
+        "Die Serie bleibt im Browser gespeichert und ist beim nächsten Öffnen wieder da."),
+    QT_TRANSLATE_NOOP("WebPage", "&Weiterarbeiten"),
 };
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "export/csv_writer.h"
-
 namespace quirlweg {
 namespace {
 
@@ -33,23 +31,16 @@ QString QuantityName(SweepQuantity quantity) {
 }
 
 QByteArray SweepCsv(const SweepTable& table, QChar decimalSeparator) {
-  CsvWriter csv(decimalSeparator);
-  const bool dimensions = table.choice == SweepChoice::kDimensions;
-  QStringList header;
-  if (dimensions) header << SweepTableTexts::tr("Dimension");
-  header << ParameterName(table.choice) << SweepTableTexts::tr("Reisen")
-         << SweepTableTexts::tr("%1 gemessen").arg(QuantityName(table.quantity))
-         << SweepTableTexts::tr("95-%-Bereich von") << SweepTableTexts::tr("95-%-Bereich bis")
-         << SweepTableTexts::tr("%1 exakt").arg(QuantityName(table.quantity));
-  csv.Row(header);
-  for (const SweepRow& r : table.rows) {
-    QStringList fields;
-    if (dimensions) fields << QString::number(r.curve);
-    fields << csv.Number(r.parameter) << QString::number(r.journeys) << csv.Number(r.measured)
-           << csv.Number(r.low) << csv.Number(r.high) << csv.Number(r.exact);
-    csv.Row(fields);
-  }
-  return csv.Bytes();
+  const QString quantity = QuantityName(table.quantity);
+  const SweepCsvWords words{SweepTableTexts::tr("Dimension").toStdString(),
+                            ParameterName(table.choice).toStdString(),
+                            SweepTableTexts::tr("Reisen").toStdString(),
+                            SweepTableTexts::tr("%1 gemessen").arg(quantity).toStdString(),
+                            SweepTableTexts::tr("95-%-Bereich von").toStdString(),
+                            SweepTableTexts::tr("95-%-Bereich bis").toStdString(),
+                            SweepTableTexts::tr("%1 exakt").arg(quantity).toStdString()};
+  return QByteArray::fromStdString(
+      quirlweg::SweepCsv(table, words, QString(decimalSeparator).toStdString()));
 }
 
 }  // namespace quirlweg

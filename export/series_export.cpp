@@ -2,11 +2,10 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QImage>
-#include <QStringList>
 
 #include "experiment/file_access.h"
-#include "export/csv_writer.h"
 #include "figures/exact_statistics.h"
 #include "figures/number_texts.h"
 #include "series/series_summary.h"
@@ -19,108 +18,104 @@ struct SeriesExport {
   Q_DECLARE_TR_FUNCTIONS(SeriesExport)
 };
 
-QString EndName(JourneyEnd end) {
-  switch (end) {
-    case JourneyEnd::Home:
+QString WordText(CsvWord word) {
+  switch (word) {
+    case CsvWord::Title:
+      return SeriesExport::tr("Quirlweg: alle Reisen der Serie, fortlaufend nummeriert");
+    case CsvWord::Date:
+      return SeriesExport::tr("Datum");
+    case CsvWord::Dimension:
+      return SeriesExport::tr("Dimension");
+    case CsvWord::Radius:
+      return SeriesExport::tr("R");
+    case CsvWord::RightProbability:
+      return SeriesExport::tr("p(rechts)");
+    case CsvWord::StartX:
+      return SeriesExport::tr("Start x");
+    case CsvWord::StartY:
+      return SeriesExport::tr("Start y");
+    case CsvWord::HomeAbsorbs:
+      return SeriesExport::tr("Heimkreis absorbiert");
+    case CsvWord::Seed:
+      return SeriesExport::tr("Startwert");
+    case CsvWord::MixesSettings:
+      return SeriesExport::tr(
+          "Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich");
+    case CsvWord::ExactHome:
+      return SeriesExport::tr("exakt zu Hause");
+    case CsvWord::ExactTop:
+      return SeriesExport::tr("exakt oben");
+    case CsvWord::ExactRight:
+      return SeriesExport::tr("exakt rechts");
+    case CsvWord::ExactBottom:
+      return SeriesExport::tr("exakt unten");
+    case CsvWord::ExactLeft:
+      return SeriesExport::tr("exakt links");
+    case CsvWord::ExactZFaces:
+      return SeriesExport::tr("exakt z-Flächen");
+    case CsvWord::ExactMeanLength:
+      return SeriesExport::tr("exakt mittlere Weglänge");
+    case CsvWord::ExactSdLength:
+      return SeriesExport::tr("exakt Standardabweichung der Weglänge");
+    case CsvWord::ExactMissing:
+      return SeriesExport::tr("exakte Werte noch nicht berechnet");
+    case CsvWord::Yes:
+      return SeriesExport::tr("ja");
+    case CsvWord::No:
+      return SeriesExport::tr("nein");
+    case CsvWord::EndHome:
       return SeriesExport::tr("Heim");
-    case JourneyEnd::Top:
+    case CsvWord::EndTop:
       return SeriesExport::tr("oben");
-    case JourneyEnd::Right:
+    case CsvWord::EndRight:
       return SeriesExport::tr("rechts");
-    case JourneyEnd::Bottom:
+    case CsvWord::EndBottom:
       return SeriesExport::tr("unten");
-    case JourneyEnd::Left:
+    case CsvWord::EndLeft:
       return SeriesExport::tr("links");
-    case JourneyEnd::ZFace:
+    case CsvWord::EndZFace:
       return SeriesExport::tr("z-Fläche");
+    case CsvWord::Number:
+      return SeriesExport::tr("Nr.");
+    case CsvWord::Length:
+      return SeriesExport::tr("Länge");
+    case CsvWord::X:
+      return SeriesExport::tr("x");
+    case CsvWord::Y:
+      return SeriesExport::tr("y");
+    case CsvWord::Z:
+      return SeriesExport::tr("z");
+    case CsvWord::End:
+      return SeriesExport::tr("Ende");
+    case CsvWord::NumberInProtocol:
+      return SeriesExport::tr("Nr. im Protokoll");
   }
   return {};
 }
 
-QString YesNo(bool yes) {
-  return yes ? SeriesExport::tr("ja") : SeriesExport::tr("nein");
-}
-
-void WriteHeader(CsvWriter& csv, const SeriesHeader& header) {
-  const theory::Setting& s = header.setting;
-  csv.Row({SeriesExport::tr("Quirlweg: alle Reisen der Serie, fortlaufend nummeriert")});
-  csv.Row({SeriesExport::tr("Datum"), header.when.toString(Qt::ISODate)});
-  csv.Row({SeriesExport::tr("Dimension"), QString::number(s.dimension)});
-  csv.Row({SeriesExport::tr("R"), QString::number(s.radius)});
-  csv.Row({SeriesExport::tr("p(rechts)"), csv.Number(s.rightProbability)});
-  csv.Row({SeriesExport::tr("Start x"), QString::number(s.startX)});
-  csv.Row({SeriesExport::tr("Start y"), QString::number(-s.startY)});
-  csv.Row({SeriesExport::tr("Heimkreis absorbiert"), YesNo(s.homeAbsorbs)});
-  if (header.seed) csv.Row({SeriesExport::tr("Startwert"), QString::number(*header.seed)});
-  if (header.mixesSettings) {
-    csv.Row(
-        {SeriesExport::tr("Die Serie mischt Einstellungen – Zähler löschen für einen Vergleich")});
-  }
-  if (header.exact) {
-    const theory::JourneyStatistics& e = *header.exact;
-    csv.Row({SeriesExport::tr("exakt zu Hause"), csv.Number(e.home)});
-    csv.Row({SeriesExport::tr("exakt oben"), csv.Number(e.top)});
-    csv.Row({SeriesExport::tr("exakt rechts"), csv.Number(e.right)});
-    csv.Row({SeriesExport::tr("exakt unten"), csv.Number(e.bottom)});
-    csv.Row({SeriesExport::tr("exakt links"), csv.Number(e.left)});
-    if (s.dimension == 3) csv.Row({SeriesExport::tr("exakt z-Flächen"), csv.Number(e.zFace)});
-    csv.Row({SeriesExport::tr("exakt mittlere Weglänge"), csv.Number(e.meanLength)});
-    csv.Row({SeriesExport::tr("exakt Standardabweichung der Weglänge"), csv.Number(e.sdLength)});
-  } else {
-    csv.Row({SeriesExport::tr("exakte Werte noch nicht berechnet")});
-  }
-  csv.Row({});
-}
-
-// A journey as its row: its place in the series, where it ended and, since a series may mix
-// settings, what it ran under; last the number the protocol gave it, which begins anew after
-// 1001 journeys. Like the protocol, y counts upward.
-QStringList JourneyFields(const CsvWriter& csv, std::int64_t place, const JourneyRecord& j) {
-  const JourneySetting& s = j.setting;
-  return {QString::number(place),       QString::number(j.length), QString::number(j.x),
-          QString::number(-j.y),        QString::number(j.z),      EndName(j.end),
-          QString::number(s.dimension), QString::number(s.radius), csv.Number(s.rightProbability),
-          YesNo(s.homeAbsorbs),         QString::number(s.startX), QString::number(-s.startY),
-          QString::number(j.number)};
-}
-
-QStringList ColumnNames() {
-  return {SeriesExport::tr("Nr."),
-          SeriesExport::tr("Länge"),
-          SeriesExport::tr("x"),
-          SeriesExport::tr("y"),
-          SeriesExport::tr("z"),
-          SeriesExport::tr("Ende"),
-          SeriesExport::tr("Dimension"),
-          SeriesExport::tr("R"),
-          SeriesExport::tr("p(rechts)"),
-          SeriesExport::tr("Heimkreis absorbiert"),
-          SeriesExport::tr("Start x"),
-          SeriesExport::tr("Start y"),
-          SeriesExport::tr("Nr. im Protokoll")};
+// The decimal separator the main window shows numbers with.
+std::string DecimalSeparator() {
+  return QString(DisplayDecimalPoint()).toStdString();
 }
 
 }  // namespace
 
-SeriesCsvStream::SeriesCsvStream(const SeriesHeader& header, QChar decimalSeparator)
-    : csv_(decimalSeparator) {
-  WriteHeader(csv_, header);
-  csv_.Row(ColumnNames());
+CsvWords SeriesCsvWords() {
+  CsvWords words;
+  for (std::size_t w = 0; w < kCsvWordCount; ++w) {
+    words[w] = WordText(static_cast<CsvWord>(w)).toStdString();
+  }
+  return words;
 }
 
-void SeriesCsvStream::Add(const JourneyRecord& journey) {
-  csv_.Row(JourneyFields(csv_, ++journeys_, journey));
-}
-
-QByteArray SeriesCsv(const JourneySeries& journeys, const SeriesHeader& header,
-                     QChar decimalSeparator) {
-  SeriesCsvStream csv(header, decimalSeparator);
-  for (const JourneyRecord& j : journeys) csv.Add(j);
-  return csv.Take();
+SeriesHeader SeriesHeaderNow(const ExactStatistics& exact, bool mixesSettings,
+                             std::optional<std::uint64_t> seed) {
+  return {QDateTime::currentDateTime().toString(Qt::ISODate).toStdString(), exact.setting(),
+          exact.values(), mixesSettings, seed};
 }
 
 SeriesCsvFile::SeriesCsvFile(const QString& path, const SeriesHeader& header)
-    : file_(LocalPath(path)), csv_(header, DisplayDecimalPoint()) {}
+    : file_(LocalPath(path)), csv_(header, SeriesCsvWords(), DecimalSeparator()) {}
 
 std::optional<QString> SeriesCsvFile::Open() {
   return Failed(file_.Open());
@@ -140,8 +135,7 @@ std::optional<QString> SeriesCsvFile::Commit() {
 }
 
 std::optional<QString> SeriesCsvFile::WritePending() {
-  const QByteArray bytes = csv_.Take();
-  return Failed(file_.Write(std::string_view(bytes.constData(), bytes.size())));
+  return Failed(file_.Write(csv_.Take()));
 }
 
 std::optional<QString> SeriesCsvFile::Failed(const std::optional<FileFailure>& failure) {
@@ -151,9 +145,9 @@ std::optional<QString> SeriesCsvFile::Failed(const std::optional<FileFailure>& f
 
 std::optional<QString> SaveSeries(const QString& path, const JourneySeries& journeys,
                                   const ExactStatistics& exact, std::optional<std::uint64_t> seed) {
-  const SeriesHeader header{QDateTime::currentDateTime(), exact.setting(), exact.values(),
-                            Summarize(journeys, exact.setting(), nullptr).mixesSettings, seed};
-  SeriesCsvFile file(path, header);
+  SeriesCsvFile file(
+      path,
+      SeriesHeaderNow(exact, Summarize(journeys, exact.setting(), nullptr).mixesSettings, seed));
   if (auto failure = file.Open()) return failure;
   for (const JourneyRecord& j : journeys) {
     if (auto failure = file.Add(j)) return failure;

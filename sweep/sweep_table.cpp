@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "series/csv_table.h"
 #include "series/series_summary.h"
 
 namespace quirlweg {
@@ -79,6 +80,26 @@ SweepTable TableOf(SweepChoice choice, SweepQuantity quantity,
     table.rows.push_back(row);
   }
   return table;
+}
+
+std::string SweepCsv(const SweepTable& table, const SweepCsvWords& words,
+                     const std::string& decimalSeparator) {
+  CsvTable csv(decimalSeparator);
+  const bool dimensions = table.choice == SweepChoice::kDimensions;
+  std::vector<std::string> header;
+  if (dimensions) header.push_back(words.dimension);
+  header.insert(header.end(), {words.parameter, words.journeys, words.measured, words.low,
+                               words.high, words.exact});
+  csv.Row(header);
+  for (const SweepRow& r : table.rows) {
+    std::vector<std::string> fields;
+    if (dimensions) fields.push_back(std::to_string(r.curve));
+    fields.insert(fields.end(),
+                  {csv.Number(r.parameter), std::to_string(r.journeys), csv.Number(r.measured),
+                   csv.Number(r.low), csv.Number(r.high), csv.Number(r.exact)});
+    csv.Row(fields);
+  }
+  return csv.Bytes();
 }
 
 double SweepChartValue(const SweepTable& table, double value) {

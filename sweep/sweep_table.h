@@ -4,6 +4,7 @@
 // exact values with the chart's axes. Qt-free, for the desktop window and the browser edition.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "series/chart_figures.h"
@@ -52,6 +53,22 @@ SweepTable TableOf(SweepChoice choice, SweepQuantity quantity,
 // The chart's axes: the parameter from its first to its last value; shares in per cent from 0 to
 // 100, lengths from 0 to a round number past the highest range or exact value.
 ChartAxes SweepChartAxes(const SweepTable& table);
+
+// The words of the CSV's header row, in the reader's language.
+struct SweepCsvWords {
+  std::string dimension;  // the first column of Pólya's sweep, its curve
+  std::string parameter;
+  std::string journeys;
+  std::string measured;
+  std::string low;
+  std::string high;
+  std::string exact;
+};
+
+// The table as CSV (see CsvTable), a row per point under a header row; `decimalSeparator` the
+// reader's, as UTF-8.
+std::string SweepCsv(const SweepTable& table, const SweepCsvWords& words,
+                     const std::string& decimalSeparator);
 
 // What the chart's y axis shows of a value: shares as per cent, lengths in steps.
 double SweepChartValue(const SweepTable& table, double value);

@@ -1136,6 +1136,18 @@
         <source>Unterrichtsstunde öffnen …</source>
         <translation>Open a lesson …</translation>
     </message>
+    <message>
+        <source>Quirlweg ist beendet. Dieser Tab kann jetzt geschlossen werden.</source>
+        <translation>Quirlweg has ended. This tab can be closed now.</translation>
+    </message>
+    <message>
+        <source>Die Serie bleibt im Browser gespeichert und ist beim nächsten Öffnen wieder da.</source>
+        <translation>The series stays saved in the browser and is back the next time the page opens.</translation>
+    </message>
+    <message>
+        <source>&amp;Weiterarbeiten</source>
+        <translation>&amp;Carry on</translation>
+    </message>
 </context>
 <context>
     <name>quirlweg::ClassBoard</name>

@@ -24,9 +24,9 @@
 
 #include "common/program_texts.h"
 #include "engine/protocol.h"
-#include "export/csv_writer.h"
 #include "export/series_export.h"
 #include "figures/number_texts.h"
+#include "series/csv_table.h"
 #include "window/simulation.h"
 #include "window/window_test.h"
 
@@ -221,7 +221,7 @@ TEST_F(EvaluationTest, CsvReadsBackAsTheProtocolWithEachJourneysSetting) {
   const auto& journeys = window_->series();
   ASSERT_EQ(journeys.size(), 3U);
   const SeriesHeader header{
-      QDateTime::currentDateTime(), {2, 5, 0.5, false, 1, -1}, std::nullopt, true, 4711};
+      "2024-05-06T07:08:09", {2, 5, 0.5, false, 1, -1}, std::nullopt, true, 4711};
   for (const bool awkward : {false, true}) {
     for (const auto& [decimal, field] : {std::pair{',', ';'}, std::pair{'.', ','}}) {
       SCOPED_TRACE(::testing::Message() << decimal << (awkward ? " awkward" : ""));
@@ -230,7 +230,8 @@ TEST_F(EvaluationTest, CsvReadsBackAsTheProtocolWithEachJourneysSetting) {
       const auto text = [&](const char* german) {
         return awkward ? AwkwardTranslation::Of(german) : QString::fromUtf8(german);
       };
-      const QByteArray csv = SeriesCsv(journeys, header, QLatin1Char(decimal));
+      const QByteArray csv = QByteArray::fromStdString(
+          SeriesCsv(journeys, header, SeriesCsvWords(), std::string(1, decimal)));
       ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
       const auto rows = ReadCsv(QString::fromUtf8(csv.mid(3)), QLatin1Char(field));
       const auto find = [&](const QStringList& row) {
@@ -331,9 +332,9 @@ TEST(SeriesExport, CellsNeverRunAsFormulas) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.field);
-    CsvWriter csv(QLatin1Char('.'));
-    csv.Row({QString::fromUtf8(c.field)});
-    EXPECT_EQ(csv.Take(), QByteArray("\xEF\xBB\xBF") + c.written + "\r\n");
+    CsvTable csv(".");
+    csv.Row({c.field});
+    EXPECT_EQ(csv.Take(), std::string("\xEF\xBB\xBF") + c.written + "\r\n");
   }
 }
 

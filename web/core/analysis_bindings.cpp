@@ -208,10 +208,10 @@ val SweepExactOf(const val& setting) {
   return out;
 }
 
-// The table and chart axes of a finished sweep: `measured` three numbers a point as
-// MeasureSweepChunk gives them summed, `exact` SweepExactOf's answers.
-val SweepTableOf(int choice, int quantity, const val& points, const val& measured, const val& exact,
-                 const std::string& separator) {
+// A finished sweep's table: `measured` three numbers a point as MeasureSweepChunk gives them
+// summed, `exact` SweepExactOf's answers.
+SweepTable TableFrom(int choice, int quantity, const val& points, const val& measured,
+                     const val& exact) {
   std::vector<theory::Setting> settings;
   std::vector<MeasuredPoint> counts;
   std::vector<theory::JourneyStatistics> values;
@@ -229,8 +229,14 @@ val SweepTableOf(int choice, int quantity, const val& points, const val& measure
     j.sdLength = exact[i]["sdLength"].as<double>();
     values.push_back(j);
   }
-  const SweepTable table = TableOf(static_cast<SweepChoice>(choice),
-                                   static_cast<SweepQuantity>(quantity), settings, counts, values);
+  return TableOf(static_cast<SweepChoice>(choice), static_cast<SweepQuantity>(quantity), settings,
+                 counts, values);
+}
+
+// The table's rows as the chart shows them, with its axes.
+val SweepTableOf(int choice, int quantity, const val& points, const val& measured, const val& exact,
+                 const std::string& separator) {
+  const SweepTable table = TableFrom(choice, quantity, points, measured, exact);
   val rows = val::array();
   for (const SweepRow& r : table.rows) {
     val row = val::object();
@@ -249,6 +255,16 @@ val SweepTableOf(int choice, int quantity, const val& points, const val& measure
   return out;
 }
 
+// The table as the CSV bytes "Tabelle speichern …" saves; `words` the header's, by name.
+val SweepCsvOf(int choice, int quantity, const val& points, const val& measured, const val& exact,
+               const val& words, const std::string& separator) {
+  const auto word = [&](const char* name) { return words[name].as<std::string>(); };
+  const SweepCsvWords header{word("dimension"), word("parameter"), word("journeys"),
+                             word("measured"),  word("low"),       word("high"),
+                             word("exact")};
+  return BytesOf(SweepCsv(TableFrom(choice, quantity, points, measured, exact), header, separator));
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(quirlweg_analysis) {
@@ -262,6 +278,7 @@ EMSCRIPTEN_BINDINGS(quirlweg_analysis) {
   emscripten::function("measureSweepChunk", &MeasureSweepChunk);
   emscripten::function("sweepExact", &SweepExactOf);
   emscripten::function("sweepTable", &SweepTableOf);
+  emscripten::function("sweepCsv", &SweepCsvOf);
 }
 
 }  // namespace quirlweg::web

@@ -1,6 +1,7 @@
 // What keeps a series for JavaScript: its seed, the series as an experiment file's JSON for the
 // browser's storage, and an experiment read back by the same checks as the desktop's, so that
-// the page can put it in place and walk its journeys again.
+// the page can put it in place and walk its journeys again; and the series as the desktop's
+// CSV.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -13,6 +14,9 @@
 #include "lesson/experiment.h"
 #include "lesson/experiment_file.h"
 #include "lesson/series_seed.h"
+#include "series/series_csv.h"
+#include "series/series_summary.h"
+#include "typed_arrays.h"
 #include "web_walk.h"
 
 namespace quirlweg::web {
@@ -167,6 +171,59 @@ std::string ExperimentJsonOf(WebWalk& w, int tempo, bool protocolShown, bool hea
   return ExperimentJson(e);
 }
 
+// The page's names of the CSV's words, in the order of CsvWord.
+constexpr std::array<const char*, kCsvWordCount> kCsvWordIds{"title",
+                                                             "date",
+                                                             "dimension",
+                                                             "radius",
+                                                             "rightProbability",
+                                                             "startX",
+                                                             "startY",
+                                                             "homeAbsorbs",
+                                                             "seed",
+                                                             "mixesSettings",
+                                                             "exactHome",
+                                                             "exactTop",
+                                                             "exactRight",
+                                                             "exactBottom",
+                                                             "exactLeft",
+                                                             "exactZFaces",
+                                                             "exactMean",
+                                                             "exactSd",
+                                                             "exactMissing",
+                                                             "yes",
+                                                             "no",
+                                                             "endHome",
+                                                             "endTop",
+                                                             "endRight",
+                                                             "endBottom",
+                                                             "endLeft",
+                                                             "endZFace",
+                                                             "number",
+                                                             "length",
+                                                             "x",
+                                                             "y",
+                                                             "z",
+                                                             "end",
+                                                             "numberInProtocol"};
+
+// The series as the desktop's "Daten speichern …" writes it: `words` by the names above in the
+// page's language, `when` the date and time as the desktop words them, the current setting's
+// exact values where they are known, hidden from the class or not. Bytes, so that the byte
+// order mark the spreadsheets need stays.
+val SeriesCsvOf(const WebWalk& w, const val& words, const std::string& when,
+                const std::string& separator) {
+  CsvWords texts;
+  for (std::size_t i = 0; i < kCsvWordCount; ++i) {
+    texts[i] = words[kCsvWordIds[i]].as<std::string>();
+  }
+  const JourneySeries& series = w.displays().Series();
+  const theory::Setting setting = w.ExactSetting();
+  const SeriesHeader header{when, setting, w.CurrentExact(),
+                            Summarize(series, setting, nullptr).mixesSettings, w.Seed()};
+  return BytesOf(SeriesCsv(series, header, texts, separator));
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(quirlweg_series) {
@@ -183,6 +240,7 @@ EMSCRIPTEN_BINDINGS(quirlweg_series) {
   emscripten::function("experimentJson", &ExperimentJsonOf);
   emscripten::function("keepSteps", &KeepSteps);
   emscripten::function("setAnswer", &SetAnswer);
+  emscripten::function("seriesCsv", &SeriesCsvOf);
   emscripten::constant("largestSeed", static_cast<double>(kLargestSeed));
   emscripten::constant("experimentVersion", kExperimentVersion);
   emscripten::constant("largestExperimentFile", static_cast<double>(kLargestExperimentFile));

@@ -103,11 +103,15 @@ bool WebWalk::TakeExact(const theory::Setting& setting,
   return true;
 }
 
+std::optional<theory::JourneyStatistics> WebWalk::CurrentExact() const {
+  if (!exact_ || !SameWalk(exactSetting_, ExactSetting())) return std::nullopt;
+  return exact_;
+}
+
 EvaluationFigures WebWalk::Evaluation(SeriesRow side, bool logarithmic) const {
-  const theory::Setting current = ExactSetting();
-  const bool known = exact_ && SameWalk(exactSetting_, current) && !ExactHidden();
   EvaluationFigures figures =
-      Evaluate(displays_.Series(), current, known ? exact_ : std::nullopt, side, logarithmic);
+      Evaluate(displays_.Series(), ExactSetting(), ExactHidden() ? std::nullopt : CurrentExact(),
+               side, logarithmic);
   figures.exactHidden = ExactHidden();
   figures.guess = guess_;
   return figures;

@@ -85,6 +85,9 @@ class WebWalk {
   // current setting. False when the setting changed meanwhile.
   bool TakeExact(const theory::Setting& setting,
                  std::optional<theory::JourneyStatistics> statistics);
+  // The exact statistics computed last where they are those of the current setting, hidden
+  // from the class or not.
+  std::optional<theory::JourneyStatistics> CurrentExact() const;
   // The evaluation of the series against the exact values computed last, where they are those
   // of the current setting.
   EvaluationFigures Evaluation(SeriesRow side, bool logarithmic = false) const;

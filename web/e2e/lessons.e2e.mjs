@@ -1,13 +1,16 @@
 // Lessons in the page, in Debian's headless Chromium: a lesson opened from the file picker with
-// its instructions and steps, a bad file refused, one the page carries opened from its menu, and
-// a lesson that asks the class to guess first.
-//   QUIRLWEG_SITE=build-web/web/site node --test web/e2e/
+// its instructions and steps, a bad file refused, one the page carries opened from its menu, a
+// lesson that asks the class to guess first, and, where the desktop build's program is named,
+// the same journeys as its headless run.
+//   QUIRLWEG_PROGRAM=build/app/quirlweg QUIRLWEG_SITE=build-web/web/site node --test web/e2e/
 import assert from 'node:assert/strict';
-import { writeFileSync } from 'node:fs';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { test } from 'node:test';
 
-import { choose, open, shot, shots } from './tab.mjs';
+import { choose, open, set, shot, shots } from './tab.mjs';
 
 test('a lesson opens from the file picker with its instructions, a bad file is refused', async () => {
   const lessons = resolve(process.env.QUIRLWEG_LESSONS ?? 'lessons');
@@ -149,6 +152,18 @@ test('"Bericht …" prints a lesson\'s worksheet and then the series on A4', asy
   assert.equal(report.copied.length, report.rows + 2, report.copied.join(' | '));
   assert.ok(report.copied.slice(0, -1).every((line) => line.split('\t').length === 5));
   assert.ok(report.pictures.every((bytes) => bytes > 1000), 'charts and lattice are drawn');
+  // "Diagramme als SVG …": the charts' own drawing as one picture, its measured line a point a
+  // journey.
+  const svg = await tab.evaluate(() => {
+    const file = new DOMParser().parseFromString(quirlweg.report.chartsSvg(), 'image/svg+xml');
+    return { broken: file.querySelector('parsererror') !== null,
+             texts: [...file.querySelectorAll('text')].map((t) => t.textContent),
+             lines: [...file.querySelectorAll('polyline')].map((p) => p.getAttribute('points').split(' ').length) };
+  });
+  assert.ok(!svg.broken);
+  assert.ok(svg.texts.includes('Anteil „zu Hause“') && svg.texts.some((t) => t.startsWith('Weglängen (')),
+            svg.texts.join(' | '));
+  assert.ok(svg.lines.includes(20), svg.lines.join(' '));
   await tab.emulateMediaType('print');
   const pdf = await tab.pdf({ format: 'A4', printBackground: true });
   writeFileSync(join(shots, 'report.pdf'), pdf);
@@ -157,3 +172,78 @@ test('"Bericht …" prints a lesson\'s worksheet and then the series on A4', asy
   assert.deepEqual(tab.errors, []);
   await tab.close();
 });
+
+// An experiment file walked the same number of journeys gives the same CSV in the page as in
+// the desktop program's headless run, byte for byte but for the date: the lessons, and a walk
+// in space without home and one on a line with p(rechts) = 0.3 from off the centre, in German
+// (decimal comma) and English.
+test('"Daten speichern …" downloads the journeys the desktop\'s headless run writes',
+     { skip: !process.env.QUIRLWEG_PROGRAM && 'QUIRLWEG_PROGRAM names no desktop build' }, async () => {
+  const lessons = resolve(process.env.QUIRLWEG_LESSONS ?? 'lessons');
+  const folder = mkdtempSync(join(tmpdir(), 'quirlweg-csv-'));
+  const own = (name, setting) => {
+    const path = join(folder, `${name}.quirlweg`);
+    writeFileSync(path, JSON.stringify({ format: 'quirlweg-experiment', version: 1, seed: 31337, setting }));
+    return path;
+  };
+  const journeys = 200;
+  const cases = [
+    { file: join(lessons, 'spielerruin-1d.quirlweg'), lang: 'de' },
+    { file: join(lessons, 'erste-heimkehr-2d.quirlweg'), lang: 'de' },
+    { file: join(lessons, 'polya-3d.quirlweg'), lang: 'en' },
+    { file: own('raum-ohne-heim', { dimension: 3, radius: 4, rightProbability: 0.5, start: [1, -2],
+                                    homeAbsorbs: false }), lang: 'de' },
+    { file: own('linie-schief', { dimension: 1, radius: 6, rightProbability: 0.3, start: [2, 0],
+                                  homeAbsorbs: true }), lang: 'en' },
+  ];
+  const withoutDate = (csv) => csv.split('\r\n').filter((line, i) => i !== 1).join('\r\n');
+  try {
+    for (const { file, lang } of cases) {
+      const locale = lang === 'de' ? 'de-DE' : 'en-US';
+      const desktop = join(folder, 'desktop.csv');
+      const run = spawnSync(process.env.QUIRLWEG_PROGRAM, ['--lang', lang, '--experiment', file,
+                                                           '--journeys', String(journeys), '--csv', desktop],
+                            { env: { ...process.env, LANG: `${locale.replace('-', '_')}.UTF-8`, LC_ALL: '' } });
+      assert.equal(run.status, 0, String(run.stderr));
+
+      // The browser's language decides its decimal separator, as the system's does the program's.
+      const tab = await open({ lang, before: (t) => t.evaluateOnNewDocument((language) => {
+        Object.defineProperty(navigator, 'language', { get: () => language });
+      }, locale) });
+      const downloads = mkdtempSync(join(folder, 'downloads-'));
+      const session = await tab.target().createCDPSession();
+      await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+      await (await tab.$('#experimentFile')).uploadFile(file);
+      const seed = String(JSON.parse(readFileSync(file, 'utf8')).seed);
+      await tab.waitForFunction((s) => document.getElementById('seed').value === s, {}, seed);
+      if (await tab.$eval('#instructions', (d) => d.open)) await tab.click('#closeInstructions');
+      // "20 Reisen" at the fastest tempo, clicked until the journeys are walked.
+      await choose(tab, 'mode', 2);
+      await set(tab, 'tempo', await tab.$eval('#tempo', (t) => t.max));
+      for (let walked = 0; walked < journeys; walked += 20) await tab.click('#start');
+      await tab.click('#evaluation');
+      await tab.waitForFunction(() => quirlweg.exact.values !== null);
+      await tab.click('#saveData');
+      const name = await waitForFile(downloads);
+      assert.equal(name, lang === 'de' ? 'quirlweg-reisen.csv' : 'quirlweg-trips.csv');
+      const page = readFileSync(join(downloads, name), 'latin1');
+      const expected = readFileSync(desktop, 'latin1');
+      assert.equal(withoutDate(page), withoutDate(expected), file);
+      assert.equal(page.split('\r\n')[1].length, expected.split('\r\n')[1].length, 'the date\'s form');
+      assert.deepEqual(tab.errors, []);
+      await tab.close();
+    }
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+});
+
+// The one file a download leaves in `folder`, once the browser has finished it.
+async function waitForFile(folder) {
+  for (let tries = 0; tries < 100; ++tries) {
+    const done = readdirSync(folder).filter((f) => !f.endsWith('.crdownload'));
+    if (done.length) return done[0];
+    await new Promise((later) => setTimeout(later, 50));
+  }
+  throw new Error(`no download in ${folder}`);
+}

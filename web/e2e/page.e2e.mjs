@@ -282,6 +282,19 @@ test('a reload brings the series back from its seed, and a link hands on setting
   await tab.reload({ waitUntil: 'load' });
   await tab.waitForFunction(() => globalThis.quirlweg !== undefined);
   assert.deepEqual(await boxes(), walked);
+  // "Ende" where the browser keeps the tab open (as it does for a tab the page did not open):
+  // the page says it has ended, leaving no longer asks, and the series is back all the same.
+  await tab.click('#start');
+  const more = await boxes();
+  const asked = [];
+  tab.on('dialog', (dialog) => asked.push(dialog.type()));
+  await tab.evaluate(() => { window.close = () => {}; });
+  await tab.click('#end');
+  assert.ok(await tab.$eval('#ended', (d) => d.open && !document.getElementById('endedKept').hidden));
+  await tab.reload({ waitUntil: 'load' });
+  await tab.waitForFunction(() => globalThis.quirlweg !== undefined);
+  assert.deepEqual(await boxes(), more);
+  assert.deepEqual(asked, []);
   const link = await tab.evaluate(() => location.href);
   await tab.close();
 

@@ -1,7 +1,8 @@
 // The evaluation's two charts, drawn on canvases at the screen's pixel ratio: the measured
 // share after each journey against the exact value and its band, and the journey lengths
 // against the exact distribution. Everything drawn comes from the core's figures, the axes'
-// ranges and ticks too.
+// ranges and ticks too. The same code draws a chart once more into another context, such as
+// the SVG file "Diagramme als SVG …" saves.
 
 const colours = {
   band: 'rgba(255, 200, 120, 0.55)',
@@ -26,8 +27,29 @@ export class Chart {
     this.canvas = canvas;
   }
 
-  // A fresh context scaled to CSS pixels; none while the canvas is not shown.
-  begin() {
+  // `figures` as the subclass's paint() takes them; kept, so that drawInto() draws the same.
+  draw(...figures) {
+    this.figures = figures;
+    this.paint(...figures);
+  }
+
+  // The chart as drawn last, once more into `g` of `width` x `height` pixels: a context that
+  // records it as SVG, say. False before the first draw().
+  drawInto(g, width, height) {
+    if (!this.figures) return false;
+    this.into = { g, width, height };
+    try {
+      this.paint(...this.figures);
+    } finally {
+      this.into = null;
+    }
+    return true;
+  }
+
+  // Where paint() draws: the context drawInto() gives, else the canvas's, fresh and scaled to
+  // CSS pixels; none while the canvas is not shown.
+  surface() {
+    if (this.into) return this.into;
     const { clientWidth: width, clientHeight: height } = this.canvas;
     if (width === 0 || height === 0) return null;
     const ratio = this.canvas.ownerDocument.defaultView.devicePixelRatio || 1;
@@ -36,6 +58,13 @@ export class Chart {
     const g = this.canvas.getContext('2d');
     g.setTransform(ratio, 0, 0, ratio, 0, 0);
     g.clearRect(0, 0, width, height);
+    return { g, width, height };
+  }
+
+  begin() {
+    const surface = this.surface();
+    if (!surface) return null;
+    const { g, width, height } = surface;
     this.fontSize = Math.max(10, Math.min(13, width / 32));
     g.font = `${this.fontSize}px ${font}`;
     this.area = plotArea(width, height, this.fontSize);
@@ -125,7 +154,7 @@ export class Chart {
 // (NaN without exact values); `exact`: the exact share or null; `guess`: the class's or null;
 // `axes`: the core's.
 export class ConvergenceChart extends Chart {
-  draw(curve, exact, guess, axes, texts) {
+  paint(curve, exact, guess, axes, texts) {
     const g = this.begin();
     if (!g) return;
     const points = curve.length / 4;
@@ -154,7 +183,7 @@ export class ConvergenceChart extends Chart {
 // class; `exact` empty where the distribution was not computed; `guess`: the class's mean or
 // null; `axes`: the core's.
 export class LengthChart extends Chart {
-  draw(lengths, guess, axes, texts) {
+  paint(lengths, guess, axes, texts) {
     const g = this.begin();
     if (!g) return;
     const { width, measured, exact } = lengths;

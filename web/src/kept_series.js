@@ -15,12 +15,14 @@ export class KeptSeries {
     this.core = core;
     this.walk = walk;
     this.kept = null;
+    this.holds = false;
+    this.askBeforeLeaving = true;
     window.setInterval(() => this.keepNow(), keepInterval);
     window.addEventListener('pagehide', () => this.keepNow());
     // Leaving asks first while journeys are walked; they are kept all the same.
     window.addEventListener('beforeunload', (event) => {
       this.keepNow();
-      if (this.core.seriesLength(this.walk) > 0) event.preventDefault();
+      if (this.askBeforeLeaving && this.core.seriesLength(this.walk) > 0) event.preventDefault();
     });
   }
 
@@ -41,18 +43,22 @@ export class KeptSeries {
   }
 
   // Writes the series if it changed since; a series that cannot be walked again leaves the
-  // last one that can.
+  // last one that can. True where the storage holds the series as it is now.
   keepNow() {
     const json = this.core.seriesJson(this.walk);
-    if (json === this.kept) return;
+    if (json === this.kept) return this.holds;
     this.kept = json;
+    const storage = this.storage();
     try {
-      if (json) this.storage()?.setItem(storageKey, json);
+      if (json) storage?.setItem(storageKey, json);
       // Cleared on purpose: nothing to bring back.
-      else if (this.core.seriesLength(this.walk) === 0) this.storage()?.removeItem(storageKey);
+      else if (this.core.seriesLength(this.walk) === 0) storage?.removeItem(storageKey);
+      this.holds = Boolean(json && storage);
     } catch {
       // Storage full or refused: the series stays on the page.
+      this.holds = false;
     }
+    return this.holds;
   }
 
   // The address names the current set-up, ready to be copied and handed out.

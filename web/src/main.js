@@ -6,6 +6,7 @@ import { ClassMode } from './class_mode.js';
 import { Evaluation } from './evaluation.js';
 import { EvaluationPages } from './evaluation_pages.js';
 import { ExactValues } from './exact_values.js';
+import { Ending } from './ending.js';
 import { ExperimentFiles } from './experiment_files.js';
 import { LatticeMenu } from './lattice_menu.js';
 import { LatticeView } from './lattice_view.js';
@@ -92,6 +93,7 @@ class Quirlweg {
     this.kept = new KeptSeries(window, core, this.walk);
     this.pages = new EvaluationPages(document, core, this.tr, this.separator, this.evaluation.names,
                                      this.walk, () => this.showEvaluation(this.evaluation.open, false));
+    this.ending = new Ending(window, this.kept, () => this.paced.running && this.paced.stop());
     this.prediction = new Prediction(document, core, this.tr, this.evaluation.names, this.walk, () => {
       this.refreshEvaluation();
       this.exact.show();
@@ -348,7 +350,7 @@ class Quirlweg {
       this.byId('protocol').hidden = !this.byId('showProtocol').checked;
     });
     on('start', 'click', () => this.startClicked());
-    on('end', 'click', () => window.close());
+    on('end', 'click', () => this.ending.end());
     for (let i = 0; i < 4; ++i) {
       on(`home${i}`, 'click', () => {
         this.walk.moveStartPoint(i);

@@ -2,10 +2,17 @@
 // first (its steps, their questions with lines for the answers or the class's answers), then
 // the setting, seed, table, both charts, the lattice and the protocol where it is shown;
 // "Bericht …" puts it in the page and asks the browser to print it, and every browser's "Save
-// as PDF" makes the handout. "Bild speichern …" downloads the lattice as PNG, "Tabelle
-// kopieren" puts the table on the clipboard with tabs, as a spreadsheet pastes it into cells.
+// as PDF" makes the handout. "Daten speichern …" downloads the series as CSV, "Diagramme als
+// SVG …" both charts as one picture, "Bild speichern …" the lattice as PNG, "Tabelle kopieren"
+// puts the table on the clipboard with tabs, as a spreadsheet pastes it into cells.
 
 import { download } from './download.js';
+import { csvWords, localIsoDate } from './series_csv.js';
+import { SvgContext, svgFile } from './svg_context.js';
+
+// "Diagramme als SVG …": both charts one above the other, each as large as in the desktop
+// program's file.
+const svgChart = { width: 900, height: 550, gap: 20 };
 
 export class PageReport {
   // `program`: the page's window, which has the walk, the lesson's steps and the evaluation.
@@ -17,6 +24,8 @@ export class PageReport {
     this.program = program;
     this.paper = document.getElementById('report');
     document.getElementById('printReport').addEventListener('click', () => this.print());
+    document.getElementById('saveData').addEventListener('click', () => this.saveData());
+    document.getElementById('saveCharts').addEventListener('click', () => this.saveCharts());
     document.getElementById('savePicture').addEventListener('click', () => this.savePicture());
     document.getElementById('copyTable').addEventListener('click', () => this.copyTable());
     // Whoever prints the page by the browser's own menu gets the report as well.
@@ -26,6 +35,32 @@ export class PageReport {
   print() {
     this.build();
     this.document.defaultView.print();
+  }
+
+  // The core writes the bytes the desktop program writes, from the words of the page's language.
+  saveData() {
+    const csv = this.core.seriesCsv(this.program.walk, csvWords(this.tr), localIsoDate(new Date()),
+                                    this.separator);
+    download(this.document, new Blob([csv], { type: 'text/csv' }), this.tr('quirlweg-reisen.csv'));
+  }
+
+  // The charts' own drawing, recorded as SVG; the canvas measures the texts.
+  chartsSvg() {
+    this.program.refreshEvaluation();
+    const { convergence, lengths } = this.program.evaluation;
+    const measuring = convergence.canvas.getContext('2d');
+    const { width, height, gap } = svgChart;
+    const drawings = [convergence, lengths].map((chart, i) => {
+      const context = new SvgContext(measuring, `chart${i}-`);
+      chart.drawInto(context, width, height);
+      return { top: i * (height + gap), context };
+    });
+    return svgFile(width, 2 * height + gap, this.tr('Quirlweg – Diagramme'), drawings);
+  }
+
+  saveCharts() {
+    download(this.document, new Blob([this.chartsSvg()], { type: 'image/svg+xml' }),
+             this.tr('quirlweg-diagramme.svg'));
   }
 
   savePicture() {
@@ -62,10 +97,8 @@ export class PageReport {
     if (steps.length) this.worksheet(steps);
     const sheet = this.add(this.paper, 'section', '', 'sheet');
     this.add(sheet, 'h1', this.tr('Quirlweg – Bericht einer Serie'));
-    const now = new Date();
-    const two = (n) => String(n).padStart(2, '0');
-    const date = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())} ` +
-                 `${two(now.getHours())}:${two(now.getMinutes())}`;
+    // To the minute, without the ISO form's "T".
+    const date = localIsoDate(new Date()).slice(0, 16).replace('T', ' ');
     this.add(sheet, 'p', this.tr('%1 · Quirlweg %2', date, this.core.programVersion()), 'small');
     const facts = this.core.reportFacts(this.program.walk, this.separator);
     this.add(sheet, 'p', this.settingText(facts));

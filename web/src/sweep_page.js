@@ -3,6 +3,7 @@
 // The page stays responsive; Abbrechen stops the sweep once the chunks under way are done
 // (milliseconds each) and leaves no table. The page's own walk is not touched.
 
+import { download } from './download.js';
 import { SweepChart } from './sweep_chart.js';
 import { caption } from './texts.js';
 
@@ -32,6 +33,8 @@ export class SweepPage {
     this.progress = byId('sweepProgress');
     this.status = byId('sweepStatus');
     this.chart = new SweepChart(byId('sweepChart'));
+    this.saveButton = byId('sweepSave');
+    this.saveButton.addEventListener('click', () => this.save());
     this.run = 0;
     this.button.addEventListener('click', () => (this.running ? this.cancel() : this.start()));
     this.quantity.addEventListener('change', () => {
@@ -59,6 +62,7 @@ export class SweepPage {
     const chunks = this.core.sweepChunks(points.length, perPoint);
     const seed = newSeed(this.document.defaultView);
     this.table = null;
+    this.saveButton.disabled = true;
     this.draw();
     this.running = true;
     this.cancelled = false;
@@ -72,7 +76,9 @@ export class SweepPage {
       const [values, sums] = await Promise.all([
         Promise.all(points.map((p) => this.tasks.run('sweepExact', [p]))), measuring]);
       if (run !== this.run) return;
-      this.table = { quantity, choice, ...this.core.sweepTable(choice, quantity, points, sums, values, this.separator) };
+      this.measured = [choice, quantity, points, sums, values];
+      this.table = { quantity, choice, ...this.core.sweepTable(...this.measured, this.separator) };
+      this.saveButton.disabled = false;
       this.progress.value = this.progress.max;
       const tenths = Math.round((performance.now() - begun) / 100);
       const seconds = this.core.localeForm(tenths / 10, this.separator);
@@ -126,6 +132,27 @@ export class SweepPage {
     });
   }
 
+  // The finished table as CSV, as the desktop saves it.
+  save() {
+    const quantity = this.quantityNames[this.table.quantity];
+    const words = {
+      dimension: this.tr('Dimension'),
+      parameter: this.parameterNames()[this.table.choice],
+      journeys: this.tr('Reisen'),
+      measured: this.tr('%1 gemessen', quantity),
+      low: this.tr('95-%-Bereich von'),
+      high: this.tr('95-%-Bereich bis'),
+      exact: this.tr('%1 exakt', quantity),
+    };
+    const bytes = this.core.sweepCsv(...this.measured, words, this.separator);
+    download(this.document, new Blob([bytes], { type: 'text/csv' }), this.tr('quirlweg-versuchsreihe.csv'));
+  }
+
+  parameterNames() {
+    return [this.tr('Gittergröße R'), this.tr('Wahrscheinlichkeit nach rechts'), this.tr('Start x'),
+            this.tr('Gittergröße R')];
+  }
+
   cancel() {
     // The chunks under way are done first, so that no second sweep shares the cores with them.
     this.cancelled = true;
@@ -141,10 +168,8 @@ export class SweepPage {
 
   draw() {
     const t = this.table;
-    const names = [this.tr('Gittergröße R'), this.tr('Wahrscheinlichkeit nach rechts'), this.tr('Start x'),
-                   this.tr('Gittergröße R')];
     const quantity = t ? this.quantityNames[t.quantity] : '';
-    const parameter = t ? names[t.choice] : '';
+    const parameter = t ? this.parameterNames()[t.choice] : '';
     this.chart.draw(t, {
       title: t ? this.tr('%1 über %2', quantity, parameter) : '',
       xTitle: parameter,
