@@ -103,6 +103,10 @@ export class PageArrangement {
     if (plan.evaluation) this.placePanel(plan.evaluation);
     placeAll(this.byId('window'), plan.layout, window.matchMedia('(pointer: coarse)').matches);
     this.showFrames();
+    // A lesson's steps sit over the lattice's lower left corner, which in the lesson
+    // arrangement lies above the frames.
+    const view = this.byId('view').getBoundingClientRect();
+    this.byId('lessonSteps').style.bottom = this.lesson ? `${window.innerHeight - view.bottom}px` : '';
   }
 
   // The evaluation's texts at the sizes the desktop program gives them beside its window: the
