@@ -109,7 +109,6 @@ void Evaluation::PlaceBoth() {
   const double scale = LessonScale(screen.width(), screen.height());
   const int mainWidth = static_cast<int>(std::ceil(kLessonWidth * scale)) + FrameWidth(window_);
   // Too narrow a screen for both: the main window keeps it, the evaluation goes over it.
-  constexpr int kNarrowestEvaluation = 300;
   if (screen.width() - mainWidth < kNarrowestEvaluation) return;
   window_.LayOutForLesson(QRect(screen.topLeft(), QSize(mainWidth, screen.height())));
   evaluationWindow_->ScaleTexts(scale);

@@ -23,6 +23,10 @@ inline constexpr double kLessonFigurePoints = 11.25;
 // The evaluation's table: 14 pixels, its scale being the screen's own.
 inline constexpr double kLessonTablePoints = 10.5;
 
+// Pixels of a screen's width the evaluation needs at least beside the main window; on a
+// narrower screen it goes over the main window instead.
+inline constexpr int kNarrowestEvaluation = 300;
+
 // How much larger than drawn the arrangement is shown on a screen of this many pixels.
 double LessonScale(int screenWidth, int screenHeight);
 

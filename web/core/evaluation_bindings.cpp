@@ -1,4 +1,4 @@
-// The control layout and the evaluation for JavaScript: plain objects of numbers, null where
+// The control layouts and the evaluation for JavaScript: plain objects of numbers, null where
 // the desktop program leaves a field empty.
 
 #include <emscripten/bind.h>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "layout/layout.h"
+#include "layout/lesson_layout.h"
 #include "values.h"
 #include "web_walk.h"
 
@@ -21,8 +22,7 @@ val Optional(const std::optional<double>& value) {
   return value ? val(*value) : val::null();
 }
 
-val ArrangementOf(double screenWidthTwips, double screenHeightTwips) {
-  const Arrangement a = ArrangeControls(screenWidthTwips, screenHeightTwips);
+val ValOf(const Arrangement& a) {
   val controls = val::array();
   for (const ControlPlacement& c : a.controls) {
     val control = val::object();
@@ -47,6 +47,31 @@ val ArrangementOf(double screenWidthTwips, double screenHeightTwips) {
   val out = val::object();
   out.set("controls", controls);
   out.set("lines", lines);
+  out.set("scale", a.scaleX);
+  return out;
+}
+
+// The classic layout for a screen of the given size.
+val ArrangementOf(double screenWidthTwips, double screenHeightTwips) {
+  return ValOf(ArrangeControls(screenWidthTwips, screenHeightTwips));
+}
+
+// The lesson arrangement for a window's inside of the given size.
+val LessonArrangementOf(double areaWidthTwips, double areaHeightTwips) {
+  return ValOf(ArrangeForLesson(areaWidthTwips, areaHeightTwips));
+}
+
+// What the page needs to size the lesson arrangement and the evaluation beside it as the
+// desktop program does: the drawn size in pixels, the texts' points at scale 1 and the
+// narrowest evaluation worth putting beside the window.
+val LessonSizes() {
+  val out = val::object();
+  out.set("width", kLessonWidth);
+  out.set("height", kLessonHeight);
+  out.set("textPoints", kLessonTextPoints);
+  out.set("figurePoints", kLessonFigurePoints);
+  out.set("tablePoints", kLessonTablePoints);
+  out.set("narrowestEvaluation", kNarrowestEvaluation);
   return out;
 }
 
@@ -109,6 +134,9 @@ val EvaluationOf(const WebWalk& w, int side, const std::string& separator, bool 
 
 EMSCRIPTEN_BINDINGS(quirlweg_evaluation) {
   emscripten::function("arrangeControls", &ArrangementOf);
+  emscripten::function("arrangeForLesson", &LessonArrangementOf);
+  emscripten::function("lessonScale", &LessonScale);
+  emscripten::function("lessonSizes", &LessonSizes);
   emscripten::function("evaluation", &EvaluationOf);
 }
 

@@ -17,13 +17,13 @@ test('the start map, the exit places and a Pólya sweep agree with the exact val
     await tab.goto(`${server.address}?lang=de`, { waitUntil: 'load' });
     await tab.waitForFunction(() => globalThis.quirlweg !== undefined);
     assert.ok(await tab.evaluate(() => globalThis.quirlweg.pages.tasks.workers.length > 0), 'workers');
-    await tab.click('#evaluation');
 
     // On a line with p = 70 % and the start two to the right, the map's cell under the pointer
     // tells the exact chance the table gives for that start: not its mirror image.
     await choose(tab, 'dimension', 1);
     await set(tab, 'probability', 70);
     for (let i = 0; i < 2; ++i) await tab.click('#home1');
+    await tab.click('#evaluation');
     await tab.waitForFunction(() => /\d/.test(document.querySelector('#evaluationRows tr td:last-child').textContent));
     const exact = await exactHome(tab);
     await tab.click('#tabStartMap');
@@ -38,6 +38,8 @@ test('the start map, the exit places and a Pólya sweep agree with the exact val
     assert.ok(note.startsWith('Start x = 2, y = 0: zu Hause ') && note.includes(exact), `${note} / ${exact}`);
 
     // In the plane, each side's exits add up to its hit counter, and its exact cells to its row.
+    // Beside the evaluation the window shows its settings in place of the statistics on demand.
+    await tab.click('#settingsSwitch');
     await choose(tab, 'dimension', 2);
     await choose(tab, 'mode', 2);
     for (let i = 0; i < 10; ++i) await tab.click('#start');

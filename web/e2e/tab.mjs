@@ -29,11 +29,17 @@ after(() => browser?.close());
 // A blank tab of the browser, for a test that opens the page its own way.
 export const newTab = () => browser.newPage();
 
-// A page of the site at a window size, every request that is not a file of the disk refused
-// and noted; the restart notice after 1001 journeys is answered with OK.
-export async function open({ width = 1024, height = 768, lang = 'de', touch = false, before: prepare } = {}) {
+// A page of the site at a window size and pixel ratio, every request that is not a file of the
+// disk refused and noted; the restart notice after 1001 journeys is answered with OK. A touch
+// screen has a coarse pointer, as a tablet's.
+export async function open({ width = 1024, height = 768, scale = 1, lang = 'de', touch = false,
+                             before: prepare } = {}) {
   const tab = await browser.newPage();
-  await tab.setViewport({ width, height, hasTouch: touch });
+  await tab.setViewport({ width, height, deviceScaleFactor: scale, hasTouch: touch });
+  if (touch) {
+    const cdp = await tab.createCDPSession();
+    await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'pointer', value: 'coarse' }] });
+  }
   // Each test starts without the series an earlier one left in the page's storage; a reload
   // within the test keeps it.
   await tab.evaluateOnNewDocument(() => {

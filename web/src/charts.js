@@ -3,6 +3,7 @@
 // against the exact distribution. Everything drawn comes from the core's figures, the axes'
 // ranges and ticks too. The same code draws a chart once more into another context, such as
 // the SVG file "Diagramme als SVG …" saves.
+import { leastText } from './layout.js';
 
 const colours = {
   band: 'rgba(255, 200, 120, 0.55)',
@@ -16,10 +17,26 @@ const colours = {
 const font = '"Liberation Sans", "DejaVu Sans", sans-serif';
 
 // The plot area in CSS pixels within a canvas of `width` x `height`, with room for the title,
-// axis texts and a legend line.
-function plotArea(width, height, fontSize) {
+// axis texts and the legend's lines.
+function plotArea(width, height, fontSize, legendLines) {
   return { left: fontSize * 3.6, top: fontSize * 1.8, right: width - fontSize * 2,
-           bottom: height - fontSize * 4.4 };
+           bottom: height - fontSize * (3 + 1.4 * legendLines) };
+}
+
+// The legend's entries on lines of at most `width`, each entry whole: [[entry, left], …] a line.
+function legendLines(g, legend, fontSize, width) {
+  const lines = [[]];
+  let left = 0;
+  for (const entry of legend) {
+    const entryWidth = fontSize * 2.6 + g.measureText(entry[0]).width;
+    if (left > 0 && left + entryWidth > width) {
+      lines.push([]);
+      left = 0;
+    }
+    lines.at(-1).push([entry, left]);
+    left += entryWidth;
+  }
+  return lines;
 }
 
 export class Chart {
@@ -65,9 +82,8 @@ export class Chart {
     const surface = this.surface();
     if (!surface) return null;
     const { g, width, height } = surface;
-    this.fontSize = Math.max(10, Math.min(13, width / 32));
+    this.fontSize = Math.max(leastText, Math.min(14, width / 32));
     g.font = `${this.fontSize}px ${font}`;
-    this.area = plotArea(width, height, this.fontSize);
     this.width = width;
     this.height = height;
     return g;
@@ -75,6 +91,9 @@ export class Chart {
 
   // The core's axes with their ticks and numbers, the titles, the legend.
   frame(g, { title, xTitle, yTitle, axes, legend }) {
+    // The legend below the axis title, on as many lines as it takes at the texts' size.
+    const lines = legendLines(g, legend, this.fontSize, this.width - this.fontSize * 3.6);
+    this.area = plotArea(this.width, this.height, this.fontSize, lines.length);
     const a = this.area;
     const { x: xAxis, y: yAxis } = axes;
     // A logarithmic axis places its values by their logarithm.
@@ -108,21 +127,16 @@ export class Chart {
     g.rotate(-Math.PI / 2);
     g.fillText(yTitle, 0, 0);
     g.restore();
-    // The legend: a swatch and a name for each series, on one line below the axis title, in
-    // a smaller font where the line would not fit.
     g.textAlign = 'left';
-    const widthOf = () => legend.reduce((sum, [name]) => sum + this.fontSize * 2.6 + g.measureText(name).width, 0);
-    let size = this.fontSize;
-    while (size > 7 && a.left + widthOf() > this.width) g.font = `${--size}px ${font}`;
-    let left = a.left;
-    const top = this.height - this.fontSize * 1.4;
-    for (const [name, colour] of legend) {
-      g.fillStyle = colour;
-      g.fillRect(left, top + this.fontSize * 0.3, this.fontSize * 1.4, this.fontSize * 0.5);
-      g.fillStyle = colours.axis;
-      g.fillText(name, left + this.fontSize * 1.8, top);
-      left += this.fontSize * 2.6 + g.measureText(name).width;
-    }
+    lines.forEach((line, i) => {
+      const top = this.height - this.fontSize * 1.4 * (lines.length - i);
+      for (const [[name, colour], left] of line) {
+        g.fillStyle = colour;
+        g.fillRect(a.left + left, top + this.fontSize * 0.3, this.fontSize * 1.4, this.fontSize * 0.5);
+        g.fillStyle = colours.axis;
+        g.fillText(name, a.left + left + this.fontSize * 1.8, top);
+      }
+    });
   }
 
   // The class's guess: dashed and green, apart from the measured blue and the exact orange.

@@ -1,6 +1,7 @@
 // The browser edition of Quirlweg: the desktop program's window on a page, its walk and exact
 // statistics the same C++ core compiled to WebAssembly.
 import { Announcements } from './announcements.js';
+import { PageArrangement } from './arrangement.js';
 import { ClassBoardPage } from './class_board.js';
 import { ClassMode } from './class_mode.js';
 import { Evaluation } from './evaluation.js';
@@ -11,7 +12,6 @@ import { ExperimentFiles } from './experiment_files.js';
 import { LatticeMenu } from './lattice_menu.js';
 import { LatticeView } from './lattice_view.js';
 import { LessonSteps } from './lesson_steps.js';
-import { designSize, placeAll, scaleFor } from './layout.js';
 import { KeptSeries } from './kept_series.js';
 import { PacedRun } from './paced_run.js';
 import { Prediction } from './prediction.js';
@@ -29,12 +29,6 @@ function tempoText(core, tr, stepsPerSecond) {
   };
   return texts[core.tempoWording(stepsPerSecond)]();
 }
-
-// The evaluation beside the window takes this share of the page's width, but no less than
-// its table needs.
-const evaluationShare = 0.42;
-const evaluationLeast = 340;
-const leastChartHeight = 220;
 
 function putTexts(document, tr, language) {
   document.documentElement.lang = language;
@@ -70,7 +64,7 @@ class Quirlweg {
     this.exact = new ExactValues(document, core, this.tr, this.separator,
                                  () => this.refreshEvaluation());
     this.evaluation = new Evaluation(document, core, this.tr, this.separator);
-    this.size = designSize(core);
+    this.arrangement = new PageArrangement(document, core, () => this.refreshEvaluation());
     this.tempoSteps = core.tempoSteps();
     this.paced = new PacedRun(new core.StepPacing(), (n) => this.walk.continueRun(n),
                               () => this.draw(), () => this.showRunGoing(false));
@@ -256,48 +250,11 @@ class Quirlweg {
 
   // The window's layout for the page's size and pixel ratio; the lattice is drawn afresh.
   arrange() {
-    const window = this.document.defaultView;
-    let width = window.innerWidth;
-    const panel = Math.max(evaluationLeast, Math.round(width * evaluationShare));
-    if (this.evaluation.open) {
-      this.byId('evaluationPanel').style.width = `${panel}px`;
-      width -= panel;
-    }
-    // The teacher's board stands beside the window, left of the evaluation when that is open.
-    const board = this.byId('boardPanel');
-    if (!board.hidden) {
-      Object.assign(board.style, { width: `${panel}px`, right: `${window.innerWidth - width}px` });
-      width -= panel;
-    }
-    // A device of a class keeps its bar below the window.
-    const bar = this.byId('classBar');
-    const height = window.innerHeight - (bar.hidden ? 0 : bar.offsetHeight);
-    const scale = scaleFor(this.size, width, height);
-    if (this.evaluation.open) this.placeCharts(width, this.size.height * scale, panel);
-    const touch = window.matchMedia('(pointer: coarse)').matches;
-    placeAll(this.byId('window'), this.size, scale, this.core, touch);
+    this.arrangement.arrange(this.evaluation.open);
     const view = this.byId('view');
-    this.view.resize(view.clientWidth, view.clientHeight, window.devicePixelRatio || 1,
+    this.view.resize(view.clientWidth, view.clientHeight, this.document.defaultView.devicePixelRatio || 1,
                      this.walk.lattice(), this.walk.allMarks());
     this.draw();
-  }
-
-  // The charts side by side below the window where it leaves room enough, else one above the
-  // other in the evaluation's column, below its table.
-  placeCharts(windowWidth, windowHeight, panel) {
-    const charts = this.byId('evaluationCharts');
-    const window = this.document.defaultView;
-    const below = window.innerHeight - windowHeight;
-    const inColumn = below < leastChartHeight;
-    let box = { left: 0, top: windowHeight, width: windowWidth, height: below };
-    if (inColumn) {
-      // Below the last row of controls, which the charts would cover otherwise.
-      const top = this.document.querySelector('#evaluationPanel .files').getBoundingClientRect().bottom;
-      const bottom = this.byId('closeEvaluation').getBoundingClientRect().top;
-      box = { left: windowWidth, top, width: panel, height: bottom - top };
-    }
-    charts.classList.toggle('column', inColumn);
-    for (const [edge, value] of Object.entries(box)) charts.style[edge] = `${value}px`;
   }
 
   draw() {
@@ -362,6 +319,7 @@ class Quirlweg {
     on('resetCounters', 'click', () => this.act(() => this.walk.resetCounters()));
     on('evaluation', 'click', () => this.showEvaluation(this.byId('evaluationPanel').hidden));
     on('closeEvaluation', 'click', () => this.showEvaluation(false));
+    on('settingsSwitch', 'click', () => this.arrangement.switchSettings());
     on('side', 'change', () => this.refreshEvaluation());
     on('logarithmic', 'change', () => this.refreshEvaluation());
     on('seed', 'change', () => this.seedTyped());

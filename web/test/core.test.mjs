@@ -44,12 +44,15 @@ test('exact statistics come back as values, an impossible setting as an error', 
 });
 
 // The page places its controls by the desktop program's control names in the core's layout
-// table: a name misspelt or given twice would leave a control where the browser puts it.
-test('the page names every row of the layout table once, and nothing else', () => {
+// tables, the classic and the lesson one: a name misspelt or given twice would leave a control
+// where the browser puts it.
+test('the page names every row of the layout tables once, and nothing else', () => {
   const page = readFileSync(new URL('../page/index.html', import.meta.url), 'utf8');
   const named = (attribute) =>
     [...page.matchAll(new RegExp(`data-${attribute}="([^"]*)"`, 'g'))].map((m) => m[1]).sort();
-  const table = core.arrangeControls(core.designScreenWidth, core.designScreenHeight);
-  assert.deepEqual(named('control'), table.controls.map((c) => c.name).sort());
-  assert.deepEqual(named('line'), table.lines.map((l) => l.name).sort());
+  const tables = [core.arrangeControls(core.designScreenWidth, core.designScreenHeight),
+                  core.arrangeForLesson(core.designScreenWidth, core.designScreenHeight)];
+  const rows = (part) => [...new Set(tables.flatMap((t) => t[part].map((row) => row.name)))].sort();
+  assert.deepEqual(named('control'), rows('controls'));
+  assert.deepEqual(named('line'), rows('lines'));
 });
