@@ -4,6 +4,7 @@
 // ranges and ticks too. The same code draws a chart once more into another context, such as
 // the SVG file "Diagramme als SVG …" saves.
 import { leastText } from './layout.js';
+import { canvasSurface, font } from './picture_canvas.js';
 
 const colours = {
   band: 'rgba(255, 200, 120, 0.55)',
@@ -14,7 +15,6 @@ const colours = {
   axis: '#000',
   grid: '#d8d8d8',
 };
-const font = '"Liberation Sans", "DejaVu Sans", sans-serif';
 
 // The plot area in CSS pixels within a canvas of `width` x `height`, with room for the title,
 // axis texts and the legend's lines.
@@ -66,16 +66,7 @@ export class Chart {
   // Where paint() draws: the context drawInto() gives, else the canvas's, fresh and scaled to
   // CSS pixels; none while the canvas is not shown.
   surface() {
-    if (this.into) return this.into;
-    const { clientWidth: width, clientHeight: height } = this.canvas;
-    if (width === 0 || height === 0) return null;
-    const ratio = this.canvas.ownerDocument.defaultView.devicePixelRatio || 1;
-    this.canvas.width = Math.round(width * ratio);
-    this.canvas.height = Math.round(height * ratio);
-    const g = this.canvas.getContext('2d');
-    g.setTransform(ratio, 0, 0, ratio, 0, 0);
-    g.clearRect(0, 0, width, height);
-    return { g, width, height };
+    return this.into ?? canvasSurface(this.canvas);
   }
 
   begin() {

@@ -1,19 +1,29 @@
-// A picture of the evaluation drawn afresh on its canvas: sized to the canvas's box at the
-// screen's pixel ratio, in CSS pixels, with the page's font at a size the back row reads.
+// The evaluation's pictures on their canvases: sized to the canvas's box at the screen's pixel
+// ratio and drawn in CSS pixels, in the page's font at a size the back row reads.
+import { leastText } from './layout.js';
 
-const font = '"Liberation Sans", "DejaVu Sans", sans-serif';
+export const font = '"Liberation Sans", "DejaVu Sans", sans-serif';
 
-// `paint(g, width, height, fontSize)`; nothing while the canvas is not shown.
-export function drawCanvas(canvas, paint) {
+// A fresh context of the canvas, scaled to CSS pixels, with its size; none while the canvas is
+// not shown.
+export function canvasSurface(canvas) {
   const { clientWidth: width, clientHeight: height } = canvas;
-  if (width === 0 || height === 0) return;
+  if (width === 0 || height === 0) return null;
   const ratio = canvas.ownerDocument.defaultView.devicePixelRatio || 1;
   canvas.width = Math.round(width * ratio);
   canvas.height = Math.round(height * ratio);
   const g = canvas.getContext('2d');
   g.setTransform(ratio, 0, 0, ratio, 0, 0);
   g.clearRect(0, 0, width, height);
-  const fontSize = Math.max(12, Math.min(15, width / 30));
+  return { g, width, height };
+}
+
+// `paint(g, width, height, fontSize)` on the canvas drawn afresh; nothing while it is not shown.
+export function drawCanvas(canvas, paint) {
+  const surface = canvasSurface(canvas);
+  if (!surface) return;
+  const { g, width, height } = surface;
+  const fontSize = Math.max(leastText, Math.min(15, width / 30));
   g.font = `${fontSize}px ${font}`;
   paint(g, width, height, fontSize);
 }
