@@ -4,7 +4,10 @@
 // The core writes and checks both as experiment files, as the desktop program does.
 
 const storageKey = 'quirlweg.series';
+const addressKey = 'quirlweg.addresses';
+const keptAddresses = 3;
 const keepInterval = 2000;
+const setupPause = 250;
 
 // The setting and seed of an experiment read by the core, to compare two of them.
 const setupOf = (experiment) => JSON.stringify([experiment.setting, experiment.seed]);
@@ -29,8 +32,12 @@ export class KeptSeries {
   // What to put in place on loading: the series kept last time, unless the address names
   // another set-up, which then starts a new series; null for neither.
   toRestore() {
-    const stored = this.read(this.storage()?.getItem(storageKey));
-    const hash = this.window.location.hash.slice(1);
+    const storage = this.storage();
+    const stored = this.read(storage?.getItem(storageKey));
+    // An address this page wrote lately is no link from elsewhere: reloaded right after a
+    // change, the browser may load the one before, and the series is newer.
+    const own = this.ownAddresses().includes(this.window.location.hash);
+    const hash = own ? '' : this.window.location.hash.slice(1);
     const linked = hash ? this.read(decodeURIComponent(hash)) : null;
     if (stored && (!linked || setupOf(linked) === setupOf(stored))) return stored;
     return linked && { ...linked, journeys: 0 };
@@ -61,11 +68,34 @@ export class KeptSeries {
     return this.holds;
   }
 
-  // The address names the current set-up, ready to be copied and handed out.
+  // The address names the current set-up, ready to be copied and handed out. It is written
+  // once the set-up rests a moment: the browser takes a while over each change of address,
+  // which would hold up every step of a slider being dragged.
   showSetup() {
+    this.window.clearTimeout(this.setupTimer);
+    this.setupTimer = this.window.setTimeout(() => this.writeSetup(), setupPause);
+  }
+
+  writeSetup() {
+    this.window.clearTimeout(this.setupTimer);
     const url = new URL(this.window.location.href);
     url.hash = encodeURIComponent(JSON.stringify(JSON.parse(this.core.setupJson(this.walk))));
-    this.window.history.replaceState(null, '', url.href);
+    if (url.href !== this.window.location.href) this.window.history.replaceState(null, '', url.href);
+    const written = [...this.ownAddresses().filter((a) => a !== url.hash), url.hash].slice(-keptAddresses);
+    try {
+      this.storage()?.setItem(addressKey, JSON.stringify(written));
+    } catch {
+      // storage full or refused: the address alone names the set-up
+    }
+  }
+
+  ownAddresses() {
+    try {
+      const written = JSON.parse(this.storage()?.getItem(addressKey) ?? '[]');
+      return Array.isArray(written) ? written : [];
+    } catch {
+      return [];
+    }
   }
 
   storage() {

@@ -101,7 +101,7 @@ class Quirlweg {
     this.draw();
     this.connect(window);
     this.requestExact();
-    this.kept.showSetup();
+    this.kept.writeSetup();
     this.joinClass(window);
     this.openBoard(window, opened);
   }
