@@ -16,7 +16,7 @@ test('the start map, the exit places and a Pólya sweep agree with the exact val
     await tab.setViewport({ width: 1280, height: 800 });
     await tab.goto(`${server.address}?lang=de`, { waitUntil: 'load' });
     await tab.waitForFunction(() => globalThis.quirlweg !== undefined);
-    assert.ok(await tab.evaluate(() => globalThis.quirlweg.pages.tasks.workers.length > 0), 'workers');
+    assert.ok(await tab.evaluate(() => globalThis.quirlweg.tasks.workers.length > 0), 'workers');
 
     // On a line with p = 70 % and the start two to the right, the map's cell under the pointer
     // tells the exact chance the table gives for that start: not its mirror image.

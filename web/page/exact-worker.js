@@ -1,6 +1,6 @@
-// Computes for the page away from its thread, with the same core as the page: a setting's
-// exact statistics (a large lattice takes a few tenths of a second, which the page would
-// freeze for), and any other call of the core the page hands over ({id, name, args}).
+// Computes for the page away from its thread, with the same core as the page: each message a
+// call of the core ({id, name, args}) and its answer. A large lattice's exact statistics take a
+// few tenths of a second, a start map or a sweep longer: the page would freeze for them.
 /* global createQuirlwegCore */
 importScripts('quirlweg_core.js');
 const core = createQuirlwegCore();
@@ -13,12 +13,6 @@ function buffersIn(value, found = []) {
 }
 
 self.addEventListener('message', async ({ data }) => {
-  const c = await core;
-  if (data.name !== undefined) {
-    const result = c[data.name](...data.args);
-    self.postMessage({ id: data.id, result }, buffersIn(result));
-    return;
-  }
-  const values = c.journeyStatistics(data.setting);
-  self.postMessage({ setting: data.setting, values }, buffersIn(values));
+  const result = (await core)[data.name](...data.args);
+  self.postMessage({ id: data.id, result }, buffersIn(result));
 });

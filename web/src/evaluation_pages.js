@@ -1,15 +1,15 @@
 // The evaluation's pages beyond the series, behind their tabs: the start-point map, the exit
 // places and the Versuchsreihe, their heavy work done by the core in workers.
 
-import { CoreTasks } from './core_tasks.js';
 import { EvaluationTabs } from './evaluation_tabs.js';
 import { ExitPlacesPage } from './exit_places.js';
 import { StartMapPage } from './start_map.js';
 import { SweepPage } from './sweep_page.js';
 
 export class EvaluationPages {
-  // `names`: the series rows' names by the core's row index; `shown(page)` is told which page is up.
-  constructor(document, core, tr, separator, names, walk, shown) {
+  // `names`: the series rows' names by the core's row index; `tasks`: the page's workers;
+  // `shown(page)` is told which page is up.
+  constructor(document, core, tr, separator, names, walk, tasks, shown) {
     this.core = core;
     this.walk = walk;
     this.lastRefresh = 0;
@@ -22,7 +22,7 @@ export class EvaluationPages {
       percent: (v) => core.rowValueText(homeRow, v, separator),
       length: (v) => core.rowValueText(meanRow, v, separator),
     };
-    this.tasks = new CoreTasks(document.defaultView, core);
+    this.tasks = tasks;
     this.startMap = new StartMapPage(document, core, tr, this.tasks, texts);
     this.exitPlaces = new ExitPlacesPage(document, core, tr, this.tasks, texts);
     this.sweep = new SweepPage(document, core, tr, this.tasks, separator, () => core.exactSetting(walk));

@@ -1,29 +1,23 @@
 // The exact values of the current setting in the boxes' tooltips, as the desktop program shows
 // them: the core names the row each box adds, keeps the values and words them. They are
-// computed in a worker where the page may start one (served from a web server), so that the
-// page never freezes for a large lattice; opened from disk, on the page's thread.
+// computed in one of the page's workers where it has them (served from a web server), so that
+// the page never freezes for a large lattice; opened from disk, on the page's thread.
 
 export class ExactValues {
-  // `known()` is called once the values of a new setting are computed.
-  constructor(document, core, tr, separator, known) {
+  // `tasks`: the page's workers; `known()` is called once the values of a new setting are
+  // computed.
+  constructor(document, core, tr, separator, tasks, known) {
     this.document = document;
     this.core = core;
     this.tr = tr;
     this.separator = separator;
+    this.tasks = tasks;
     this.known = known;
     this.boxes = core.exactInBoxes();
     this.values = null;
     this.rows = [];
-    this.worker = startWorker(document.defaultView);
-    this.asked = null;  // the setting the worker computes now
+    this.asked = null;  // the setting a worker computes now
     this.next = null;   // the walk to ask for once it is done
-    this.worker?.addEventListener('message', ({ data }) => this.computed(data.setting, data.values));
-    // A worker that cannot start its core leaves the work to the page.
-    this.worker?.addEventListener('error', () => {
-      this.worker = null;
-      this.asked = null;
-      if (this.walk) this.request(this.walk);
-    });
   }
 
   // The walk's statistics, or {error}, computed once the page has drawn.
@@ -31,7 +25,7 @@ export class ExactValues {
     this.values = null;
     this.walk = walk;
     this.show();
-    if (this.worker) {
+    if (this.tasks.workers.length > 0) {
       // One at a time: a setting passed over while dragging is never computed.
       if (this.asked) this.next = walk;
       else this.ask(walk);
@@ -42,8 +36,10 @@ export class ExactValues {
   }
 
   ask(walk) {
-    this.asked = this.core.exactSetting(walk);
-    this.worker.postMessage({ setting: this.asked });
+    const setting = this.core.exactSetting(walk);
+    this.asked = setting;
+    this.tasks.run('journeyStatistics', [setting], { urgent: true })
+      .then((values) => this.computed(setting, values));
   }
 
   // `setting`: what the worker computed, null for values the walk computed itself.
@@ -75,15 +71,5 @@ export class ExactValues {
       const box = this.document.querySelector(`[data-control="${control}"]`);
       box.title = `${this.tr(box.dataset.tip)}\n${this.tr('exakt: %1', this.text(row))}`;
     }
-  }
-}
-
-// Browsers start no worker for a page opened from disk.
-function startWorker(window) {
-  if (!window.location.protocol.startsWith('http') || typeof window.Worker !== 'function') return null;
-  try {
-    return new window.Worker('exact-worker.js');
-  } catch {
-    return null;
   }
 }

@@ -4,6 +4,7 @@ import { Announcements } from './announcements.js';
 import { PageArrangement } from './arrangement.js';
 import { ClassBoardPage } from './class_board.js';
 import { ClassMode } from './class_mode.js';
+import { CoreTasks } from './core_tasks.js';
 import { Evaluation } from './evaluation.js';
 import { EvaluationPages } from './evaluation_pages.js';
 import { ExactValues } from './exact_values.js';
@@ -61,7 +62,8 @@ class Quirlweg {
                         commaGroups: groupSeparator(window.navigator.language) === ',' });
     this.sound = new WalkSound(() => (window.AudioContext ? new window.AudioContext() : null));
     this.page = new WalkPage(document, this.view, this.tr);
-    this.exact = new ExactValues(document, core, this.tr, this.separator,
+    this.tasks = new CoreTasks(window, core);
+    this.exact = new ExactValues(document, core, this.tr, this.separator, this.tasks,
                                  () => this.refreshEvaluation());
     this.evaluation = new Evaluation(document, core, this.tr, this.separator);
     this.arrangement = new PageArrangement(document, core, () => this.refreshEvaluation());
@@ -86,7 +88,8 @@ class Quirlweg {
     const opened = window.location.hash;
     this.kept = new KeptSeries(window, core, this.walk);
     this.pages = new EvaluationPages(document, core, this.tr, this.separator, this.evaluation.names,
-                                     this.walk, () => this.showEvaluation(this.evaluation.open, false));
+                                     this.walk, this.tasks,
+                                     () => this.showEvaluation(this.evaluation.open, false));
     this.ending = new Ending(window, this.kept, () => this.paced.running && this.paced.stop());
     this.prediction = new Prediction(document, core, this.tr, this.evaluation.names, this.walk, () => {
       this.refreshEvaluation();
