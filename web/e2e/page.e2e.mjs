@@ -214,7 +214,9 @@ test('on every screen each control takes its taps alone, and every text is read'
           await tab.evaluate((d) => document.querySelector(`input[name=dimension][value="${d}"]`).click(), dimension);
           for (const settings of lesson ? [false, true] : [false]) {
             if (settings) await tab.evaluate(() => document.getElementById('settingsSwitch').click());
-            // What follows a change of size (the charts below the table) follows in the next frame.
+            // The exact values fill the table a moment after a change, and what follows its size
+            // (the charts below the table) follows in the next frame.
+            await tab.waitForFunction(() => globalThis.quirlweg.exact.values !== null);
             await tab.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
             const faults = await tab.evaluate(layoutFaults, { ...least, controlSelector });
             assert.deepEqual(faults, [], `${where}, evaluation ${evaluationOpen ? 'open' : 'closed'}, ` +
