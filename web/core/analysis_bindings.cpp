@@ -55,20 +55,19 @@ int MapRowFor(const val& setting, int row) {
 
 // {radius, rows, columns, chance, meanLength} for the row MapRowFor gives, or {error}.
 val StartMapFor(const val& setting, int row) {
-  std::optional<theory::StartMap> map;
-  try {
-    map = theory::ComputeStartMap(SettingOf(setting), EndingOf(static_cast<SeriesRow>(row)));
-  } catch (const std::invalid_argument&) {
-    return ErrorValue("invalid-setting");
-  }
-  if (!map) return ErrorValue("cancelled");
-  val out = val::object();
-  out.set("radius", map->radius);
-  out.set("rows", map->rows());
-  out.set("columns", 2 * map->radius - 1);
-  out.set("chance", TypedArrayOf(map->chance));
-  out.set("meanLength", TypedArrayOf(map->meanLength));
-  return out;
+  return ComputedOr(
+      [&] {
+        return theory::ComputeStartMap(SettingOf(setting), EndingOf(static_cast<SeriesRow>(row)));
+      },
+      [](const theory::StartMap& map) {
+        val out = val::object();
+        out.set("radius", map.radius);
+        out.set("rows", map.rows());
+        out.set("columns", 2 * map.radius - 1);
+        out.set("chance", TypedArrayOf(map.chance));
+        out.set("meanLength", TypedArrayOf(map.meanLength));
+        return out;
+      });
 }
 
 // The map's cells in the heat scale's colours, three bytes a cell, from its least value to its
@@ -94,21 +93,19 @@ val MapColoursOf(const val& values) {
 }
 
 val ExitPlacesFor(const val& setting) {
-  std::optional<theory::ExitPlaces> places;
-  try {
-    places = theory::ComputeExitPlaces(SettingOf(setting));
-  } catch (const std::invalid_argument&) {
-    return ErrorValue("invalid-setting");
-  }
-  if (!places) return ErrorValue("cancelled");
-  val out = val::object();
-  out.set("radius", places->radius);
-  val sides = val::array();
-  for (const auto& side : places->sides) sides.call<void>("push", TypedArrayOf(side));
-  out.set("sides", sides);
-  out.set("zFaces", places->zFaces);
-  out.set("home", places->home);
-  return out;
+  return ComputedOr([&] { return theory::ComputeExitPlaces(SettingOf(setting)); },
+                    [](const theory::ExitPlaces& places) {
+                      val out = val::object();
+                      out.set("radius", places.radius);
+                      val sides = val::array();
+                      for (const auto& side : places.sides) {
+                        sides.call<void>("push", TypedArrayOf(side));
+                      }
+                      out.set("sides", sides);
+                      out.set("zFaces", places.zFaces);
+                      out.set("home", places.home);
+                      return out;
+                    });
 }
 
 std::optional<theory::ExitPlaces> PlacesOf(const val& places) {
@@ -194,18 +191,14 @@ val MeasureSweepChunk(const val& setting, int point, double index, double journe
 
 // The exact endings and moments of one point, without the length distribution.
 val SweepExactOf(const val& setting) {
-  std::optional<theory::JourneyStatistics> j;
-  try {
-    j = theory::ComputeEndingsAndMoments(SettingOf(setting));
-  } catch (const std::invalid_argument&) {
-    return ErrorValue("invalid-setting");
-  }
-  if (!j) return ErrorValue("cancelled");
-  val out = val::object();
-  out.set("home", j->home);
-  out.set("meanLength", j->meanLength);
-  out.set("sdLength", j->sdLength);
-  return out;
+  return ComputedOr([&] { return theory::ComputeEndingsAndMoments(SettingOf(setting)); },
+                    [](const theory::JourneyStatistics& j) {
+                      val out = val::object();
+                      out.set("home", j.home);
+                      out.set("meanLength", j.meanLength);
+                      out.set("sdLength", j.sdLength);
+                      return out;
+                    });
 }
 
 // A finished sweep's table: `measured` three numbers a point as MeasureSweepChunk gives them

@@ -108,13 +108,7 @@ val StatisticsValues(const theory::JourneyStatistics& j) {
 
 // The exact statistics of a setting, or {error} for a setting no walk can have.
 val StatisticsOf(const theory::Setting& setting) {
-  std::optional<theory::JourneyStatistics> j;
-  try {
-    j = theory::ComputeJourneyStatistics(setting);
-  } catch (const std::invalid_argument&) {
-    return ErrorValue("invalid-setting");
-  }
-  return j ? StatisticsValues(*j) : ErrorValue("cancelled");
+  return ComputedOr([&] { return theory::ComputeJourneyStatistics(setting); }, &StatisticsValues);
 }
 
 // JavaScript numbers are doubles: a seed comes as a whole number below 2^53.

@@ -5,6 +5,7 @@
 
 #include <emscripten/val.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "series/chart_figures.h"
@@ -14,6 +15,18 @@ namespace quirlweg::web {
 
 // {error: id}, for what the page words.
 emscripten::val ErrorValue(const char* error);
+
+// What `compute()` gives (an optional) made a value by `toValue`, or {error}: "cancelled" for
+// nothing, "invalid-setting" where the theory refuses a setting no walk can have.
+template <class Compute, class ToValue>
+emscripten::val ComputedOr(Compute compute, ToValue toValue) {
+  try {
+    const auto computed = compute();
+    return computed ? toValue(*computed) : ErrorValue("cancelled");
+  } catch (const std::invalid_argument&) {
+    return ErrorValue("invalid-setting");
+  }
+}
 
 // A setting as {dimension, radius, rightProbability, startX, startY, homeAbsorbs}, and back.
 theory::Setting SettingOf(const emscripten::val& s);

@@ -3,8 +3,7 @@
 // against the exact distribution. Everything drawn comes from the core's figures, the axes'
 // ranges and ticks too. The same code draws a chart once more into another context, such as
 // the SVG file "Diagramme als SVG …" saves.
-import { leastText } from './layout.js';
-import { canvasSurface, font } from './picture_canvas.js';
+import { canvasSurface, font, pictureFontSize } from './picture_canvas.js';
 
 const colours = {
   band: 'rgba(255, 200, 120, 0.55)',
@@ -73,7 +72,7 @@ export class Chart {
     const surface = this.surface();
     if (!surface) return null;
     const { g, width, height } = surface;
-    this.fontSize = Math.max(leastText, Math.min(14, width / 32));
+    this.fontSize = pictureFontSize(width);
     g.font = `${this.fontSize}px ${font}`;
     this.width = width;
     this.height = height;

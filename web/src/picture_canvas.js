@@ -18,12 +18,16 @@ export function canvasSurface(canvas) {
   return { g, width, height };
 }
 
+// The texts' size in a picture `width` CSS pixels wide: growing with it, never below what the
+// back row reads.
+export const pictureFontSize = (width) => Math.max(leastText, Math.min(14, width / 32));
+
 // `paint(g, width, height, fontSize)` on the canvas drawn afresh; nothing while it is not shown.
 export function drawCanvas(canvas, paint) {
   const surface = canvasSurface(canvas);
   if (!surface) return;
   const { g, width, height } = surface;
-  const fontSize = Math.max(leastText, Math.min(15, width / 30));
+  const fontSize = pictureFontSize(width);
   g.font = `${fontSize}px ${font}`;
   paint(g, width, height, fontSize);
 }

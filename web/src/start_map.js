@@ -21,6 +21,9 @@ export class StartMapPage {
     this.pointed = document.getElementById('mapPointed');
     this.status = document.getElementById('mapStatus');
     this.map = null;
+    // The heat scale's colours from its least to its largest value, for the legend.
+    const stops = this.core.mapColours(Float64Array.from({ length: 9 }, (_, i) => i / 8)).rgb;
+    this.scale = Array.from({ length: 9 }, (_, i) => `rgb(${stops[3 * i]}, ${stops[3 * i + 1]}, ${stops[3 * i + 2]})`);
     this.quantity.addEventListener('change', () => this.draw());
     this.target.addEventListener('change', () => this.follow(this.setting));
     for (const kind of ['pointermove', 'pointerdown']) {
@@ -106,10 +109,7 @@ export class StartMapPage {
     const barHeight = Math.max(cells - 2 * fontSize, Math.min(height - 2 * fontSize, 8 * fontSize));
     const top = Math.max(fontSize / 2, grid.top + cells / 2 - barHeight / 2);
     const gradient = g.createLinearGradient(0, top + barHeight, 0, top);
-    const scale = this.core.mapColours(Float64Array.from({ length: 9 }, (_, i) => i / 8)).rgb;
-    for (let i = 0; i <= 8; ++i) {
-      gradient.addColorStop(i / 8, `rgb(${scale[3 * i]}, ${scale[3 * i + 1]}, ${scale[3 * i + 2]})`);
-    }
+    this.scale.forEach((colour, i) => gradient.addColorStop(i / (this.scale.length - 1), colour));
     g.fillStyle = gradient;
     g.fillRect(left, top, 14, barHeight);
     g.strokeStyle = '#000';
